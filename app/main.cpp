@@ -1,0 +1,19 @@
+#include "app/first_run_marker.h"
+#include "app/main_window.h"
+#include "ui/look.h"
+#include "ui/services.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillarc 2"));
+    QApplication::setWindowIcon(ui::applicationIcon());
+
+    ui::DesktopServices services;
+    Mainfrm mainWindow(services, FirstRunMarker::forApplication());
+    mainWindow.show();
+    mainWindow.MDIForm_Load();
+    return QApplication::exec();
+}

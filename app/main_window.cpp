@@ -1,0 +1,121 @@
+#include "app/main_window.h"
+
+#include "app/welcome_window.h"
+#include "button/button_editor.h"
+#include "linkfx/link_effects_window.h"
+#include "rollover/properties_window.h"
+#include "ui/look.h"
+#include "ui/services.h"
+#include "ui/workspace.h"
+
+#include <QCloseEvent>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+QPointer<Mainfrm> theMainWindow;
+}
+
+Mainfrm::Mainfrm(ui::Services &services, FirstRunMarker marker)
+    : m_services(services)
+    , m_marker(std::move(marker))
+    , m_workspace(new ui::Workspace(services, this))
+{
+    theMainWindow = this;
+    setObjectName(u"Mainfrm"_s);
+    setWindowTitle(u"Quillarc 2"_s);
+    setWindowIcon(ui::applicationIcon());
+    setCentralWidget(m_workspace);
+    createMenus();
+    // The client area is 760 by 512 pixels when first shown.
+    m_workspace->setMinimumSize(1, 1);
+    resize(760, 512 + menuBar()->sizeHint().height());
+}
+
+Mainfrm::~Mainfrm() = default;
+
+Mainfrm *Mainfrm::instance()
+{
+    return theMainWindow;
+}
+
+void Mainfrm::createMenus()
+{
+    QMenu *f = menuBar()->addMenu(u"&File"_s);
+    f->setObjectName(u"f"_s);
+    QMenu *newMenu = f->addMenu(u"New"_s);
+    newMenu->setObjectName(u"new"_s);
+    const auto addItem = [this](QMenu *menu, const QString &name, const QString &caption, void (Mainfrm::*handler)()) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, handler);
+    };
+    addItem(newMenu, u"rollover"_s, u"Rollover"_s, &Mainfrm::rollover_Click);
+    addItem(newMenu, u"te"_s, u"Link Effect"_s, &Mainfrm::te_Click);
+    addItem(newMenu, u"button"_s, u"Button"_s, &Mainfrm::button_Click);
+    f->addSeparator()->setObjectName(u"d"_s);
+    addItem(f, u"ex"_s, u"Exit"_s, &Mainfrm::ex_Click);
+
+    QMenu *view = menuBar()->addMenu(u"&View"_s);
+    view->setObjectName(u"view"_s);
+    addItem(view, u"qs"_s, u"Quick Start"_s, &Mainfrm::qs_Click);
+    addItem(view, u"hgs"_s, u"Help Getting Started"_s, &Mainfrm::hgs_Click);
+}
+
+Form1 &Mainfrm::welcomeWindow()
+{
+    return m_welcome.get([this] { return new Form1(*m_workspace, m_marker); });
+}
+
+void Mainfrm::MDIForm_Load()
+{
+    if (!m_marker.saysYes()) {
+        Form1 &welcome = welcomeWindow();
+        welcome.setLeft(2700);
+        welcome.showWindow();
+    }
+}
+
+void Mainfrm::rollover_Click()
+{
+    ui::openAtTop<Form2>(*m_workspace);
+}
+
+void Mainfrm::te_Click()
+{
+    ui::openAtTop<Form5>(*m_workspace);
+}
+
+void Mainfrm::button_Click()
+{
+    ui::openAtTop<Form7>(*m_workspace);
+}
+
+void Mainfrm::ex_Click()
+{
+    m_services.endApplication();
+}
+
+void Mainfrm::qs_Click()
+{
+}
+
+void Mainfrm::hgs_Click()
+{
+}
+
+void Mainfrm::closeEvent(QCloseEvent *event)
+{
+    // Every child closes first, with its own close handlers.
+    m_workspace->closeAllSubWindows();
+    const QList<QMdiSubWindow *> children = m_workspace->subWindowList();
+    if (std::any_of(children.cbegin(), children.cend(), [](const QMdiSubWindow *w) { return w->isVisible(); })) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}

@@ -1,0 +1,117 @@
+#include "rollover/code_window.h"
+
+#include "rollover/rollover_page.h"
+#include "ui/files.h"
+#include "ui/look.h"
+#include "ui/text_box.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+using ui::pixelRect;
+
+Form3::Form3(ui::Workspace &workspace)
+    : ChildWindow(workspace, u"Form3"_s, u"Copy Code"_s, {6120, 5130})
+    , m_saver({u"HTM(L) Files *.html, *.htm "_s, u"*.html"_s})
+{
+    createControls();
+    createTutorial();
+}
+
+void Form3::createControls()
+{
+    ui::makeLabel(this, u"Label1"_s, u"There are two steps to adding the rollover effect to your webpage."_s,
+                  pixelRect(240, 120, 5415, 255));
+    ui::makeLabel(this, u"Label2"_s, u"Copy this code into the <Head> section of your page. "_s,
+                  pixelRect(120, 840, 4215, 255));
+    m_head = ui::makeTextBox(this, u"RichTextBox1"_s, pixelRect(120, 1080, 4335, 1335));
+    m_head->setReadOnly(true);
+    QPushButton *copyHead = ui::makeButton(this, u"Command3"_s, u"Copy This"_s, pixelRect(4680, 1320, 1335, 615),
+                                           u"Copy the <head> text to the clipboard"_s);
+    ui::makeLabel(this, u"Label3"_s, u"Copy this where you want the rollover image to be in the <Body> section"_s,
+                  pixelRect(120, 2520, 4335, 495));
+    m_body = ui::makeTextBox(this, u"RichTextBox2"_s, pixelRect(120, 3000, 4455, 1335));
+    m_body->setReadOnly(true);
+    QPushButton *copyBody = ui::makeButton(this, u"Command4"_s, u"Copy This"_s, pixelRect(4680, 3240, 1335, 615),
+                                           u"Copy the <body> section of the code to the clipboard"_s);
+    QPushButton *save = ui::makeButton(this, u"Command5"_s, u"Save as HTML"_s, pixelRect(1200, 4440, 1455, 495),
+                                       u"Create an HTML page with your rollover"_s);
+    QPushButton *close = ui::makeButton(this, u"Command1"_s, u"Close"_s, pixelRect(2640, 4440, 1455, 495),
+                                        u"Close this rollover window"_s);
+    connect(copyHead, &QPushButton::clicked, this, &Form3::Command3_Click);
+    connect(copyBody, &QPushButton::clicked, this, &Form3::Command4_Click);
+    connect(save, &QPushButton::clicked, this, &Form3::Command5_Click);
+    connect(close, &QPushButton::clicked, this, &Form3::Command1_Click);
+}
+
+void Form3::createTutorial()
+{
+    // The step frames lie above the boxes; the copy buttons stay visible to their right.
+    m_tut1 = ui::makeStepFrame(this, u"tut1"_s, pixelRect(240, 480, 4575, 1695));
+    ui::makeLabel(m_tut1, u"Label4"_s,
+                  u"Now you can copy the code into your web page. First,you need to copy the <head> section. Click "
+                  "Copy this to the right of this frame, and then paste it into the <head> section of the webpage. "
+                  "Click ok when you have done this"_s,
+                  pixelRect(120, 240, 4335, 1095));
+    QPushButton *ok1 = ui::makeButton(m_tut1, u"Command2"_s, u"Ok"_s, pixelRect(1200, 1080, 1575, 375));
+    m_tut2 = ui::makeStepFrame(this, u"tut2"_s, pixelRect(240, 2520, 4575, 1695));
+    ui::makeLabel(m_tut2, u"Label5"_s,
+                  u"Now you copy the image code itself. Click copy this to the right and then paste the code where you "
+                  "want the image to be. If you don't want to do that, click \"Save as HTML\" to make an html page "
+                  "with the code in place. Thank you for using this tutorial!"_s,
+                  pixelRect(120, 240, 4335, 1095));
+    QPushButton *ok2 = ui::makeButton(m_tut2, u"Command6"_s, u"Ok"_s, pixelRect(1800, 1080, 1575, 375));
+    connect(ok1, &QPushButton::clicked, this, &Form3::Command2_Click);
+    connect(ok2, &QPushButton::clicked, this, &Form3::Command6_Click);
+}
+
+void Form3::setCode(const std::string &head, const std::string &body)
+{
+    m_headCode = head;
+    m_bodyCode = body;
+    ui::setText(m_head, head);
+    ui::setText(m_body, body);
+}
+
+void Form3::Form_Load()
+{
+    if (tutmode)
+        m_tut1->show();
+    // A code window that "See Code" did not open never stays open.
+    if (!instanced)
+        closeWindow();
+}
+
+void Form3::Command3_Click()
+{
+    ui::copyToClipboard(ui::toQString(m_headCode));
+}
+
+void Form3::Command4_Click()
+{
+    ui::copyToClipboard(ui::toQString(m_bodyCode));
+}
+
+void Form3::Command5_Click()
+{
+    m_saver.save(this, services(), RolloverPage(m_headCode, m_bodyCode));
+}
+
+void Form3::Command1_Click()
+{
+    closeWindow();
+}
+
+void Form3::Command2_Click()
+{
+    m_tut2->show();
+    m_tut1->hide();
+}
+
+void Form3::Command6_Click()
+{
+    m_tut2->hide();
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ui/child_window.h"
+#include "ui/page_saver.h"
+
+#include <string>
+
+class QGroupBox;
+class QPlainTextEdit;
+
+// Shows a rollover's head code and body code, copies either, saves both as a page.
+class Form3 final : public ui::ChildWindow {
+    Q_OBJECT
+
+public:
+    explicit Form3(ui::Workspace &workspace);
+
+    bool instanced = false; // opened through "See Code"
+    bool tutmode = false;
+
+    // The opener fills both boxes after the window has loaded.
+    void setCode(const std::string &head, const std::string &body);
+
+    void Command3_Click(); // copy the head code
+    void Command4_Click(); // copy the body code
+    void Command5_Click(); // save as HTML
+    void Command1_Click(); // close
+    void Command2_Click(); // tutorial step 1 done
+    void Command6_Click(); // tutorial step 2 done
+
+protected:
+    void Form_Load() override;
+
+private:
+    void createControls();
+    void createTutorial();
+
+    QPlainTextEdit *m_head = nullptr;
+    QPlainTextEdit *m_body = nullptr;
+    QGroupBox *m_tut1 = nullptr;
+    QGroupBox *m_tut2 = nullptr;
+    // The boxes are read-only: their text is always exactly what the opener gave.
+    std::string m_headCode;
+    std::string m_bodyCode;
+    ui::PageSaver m_saver;
+};

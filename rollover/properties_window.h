@@ -1,0 +1,52 @@
+#pragma once
+
+#include "ui/child_window.h"
+
+#include <QString>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+
+// The seven properties of one image rollover, with its six-step tutorial.
+class Form2 final : public ui::ChildWindow {
+    Q_OBJECT
+
+public:
+    explicit Form2(ui::Workspace &workspace);
+
+    bool tutmode = false;
+
+    void Command1_Click();  // pick picture 1
+    void Command2_Click();  // pick picture 2
+    void Command4_Click();  // random name of image 1
+    void Command5_Click();  // random name of image 2
+    void Command9_Click();  // random rollover name
+    void Command3_Click();  // See Code
+    void Command6_Click();  // tutorial steps
+    void Command7_Click();
+    void Command8_Click();
+    void Command10_Click();
+    void Command11_Click();
+
+protected:
+    void Form_Load() override;
+
+private:
+    void createControls();
+    void createTutorial();
+    void pickPicture(QLineEdit *box, const QString &title);
+    void showStep(QGroupBox *hide, QGroupBox *show, std::initializer_list<QLabel *> restore,
+                  std::initializer_list<QLabel *> highlight);
+
+    QLineEdit *m_text[8] = {}; // Text1 to Text7
+    QLabel *m_label2 = nullptr;
+    QLabel *m_label3 = nullptr;
+    QLabel *m_label4 = nullptr;
+    QLabel *m_label5 = nullptr;
+    QLabel *m_label7 = nullptr;
+    QLabel *m_label8 = nullptr;
+    QLabel *m_label9 = nullptr;
+    QGroupBox *m_tut[7] = {}; // tut1 to tut6
+    QString m_lastPicture;    // the window's one file dialog keeps its last name
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+// The random names of the rollover window, each from uniform draws 0 <= r < 1.
+
+// "Image" followed by floor(r * 1000 + 1): Image1 to Image1000.
+std::string RandomImageName(float r);
+
+// The k-th letter of a to j for k = floor(r * 10 + 1).
+char RandomRolloverLetter(float r);

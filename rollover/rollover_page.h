@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+
+// The whole rollover page around a head code and a body code; every line, the last
+// included, ends in CR LF.
+std::string RolloverPage(const std::string &head, const std::string &body);

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "ui/services.h"
+
+#include <QList>
+#include <QString>
+
+#include <deque>
+#include <optional>
+
+// Scripted answers for the dialogs, the prompt and the random draws, and a record of what
+// the windows asked. A dialog asked without a scripted answer fails the test's expectations
+// by answering Cancel and counting it in unexpected.
+class FakeServices final : public ui::Services {
+public:
+    struct Question {
+        enum Kind { Open, Save, Prompt } kind;
+        ui::FileRequest request; // Open and Save
+        QString title;           // Prompt
+        QString prompt;          // Prompt
+    };
+    struct Message {
+        QString title;
+        QString text;
+    };
+
+    // nullopt scripts a Cancel.
+    void answerOpen(std::optional<QString> path) { m_open.push_back(std::move(path)); }
+    void answerSave(std::optional<QString> path) { m_save.push_back(std::move(path)); }
+    void answerPrompt(std::optional<QString> text) { m_prompt.push_back(std::move(text)); }
+    void scriptDraws(std::initializer_list<float> draws) { m_draws.insert(m_draws.end(), draws); }
+
+    std::optional<QString> openFileName(QWidget *parent, const ui::FileRequest &request) override;
+    std::optional<QString> saveFileName(QWidget *parent, const ui::FileRequest &request) override;
+    std::optional<QString> promptText(QWidget *parent, const QString &title, const QString &prompt) override;
+    void showError(QWidget *parent, const QString &title, const QString &text) override;
+    float randomDraw() override;
+    void endApplication() override { ++endings; }
+
+    QList<Question> questions;
+    QList<Message> messages;
+    int unexpected = 0; // questions asked without a scripted answer
+    int endings = 0;    // times the application was ended at once
+
+private:
+    std::deque<std::optional<QString>> m_open;
+    std::deque<std::optional<QString>> m_save;
+    std::deque<std::optional<QString>> m_prompt;
+    std::deque<float> m_draws;
+    quint64 m_randomState = 1;
+};

@@ -1,0 +1,91 @@
+#include "tests/support/test_images.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QWidget>
+
+namespace testimages {
+
+bool writePicture(const QString &path, int width, int height, const QColor &colour)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image.save(path);
+}
+
+bool writeGif(const QString &path, int width, int height, const QColor &colour)
+{
+    // One global colour table of two entries, one image covering the screen, LZW code size 2,
+    // pixels all index 0: emitted as a clear code followed by raw codes, resetting before
+    // the table would grow past 3-bit codes, then the end code.
+    QByteArray gif("GIF89a");
+    const auto le16 = [&gif](int v) {
+        gif.append(char(v & 0xff));
+        gif.append(char((v >> 8) & 0xff));
+    };
+    le16(width);
+    le16(height);
+    gif.append(char(0x80)); // global table, 2 entries
+    gif.append(char(0));
+    gif.append(char(0));
+    gif.append(char(colour.red()));
+    gif.append(char(colour.green()));
+    gif.append(char(colour.blue()));
+    gif.append(char(0));
+    gif.append(char(0));
+    gif.append(char(0));
+    gif.append(',');
+    le16(0);
+    le16(0);
+    le16(width);
+    le16(height);
+    gif.append(char(0));
+    gif.append(char(2)); // minimum code size
+
+    QByteArray data;
+    quint32 bits = 0;
+    int bitCount = 0;
+    const auto put = [&](int code, int size) {
+        bits |= quint32(code) << bitCount;
+        bitCount += size;
+        while (bitCount >= 8) {
+            data.append(char(bits & 0xff));
+            bits >>= 8;
+            bitCount -= 8;
+        }
+    };
+    const int clear = 4;
+    const int end = 5;
+    const int pixelsTotal = width * height;
+    // With code size 3 and a clear before every two pixels the table never reaches 8 entries.
+    for (int i = 0; i < pixelsTotal; ++i) {
+        if (i % 2 == 0)
+            put(clear, 3);
+        put(0, 3);
+    }
+    put(end, 3);
+    if (bitCount > 0)
+        data.append(char(bits & 0xff));
+    for (qsizetype at = 0; at < data.size(); at += 255) {
+        const QByteArray block = data.mid(at, 255);
+        gif.append(char(block.size()));
+        gif.append(block);
+    }
+    gif.append(char(0));
+    gif.append(';');
+
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(gif) == gif.size();
+}
+
+QString render(QWidget *widget, const QString &name)
+{
+    const QString folder = qEnvironmentVariable("QUILLARC_RENDER_DIR", QDir::tempPath());
+    QDir().mkpath(folder);
+    const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
+    widget->grab().save(path);
+    return path;
+}
+
+} // namespace testimages

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QWidget;
+
+// Pictures and renders for the window tests.
+namespace testimages {
+
+// Writes a picture of the given size in one colour; the format follows the suffix
+// (.jpg, .bmp, .png). Returns false when it could not be written.
+bool writePicture(const QString &path, int width, int height, const QColor &colour);
+
+// Writes a minimal one-colour GIF89a, which Qt cannot write itself.
+bool writeGif(const QString &path, int width, int height, const QColor &colour);
+
+// Renders a widget to a PNG in the build's render folder and returns the picture's path.
+QString render(QWidget *widget, const QString &name);
+
+} // namespace testimages

@@ -1,0 +1,112 @@
+#include "ui/child_window.h"
+
+#include "ui/look.h"
+#include "ui/workspace.h"
+
+#include <QCloseEvent>
+#include <QMdiSubWindow>
+
+namespace ui {
+
+ChildWindow::ChildWindow(Workspace &workspace, const QString &name, const QString &caption, QSize clientTwips)
+    : m_workspace(workspace)
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+    setFixedSize(pixels(clientTwips.width()), pixels(clientTwips.height()));
+    setBackground(this, WindowBackground);
+    setWindowIcon(applicationIcon());
+}
+
+ChildWindow::~ChildWindow() = default;
+
+Services &ChildWindow::services() const
+{
+    return m_workspace.services();
+}
+
+void ChildWindow::ensureLoaded()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    m_subWindow = new QMdiSubWindow;
+    m_subWindow->setObjectName(objectName() + QStringLiteral("Frame"));
+    m_subWindow->setWidget(this);
+    m_subWindow->setAttribute(Qt::WA_DeleteOnClose);
+    m_subWindow->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    m_subWindow->setWindowIcon(windowIcon());
+    m_workspace.addSubWindow(m_subWindow);
+    m_subWindow->adjustSize();
+    Form_Load();
+}
+
+int ChildWindow::left()
+{
+    ensureLoaded();
+    return m_subWindow ? twips(m_subWindow->x()) : 0;
+}
+
+int ChildWindow::top()
+{
+    ensureLoaded();
+    return m_subWindow ? twips(m_subWindow->y()) : 0;
+}
+
+void ChildWindow::setLeft(int twips)
+{
+    ensureLoaded();
+    if (m_subWindow && !m_closed)
+        m_subWindow->move(pixels(twips), m_subWindow->y());
+}
+
+void ChildWindow::setTop(int twips)
+{
+    ensureLoaded();
+    if (m_subWindow && !m_closed)
+        m_subWindow->move(m_subWindow->x(), pixels(twips));
+}
+
+void ChildWindow::showWindow()
+{
+    ensureLoaded();
+    if (!m_subWindow || m_closed)
+        return;
+    m_subWindow->show();
+    m_subWindow->raise();
+    m_workspace.setActiveSubWindow(m_subWindow);
+}
+
+void ChildWindow::closeWindow()
+{
+    if (m_closed)
+        return;
+    if (m_subWindow) {
+        m_subWindow->close(); // asks this widget first, which runs the handlers
+    } else {
+        // Never loaded: nothing to ask, nothing to show.
+        m_closed = true;
+        deleteLater();
+    }
+}
+
+void ChildWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_closed) {
+        event->accept();
+        return;
+    }
+    bool cancel = false;
+    Form_QueryUnload(cancel);
+    if (!cancel)
+        Form_Unload(cancel);
+    if (cancel) {
+        event->ignore();
+        return;
+    }
+    m_closed = true;
+    event->accept();
+}
+
+} // namespace ui

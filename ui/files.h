@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <string>
+
+// Text files, the clipboard and the names of picked files.
+namespace ui {
+
+// Writes the whole content atomically: either the complete file is there afterwards, or
+// an existing file is left as it was. Returns the reason when the file could not be written.
+std::optional<QString> writeFileAtomically(const QString &path, const std::string &content);
+
+// The characters of a text file up to its first carriage return or line feed, without them.
+// Reads no more than the first line (and at most a few kilobytes); empty when the file
+// cannot be read.
+std::string readFirstLine(const QString &path);
+
+// Empties the clipboard, then puts the text on it as plain text.
+void copyToClipboard(const QString &text);
+
+// The file name without its folder.
+QString fileNameOf(const QString &path);
+
+// A file name as it may stand in a relative URL: everything that cannot stand in a URL
+// path as it is (blank, quote, backslash, %, #, ?, control characters, non-ASCII) is
+// percent-encoded in UTF-8; up.gif stays up.gif.
+QString urlFromFileName(const QString &fileName);
+
+} // namespace ui

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+class QAbstractButton;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QCheckBox;
+class QIcon;
+class QWidget;
+
+// The shared look of every child window, and the conversion from the twips the
+// window layouts are drawn in to the pixels the toolkit wants.
+namespace ui {
+
+inline constexpr int TwipsPerPixel = 15;
+
+inline const QColor WindowBackground{255, 255, 192}; // light yellow
+inline const QColor ButtonFace{255, 224, 192};       // light orange
+inline const QColor StepFrameYellow{255, 255, 128};  // tutorial step frames
+inline const QColor HighlightRed{255, 0, 0};
+inline const QColor HighlightText{255, 255, 255};
+
+constexpr int pixels(int twips) { return twips / TwipsPerPixel; }
+constexpr int twips(int pixels) { return pixels * TwipsPerPixel; }
+QRect pixelRect(int left, int top, int width, int height); // arguments in twips
+
+// The 32 by 32 icon every window carries.
+QIcon applicationIcon();
+
+// Paints a widget's own background in one colour (labels stay transparent).
+void setBackground(QWidget *widget, const QColor &colour);
+
+// Builders for the controls of the fixed-geometry windows. Geometry is in pixels;
+// windows drawn in twips convert with pixelRect() first.
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry,
+                        const QString &toolTip = {});
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry);
+QLineEdit *makeLineEdit(QWidget *parent, const QString &name, const QString &text, const QRect &geometry);
+QPlainTextEdit *makeTextBox(QWidget *parent, const QString &name, const QRect &geometry); // multi-line, both bars
+QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry,
+                     const QColor &colour = WindowBackground);
+QCheckBox *makeCheckBox(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
+QGroupBox *makeStepFrame(QWidget *parent, const QString &name, const QRect &geometry,
+                         const QColor &colour = StepFrameYellow);
+
+// A tutorial step highlights a field label white on red; clearing restores black on the window's colour.
+void highlightLabel(QLabel *label);
+void clearHighlight(QLabel *label);
+bool isHighlighted(const QLabel *label);
+
+} // namespace ui

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "ui/services.h"
+
+#include <string>
+
+class QWidget;
+
+namespace ui {
+
+// "Save as HTML" of one window: asks for a file name with the window's filter, proposing
+// the name chosen last in this window, and writes the page atomically. A page that cannot
+// be written is reported in a message box; a cancelled dialog writes and says nothing.
+class PageSaver final {
+public:
+    explicit PageSaver(FileFilter filter);
+
+    // True when the page was written.
+    bool save(QWidget *parent, Services &services, const std::string &page);
+    const QString &lastName() const { return m_lastName; }
+
+private:
+    FileFilter m_filter;
+    QString m_lastName;
+};
+
+} // namespace ui

@@ -1,0 +1,97 @@
+#include "ui/services.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include <chrono>
+#include <cstdlib>
+
+using namespace Qt::StringLiterals;
+
+namespace ui {
+
+namespace {
+
+quint64 clockReading()
+{
+    return static_cast<quint64>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
+}
+
+QFileDialog::Options dialogOptions()
+{
+    // The classic dialogs replace an existing page without a question.
+    return QFileDialog::DontConfirmOverwrite;
+}
+
+} // namespace
+
+QString nameFilter(const FileFilter &filter)
+{
+    QString patterns = filter.patterns;
+    patterns.replace(u';', u' ');
+    return filter.description + u'(' + patterns.trimmed() + u')';
+}
+
+float mixClockAndDraw(quint64 &state, quint64 clock)
+{
+    // splitmix64 step over the state with the clock folded in.
+    state += 0x9E3779B97F4A7C15ULL ^ clock;
+    quint64 z = state;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    z ^= z >> 31;
+    // The top 24 bits give every single-precision value in [0, 1) a multiple of 2^-24 can hold.
+    return static_cast<float>(z >> 40) * 0x1p-24f;
+}
+
+DesktopServices::DesktopServices()
+    : m_randomState(clockReading())
+{
+}
+
+std::optional<QString> DesktopServices::openFileName(QWidget *parent, const FileRequest &request)
+{
+    const QString path = QFileDialog::getOpenFileName(parent, request.title, request.proposedName,
+                                                      nameFilter(request.filter), nullptr, dialogOptions());
+    if (path.isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(path);
+}
+
+std::optional<QString> DesktopServices::saveFileName(QWidget *parent, const FileRequest &request)
+{
+    const QString path = QFileDialog::getSaveFileName(parent, request.title, request.proposedName,
+                                                      nameFilter(request.filter), nullptr, dialogOptions());
+    if (path.isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(path);
+}
+
+std::optional<QString> DesktopServices::promptText(QWidget *parent, const QString &title, const QString &prompt)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+void DesktopServices::showError(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox::warning(parent, title, text);
+}
+
+float DesktopServices::randomDraw()
+{
+    return mixClockAndDraw(m_randomState, clockReading());
+}
+
+void DesktopServices::endApplication()
+{
+    // At once: no destructor, close handler or end handler runs.
+    std::_Exit(EXIT_SUCCESS);
+}
+
+} // namespace ui

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace ui {
+
+// A file dialog filter in the classic "description|patterns|" form, e.g.
+// "HTM(L) Files *.html, *.htm |*.html|".
+struct FileFilter {
+    QString description; // shown to the user exactly as written
+    QString patterns;    // separated by ';'
+};
+
+// What a file dialog is asked: the filter, the title (empty: the platform's own) and the
+// name the file name field starts with.
+struct FileRequest {
+    FileFilter filter;
+    QString title;
+    QString proposedName;
+};
+
+// The modal conversations of the application and the other services that a test must
+// be able to script: file dialogs, the text prompt, message boxes, random draws and the
+// immediate end of the process. Windows reach it through their workspace.
+class Services {
+public:
+    virtual ~Services() = default;
+
+    // The full path chosen, or nothing when the user cancelled.
+    virtual std::optional<QString> openFileName(QWidget *parent, const FileRequest &request) = 0;
+    virtual std::optional<QString> saveFileName(QWidget *parent, const FileRequest &request) = 0;
+    // The typed text, or nothing on Cancel.
+    virtual std::optional<QString> promptText(QWidget *parent, const QString &title, const QString &prompt) = 0;
+    virtual void showError(QWidget *parent, const QString &title, const QString &text) = 0;
+    // A uniform draw 0 <= r < 1 at single precision, after mixing the clock into the generator.
+    virtual float randomDraw() = 0;
+    // Ends the process at once: no window's close handlers run.
+    virtual void endApplication() = 0;
+};
+
+// The real dialogs and the real end of the process.
+class DesktopServices final : public Services {
+public:
+    DesktopServices();
+
+    std::optional<QString> openFileName(QWidget *parent, const FileRequest &request) override;
+    std::optional<QString> saveFileName(QWidget *parent, const FileRequest &request) override;
+    std::optional<QString> promptText(QWidget *parent, const QString &title, const QString &prompt) override;
+    void showError(QWidget *parent, const QString &title, const QString &text) override;
+    float randomDraw() override;
+    [[noreturn]] void endApplication() override;
+
+private:
+    quint64 m_randomState;
+};
+
+// The name filter Qt's dialogs take: the description as written, then the patterns in parentheses.
+QString nameFilter(const FileFilter &filter);
+
+// Mixes a clock reading into a running generator state and returns the next draw in [0, 1).
+// Draws within one tick of the clock still differ because the state moves on every time.
+float mixClockAndDraw(quint64 &state, quint64 clock);
+
+} // namespace ui

@@ -1,0 +1,184 @@
+#include "tests/support/fake_services.h"
+#include "ui/child_window.h"
+#include "ui/look.h"
+#include "ui/single_window.h"
+#include "ui/workspace.h"
+
+#include <QMdiSubWindow>
+#include <QLabel>
+#include <QPointer>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A child window that records its handlers.
+class Probe final : public ui::ChildWindow {
+public:
+    explicit Probe(ui::Workspace &workspace, QStringList *log, bool closeOnLoad = false)
+        : ChildWindow(workspace, u"Probe"_s, u"Probe"_s, {3000, 1500})
+        , m_log(log)
+        , m_closeOnLoad(closeOnLoad)
+    {
+    }
+    bool flag = false;
+
+protected:
+    void Form_Load() override
+    {
+        m_log->append(flag ? u"load flag"_s : u"load"_s);
+        if (m_closeOnLoad)
+            closeWindow();
+    }
+    void Form_QueryUnload(bool &) override { m_log->append(u"queryunload"_s); }
+    void Form_Unload(bool &) override { m_log->append(u"unload"_s); }
+
+private:
+    QStringList *m_log;
+    bool m_closeOnLoad;
+};
+
+} // namespace
+
+class TestChildWindow final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        m_workspace = new ui::Workspace(m_services);
+        m_workspace->resize(760, 512);
+        m_workspace->show();
+        m_log.clear();
+    }
+    void cleanup() { delete m_workspace; }
+
+    void flagsDoNotLoad_positionLoads_data()
+    {
+        QTest::addColumn<QString>("access");
+        QTest::newRow("left") << u"left"_s;
+        QTest::newRow("top") << u"top"_s;
+        QTest::newRow("setLeft") << u"setLeft"_s;
+        QTest::newRow("setTop") << u"setTop"_s;
+        QTest::newRow("show") << u"show"_s;
+    }
+    void flagsDoNotLoad_positionLoads()
+    {
+        QFETCH(QString, access);
+        auto *probe = new Probe(*m_workspace, &m_log);
+        probe->flag = true;
+        QVERIFY(!probe->isLoaded());
+        QVERIFY(m_log.isEmpty());
+        if (access == u"left")
+            probe->left();
+        else if (access == u"top")
+            probe->top();
+        else if (access == u"setLeft")
+            probe->setLeft(150);
+        else if (access == u"setTop")
+            probe->setTop(150);
+        else
+            probe->showWindow();
+        QCOMPARE(m_log, QStringList{u"load flag"_s});
+        probe->showWindow();
+        QCOMPARE(m_log.size(), 1); // loads once
+        delete probe->subWindow();
+    }
+
+    void positionsAreTwipsFromTheWorkspaceCorner()
+    {
+        auto *probe = new Probe(*m_workspace, &m_log);
+        probe->setLeft(2700);
+        probe->setTop(0);
+        probe->showWindow();
+        QCOMPARE(probe->subWindow()->pos(), QPoint(180, 0));
+        QCOMPARE(probe->left(), 2700);
+        QCOMPARE(probe->top(), 0);
+        QCOMPARE(probe->size(), QSize(200, 100));
+        QCOMPARE(m_workspace->activeSubWindow(), probe->subWindow());
+    }
+
+    void showingAnOpenWindowActivatesIt()
+    {
+        auto *first = new Probe(*m_workspace, &m_log);
+        auto *second = new Probe(*m_workspace, &m_log);
+        first->showWindow();
+        second->showWindow();
+        QCOMPARE(m_workspace->activeSubWindow(), second->subWindow());
+        first->showWindow();
+        QCOMPARE(m_workspace->activeSubWindow(), first->subWindow());
+    }
+
+    void closingRunsHandlersAndDiscardsLater()
+    {
+        auto *probe = new Probe(*m_workspace, &m_log);
+        probe->showWindow();
+        QPointer<Probe> alive(probe);
+        probe->closeWindow();
+        QCOMPARE(m_log, (QStringList{u"load"_s, u"queryunload"_s, u"unload"_s}));
+        QVERIFY(probe->isClosed());
+        QTRY_VERIFY(alive.isNull());
+    }
+
+    void closeBoxRunsTheSameHandlers()
+    {
+        auto *probe = new Probe(*m_workspace, &m_log);
+        probe->showWindow();
+        QPointer<Probe> alive(probe);
+        probe->subWindow()->close();
+        QCOMPARE(m_log, (QStringList{u"load"_s, u"queryunload"_s, u"unload"_s}));
+        QTRY_VERIFY(alive.isNull());
+    }
+
+    void closedDuringLoadIsNeverShown()
+    {
+        auto *probe = new Probe(*m_workspace, &m_log, true);
+        QPointer<Probe> alive(probe);
+        probe->setTop(0);
+        probe->showWindow();
+        QVERIFY(probe->isClosed());
+        QVERIFY(!probe->isVisible());
+        QTRY_VERIFY(alive.isNull());
+    }
+
+    void singleWindowIsReplacedAfterClosing()
+    {
+        ui::SingleWindow<Probe> single;
+        int created = 0;
+        const auto make = [&] {
+            ++created;
+            return new Probe(*m_workspace, &m_log);
+        };
+        Probe &first = single.get(make);
+        QCOMPARE(&single.get(make), &first);
+        QCOMPARE(single.current(), &first);
+        first.showWindow();
+        first.closeWindow();
+        QCOMPARE(single.current(), nullptr);
+        Probe &second = single.get(make);
+        QVERIFY(&second != &first || created == 2);
+        QCOMPARE(created, 2);
+    }
+
+    void highlightIsWhiteOnRedAndClears()
+    {
+        QLabel label;
+        ui::highlightLabel(&label);
+        QVERIFY(ui::isHighlighted(&label));
+        QCOMPARE(label.palette().color(QPalette::Window), QColor(255, 0, 0));
+        QCOMPARE(label.palette().color(QPalette::WindowText), QColor(255, 255, 255));
+        ui::clearHighlight(&label);
+        QVERIFY(!ui::isHighlighted(&label));
+        QCOMPARE(label.palette().color(QPalette::Window), QColor(255, 255, 192));
+        QCOMPARE(label.palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    }
+
+private:
+    FakeServices m_services;
+    ui::Workspace *m_workspace = nullptr;
+    QStringList m_log;
+};
+
+QTEST_MAIN(TestChildWindow)
+#include "test_child_window.moc"

@@ -1,0 +1,136 @@
+#include "ui/files.h"
+#include "ui/page_saver.h"
+#include "ui/services.h"
+#include "tests/support/fake_services.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <set>
+
+using namespace Qt::StringLiterals;
+
+class TestUiServices final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void nameFilterShowsTheDescriptionAndThePatterns_data()
+    {
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("patterns");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("pictures") << u"Image Files (*.jpg,*.gif,*.bmp) "_s << u"*.jpg;*.gif;*.bmp"_s
+                                  << u"Image Files (*.jpg,*.gif,*.bmp) (*.jpg *.gif *.bmp)"_s;
+        QTest::newRow("rollover page") << u"HTM(L) Files *.html, *.htm "_s << u"*.html"_s
+                                       << u"HTM(L) Files *.html, *.htm (*.html)"_s;
+        QTest::newRow("button page") << u"HTM(L) Files *.html,*.htm "_s << u"*.html;*.htm"_s
+                                     << u"HTM(L) Files *.html,*.htm (*.html *.htm)"_s;
+    }
+    void nameFilterShowsTheDescriptionAndThePatterns()
+    {
+        QFETCH(QString, description);
+        QFETCH(QString, patterns);
+        QFETCH(QString, expected);
+        QCOMPARE(ui::nameFilter({description, patterns}), expected);
+    }
+
+    void urlFromFileName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("url");
+        QTest::newRow("plain") << u"up.gif"_s << u"up.gif"_s;
+        QTest::newRow("blank") << u"my pic.gif"_s << u"my%20pic.gif"_s;
+        QTest::newRow("quote") << u"a\"b.gif"_s << u"a%22b.gif"_s;
+        QTest::newRow("backslash") << u"a\\b.gif"_s << u"a%5Cb.gif"_s;
+        QTest::newRow("percent hash question") << u"100%#1?.jpg"_s << u"100%25%231%3F.jpg"_s;
+        QTest::newRow("control") << u"a\tb.bmp"_s << u"a%09b.bmp"_s;
+        QTest::newRow("non-ASCII") << u"bébé.jpg"_s << u"b%C3%A9b%C3%A9.jpg"_s;
+        QTest::newRow("path-safe punctuation") << u"a(1)_b-c~d!e$f&g'h+i,j;k=l:m@n.gif"_s
+                                               << u"a(1)_b-c~d!e$f&g'h+i,j;k=l:m@n.gif"_s;
+    }
+    void urlFromFileName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, url);
+        QCOMPARE(ui::urlFromFileName(name), url);
+    }
+
+    void readFirstLineStopsAtTheFirstBreak_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("crlf") << QByteArray("Yes\r\nmore\r\n") << QByteArray("Yes");
+        QTest::newRow("lf") << QByteArray("Yes\nmore") << QByteArray("Yes");
+        QTest::newRow("cr") << QByteArray("Yes\rmore") << QByteArray("Yes");
+        QTest::newRow("no break") << QByteArray("Yes") << QByteArray("Yes");
+        QTest::newRow("empty") << QByteArray() << QByteArray();
+        QTest::newRow("blanks kept") << QByteArray(" Yes \r\n") << QByteArray(" Yes ");
+        QTest::newRow("long line is cut") << QByteArray(100000, 'x') << QByteArray(4096, 'x');
+    }
+    void readFirstLineStopsAtTheFirstBreak()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QByteArray, line);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(u"marker.txt"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        QCOMPARE(QByteArray::fromStdString(ui::readFirstLine(file.fileName())), line);
+    }
+
+    void readFirstLineOfAMissingFileIsEmpty()
+    {
+        QCOMPARE(ui::readFirstLine(u"/nonexistent/folder/hasran.txt"_s), std::string());
+    }
+
+    void copyReplacesTheClipboard()
+    {
+        ui::copyToClipboard(u"first"_s);
+        ui::copyToClipboard(u"a\r\nb"_s);
+        QCOMPARE(QGuiApplication::clipboard()->text(), u"a\r\nb"_s);
+    }
+
+    void drawsWithinOneTickDiffer()
+    {
+        quint64 state = 42;
+        std::set<float> draws;
+        for (int i = 0; i < 8; ++i) {
+            const float r = ui::mixClockAndDraw(state, 1234567);
+            QVERIFY(r >= 0.0f && r < 1.0f);
+            draws.insert(r);
+        }
+        QCOMPARE(draws.size(), std::size_t(8));
+    }
+
+    void saverWritesProposesAndReportsFailures()
+    {
+        QTemporaryDir dir;
+        FakeServices services;
+        ui::PageSaver saver({u"HTM(L) Files *.html, *.htm "_s, u"*.html"_s});
+        const QString page = dir.filePath(u"page.html"_s);
+
+        services.answerSave(page);
+        QVERIFY(saver.save(nullptr, services, "one\r\n"));
+        services.answerSave(std::nullopt);
+        QVERIFY(!saver.save(nullptr, services, "two\r\n"));
+        services.answerSave(dir.filePath(u"missing/folder/page.html"_s));
+        QVERIFY(!saver.save(nullptr, services, "three\r\n"));
+
+        QCOMPARE(services.questions.size(), 3);
+        QCOMPARE(services.questions[0].request.proposedName, QString());
+        QCOMPARE(services.questions[1].request.proposedName, page);
+        QCOMPARE(services.questions[2].request.proposedName, page); // a cancel keeps the last name
+        QFile written(page);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), QByteArray("one\r\n"));
+        QCOMPARE(services.messages.size(), 1);
+        QVERIFY(services.messages[0].text.contains(u"page.html"_s));
+        QVERIFY(!QFile::exists(dir.filePath(u"missing/folder/page.html"_s)));
+    }
+};
+
+QTEST_MAIN(TestUiServices)
+#include "test_ui_services.moc"

@@ -23,14 +23,12 @@ const ui::FileFilter PictureFilter{u"Image Files (*.jpg,*.gif,*.bmp) "_s, u"*.jp
 } // namespace
 
 Form2::Form2(ui::Workspace &workspace)
-    : ChildWindow(workspace, u"Form2"_s, u"Rollover Properties"_s, {5430, 4485})
-{
+    : ChildWindow(workspace, u"Form2"_s, u"Rollover Properties"_s, {5430, 4485}) {
     createControls();
     createTutorial();
 }
 
-void Form2::createControls()
-{
+void Form2::createControls() {
     QLabel *label1 = ui::makeLabel(this, u"Label1"_s,
                                    u"This program will take all the properties and turn it into a cut && paste code.   "
                                    "Please Enter &all properties in the boxes below. "_s,
@@ -69,8 +67,7 @@ void Form2::createControls()
     connect(command9, &QPushButton::clicked, this, &Form2::Command9_Click);
 }
 
-void Form2::createTutorial()
-{
+void Form2::createTutorial() {
     struct Step {
         QString frame;
         QRect frameTwips;
@@ -83,37 +80,73 @@ void Form2::createTutorial()
         void (Form2::*handler)();
     };
     const Step steps[] = {
-        {u"tut1"_s, {240, 1680, 4815, 1815}, u"Label10"_s, {120, 240, 4575, 1335},
+        {u"tut1"_s,
+         {240, 1680, 4815, 1815},
+         u"Label10"_s,
+         {120, 240, 4575, 1335},
          u"First, you need to select two images for the rollover. Image #1 should be the image seen when the mouse "
          "is not over the picture, and Image #2 should be the image shown when the mouse is over the picture   "
          "Click the buttons to the right of each text box to select an image, or type one in yourself! Click ok "
          "after you have done this."_s,
-         u"Command6"_s, u"Ok!"_s, {1800, 1320, 1575, 375}, &Form2::Command6_Click},
-        {u"tut2"_s, {240, 1920, 4695, 1695}, u"Label12"_s, {120, 240, 4455, 1215},
+         u"Command6"_s,
+         u"Ok!"_s,
+         {1800, 1320, 1575, 375},
+         &Form2::Command6_Click},
+        {u"tut2"_s,
+         {240, 1920, 4695, 1695},
+         u"Label12"_s,
+         {120, 240, 4455, 1215},
          u"Now you need to type the link of the rollover above. The link will be activated when someone clicks the "
          "image. This program assumes that you want to create a linked rollover, so if you don't want a link you "
          "will have to take it out manually. Click ok when you have typed in a link"_s,
-         u"Command7"_s, u"Ok"_s, {2640, 1080, 1575, 375}, &Form2::Command7_Click},
-        {u"tut3"_s, {240, 2400, 4695, 1935}, u"Label13"_s, {120, 240, 4455, 1215},
+         u"Command7"_s,
+         u"Ok"_s,
+         {2640, 1080, 1575, 375},
+         &Form2::Command7_Click},
+        {u"tut3"_s,
+         {240, 2400, 4695, 1935},
+         u"Label13"_s,
+         {120, 240, 4455, 1215},
          u"Now you need to name the rollover. Don't name two rollovers the same thing, or that will cause problems. "
          "You can name it something like \"Rollover1\", but it must start with letters and contain no spaces. If "
          "you don't mind it, you can create a random combination of letters by clicking \"random\" beside it. "
          "Click Ok when you have named the rollover."_s,
-         u"Command8"_s, u"Ok"_s, {1680, 1440, 1575, 375}, &Form2::Command8_Click},
-        {u"tut4"_s, {240, 720, 4695, 1695}, u"Label14"_s, {120, 240, 4455, 1215},
+         u"Command8"_s,
+         u"Ok"_s,
+         {1680, 1440, 1575, 375},
+         &Form2::Command8_Click},
+        {u"tut4"_s,
+         {240, 720, 4695, 1695},
+         u"Label14"_s,
+         {120, 240, 4455, 1215},
          u"Next you need to enter the width and height of the images. It is better if you know the width and "
          "height, but if you don't you can enter an estimate. Use the format of width,height, so if you have an "
          "image with width 34 and height 54, it would be 34,54. Click ok when you have entered a width and height"_s,
-         u"Command10"_s, u"Ok"_s, {1680, 1200, 1575, 375}, &Form2::Command10_Click},
-        {u"tut5"_s, {240, 960, 4695, 1815}, u"Label15"_s, {120, 240, 4455, 1215},
+         u"Command10"_s,
+         u"Ok"_s,
+         {1680, 1200, 1575, 375},
+         &Form2::Command10_Click},
+        {u"tut5"_s,
+         {240, 960, 4695, 1815},
+         u"Label15"_s,
+         {120, 240, 4455, 1215},
          u"Last, you need to enter the image numbers. Don't worry about this too much, just remember, no image can "
          "have the same image number. If you don't plan on modifying the code, just cilck \"random\" beside each "
          "textbox to get a random number. Click ok when you have assigned image numbers."_s,
-         u"Command11"_s, u"Ok"_s, {1680, 1320, 1575, 375}, &Form2::Command11_Click},
-        {u"tut6"_s, {240, 2880, 4695, 1095}, u"Label16"_s, {120, 240, 4455, 1215},
+         u"Command11"_s,
+         u"Ok"_s,
+         {1680, 1320, 1575, 375},
+         &Form2::Command11_Click},
+        {u"tut6"_s,
+         {240, 2880, 4695, 1095},
+         u"Label16"_s,
+         {120, 240, 4455, 1215},
          u"Good job, you have entered all of the properties needed and now you are ready to copy the code. Click "
          "\"See Code\" below to goto the next screen. "_s,
-         QString(), QString(), {}, nullptr},
+         QString(),
+         QString(),
+         {},
+         nullptr},
     };
     int index = 1;
     for (const Step &step : steps) {
@@ -123,8 +156,8 @@ void Form2::createTutorial()
         ui::makeLabel(frame, step.label, step.text, pixelRect(l.x(), l.y(), l.width(), l.height()));
         if (step.handler) {
             const QRect &b = step.buttonTwips;
-            QPushButton *ok = ui::makeButton(frame, step.button, step.caption,
-                                             pixelRect(b.x(), b.y(), b.width(), b.height()));
+            QPushButton *ok =
+                ui::makeButton(frame, step.button, step.caption, pixelRect(b.x(), b.y(), b.width(), b.height()));
             connect(ok, &QPushButton::clicked, this, step.handler);
         }
         m_tut[index++] = frame;
@@ -132,10 +165,9 @@ void Form2::createTutorial()
 
     // Focus order; a visible step's button takes its turn after Command5 (steps 1 to 3)
     // or after Command9 (steps 4 and 5).
-    const QStringList order{u"Text1"_s,    u"Command1"_s, u"Text2"_s,    u"Command2"_s,  u"Text3"_s,
-                            u"Text4"_s,    u"Command3"_s, u"Text5"_s,    u"Text6"_s,     u"Text7"_s,
-                            u"Command4"_s, u"Command5"_s, u"Command6"_s, u"Command7"_s,  u"Command8"_s,
-                            u"Command9"_s, u"Command10"_s, u"Command11"_s};
+    const QStringList order{u"Text1"_s,    u"Command1"_s, u"Text2"_s,    u"Command2"_s, u"Text3"_s,     u"Text4"_s,
+                            u"Command3"_s, u"Text5"_s,    u"Text6"_s,    u"Text7"_s,    u"Command4"_s,  u"Command5"_s,
+                            u"Command6"_s, u"Command7"_s, u"Command8"_s, u"Command9"_s, u"Command10"_s, u"Command11"_s};
     QWidget *previous = nullptr;
     for (const QString &name : order) {
         QWidget *widget = findChild<QWidget *>(name);
@@ -145,8 +177,7 @@ void Form2::createTutorial()
     }
 }
 
-void Form2::Form_Load()
-{
+void Form2::Form_Load() {
     if (tutmode) {
         m_tut[1]->show();
         ui::highlightLabel(m_label2);
@@ -154,8 +185,7 @@ void Form2::Form_Load()
     }
 }
 
-void Form2::pickPicture(QLineEdit *box, const QString &title)
-{
+void Form2::pickPicture(QLineEdit *box, const QString &title) {
     const std::optional<QString> path = services().openFileName(this, {PictureFilter, title, m_lastPicture});
     if (!path || path->isEmpty())
         return; // a cancel keeps what the box held
@@ -163,35 +193,29 @@ void Form2::pickPicture(QLineEdit *box, const QString &title)
     box->setText(ui::urlFromFileName(ui::fileNameOf(*path)));
 }
 
-void Form2::Command1_Click()
-{
+void Form2::Command1_Click() {
     pickPicture(m_text[1], u"Select src for Image #1"_s);
 }
 
-void Form2::Command2_Click()
-{
+void Form2::Command2_Click() {
     pickPicture(m_text[2], u"Select src for Image #2"_s);
 }
 
-void Form2::Command4_Click()
-{
+void Form2::Command4_Click() {
     ui::setText(m_text[6], RandomImageName(services().randomDraw()));
 }
 
-void Form2::Command5_Click()
-{
+void Form2::Command5_Click() {
     ui::setText(m_text[7], RandomImageName(services().randomDraw()));
 }
 
-void Form2::Command9_Click()
-{
+void Form2::Command9_Click() {
     m_text[4]->setText(u"Rollover"_s);
     for (int i = 0; i < 8; ++i)
         m_text[4]->setText(m_text[4]->text() + QChar::fromLatin1(RandomRolloverLetter(services().randomDraw())));
 }
 
-void Form2::Command3_Click()
-{
+void Form2::Command3_Click() {
     auto *code = new Form3(workspace());
     if (tutmode)
         code->tutmode = true;
@@ -213,8 +237,7 @@ void Form2::Command3_Click()
 }
 
 void Form2::showStep(QGroupBox *hide, QGroupBox *show, std::initializer_list<QLabel *> restore,
-                     std::initializer_list<QLabel *> highlight)
-{
+                     std::initializer_list<QLabel *> highlight) {
     hide->hide();
     show->show();
     for (QLabel *label : restore)
@@ -223,27 +246,22 @@ void Form2::showStep(QGroupBox *hide, QGroupBox *show, std::initializer_list<QLa
         ui::highlightLabel(label);
 }
 
-void Form2::Command6_Click()
-{
+void Form2::Command6_Click() {
     showStep(m_tut[1], m_tut[2], {m_label2, m_label3}, {m_label4});
 }
 
-void Form2::Command7_Click()
-{
+void Form2::Command7_Click() {
     showStep(m_tut[2], m_tut[3], {m_label4}, {m_label5});
 }
 
-void Form2::Command8_Click()
-{
+void Form2::Command8_Click() {
     showStep(m_tut[3], m_tut[4], {m_label5}, {m_label7});
 }
 
-void Form2::Command10_Click()
-{
+void Form2::Command10_Click() {
     showStep(m_tut[4], m_tut[5], {m_label7}, {m_label8, m_label9});
 }
 
-void Form2::Command11_Click()
-{
+void Form2::Command11_Click() {
     showStep(m_tut[5], m_tut[6], {m_label8, m_label9}, {});
 }

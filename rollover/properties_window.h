@@ -17,13 +17,13 @@ public:
 
     bool tutmode = false;
 
-    void Command1_Click();  // pick picture 1
-    void Command2_Click();  // pick picture 2
-    void Command4_Click();  // random name of image 1
-    void Command5_Click();  // random name of image 2
-    void Command9_Click();  // random rollover name
-    void Command3_Click();  // See Code
-    void Command6_Click();  // tutorial steps
+    void Command1_Click(); // pick picture 1
+    void Command2_Click(); // pick picture 2
+    void Command4_Click(); // random name of image 1
+    void Command5_Click(); // random name of image 2
+    void Command9_Click(); // random rollover name
+    void Command3_Click(); // See Code
+    void Command6_Click(); // tutorial steps
     void Command7_Click();
     void Command8_Click();
     void Command10_Click();

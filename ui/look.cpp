@@ -1,37 +1,75 @@
 #include "ui/look.h"
 
 #include <QCheckBox>
+#include <QFont>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
 // The resources live in a static library, so they are registered by hand.
-static void registerResources()
-{
+static void registerResources() {
     Q_INIT_RESOURCE(resources);
 }
 
 namespace ui {
 
-QRect pixelRect(int left, int top, int width, int height)
-{
+namespace {
+
+// A frame filled in one colour with a thin border and its caption over the top line;
+// the widget style would shade the inside.
+class FlatFrame final : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent *) override {
+        QPainter painter(this);
+        const QColor fill = palette().color(QPalette::Window);
+        painter.fillRect(rect(), fill);
+        const QFontMetrics metrics = fontMetrics();
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawRect(rect().adjusted(0, metrics.height() / 2, -1, -1));
+        if (title().isEmpty())
+            return;
+        const QRect caption(6, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+        painter.fillRect(caption, fill);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(caption, Qt::AlignCenter | Qt::TextShowMnemonic, title());
+    }
+};
+
+} // namespace
+
+QRect pixelRect(int left, int top, int width, int height) {
     return {pixels(left), pixels(top), pixels(width), pixels(height)};
 }
 
-QIcon applicationIcon()
-{
+QIcon applicationIcon() {
     static const bool registered = (registerResources(), true);
     Q_UNUSED(registered)
     return QIcon(u":/quillarc.png"_s);
 }
 
-void setBackground(QWidget *widget, const QColor &colour)
-{
+QFont windowFont() {
+    // The windows were laid out for an 8 point sans serif; the Arial-metric face keeps
+    // their texts inside the same boxes.
+    static const bool substituted = [] {
+        QFont::insertSubstitutions(u"MS Sans Serif"_s, {u"Liberation Sans"_s, u"Arial"_s, u"DejaVu Sans"_s});
+        return true;
+    }();
+    Q_UNUSED(substituted)
+    QFont font(u"MS Sans Serif"_s);
+    font.setPointSizeF(8);
+    return font;
+}
+
+void setBackground(QWidget *widget, const QColor &colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
@@ -39,11 +77,11 @@ void setBackground(QWidget *widget, const QColor &colour)
 }
 
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry,
-                        const QString &toolTip)
-{
+                        const QString &toolTip) {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
+    button->setFont(windowFont());
     button->setToolTip(toolTip);
     // A flat face in one colour, as the graphical button style draws it.
     QPalette palette = button->palette();
@@ -57,11 +95,11 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &cap
     return button;
 }
 
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
-{
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry) {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setGeometry(geometry);
+    label->setFont(windowFont());
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -69,20 +107,20 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
     return label;
 }
 
-QLineEdit *makeLineEdit(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
-{
+QLineEdit *makeLineEdit(QWidget *parent, const QString &name, const QString &text, const QRect &geometry) {
     auto *edit = new QLineEdit(text, parent);
     edit->setObjectName(name);
     edit->setGeometry(geometry);
+    edit->setFont(windowFont());
     edit->setTextMargins(0, 0, 0, 0);
     return edit;
 }
 
-QPlainTextEdit *makeTextBox(QWidget *parent, const QString &name, const QRect &geometry)
-{
+QPlainTextEdit *makeTextBox(QWidget *parent, const QString &name, const QRect &geometry) {
     auto *box = new QPlainTextEdit(parent);
     box->setObjectName(name);
     box->setGeometry(geometry);
+    box->setFont(windowFont());
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -91,33 +129,31 @@ QPlainTextEdit *makeTextBox(QWidget *parent, const QString &name, const QRect &g
 }
 
 QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry,
-                     const QColor &colour)
-{
-    auto *frame = new QGroupBox(caption, parent);
+                     const QColor &colour) {
+    auto *frame = new FlatFrame(caption, parent);
     frame->setObjectName(name);
     frame->setGeometry(geometry);
+    frame->setFont(windowFont());
     setBackground(frame, colour);
     return frame;
 }
 
-QCheckBox *makeCheckBox(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
-{
+QCheckBox *makeCheckBox(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry) {
     auto *box = new QCheckBox(caption, parent);
     box->setObjectName(name);
     box->setGeometry(geometry);
+    box->setFont(windowFont());
     setBackground(box, WindowBackground);
     return box;
 }
 
-QGroupBox *makeStepFrame(QWidget *parent, const QString &name, const QRect &geometry, const QColor &colour)
-{
+QGroupBox *makeStepFrame(QWidget *parent, const QString &name, const QRect &geometry, const QColor &colour) {
     QGroupBox *frame = makeFrame(parent, name, u"Interactive Tutorial"_s, geometry, colour);
     frame->hide();
     return frame;
 }
 
-void highlightLabel(QLabel *label)
-{
+void highlightLabel(QLabel *label) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, HighlightRed);
     palette.setColor(QPalette::WindowText, HighlightText);
@@ -125,8 +161,7 @@ void highlightLabel(QLabel *label)
     label->setAutoFillBackground(true);
 }
 
-void clearHighlight(QLabel *label)
-{
+void clearHighlight(QLabel *label) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, WindowBackground);
     palette.setColor(QPalette::WindowText, Qt::black);
@@ -134,8 +169,7 @@ void clearHighlight(QLabel *label)
     label->setAutoFillBackground(true);
 }
 
-bool isHighlighted(const QLabel *label)
-{
+bool isHighlighted(const QLabel *label) {
     return label->autoFillBackground() && label->palette().color(QPalette::Window) == HighlightRed &&
            label->palette().color(QPalette::WindowText) == HighlightText;
 }

@@ -11,6 +11,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QCheckBox;
+class QFont;
 class QIcon;
 class QWidget;
 
@@ -26,12 +27,19 @@ inline const QColor StepFrameYellow{255, 255, 128};  // tutorial step frames
 inline const QColor HighlightRed{255, 0, 0};
 inline const QColor HighlightText{255, 255, 255};
 
-constexpr int pixels(int twips) { return twips / TwipsPerPixel; }
-constexpr int twips(int pixels) { return pixels * TwipsPerPixel; }
+constexpr int pixels(int twips) {
+    return twips / TwipsPerPixel;
+}
+constexpr int twips(int pixels) {
+    return pixels * TwipsPerPixel;
+}
 QRect pixelRect(int left, int top, int width, int height); // arguments in twips
 
 // The 32 by 32 icon every window carries.
 QIcon applicationIcon();
+
+// The font of the child windows: an 8 point sans serif.
+QFont windowFont();
 
 // Paints a widget's own background in one colour (labels stay transparent).
 void setBackground(QWidget *widget, const QColor &colour);

@@ -9,19 +9,17 @@ using namespace Qt::StringLiterals;
 namespace ui {
 
 PageSaver::PageSaver(FileFilter filter)
-    : m_filter(std::move(filter))
-{
-}
+    : m_filter(std::move(filter)) {}
 
-bool PageSaver::save(QWidget *parent, Services &services, const std::string &page)
-{
+bool PageSaver::save(QWidget *parent, Services &services, const std::string &page) {
     const std::optional<QString> path = services.saveFileName(parent, {m_filter, QString(), m_lastName});
     if (!path || path->isEmpty())
         return false;
     m_lastName = *path;
     if (const std::optional<QString> error = writeFileAtomically(*path, page)) {
-        services.showError(parent, u"Quillarc 2"_s,
-                           u"The page could not be saved as \"%1\".\n\n%2"_s.arg(QDir::toNativeSeparators(*path), *error));
+        services.showError(
+            parent, u"Quillarc 2"_s,
+            u"The page could not be saved as \"%1\".\n\n%2"_s.arg(QDir::toNativeSeparators(*path), *error));
         return false;
     }
     return true;

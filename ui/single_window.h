@@ -6,12 +6,9 @@ namespace ui {
 
 // The one reference to a window that exists at most once: the first use creates it,
 // a closed window is replaced by a fresh one on the next use, an open one is reused.
-template <typename Window>
-class SingleWindow final {
+template <typename Window> class SingleWindow final {
 public:
-    template <typename Factory>
-    Window &get(Factory create)
-    {
+    template <typename Factory> Window &get(Factory create) {
         if (!m_window || m_window->isClosed())
             m_window = create();
         return *m_window;

@@ -1,0 +1,457 @@
+#include "rollover/code_window.h"
+#include "rollover/properties_window.h"
+#include "rollover/rollover_code.h"
+#include "rollover/rollover_page.h"
+#include "tests/support/fake_services.h"
+#include "tests/support/test_images.h"
+#include "ui/look.h"
+#include "ui/text_box.h"
+#include "ui/workspace.h"
+
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const char DefaultHead[] = "<script language=\"JavaScript\">\r\n"
+                           "<!-- Created by Quillarc 2--> \r\n"
+                           "<!--\r\n"
+                           "Image01= new Image(32,32)\r\n"
+                           "Image01.src=\"\"\r\n"
+                           "Image02= new Image(32,32)\r\n"
+                           "Image02.src=\"\"\r\n"
+                           "//-->\r\n"
+                           "</script>";
+const char DefaultBody[] = "<a href=\"http://\" onmouseover=\r\n"
+                           "\"document.images['Example'].src=Image02.src\" onmouseout=\r\n"
+                           "\"document.images['Example'].src=Image01.src\">\r\n"
+                           "<img src=\"\" name=\"Example\"></a>";
+
+QByteArray contentOf(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestRolloverWindows final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() {
+        m_services = std::make_unique<FakeServices>();
+        m_workspace = new ui::Workspace(*m_services);
+        m_workspace->resize(760, 512);
+        m_workspace->show();
+    }
+    void cleanup() {
+        QCOMPARE(m_services->unexpected, 0);
+        delete m_workspace;
+    }
+
+    void propertiesWindowOpensWithItsDefaults() {
+        Form2 *form = openProperties(false);
+        QCOMPARE(form->windowTitle(), u"Rollover Properties"_s);
+        QCOMPARE(form->size(), QSize(362, 299));
+        const QList<std::pair<QString, QString>> texts{{u"Text1"_s, QString()},    {u"Text2"_s, QString()},
+                                                       {u"Text3"_s, u"http://"_s}, {u"Text4"_s, u"Example"_s},
+                                                       {u"Text5"_s, u"32,32"_s},   {u"Text6"_s, u"Image01"_s},
+                                                       {u"Text7"_s, u"Image02"_s}};
+        for (const auto &[name, text] : texts)
+            QCOMPARE(child<QLineEdit>(form, name)->text(), text);
+        for (int step = 1; step <= 6; ++step)
+            QVERIFY(!child<QGroupBox>(form, u"tut%1"_s.arg(step))->isVisible());
+        QVERIFY(!ui::isHighlighted(child<QLabel>(form, u"Label2"_s)));
+        QCOMPARE(child<QLabel>(form, u"Label6"_s)->text(),
+                 u"That's it!  Now all you have to do is copy the code and your done!"_s);
+        QCOMPARE(child<QPushButton>(form, u"Command3"_s)->geometry(), QRect(80, 264, 145, 25));
+        QCOMPARE(child<QLineEdit>(form, u"Text7"_s)->geometry(), QRect(96, 216, 177, 19));
+        QCOMPARE(child<QPushButton>(form, u"Command1"_s)->text(), u"..."_s);
+        QVERIFY(child<QPushButton>(form, u"Command9"_s)->toolTip().isEmpty());
+    }
+
+    void focusRunsInTheWindowsOrder() {
+        Form2 *form = openProperties(false);
+        const QStringList order{u"Text1"_s,    u"Command1"_s, u"Text2"_s,   u"Command2"_s, u"Text3"_s,
+                                u"Text4"_s,    u"Command3"_s, u"Text5"_s,   u"Text6"_s,    u"Text7"_s,
+                                u"Command4"_s, u"Command5"_s, u"Command9"_s};
+        QWidget *widget = child<QWidget>(form, order.first());
+        for (const QString &next : order.mid(1)) {
+            widget = widget->nextInFocusChain();
+            while (!widget->isVisible() || widget->focusPolicy() == Qt::NoFocus)
+                widget = widget->nextInFocusChain();
+            QCOMPARE(widget->objectName(), next);
+        }
+    }
+
+    void accessKeyOfTheIntroductionFocusesTheFirstPicture() {
+        Form2 *form = openProperties(false);
+        QCOMPARE(child<QLabel>(form, u"Label1"_s)->buddy(), child<QLineEdit>(form, u"Text1"_s));
+        child<QLineEdit>(form, u"Text5"_s)->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(m_workspace));
+        QTest::keyClick(form, Qt::Key_A, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::focusWidget(), child<QLineEdit>(form, u"Text1"_s));
+    }
+
+    void pickingAPictureTakesItsNameWithoutFolder_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("picture 1") << u"Command1"_s << u"Text1"_s << u"Select src for Image #1"_s
+                                   << u"/home/me/pics/up.gif"_s << u"up.gif"_s;
+        QTest::newRow("picture 2") << u"Command2"_s << u"Text2"_s << u"Select src for Image #2"_s
+                                   << u"/home/me/pics/over.jpg"_s << u"over.jpg"_s;
+        QTest::newRow("blank and hash") << u"Command1"_s << u"Text1"_s << u"Select src for Image #1"_s
+                                        << u"/tmp/my pic#1.bmp"_s << u"my%20pic%231.bmp"_s;
+        QTest::newRow("quote") << u"Command2"_s << u"Text2"_s << u"Select src for Image #2"_s << u"/tmp/say\"hi\".gif"_s
+                               << u"say%22hi%22.gif"_s;
+    }
+    void pickingAPictureTakesItsNameWithoutFolder() {
+        QFETCH(QString, button);
+        QFETCH(QString, box);
+        QFETCH(QString, title);
+        QFETCH(QString, path);
+        QFETCH(QString, text);
+        Form2 *form = openProperties(false);
+        m_services->answerOpen(path);
+        QTest::mouseClick(child<QPushButton>(form, button), Qt::LeftButton);
+        QCOMPARE(child<QLineEdit>(form, box)->text(), text);
+        QCOMPARE(m_services->questions.size(), 1);
+        const FakeServices::Question &asked = m_services->questions.first();
+        QCOMPARE(asked.kind, FakeServices::Question::Open);
+        QCOMPARE(asked.request.title, title);
+        QCOMPARE(asked.request.filter.description, u"Image Files (*.jpg,*.gif,*.bmp) "_s);
+        QCOMPARE(asked.request.filter.patterns, u"*.jpg;*.gif;*.bmp"_s);
+    }
+
+    void cancelledPickKeepsTheBoxAndTheDialogKeepsItsLastName() {
+        Form2 *form = openProperties(false);
+        m_services->answerOpen(u"/pics/up.gif"_s);
+        form->Command1_Click();
+        m_services->answerOpen(std::nullopt);
+        form->Command1_Click();
+        QCOMPARE(child<QLineEdit>(form, u"Text1"_s)->text(), u"up.gif"_s);
+        child<QLineEdit>(form, u"Text2"_s)->setText(u"typed.gif"_s);
+        m_services->answerOpen(std::nullopt);
+        form->Command2_Click();
+        QCOMPARE(child<QLineEdit>(form, u"Text2"_s)->text(), u"typed.gif"_s);
+        QCOMPARE(m_services->questions.size(), 3);
+        QCOMPARE(m_services->questions[1].request.proposedName, u"/pics/up.gif"_s);
+        QCOMPARE(m_services->questions[2].request.proposedName, u"/pics/up.gif"_s);
+    }
+
+    void randomImageNames_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<float>("draw");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("image 1 lowest") << u"Command4"_s << u"Text6"_s << 0.0f << u"Image1"_s;
+        QTest::newRow("image 1 highest") << u"Command4"_s << u"Text6"_s << std::nextafter(1.0f, 0.0f) << u"Image1000"_s;
+        QTest::newRow("image 2 middle") << u"Command5"_s << u"Text7"_s << 0.25f << u"Image251"_s;
+    }
+    void randomImageNames() {
+        QFETCH(QString, button);
+        QFETCH(QString, box);
+        QFETCH(float, draw);
+        QFETCH(QString, name);
+        Form2 *form = openProperties(false);
+        m_services->scriptDraws({draw});
+        QTest::mouseClick(child<QPushButton>(form, button), Qt::LeftButton);
+        QCOMPARE(child<QLineEdit>(form, box)->text(), name);
+    }
+
+    void randomRolloverNameIsEightLetters() {
+        Form2 *form = openProperties(false);
+        m_services->scriptDraws({0.0f, 0.1f, 0.2f, 0.3f, 0.45f, 0.5f, 0.99f, std::nextafter(1.0f, 0.0f)});
+        QTest::mouseClick(child<QPushButton>(form, u"Command9"_s), Qt::LeftButton);
+        QCOMPARE(child<QLineEdit>(form, u"Text4"_s)->text(), u"Rolloverabcdefjj"_s);
+
+        // Unscripted draws: always 16 characters, letters a to j only, and not all the same.
+        QSet<QChar> seen;
+        for (int run = 0; run < 20; ++run) {
+            form->Command9_Click();
+            const QString name = child<QLineEdit>(form, u"Text4"_s)->text();
+            QCOMPARE(name.size(), 16);
+            QVERIFY(name.startsWith(u"Rollover"_s));
+            for (QChar letter : name.mid(8)) {
+                QVERIFY(letter >= u'a' && letter <= u'j');
+                seen.insert(letter);
+            }
+        }
+        QVERIFY(seen.size() > 1);
+    }
+
+    void seeCodeOpensTheCodeWindowInItsPlace_data() {
+        QTest::addColumn<bool>("tutorial");
+        QTest::newRow("plain") << false;
+        QTest::newRow("tutorial") << true;
+    }
+    void seeCodeOpensTheCodeWindowInItsPlace() {
+        QFETCH(bool, tutorial);
+        Form2 *form = openProperties(tutorial);
+        form->setLeft(1500);
+        QPointer<Form2> properties(form);
+        QTest::mouseClick(child<QPushButton>(form, u"Command3"_s), Qt::LeftButton);
+        QVERIFY(form->isClosed());
+        QTRY_VERIFY(properties.isNull());
+
+        Form3 *code = m_workspace->findChild<Form3 *>();
+        QVERIFY(code);
+        QVERIFY(code->isVisible());
+        QVERIFY(code->instanced);
+        QCOMPARE(code->tutmode, tutorial);
+        QCOMPARE(code->left(), 1500);
+        QCOMPARE(code->top(), 0);
+        QCOMPARE(ui::textOf(child<QPlainTextEdit>(code, u"RichTextBox1"_s)), std::string(DefaultHead));
+        QCOMPARE(ui::textOf(child<QPlainTextEdit>(code, u"RichTextBox2"_s)), std::string(DefaultBody));
+        QCOMPARE(child<QGroupBox>(code, u"tut1"_s)->isVisible(), tutorial);
+        QVERIFY(!child<QGroupBox>(code, u"tut2"_s)->isVisible());
+    }
+
+    void seeCodeReadsTheBoxesAsTyped() {
+        Form2 *form = openProperties(false);
+        const QList<std::pair<QString, QString>> typed{
+            {u"Text1"_s, u"a.gif"_s}, {u"Text2"_s, u"b.gif"_s}, {u"Text3"_s, u"x.html"_s}, {u"Text4"_s, u"R"_s},
+            {u"Text5"_s, u"1,2"_s},   {u"Text6"_s, u"P"_s},     {u"Text7"_s, u"Q"_s}};
+        for (const auto &[name, text] : typed) {
+            child<QLineEdit>(form, name)->clear();
+            QTest::keyClicks(child<QLineEdit>(form, name), text);
+        }
+        form->Command3_Click();
+        Form3 *code = m_workspace->findChild<Form3 *>();
+        RolloverProperties p{"a.gif", "b.gif", "x.html", "R", "1,2", "P", "Q"};
+        const RolloverCode expected = GenerateRolloverCode(p);
+        QCOMPARE(ui::textOf(child<QPlainTextEdit>(code, u"RichTextBox1"_s)), expected.head);
+        QCOMPARE(ui::textOf(child<QPlainTextEdit>(code, u"RichTextBox2"_s)), expected.body);
+        QVERIFY(expected.body.find("<img src=\"a.gif\" name=\"R\"></a>") != std::string::npos);
+    }
+
+    void propertiesTutorialSteps() {
+        Form2 *form = openProperties(true);
+        struct Expect {
+            QString button; // pressed before checking; empty for the opening state
+            int visible;    // the one step frame showing
+            QStringList highlighted;
+        };
+        const QList<Expect> steps{
+            {QString(), 1, {u"Label2"_s, u"Label3"_s}},
+            {u"Command6"_s, 2, {u"Label4"_s}},
+            {u"Command7"_s, 3, {u"Label5"_s}},
+            {u"Command8"_s, 4, {u"Label7"_s}},
+            {u"Command10"_s, 5, {u"Label8"_s, u"Label9"_s}},
+            {u"Command11"_s, 6, {}},
+        };
+        const QStringList labels{u"Label2"_s, u"Label3"_s, u"Label4"_s, u"Label5"_s,
+                                 u"Label7"_s, u"Label8"_s, u"Label9"_s};
+        for (const Expect &step : steps) {
+            if (!step.button.isEmpty())
+                QTest::mouseClick(child<QPushButton>(form, step.button), Qt::LeftButton);
+            for (int frame = 1; frame <= 6; ++frame)
+                QCOMPARE(child<QGroupBox>(form, u"tut%1"_s.arg(frame))->isVisible(), frame == step.visible);
+            for (const QString &label : labels)
+                QCOMPARE(ui::isHighlighted(child<QLabel>(form, label)), step.highlighted.contains(label));
+        }
+        for (const QString &label : labels) {
+            const QPalette palette = child<QLabel>(form, label)->palette();
+            QCOMPARE(palette.color(QPalette::Window), QColor(255, 255, 192));
+            QCOMPARE(palette.color(QPalette::WindowText), QColor(0, 0, 0));
+        }
+        QCOMPARE(child<QLabel>(form, u"Label16"_s)->text(),
+                 u"Good job, you have entered all of the properties needed and now you are ready to copy the code. "
+                 "Click \"See Code\" below to goto the next screen. "_s);
+        QVERIFY(!child<QGroupBox>(form, u"tut6"_s)->findChild<QPushButton *>());
+    }
+
+    void fieldsWorkDuringATutorialStep() {
+        Form2 *form = openProperties(true);
+        m_services->scriptDraws({0.5f});
+        QTest::mouseClick(child<QPushButton>(form, u"Command5"_s), Qt::LeftButton);
+        QCOMPARE(child<QLineEdit>(form, u"Text7"_s)->text(), u"Image501"_s);
+        form->Command3_Click(); // See Code before the last step still passes the tutorial on
+        Form3 *code = m_workspace->findChild<Form3 *>();
+        QVERIFY(code->tutmode);
+        QVERIFY(child<QGroupBox>(code, u"tut1"_s)->isVisible());
+    }
+
+    void codeWindowTutorialSteps() {
+        Form3 *code = openCode(true);
+        QGroupBox *tut1 = child<QGroupBox>(code, u"tut1"_s);
+        QGroupBox *tut2 = child<QGroupBox>(code, u"tut2"_s);
+        QVERIFY(tut1->isVisible() && !tut2->isVisible());
+        QTest::mouseClick(child<QPushButton>(code, u"Command2"_s), Qt::LeftButton);
+        QVERIFY(!tut1->isVisible() && tut2->isVisible());
+        QVERIFY(tut2->y() > tut1->y());
+        QTest::mouseClick(child<QPushButton>(code, u"Command6"_s), Qt::LeftButton);
+        QVERIFY(!tut1->isVisible() && !tut2->isVisible());
+        QCOMPARE(tut1->palette().color(QPalette::Window), QColor(255, 255, 128));
+    }
+
+    void codeWindowWithoutTutorialShowsNoFrame() {
+        Form3 *code = openCode(false);
+        QVERIFY(!child<QGroupBox>(code, u"tut1"_s)->isVisible());
+        QVERIFY(!child<QGroupBox>(code, u"tut2"_s)->isVisible());
+        QVERIFY(child<QPlainTextEdit>(code, u"RichTextBox1"_s)->isReadOnly());
+        QVERIFY(child<QPlainTextEdit>(code, u"RichTextBox2"_s)->isReadOnly());
+        QCOMPARE(child<QPushButton>(code, u"Command3"_s)->toolTip(), u"Copy the <head> text to the clipboard"_s);
+        QCOMPARE(child<QPushButton>(code, u"Command4"_s)->toolTip(),
+                 u"Copy the <body> section of the code to the clipboard"_s);
+        QCOMPARE(child<QPushButton>(code, u"Command5"_s)->toolTip(), u"Create an HTML page with your rollover"_s);
+        QCOMPARE(child<QPushButton>(code, u"Command1"_s)->toolTip(), u"Close this rollover window"_s);
+    }
+
+    void codeWindowLoadedWithoutInstancedClosesItself() {
+        auto *code = new Form3(*m_workspace);
+        QPointer<Form3> alive(code);
+        code->setTop(0);
+        code->showWindow();
+        QVERIFY(code->isClosed());
+        QVERIFY(!code->isVisible());
+        QTRY_VERIFY(alive.isNull());
+    }
+
+    void copyButtonsCopyTheirOwnBox() {
+        Form3 *code = openCode(false);
+        QTest::mouseClick(child<QPushButton>(code, u"Command3"_s), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromLatin1(DefaultHead));
+        QTest::mouseClick(child<QPushButton>(code, u"Command4"_s), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromLatin1(DefaultBody));
+    }
+
+    void saveTwiceThenCancel() {
+        QTemporaryDir dir;
+        Form3 *code = openCode(false);
+        const QString page = dir.filePath(u"rollover.html"_s);
+        const QByteArray expected = QByteArray::fromStdString(RolloverPage(DefaultHead, DefaultBody));
+        m_services->answerSave(page);
+        QTest::mouseClick(child<QPushButton>(code, u"Command5"_s), Qt::LeftButton);
+        QCOMPARE(contentOf(page), expected);
+        QVERIFY(expected.endsWith("</body> </html>\r\n"));
+
+        QFile::remove(page);
+        m_services->answerSave(page);
+        code->Command5_Click();
+        QCOMPARE(contentOf(page), expected);
+
+        m_services->answerSave(std::nullopt);
+        code->Command5_Click();
+        QCOMPARE(contentOf(page), expected);
+
+        QCOMPARE(m_services->questions.size(), 3);
+        QCOMPARE(m_services->questions[0].request.proposedName, QString());
+        QCOMPARE(m_services->questions[1].request.proposedName, page);
+        QCOMPARE(m_services->questions[2].request.proposedName, page);
+        QCOMPARE(m_services->questions[0].request.filter.description, u"HTM(L) Files *.html, *.htm "_s);
+        QCOMPARE(m_services->questions[0].request.filter.patterns, u"*.html"_s);
+        QVERIFY(m_services->questions[0].request.title.isEmpty());
+        QVERIFY(m_services->messages.isEmpty());
+        QVERIFY(code->isVisible());
+    }
+
+    void saveIntoAMissingFolderSaysSoAndWritesNothing() {
+        QTemporaryDir dir;
+        Form3 *code = openCode(false);
+        const QString target = dir.filePath(u"no such folder/page.html"_s);
+        m_services->answerSave(target);
+        code->Command5_Click();
+        QCOMPARE(m_services->messages.size(), 1);
+        QVERIFY(m_services->messages[0].text.contains(u"no such folder/page.html"_s));
+        QVERIFY(!QFile::exists(target));
+        QCOMPARE(ui::textOf(child<QPlainTextEdit>(code, u"RichTextBox1"_s)), std::string(DefaultHead));
+        QVERIFY(code->isVisible());
+    }
+
+    void saveOverAPageInAReadOnlyFolderLeavesItIntact() {
+        if (::geteuid() == 0)
+            QSKIP("root may write into read-only folders");
+        QTemporaryDir dir;
+        const QString existing = dir.filePath(u"keep.html"_s);
+        {
+            QFile file(existing);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("old page");
+        }
+        Form3 *code = openCode(false);
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        m_services->answerSave(existing);
+        code->Command5_Click();
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QCOMPARE(m_services->messages.size(), 1);
+        QCOMPARE(contentOf(existing), QByteArray("old page"));
+    }
+
+    void closeButtonClosesTheWindow() {
+        Form3 *code = openCode(false);
+        QPointer<Form3> alive(code);
+        QTest::mouseClick(child<QPushButton>(code, u"Command1"_s), Qt::LeftButton);
+        QTRY_VERIFY(alive.isNull());
+    }
+
+    void renders() {
+        Form2 *plain = openProperties(false);
+        QImage image = QImage(testimages::render(plain, u"Form2"_s));
+        QCOMPARE(image.size(), QSize(362, 299));
+        QCOMPARE(image.pixelColor(5, 5), QColor(255, 255, 192));
+        const QRect see = child<QPushButton>(plain, u"Command3"_s)->geometry();
+        QCOMPARE(image.pixelColor(see.x() + 10, see.y() + 5), QColor(255, 224, 192));
+
+        Form2 *tutorial = openProperties(true);
+        image = QImage(testimages::render(tutorial, u"Form2-tutorial"_s));
+        const QRect label2 = child<QLabel>(tutorial, u"Label2"_s)->geometry();
+        QCOMPARE(image.pixelColor(label2.x() + 1, label2.y() + 1), QColor(255, 0, 0));
+        const QRect tut1 = child<QGroupBox>(tutorial, u"tut1"_s)->geometry();
+        QCOMPARE(image.pixelColor(tut1.x() + 4, tut1.bottom() - 4), QColor(255, 255, 128));
+
+        Form3 *code = openCode(true);
+        image = QImage(testimages::render(code, u"Form3-tutorial"_s));
+        QCOMPARE(image.pixelColor(5, 5), QColor(255, 255, 192));
+        code->Command2_Click();
+        code->Command6_Click();
+        testimages::render(code, u"Form3"_s);
+    }
+
+private:
+    template <typename T> T *child(QWidget *parent, const QString &name) {
+        T *widget = parent->findChild<T *>(name);
+        if (!widget)
+            qFatal("no child %s", qPrintable(name));
+        return widget;
+    }
+
+    Form2 *openProperties(bool tutorial) {
+        auto *form = new Form2(*m_workspace);
+        form->tutmode = tutorial;
+        form->setTop(0);
+        form->showWindow();
+        return form;
+    }
+
+    Form3 *openCode(bool tutorial) {
+        auto *code = new Form3(*m_workspace);
+        code->tutmode = tutorial;
+        code->instanced = true;
+        code->setLeft(0);
+        code->setTop(0);
+        code->setCode(DefaultHead, DefaultBody);
+        code->showWindow();
+        return code;
+    }
+
+    std::unique_ptr<FakeServices> m_services;
+    ui::Workspace *m_workspace = nullptr;
+};
+
+QTEST_MAIN(TestRolloverWindows)
+#include "test_rollover_windows.moc"

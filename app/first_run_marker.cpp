@@ -14,29 +14,35 @@ const QString MarkerName = u"hasran.txt"_s;
 
 FirstRunMarker::FirstRunMarker(QString applicationFolder, QString userFolder)
     : m_applicationFolder(std::move(applicationFolder))
-    , m_userFolder(std::move(userFolder)) {}
+    , m_userFolder(std::move(userFolder))
+{}
 
-FirstRunMarker FirstRunMarker::forApplication() {
+FirstRunMarker FirstRunMarker::forApplication()
+{
     return {QCoreApplication::applicationDirPath(),
             QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)};
 }
 
-QString FirstRunMarker::applicationPath() const {
+QString FirstRunMarker::applicationPath() const
+{
     return QDir(m_applicationFolder).filePath(MarkerName);
 }
 
-QString FirstRunMarker::userPath() const {
+QString FirstRunMarker::userPath() const
+{
     return m_userFolder.isEmpty() ? QString() : QDir(m_userFolder).filePath(MarkerName);
 }
 
-bool FirstRunMarker::saysYes() const {
+bool FirstRunMarker::saysYes() const
+{
     // Case-sensitive and untrimmed: " Yes" and "yes" are not "Yes".
     if (ui::readFirstLine(applicationPath()) == "Yes")
         return true;
     return !userPath().isEmpty() && ui::readFirstLine(userPath()) == "Yes";
 }
 
-void FirstRunMarker::write() const {
+void FirstRunMarker::write() const
+{
     const std::string content = "Yes\r\n";
     if (!ui::writeFileAtomically(applicationPath(), content))
         return;

@@ -5,7 +5,8 @@
 
 #include <QApplication>
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillarc 2"));
     QApplication::setWindowIcon(ui::applicationIcon());

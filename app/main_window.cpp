@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include "app/quick_start_window.h"
+#include "app/tutorial_launcher.h"
 #include "app/welcome_window.h"
 #include "button/button_editor.h"
 #include "linkfx/link_effects_window.h"
@@ -23,7 +25,8 @@ QPointer<Mainfrm> theMainWindow;
 Mainfrm::Mainfrm(ui::Services &services, FirstRunMarker marker)
     : m_services(services)
     , m_marker(std::move(marker))
-    , m_workspace(new ui::Workspace(services, this)) {
+    , m_workspace(new ui::Workspace(services, this))
+{
     theMainWindow = this;
     setObjectName(u"Mainfrm"_s);
     setWindowTitle(u"Quillarc 2"_s);
@@ -37,11 +40,13 @@ Mainfrm::Mainfrm(ui::Services &services, FirstRunMarker marker)
 
 Mainfrm::~Mainfrm() = default;
 
-Mainfrm *Mainfrm::instance() {
+Mainfrm *Mainfrm::instance()
+{
     return theMainWindow;
 }
 
-void Mainfrm::createMenus() {
+void Mainfrm::createMenus()
+{
     QMenu *f = menuBar()->addMenu(u"&File"_s);
     f->setObjectName(u"f"_s);
     QMenu *newMenu = f->addMenu(u"New"_s);
@@ -63,39 +68,72 @@ void Mainfrm::createMenus() {
     addItem(view, u"hgs"_s, u"Help Getting Started"_s, &Mainfrm::hgs_Click);
 }
 
-Form1 &Mainfrm::welcomeWindow() {
+Form1 &Mainfrm::welcomeWindow()
+{
     return m_welcome.get([this] { return new Form1(*m_workspace, m_marker); });
 }
 
-void Mainfrm::MDIForm_Load() {
+Form4 &Mainfrm::quickStartWindow()
+{
+    return m_quickStart.get([this] { return new Form4(*m_workspace); });
+}
+
+Form6 &Mainfrm::tutorialLauncher()
+{
+    return m_launcher.get([this] { return new Form6(*m_workspace); });
+}
+
+void Mainfrm::MDIForm_Load()
+{
     if (!m_marker.saysYes()) {
         Form1 &welcome = welcomeWindow();
         welcome.setLeft(2700);
         welcome.showWindow();
     }
+    Form4 &quickStart = quickStartWindow();
+    quickStart.setTop(0);
+    quickStart.showWindow();
+    quickStart.setLeft(0);
 }
 
-void Mainfrm::rollover_Click() {
+void Mainfrm::rollover_Click()
+{
     ui::openAtTop<Form2>(*m_workspace);
 }
 
-void Mainfrm::te_Click() {
+void Mainfrm::te_Click()
+{
     ui::openAtTop<Form5>(*m_workspace);
 }
 
-void Mainfrm::button_Click() {
+void Mainfrm::button_Click()
+{
     ui::openAtTop<Form7>(*m_workspace);
 }
 
-void Mainfrm::ex_Click() {
+void Mainfrm::ex_Click()
+{
     m_services.endApplication();
 }
 
-void Mainfrm::qs_Click() {}
+void Mainfrm::qs_Click()
+{
+    Form4 &quickStart = quickStartWindow();
+    quickStart.setLeft(0);
+    quickStart.setTop(0);
+    quickStart.showWindow();
+}
 
-void Mainfrm::hgs_Click() {}
+void Mainfrm::hgs_Click()
+{
+    Form6 &launcher = tutorialLauncher();
+    launcher.setTop(0);
+    launcher.setLeft(2600);
+    launcher.showWindow();
+}
 
-void Mainfrm::closeEvent(QCloseEvent *event) {
+void Mainfrm::closeEvent(QCloseEvent *event)
+{
     // Every child closes first, with its own close handlers.
     m_workspace->closeAllSubWindows();
     const QList<QMdiSubWindow *> children = m_workspace->subWindowList();

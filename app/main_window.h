@@ -11,6 +11,8 @@ class Workspace;
 } // namespace ui
 
 class Form1;
+class Form4;
+class Form6;
 
 // The application's frame: menus and the workspace that holds every other window.
 class Mainfrm final : public QMainWindow {
@@ -26,10 +28,12 @@ public:
 
     ui::Workspace &workspace() const { return *m_workspace; }
 
-    // The single welcome window: the open one, or a fresh one when there is none.
+    // The single windows: the open one, or a fresh one when there is none.
     Form1 &welcomeWindow();
+    Form4 &quickStartWindow();
+    Form6 &tutorialLauncher();
 
-    // Start-up: read the marker, show the welcome window on a first run.
+    // Start-up: read the marker, show the welcome window on a first run, then the Quick Start window.
     void MDIForm_Load();
 
 public Q_SLOTS:
@@ -50,4 +54,6 @@ private:
     FirstRunMarker m_marker;
     ui::Workspace *m_workspace;
     ui::SingleWindow<Form1> m_welcome;
+    ui::SingleWindow<Form4> m_quickStart;
+    ui::SingleWindow<Form6> m_launcher;
 };

@@ -8,7 +8,8 @@ using namespace Qt::StringLiterals;
 
 Form1::Form1(ui::Workspace &workspace, FirstRunMarker marker)
     : ChildWindow(workspace, u"Form1"_s, u"Welcome!"_s, {7800, 3465})
-    , m_marker(std::move(marker)) {
+    , m_marker(std::move(marker))
+{
     const QString welcome =
         u"Welcome to Quillarc 2.1! There have been several minor additions, as well as one larger addtion: the "
         "button editor, which is a more advanced version of the rollover creator,  and it allows for more "
@@ -28,20 +29,24 @@ Form1::Form1(ui::Workspace &workspace, FirstRunMarker marker)
     label2->setFont(twelve);
 }
 
-Form1::~Form1() {
+Form1::~Form1()
+{
     // The window object is discarded: after a close, or at a normal end of the application.
     // Ending the application at once never gets here.
     Form_Terminate();
 }
 
-void Form1::Form_QueryUnload(bool &) {
+void Form1::Form_QueryUnload(bool &)
+{
     m_marker.write();
 }
 
-void Form1::Form_Unload(bool &) {
+void Form1::Form_Unload(bool &)
+{
     m_marker.write();
 }
 
-void Form1::Form_Terminate() {
+void Form1::Form_Terminate()
+{
     m_marker.write();
 }

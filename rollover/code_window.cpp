@@ -15,12 +15,14 @@ using ui::pixelRect;
 
 Form3::Form3(ui::Workspace &workspace)
     : ChildWindow(workspace, u"Form3"_s, u"Copy Code"_s, {6120, 5130})
-    , m_saver({u"HTM(L) Files *.html, *.htm "_s, u"*.html"_s}) {
+    , m_saver({u"HTM(L) Files *.html, *.htm "_s, u"*.html"_s})
+{
     createControls();
     createTutorial();
 }
 
-void Form3::createControls() {
+void Form3::createControls()
+{
     ui::makeLabel(this, u"Label1"_s, u"There are two steps to adding the rollover effect to your webpage."_s,
                   pixelRect(240, 120, 5415, 255));
     ui::makeLabel(this, u"Label2"_s, u"Copy this code into the <Head> section of your page. "_s,
@@ -45,7 +47,8 @@ void Form3::createControls() {
     connect(close, &QPushButton::clicked, this, &Form3::Command1_Click);
 }
 
-void Form3::createTutorial() {
+void Form3::createTutorial()
+{
     // The step frames lie above the boxes; the copy buttons stay visible to their right.
     m_tut1 = ui::makeStepFrame(this, u"tut1"_s, pixelRect(240, 480, 4575, 1695));
     ui::makeLabel(m_tut1, u"Label4"_s,
@@ -65,14 +68,16 @@ void Form3::createTutorial() {
     connect(ok2, &QPushButton::clicked, this, &Form3::Command6_Click);
 }
 
-void Form3::setCode(const std::string &head, const std::string &body) {
+void Form3::setCode(const std::string &head, const std::string &body)
+{
     m_headCode = head;
     m_bodyCode = body;
     ui::setText(m_head, head);
     ui::setText(m_body, body);
 }
 
-void Form3::Form_Load() {
+void Form3::Form_Load()
+{
     if (tutmode)
         m_tut1->show();
     // A code window that "See Code" did not open never stays open.
@@ -80,27 +85,33 @@ void Form3::Form_Load() {
         closeWindow();
 }
 
-void Form3::Command3_Click() {
+void Form3::Command3_Click()
+{
     ui::copyToClipboard(ui::toQString(m_headCode));
 }
 
-void Form3::Command4_Click() {
+void Form3::Command4_Click()
+{
     ui::copyToClipboard(ui::toQString(m_bodyCode));
 }
 
-void Form3::Command5_Click() {
+void Form3::Command5_Click()
+{
     m_saver.save(this, services(), RolloverPage(m_headCode, m_bodyCode));
 }
 
-void Form3::Command1_Click() {
+void Form3::Command1_Click()
+{
     closeWindow();
 }
 
-void Form3::Command2_Click() {
+void Form3::Command2_Click()
+{
     m_tut2->show();
     m_tut1->hide();
 }
 
-void Form3::Command6_Click() {
+void Form3::Command6_Click()
+{
     m_tut2->hide();
 }

@@ -23,12 +23,14 @@ const ui::FileFilter PictureFilter{u"Image Files (*.jpg,*.gif,*.bmp) "_s, u"*.jp
 } // namespace
 
 Form2::Form2(ui::Workspace &workspace)
-    : ChildWindow(workspace, u"Form2"_s, u"Rollover Properties"_s, {5430, 4485}) {
+    : ChildWindow(workspace, u"Form2"_s, u"Rollover Properties"_s, {5430, 4485})
+{
     createControls();
     createTutorial();
 }
 
-void Form2::createControls() {
+void Form2::createControls()
+{
     QLabel *label1 = ui::makeLabel(this, u"Label1"_s,
                                    u"This program will take all the properties and turn it into a cut && paste code.   "
                                    "Please Enter &all properties in the boxes below. "_s,
@@ -67,7 +69,8 @@ void Form2::createControls() {
     connect(command9, &QPushButton::clicked, this, &Form2::Command9_Click);
 }
 
-void Form2::createTutorial() {
+void Form2::createTutorial()
+{
     struct Step {
         QString frame;
         QRect frameTwips;
@@ -177,7 +180,8 @@ void Form2::createTutorial() {
     }
 }
 
-void Form2::Form_Load() {
+void Form2::Form_Load()
+{
     if (tutmode) {
         m_tut[1]->show();
         ui::highlightLabel(m_label2);
@@ -185,7 +189,8 @@ void Form2::Form_Load() {
     }
 }
 
-void Form2::pickPicture(QLineEdit *box, const QString &title) {
+void Form2::pickPicture(QLineEdit *box, const QString &title)
+{
     const std::optional<QString> path = services().openFileName(this, {PictureFilter, title, m_lastPicture});
     if (!path || path->isEmpty())
         return; // a cancel keeps what the box held
@@ -193,29 +198,35 @@ void Form2::pickPicture(QLineEdit *box, const QString &title) {
     box->setText(ui::urlFromFileName(ui::fileNameOf(*path)));
 }
 
-void Form2::Command1_Click() {
+void Form2::Command1_Click()
+{
     pickPicture(m_text[1], u"Select src for Image #1"_s);
 }
 
-void Form2::Command2_Click() {
+void Form2::Command2_Click()
+{
     pickPicture(m_text[2], u"Select src for Image #2"_s);
 }
 
-void Form2::Command4_Click() {
+void Form2::Command4_Click()
+{
     ui::setText(m_text[6], RandomImageName(services().randomDraw()));
 }
 
-void Form2::Command5_Click() {
+void Form2::Command5_Click()
+{
     ui::setText(m_text[7], RandomImageName(services().randomDraw()));
 }
 
-void Form2::Command9_Click() {
+void Form2::Command9_Click()
+{
     m_text[4]->setText(u"Rollover"_s);
     for (int i = 0; i < 8; ++i)
         m_text[4]->setText(m_text[4]->text() + QChar::fromLatin1(RandomRolloverLetter(services().randomDraw())));
 }
 
-void Form2::Command3_Click() {
+void Form2::Command3_Click()
+{
     auto *code = new Form3(workspace());
     if (tutmode)
         code->tutmode = true;
@@ -237,7 +248,8 @@ void Form2::Command3_Click() {
 }
 
 void Form2::showStep(QGroupBox *hide, QGroupBox *show, std::initializer_list<QLabel *> restore,
-                     std::initializer_list<QLabel *> highlight) {
+                     std::initializer_list<QLabel *> highlight)
+{
     hide->hide();
     show->show();
     for (QLabel *label : restore)
@@ -246,22 +258,27 @@ void Form2::showStep(QGroupBox *hide, QGroupBox *show, std::initializer_list<QLa
         ui::highlightLabel(label);
 }
 
-void Form2::Command6_Click() {
+void Form2::Command6_Click()
+{
     showStep(m_tut[1], m_tut[2], {m_label2, m_label3}, {m_label4});
 }
 
-void Form2::Command7_Click() {
+void Form2::Command7_Click()
+{
     showStep(m_tut[2], m_tut[3], {m_label4}, {m_label5});
 }
 
-void Form2::Command8_Click() {
+void Form2::Command8_Click()
+{
     showStep(m_tut[3], m_tut[4], {m_label5}, {m_label7});
 }
 
-void Form2::Command10_Click() {
+void Form2::Command10_Click()
+{
     showStep(m_tut[4], m_tut[5], {m_label7}, {m_label8, m_label9});
 }
 
-void Form2::Command11_Click() {
+void Form2::Command11_Click()
+{
     showStep(m_tut[5], m_tut[6], {m_label8, m_label9}, {});
 }

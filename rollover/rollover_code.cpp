@@ -4,7 +4,8 @@ namespace {
 constexpr const char *CrLf = "\r\n";
 }
 
-RolloverCode GenerateRolloverCode(const RolloverProperties &p) {
+RolloverCode GenerateRolloverCode(const RolloverProperties &p)
+{
     // The values go in as typed: nothing is trimmed, escaped or parsed.
     RolloverCode code;
     code.head = std::string("<script language=\"JavaScript\">") + CrLf        //

@@ -1,6 +1,7 @@
 #include "rollover/rollover_page.h"
 
-std::string RolloverPage(const std::string &head, const std::string &body) {
+std::string RolloverPage(const std::string &head, const std::string &body)
+{
     // The title stands before the head element, as it always has.
     return "<html>\r\n"
            "<title> Quillarc: Rollover Page </title>\r\n"

@@ -9,7 +9,8 @@
 namespace ui {
 
 ChildWindow::ChildWindow(Workspace &workspace, const QString &name, const QString &caption, QSize clientTwips)
-    : m_workspace(workspace) {
+    : m_workspace(workspace)
+{
     setObjectName(name);
     setWindowTitle(caption);
     setFixedSize(pixels(clientTwips.width()), pixels(clientTwips.height()));
@@ -20,11 +21,13 @@ ChildWindow::ChildWindow(Workspace &workspace, const QString &name, const QStrin
 
 ChildWindow::~ChildWindow() = default;
 
-Services &ChildWindow::services() const {
+Services &ChildWindow::services() const
+{
     return m_workspace.services();
 }
 
-void ChildWindow::ensureLoaded() {
+void ChildWindow::ensureLoaded()
+{
     if (m_loaded)
         return;
     m_loaded = true;
@@ -40,29 +43,34 @@ void ChildWindow::ensureLoaded() {
     Form_Load();
 }
 
-int ChildWindow::left() {
+int ChildWindow::left()
+{
     ensureLoaded();
     return m_subWindow ? twips(m_subWindow->x()) : 0;
 }
 
-int ChildWindow::top() {
+int ChildWindow::top()
+{
     ensureLoaded();
     return m_subWindow ? twips(m_subWindow->y()) : 0;
 }
 
-void ChildWindow::setLeft(int twips) {
+void ChildWindow::setLeft(int twips)
+{
     ensureLoaded();
     if (m_subWindow && !m_closed)
         m_subWindow->move(pixels(twips), m_subWindow->y());
 }
 
-void ChildWindow::setTop(int twips) {
+void ChildWindow::setTop(int twips)
+{
     ensureLoaded();
     if (m_subWindow && !m_closed)
         m_subWindow->move(m_subWindow->x(), pixels(twips));
 }
 
-void ChildWindow::showWindow() {
+void ChildWindow::showWindow()
+{
     ensureLoaded();
     if (!m_subWindow || m_closed)
         return;
@@ -71,7 +79,8 @@ void ChildWindow::showWindow() {
     m_workspace.setActiveSubWindow(m_subWindow);
 }
 
-void ChildWindow::closeWindow() {
+void ChildWindow::closeWindow()
+{
     if (m_closed)
         return;
     if (m_subWindow) {
@@ -83,7 +92,8 @@ void ChildWindow::closeWindow() {
     }
 }
 
-void ChildWindow::closeEvent(QCloseEvent *event) {
+void ChildWindow::closeEvent(QCloseEvent *event)
+{
     if (m_closed) {
         event->accept();
         return;

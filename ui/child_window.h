@@ -63,7 +63,8 @@ namespace ui {
 
 // A new wizard window at the top of the workspace: create it, set Top (which loads it),
 // show it, and let it live on its own.
-template <typename Window> Window *openAtTop(Workspace &workspace) {
+template <typename Window> Window *openAtTop(Workspace &workspace)
+{
     auto *window = new Window(workspace);
     window->setTop(0);
     window->showWindow();

@@ -9,7 +9,8 @@
 
 namespace ui {
 
-std::optional<QString> writeFileAtomically(const QString &path, const std::string &content) {
+std::optional<QString> writeFileAtomically(const QString &path, const std::string &content)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
@@ -24,7 +25,8 @@ std::optional<QString> writeFileAtomically(const QString &path, const std::strin
     return std::nullopt;
 }
 
-std::string readFirstLine(const QString &path) {
+std::string readFirstLine(const QString &path)
+{
     // A marker is one short line; a large file is never read whole.
     constexpr qint64 MaxLine = 4096;
     QFile file(path);
@@ -37,17 +39,20 @@ std::string readFirstLine(const QString &path) {
     return head.left(end).toStdString();
 }
 
-void copyToClipboard(const QString &text) {
+void copyToClipboard(const QString &text)
+{
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(text);
 }
 
-QString fileNameOf(const QString &path) {
+QString fileNameOf(const QString &path)
+{
     return QFileInfo(path).fileName();
 }
 
-QString urlFromFileName(const QString &fileName) {
+QString urlFromFileName(const QString &fileName)
+{
     // Unreserved characters stay by default; the sub-delimiters and ':' and '@' may stand in a path too.
     return QString::fromLatin1(QUrl::toPercentEncoding(fileName, "!$&'()*+,;=:@"));
 }

@@ -13,7 +13,8 @@
 using namespace Qt::StringLiterals;
 
 // The resources live in a static library, so they are registered by hand.
-static void registerResources() {
+static void registerResources()
+{
     Q_INIT_RESOURCE(resources);
 }
 
@@ -28,7 +29,8 @@ public:
     using QGroupBox::QGroupBox;
 
 protected:
-    void paintEvent(QPaintEvent *) override {
+    void paintEvent(QPaintEvent *) override
+    {
         QPainter painter(this);
         const QColor fill = palette().color(QPalette::Window);
         painter.fillRect(rect(), fill);
@@ -46,17 +48,20 @@ protected:
 
 } // namespace
 
-QRect pixelRect(int left, int top, int width, int height) {
+QRect pixelRect(int left, int top, int width, int height)
+{
     return {pixels(left), pixels(top), pixels(width), pixels(height)};
 }
 
-QIcon applicationIcon() {
+QIcon applicationIcon()
+{
     static const bool registered = (registerResources(), true);
     Q_UNUSED(registered)
     return QIcon(u":/quillarc.png"_s);
 }
 
-QFont windowFont() {
+QFont windowFont()
+{
     // The windows were laid out for an 8 point sans serif; the Arial-metric face keeps
     // their texts inside the same boxes.
     static const bool substituted = [] {
@@ -69,7 +74,8 @@ QFont windowFont() {
     return font;
 }
 
-void setBackground(QWidget *widget, const QColor &colour) {
+void setBackground(QWidget *widget, const QColor &colour)
+{
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
@@ -77,7 +83,8 @@ void setBackground(QWidget *widget, const QColor &colour) {
 }
 
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry,
-                        const QString &toolTip) {
+                        const QString &toolTip)
+{
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
@@ -95,7 +102,8 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &cap
     return button;
 }
 
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry) {
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
+{
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setGeometry(geometry);
@@ -107,7 +115,8 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
     return label;
 }
 
-QLineEdit *makeLineEdit(QWidget *parent, const QString &name, const QString &text, const QRect &geometry) {
+QLineEdit *makeLineEdit(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
+{
     auto *edit = new QLineEdit(text, parent);
     edit->setObjectName(name);
     edit->setGeometry(geometry);
@@ -116,7 +125,8 @@ QLineEdit *makeLineEdit(QWidget *parent, const QString &name, const QString &tex
     return edit;
 }
 
-QPlainTextEdit *makeTextBox(QWidget *parent, const QString &name, const QRect &geometry) {
+QPlainTextEdit *makeTextBox(QWidget *parent, const QString &name, const QRect &geometry)
+{
     auto *box = new QPlainTextEdit(parent);
     box->setObjectName(name);
     box->setGeometry(geometry);
@@ -129,7 +139,8 @@ QPlainTextEdit *makeTextBox(QWidget *parent, const QString &name, const QRect &g
 }
 
 QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry,
-                     const QColor &colour) {
+                     const QColor &colour)
+{
     auto *frame = new FlatFrame(caption, parent);
     frame->setObjectName(name);
     frame->setGeometry(geometry);
@@ -138,7 +149,8 @@ QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &captio
     return frame;
 }
 
-QCheckBox *makeCheckBox(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry) {
+QCheckBox *makeCheckBox(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
+{
     auto *box = new QCheckBox(caption, parent);
     box->setObjectName(name);
     box->setGeometry(geometry);
@@ -147,13 +159,15 @@ QCheckBox *makeCheckBox(QWidget *parent, const QString &name, const QString &cap
     return box;
 }
 
-QGroupBox *makeStepFrame(QWidget *parent, const QString &name, const QRect &geometry, const QColor &colour) {
+QGroupBox *makeStepFrame(QWidget *parent, const QString &name, const QRect &geometry, const QColor &colour)
+{
     QGroupBox *frame = makeFrame(parent, name, u"Interactive Tutorial"_s, geometry, colour);
     frame->hide();
     return frame;
 }
 
-void highlightLabel(QLabel *label) {
+void highlightLabel(QLabel *label)
+{
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, HighlightRed);
     palette.setColor(QPalette::WindowText, HighlightText);
@@ -161,7 +175,8 @@ void highlightLabel(QLabel *label) {
     label->setAutoFillBackground(true);
 }
 
-void clearHighlight(QLabel *label) {
+void clearHighlight(QLabel *label)
+{
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, WindowBackground);
     palette.setColor(QPalette::WindowText, Qt::black);
@@ -169,7 +184,8 @@ void clearHighlight(QLabel *label) {
     label->setAutoFillBackground(true);
 }
 
-bool isHighlighted(const QLabel *label) {
+bool isHighlighted(const QLabel *label)
+{
     return label->autoFillBackground() && label->palette().color(QPalette::Window) == HighlightRed &&
            label->palette().color(QPalette::WindowText) == HighlightText;
 }

@@ -27,10 +27,12 @@ inline const QColor StepFrameYellow{255, 255, 128};  // tutorial step frames
 inline const QColor HighlightRed{255, 0, 0};
 inline const QColor HighlightText{255, 255, 255};
 
-constexpr int pixels(int twips) {
+constexpr int pixels(int twips)
+{
     return twips / TwipsPerPixel;
 }
-constexpr int twips(int pixels) {
+constexpr int twips(int pixels)
+{
     return pixels * TwipsPerPixel;
 }
 QRect pixelRect(int left, int top, int width, int height); // arguments in twips

@@ -9,9 +9,11 @@ using namespace Qt::StringLiterals;
 namespace ui {
 
 PageSaver::PageSaver(FileFilter filter)
-    : m_filter(std::move(filter)) {}
+    : m_filter(std::move(filter))
+{}
 
-bool PageSaver::save(QWidget *parent, Services &services, const std::string &page) {
+bool PageSaver::save(QWidget *parent, Services &services, const std::string &page)
+{
     const std::optional<QString> path = services.saveFileName(parent, {m_filter, QString(), m_lastName});
     if (!path || path->isEmpty())
         return false;

@@ -14,24 +14,28 @@ namespace ui {
 
 namespace {
 
-quint64 clockReading() {
+quint64 clockReading()
+{
     return static_cast<quint64>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
 }
 
-QFileDialog::Options dialogOptions() {
+QFileDialog::Options dialogOptions()
+{
     // The classic dialogs replace an existing page without a question.
     return QFileDialog::DontConfirmOverwrite;
 }
 
 } // namespace
 
-QString nameFilter(const FileFilter &filter) {
+QString nameFilter(const FileFilter &filter)
+{
     QString patterns = filter.patterns;
     patterns.replace(u';', u' ');
     return filter.description + u'(' + patterns.trimmed() + u')';
 }
 
-float mixClockAndDraw(quint64 &state, quint64 clock) {
+float mixClockAndDraw(quint64 &state, quint64 clock)
+{
     // splitmix64 step over the state with the clock folded in.
     state += 0x9E3779B97F4A7C15ULL ^ clock;
     quint64 z = state;
@@ -43,9 +47,11 @@ float mixClockAndDraw(quint64 &state, quint64 clock) {
 }
 
 DesktopServices::DesktopServices()
-    : m_randomState(clockReading()) {}
+    : m_randomState(clockReading())
+{}
 
-std::optional<QString> DesktopServices::openFileName(QWidget *parent, const FileRequest &request) {
+std::optional<QString> DesktopServices::openFileName(QWidget *parent, const FileRequest &request)
+{
     const QString path = QFileDialog::getOpenFileName(parent, request.title, request.proposedName,
                                                       nameFilter(request.filter), nullptr, dialogOptions());
     if (path.isEmpty())
@@ -53,7 +59,8 @@ std::optional<QString> DesktopServices::openFileName(QWidget *parent, const File
     return QDir::toNativeSeparators(path);
 }
 
-std::optional<QString> DesktopServices::saveFileName(QWidget *parent, const FileRequest &request) {
+std::optional<QString> DesktopServices::saveFileName(QWidget *parent, const FileRequest &request)
+{
     const QString path = QFileDialog::getSaveFileName(parent, request.title, request.proposedName,
                                                       nameFilter(request.filter), nullptr, dialogOptions());
     if (path.isEmpty())
@@ -61,7 +68,8 @@ std::optional<QString> DesktopServices::saveFileName(QWidget *parent, const File
     return QDir::toNativeSeparators(path);
 }
 
-std::optional<QString> DesktopServices::promptText(QWidget *parent, const QString &title, const QString &prompt) {
+std::optional<QString> DesktopServices::promptText(QWidget *parent, const QString &title, const QString &prompt)
+{
     bool ok = false;
     const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &ok);
     if (!ok)
@@ -69,15 +77,18 @@ std::optional<QString> DesktopServices::promptText(QWidget *parent, const QStrin
     return text;
 }
 
-void DesktopServices::showError(QWidget *parent, const QString &title, const QString &text) {
+void DesktopServices::showError(QWidget *parent, const QString &title, const QString &text)
+{
     QMessageBox::warning(parent, title, text);
 }
 
-float DesktopServices::randomDraw() {
+float DesktopServices::randomDraw()
+{
     return mixClockAndDraw(m_randomState, clockReading());
 }
 
-void DesktopServices::endApplication() {
+void DesktopServices::endApplication()
+{
     // At once: no destructor, close handler or end handler runs.
     std::_Exit(EXIT_SUCCESS);
 }

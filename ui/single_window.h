@@ -8,7 +8,8 @@ namespace ui {
 // a closed window is replaced by a fresh one on the next use, an open one is reused.
 template <typename Window> class SingleWindow final {
 public:
-    template <typename Factory> Window &get(Factory create) {
+    template <typename Factory> Window &get(Factory create)
+    {
         if (!m_window || m_window->isClosed())
             m_window = create();
         return *m_window;

@@ -4,7 +4,8 @@ namespace ui {
 
 Workspace::Workspace(Services &services, QWidget *parent)
     : QMdiArea(parent)
-    , m_services(services) {
+    , m_services(services)
+{
     setObjectName(QStringLiteral("Workspace"));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -8,7 +8,8 @@
 
 namespace {
 
-int countLines(const std::string &text) {
+int countLines(const std::string &text)
+{
     int lines = 1;
     for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2))
         ++lines;
@@ -21,7 +22,8 @@ class TestRolloverCode final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void defaultsGiveTheTwoCodes() {
+    void defaultsGiveTheTwoCodes()
+    {
         const RolloverCode code = GenerateRolloverCode(RolloverProperties{});
         QCOMPARE(code.head, std::string("<script language=\"JavaScript\">\r\n"
                                         "<!-- Created by Quillarc 2--> \r\n"
@@ -40,7 +42,8 @@ private Q_SLOTS:
         QCOMPARE(countLines(code.body), 4);
     }
 
-    void fieldsGoInAsTyped_data() {
+    void fieldsGoInAsTyped_data()
+    {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("headLines"); // lines 4 to 7, joined by |
@@ -95,7 +98,8 @@ private Q_SLOTS:
             << "<a href=\"http://\" onmouseover=|\"document.images['it's'].src=Image02.src\" onmouseout=|"
                "\"document.images['it's'].src=Image01.src\">|<img src=\"\" name=\"it's\"></a>";
     }
-    void fieldsGoInAsTyped() {
+    void fieldsGoInAsTyped()
+    {
         QFETCH(QString, field);
         QFETCH(QString, value);
         QFETCH(QString, headLines);
@@ -123,7 +127,8 @@ private Q_SLOTS:
         QCOMPARE(code.body, bodyLines.replace(QLatin1Char('|'), QLatin1String("\r\n")).toStdString());
     }
 
-    void aValueWithALineBreakAddsALine() {
+    void aValueWithALineBreakAddsALine()
+    {
         RolloverProperties p;
         p.RolloverLink = "a\r\nb";
         const RolloverCode code = GenerateRolloverCode(p);
@@ -132,7 +137,8 @@ private Q_SLOTS:
         QCOMPARE(countLines(code.head), 9);
     }
 
-    void pageHoldsBothCodes() {
+    void pageHoldsBothCodes()
+    {
         const RolloverCode code = GenerateRolloverCode(RolloverProperties{});
         const std::string page = RolloverPage(code.head, code.body);
         QCOMPARE(page, std::string("<html>\r\n"
@@ -157,7 +163,8 @@ private Q_SLOTS:
         QCOMPARE(countLines(page), 20); // 19 lines and the empty rest after the final break
     }
 
-    void pageWithEmptyCodes() {
+    void pageWithEmptyCodes()
+    {
         QCOMPARE(RolloverPage("", ""), std::string("<html>\r\n"
                                                    "<title> Quillarc: Rollover Page </title>\r\n"
                                                    "<head> \r\n"
@@ -168,7 +175,8 @@ private Q_SLOTS:
                                                    "</body> </html>\r\n"));
     }
 
-    void randomImageNames_data() {
+    void randomImageNames_data()
+    {
         QTest::addColumn<float>("draw");
         QTest::addColumn<QString>("name");
         QTest::newRow("zero") << 0.0f << "Image1";
@@ -177,13 +185,15 @@ private Q_SLOTS:
         QTest::newRow("half") << 0.5f << "Image501";
         QTest::newRow("largest below one") << std::nextafter(1.0f, 0.0f) << "Image1000";
     }
-    void randomImageNames() {
+    void randomImageNames()
+    {
         QFETCH(float, draw);
         QFETCH(QString, name);
         QCOMPARE(QString::fromStdString(RandomImageName(draw)), name);
     }
 
-    void randomLetters_data() {
+    void randomLetters_data()
+    {
         QTest::addColumn<float>("draw");
         QTest::addColumn<char>("letter");
         QTest::newRow("zero") << 0.0f << 'a';
@@ -192,7 +202,8 @@ private Q_SLOTS:
         QTest::newRow("0.95") << 0.95f << 'j';
         QTest::newRow("largest below one") << std::nextafter(1.0f, 0.0f) << 'j';
     }
-    void randomLetters() {
+    void randomLetters()
+    {
         QFETCH(float, draw);
         QFETCH(char, letter);
         QCOMPARE(RandomRolloverLetter(draw), letter);

@@ -38,7 +38,8 @@ const char DefaultBody[] = "<a href=\"http://\" onmouseover=\r\n"
                            "\"document.images['Example'].src=Image01.src\">\r\n"
                            "<img src=\"\" name=\"Example\"></a>";
 
-QByteArray contentOf(const QString &path) {
+QByteArray contentOf(const QString &path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
@@ -49,18 +50,21 @@ class TestRolloverWindows final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() {
+    void init()
+    {
         m_services = std::make_unique<FakeServices>();
         m_workspace = new ui::Workspace(*m_services);
         m_workspace->resize(760, 512);
         m_workspace->show();
     }
-    void cleanup() {
+    void cleanup()
+    {
         QCOMPARE(m_services->unexpected, 0);
         delete m_workspace;
     }
 
-    void propertiesWindowOpensWithItsDefaults() {
+    void propertiesWindowOpensWithItsDefaults()
+    {
         Form2 *form = openProperties(false);
         QCOMPARE(form->windowTitle(), u"Rollover Properties"_s);
         QCOMPARE(form->size(), QSize(362, 299));
@@ -81,7 +85,8 @@ private Q_SLOTS:
         QVERIFY(child<QPushButton>(form, u"Command9"_s)->toolTip().isEmpty());
     }
 
-    void focusRunsInTheWindowsOrder() {
+    void focusRunsInTheWindowsOrder()
+    {
         Form2 *form = openProperties(false);
         const QStringList order{u"Text1"_s,    u"Command1"_s, u"Text2"_s,   u"Command2"_s, u"Text3"_s,
                                 u"Text4"_s,    u"Command3"_s, u"Text5"_s,   u"Text6"_s,    u"Text7"_s,
@@ -95,7 +100,8 @@ private Q_SLOTS:
         }
     }
 
-    void accessKeyOfTheIntroductionFocusesTheFirstPicture() {
+    void accessKeyOfTheIntroductionFocusesTheFirstPicture()
+    {
         Form2 *form = openProperties(false);
         QCOMPARE(child<QLabel>(form, u"Label1"_s)->buddy(), child<QLineEdit>(form, u"Text1"_s));
         child<QLineEdit>(form, u"Text5"_s)->setFocus();
@@ -104,7 +110,8 @@ private Q_SLOTS:
         QTRY_COMPARE(QApplication::focusWidget(), child<QLineEdit>(form, u"Text1"_s));
     }
 
-    void pickingAPictureTakesItsNameWithoutFolder_data() {
+    void pickingAPictureTakesItsNameWithoutFolder_data()
+    {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("title");
@@ -119,7 +126,8 @@ private Q_SLOTS:
         QTest::newRow("quote") << u"Command2"_s << u"Text2"_s << u"Select src for Image #2"_s << u"/tmp/say\"hi\".gif"_s
                                << u"say%22hi%22.gif"_s;
     }
-    void pickingAPictureTakesItsNameWithoutFolder() {
+    void pickingAPictureTakesItsNameWithoutFolder()
+    {
         QFETCH(QString, button);
         QFETCH(QString, box);
         QFETCH(QString, title);
@@ -137,7 +145,8 @@ private Q_SLOTS:
         QCOMPARE(asked.request.filter.patterns, u"*.jpg;*.gif;*.bmp"_s);
     }
 
-    void cancelledPickKeepsTheBoxAndTheDialogKeepsItsLastName() {
+    void cancelledPickKeepsTheBoxAndTheDialogKeepsItsLastName()
+    {
         Form2 *form = openProperties(false);
         m_services->answerOpen(u"/pics/up.gif"_s);
         form->Command1_Click();
@@ -153,7 +162,8 @@ private Q_SLOTS:
         QCOMPARE(m_services->questions[2].request.proposedName, u"/pics/up.gif"_s);
     }
 
-    void randomImageNames_data() {
+    void randomImageNames_data()
+    {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("box");
         QTest::addColumn<float>("draw");
@@ -162,7 +172,8 @@ private Q_SLOTS:
         QTest::newRow("image 1 highest") << u"Command4"_s << u"Text6"_s << std::nextafter(1.0f, 0.0f) << u"Image1000"_s;
         QTest::newRow("image 2 middle") << u"Command5"_s << u"Text7"_s << 0.25f << u"Image251"_s;
     }
-    void randomImageNames() {
+    void randomImageNames()
+    {
         QFETCH(QString, button);
         QFETCH(QString, box);
         QFETCH(float, draw);
@@ -173,7 +184,8 @@ private Q_SLOTS:
         QCOMPARE(child<QLineEdit>(form, box)->text(), name);
     }
 
-    void randomRolloverNameIsEightLetters() {
+    void randomRolloverNameIsEightLetters()
+    {
         Form2 *form = openProperties(false);
         m_services->scriptDraws({0.0f, 0.1f, 0.2f, 0.3f, 0.45f, 0.5f, 0.99f, std::nextafter(1.0f, 0.0f)});
         QTest::mouseClick(child<QPushButton>(form, u"Command9"_s), Qt::LeftButton);
@@ -194,12 +206,14 @@ private Q_SLOTS:
         QVERIFY(seen.size() > 1);
     }
 
-    void seeCodeOpensTheCodeWindowInItsPlace_data() {
+    void seeCodeOpensTheCodeWindowInItsPlace_data()
+    {
         QTest::addColumn<bool>("tutorial");
         QTest::newRow("plain") << false;
         QTest::newRow("tutorial") << true;
     }
-    void seeCodeOpensTheCodeWindowInItsPlace() {
+    void seeCodeOpensTheCodeWindowInItsPlace()
+    {
         QFETCH(bool, tutorial);
         Form2 *form = openProperties(tutorial);
         form->setLeft(1500);
@@ -221,7 +235,8 @@ private Q_SLOTS:
         QVERIFY(!child<QGroupBox>(code, u"tut2"_s)->isVisible());
     }
 
-    void seeCodeReadsTheBoxesAsTyped() {
+    void seeCodeReadsTheBoxesAsTyped()
+    {
         Form2 *form = openProperties(false);
         const QList<std::pair<QString, QString>> typed{
             {u"Text1"_s, u"a.gif"_s}, {u"Text2"_s, u"b.gif"_s}, {u"Text3"_s, u"x.html"_s}, {u"Text4"_s, u"R"_s},
@@ -239,7 +254,8 @@ private Q_SLOTS:
         QVERIFY(expected.body.find("<img src=\"a.gif\" name=\"R\"></a>") != std::string::npos);
     }
 
-    void propertiesTutorialSteps() {
+    void propertiesTutorialSteps()
+    {
         Form2 *form = openProperties(true);
         struct Expect {
             QString button; // pressed before checking; empty for the opening state
@@ -275,7 +291,8 @@ private Q_SLOTS:
         QVERIFY(!child<QGroupBox>(form, u"tut6"_s)->findChild<QPushButton *>());
     }
 
-    void fieldsWorkDuringATutorialStep() {
+    void fieldsWorkDuringATutorialStep()
+    {
         Form2 *form = openProperties(true);
         m_services->scriptDraws({0.5f});
         QTest::mouseClick(child<QPushButton>(form, u"Command5"_s), Qt::LeftButton);
@@ -286,7 +303,8 @@ private Q_SLOTS:
         QVERIFY(child<QGroupBox>(code, u"tut1"_s)->isVisible());
     }
 
-    void codeWindowTutorialSteps() {
+    void codeWindowTutorialSteps()
+    {
         Form3 *code = openCode(true);
         QGroupBox *tut1 = child<QGroupBox>(code, u"tut1"_s);
         QGroupBox *tut2 = child<QGroupBox>(code, u"tut2"_s);
@@ -299,7 +317,8 @@ private Q_SLOTS:
         QCOMPARE(tut1->palette().color(QPalette::Window), QColor(255, 255, 128));
     }
 
-    void codeWindowWithoutTutorialShowsNoFrame() {
+    void codeWindowWithoutTutorialShowsNoFrame()
+    {
         Form3 *code = openCode(false);
         QVERIFY(!child<QGroupBox>(code, u"tut1"_s)->isVisible());
         QVERIFY(!child<QGroupBox>(code, u"tut2"_s)->isVisible());
@@ -312,7 +331,8 @@ private Q_SLOTS:
         QCOMPARE(child<QPushButton>(code, u"Command1"_s)->toolTip(), u"Close this rollover window"_s);
     }
 
-    void codeWindowLoadedWithoutInstancedClosesItself() {
+    void codeWindowLoadedWithoutInstancedClosesItself()
+    {
         auto *code = new Form3(*m_workspace);
         QPointer<Form3> alive(code);
         code->setTop(0);
@@ -322,7 +342,8 @@ private Q_SLOTS:
         QTRY_VERIFY(alive.isNull());
     }
 
-    void copyButtonsCopyTheirOwnBox() {
+    void copyButtonsCopyTheirOwnBox()
+    {
         Form3 *code = openCode(false);
         QTest::mouseClick(child<QPushButton>(code, u"Command3"_s), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromLatin1(DefaultHead));
@@ -330,7 +351,8 @@ private Q_SLOTS:
         QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromLatin1(DefaultBody));
     }
 
-    void saveTwiceThenCancel() {
+    void saveTwiceThenCancel()
+    {
         QTemporaryDir dir;
         Form3 *code = openCode(false);
         const QString page = dir.filePath(u"rollover.html"_s);
@@ -360,7 +382,8 @@ private Q_SLOTS:
         QVERIFY(code->isVisible());
     }
 
-    void saveIntoAMissingFolderSaysSoAndWritesNothing() {
+    void saveIntoAMissingFolderSaysSoAndWritesNothing()
+    {
         QTemporaryDir dir;
         Form3 *code = openCode(false);
         const QString target = dir.filePath(u"no such folder/page.html"_s);
@@ -373,7 +396,8 @@ private Q_SLOTS:
         QVERIFY(code->isVisible());
     }
 
-    void saveOverAPageInAReadOnlyFolderLeavesItIntact() {
+    void saveOverAPageInAReadOnlyFolderLeavesItIntact()
+    {
         if (::geteuid() == 0)
             QSKIP("root may write into read-only folders");
         QTemporaryDir dir;
@@ -392,14 +416,16 @@ private Q_SLOTS:
         QCOMPARE(contentOf(existing), QByteArray("old page"));
     }
 
-    void closeButtonClosesTheWindow() {
+    void closeButtonClosesTheWindow()
+    {
         Form3 *code = openCode(false);
         QPointer<Form3> alive(code);
         QTest::mouseClick(child<QPushButton>(code, u"Command1"_s), Qt::LeftButton);
         QTRY_VERIFY(alive.isNull());
     }
 
-    void renders() {
+    void renders()
+    {
         Form2 *plain = openProperties(false);
         QImage image = QImage(testimages::render(plain, u"Form2"_s));
         QCOMPARE(image.size(), QSize(362, 299));
@@ -423,14 +449,16 @@ private Q_SLOTS:
     }
 
 private:
-    template <typename T> T *child(QWidget *parent, const QString &name) {
+    template <typename T> T *child(QWidget *parent, const QString &name)
+    {
         T *widget = parent->findChild<T *>(name);
         if (!widget)
             qFatal("no child %s", qPrintable(name));
         return widget;
     }
 
-    Form2 *openProperties(bool tutorial) {
+    Form2 *openProperties(bool tutorial)
+    {
         auto *form = new Form2(*m_workspace);
         form->tutmode = tutorial;
         form->setTop(0);
@@ -438,7 +466,8 @@ private:
         return form;
     }
 
-    Form3 *openCode(bool tutorial) {
+    Form3 *openCode(bool tutorial)
+    {
         auto *code = new Form3(*m_workspace);
         code->tutmode = tutorial;
         code->instanced = true;

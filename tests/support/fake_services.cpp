@@ -2,7 +2,8 @@
 
 namespace {
 
-template <typename Queue> std::optional<QString> next(Queue &queue, int &unexpected) {
+template <typename Queue> std::optional<QString> next(Queue &queue, int &unexpected)
+{
     if (queue.empty()) {
         ++unexpected;
         return QString(); // never reached by a well-scripted test; an empty name writes nothing
@@ -14,26 +15,31 @@ template <typename Queue> std::optional<QString> next(Queue &queue, int &unexpec
 
 } // namespace
 
-std::optional<QString> FakeServices::openFileName(QWidget *, const ui::FileRequest &request) {
+std::optional<QString> FakeServices::openFileName(QWidget *, const ui::FileRequest &request)
+{
     questions.append({Question::Open, request, {}, {}});
     return next(m_open, unexpected);
 }
 
-std::optional<QString> FakeServices::saveFileName(QWidget *, const ui::FileRequest &request) {
+std::optional<QString> FakeServices::saveFileName(QWidget *, const ui::FileRequest &request)
+{
     questions.append({Question::Save, request, {}, {}});
     return next(m_save, unexpected);
 }
 
-std::optional<QString> FakeServices::promptText(QWidget *, const QString &title, const QString &prompt) {
+std::optional<QString> FakeServices::promptText(QWidget *, const QString &title, const QString &prompt)
+{
     questions.append({Question::Prompt, {}, title, prompt});
     return next(m_prompt, unexpected);
 }
 
-void FakeServices::showError(QWidget *, const QString &title, const QString &text) {
+void FakeServices::showError(QWidget *, const QString &title, const QString &text)
+{
     messages.append({title, text});
 }
 
-float FakeServices::randomDraw() {
+float FakeServices::randomDraw()
+{
     if (m_draws.empty())
         return ui::mixClockAndDraw(m_randomState, 0); // unscripted: still a valid draw
     const float draw = m_draws.front();

@@ -7,13 +7,15 @@
 
 namespace testimages {
 
-bool writePicture(const QString &path, int width, int height, const QColor &colour) {
+bool writePicture(const QString &path, int width, int height, const QColor &colour)
+{
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(colour);
     return image.save(path);
 }
 
-bool writeGif(const QString &path, int width, int height, const QColor &colour) {
+bool writeGif(const QString &path, int width, int height, const QColor &colour)
+{
     // One global colour table of two entries, one image covering the screen, LZW code size 2,
     // pixels all index 0: emitted as a clear code followed by raw codes, resetting before
     // the table would grow past 3-bit codes, then the end code.
@@ -77,7 +79,8 @@ bool writeGif(const QString &path, int width, int height, const QColor &colour) 
     return file.open(QIODevice::WriteOnly) && file.write(gif) == gif.size();
 }
 
-QString render(QWidget *widget, const QString &name) {
+QString render(QWidget *widget, const QString &name)
+{
     const QString folder = qEnvironmentVariable("QUILLARC_RENDER_DIR", QDir::tempPath());
     QDir().mkpath(folder);
     const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));

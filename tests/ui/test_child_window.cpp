@@ -19,11 +19,13 @@ public:
     explicit Probe(ui::Workspace &workspace, QStringList *log, bool closeOnLoad = false)
         : ChildWindow(workspace, u"Probe"_s, u"Probe"_s, {3000, 1500})
         , m_log(log)
-        , m_closeOnLoad(closeOnLoad) {}
+        , m_closeOnLoad(closeOnLoad)
+    {}
     bool flag = false;
 
 protected:
-    void Form_Load() override {
+    void Form_Load() override
+    {
         m_log->append(flag ? u"load flag"_s : u"load"_s);
         if (m_closeOnLoad)
             closeWindow();
@@ -42,7 +44,8 @@ class TestChildWindow final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() {
+    void init()
+    {
         m_workspace = new ui::Workspace(m_services);
         m_workspace->resize(760, 512);
         m_workspace->show();
@@ -50,7 +53,8 @@ private Q_SLOTS:
     }
     void cleanup() { delete m_workspace; }
 
-    void flagsDoNotLoad_positionLoads_data() {
+    void flagsDoNotLoad_positionLoads_data()
+    {
         QTest::addColumn<QString>("access");
         QTest::newRow("left") << u"left"_s;
         QTest::newRow("top") << u"top"_s;
@@ -58,7 +62,8 @@ private Q_SLOTS:
         QTest::newRow("setTop") << u"setTop"_s;
         QTest::newRow("show") << u"show"_s;
     }
-    void flagsDoNotLoad_positionLoads() {
+    void flagsDoNotLoad_positionLoads()
+    {
         QFETCH(QString, access);
         auto *probe = new Probe(*m_workspace, &m_log);
         probe->flag = true;
@@ -80,7 +85,8 @@ private Q_SLOTS:
         delete probe->subWindow();
     }
 
-    void positionsAreTwipsFromTheWorkspaceCorner() {
+    void positionsAreTwipsFromTheWorkspaceCorner()
+    {
         auto *probe = new Probe(*m_workspace, &m_log);
         probe->setLeft(2700);
         probe->setTop(0);
@@ -92,7 +98,8 @@ private Q_SLOTS:
         QCOMPARE(m_workspace->activeSubWindow(), probe->subWindow());
     }
 
-    void showingAnOpenWindowActivatesIt() {
+    void showingAnOpenWindowActivatesIt()
+    {
         auto *first = new Probe(*m_workspace, &m_log);
         auto *second = new Probe(*m_workspace, &m_log);
         first->showWindow();
@@ -102,7 +109,8 @@ private Q_SLOTS:
         QCOMPARE(m_workspace->activeSubWindow(), first->subWindow());
     }
 
-    void closingRunsHandlersAndDiscardsLater() {
+    void closingRunsHandlersAndDiscardsLater()
+    {
         auto *probe = new Probe(*m_workspace, &m_log);
         probe->showWindow();
         QPointer<Probe> alive(probe);
@@ -112,7 +120,8 @@ private Q_SLOTS:
         QTRY_VERIFY(alive.isNull());
     }
 
-    void closeBoxRunsTheSameHandlers() {
+    void closeBoxRunsTheSameHandlers()
+    {
         auto *probe = new Probe(*m_workspace, &m_log);
         probe->showWindow();
         QPointer<Probe> alive(probe);
@@ -121,7 +130,8 @@ private Q_SLOTS:
         QTRY_VERIFY(alive.isNull());
     }
 
-    void closedDuringLoadIsNeverShown() {
+    void closedDuringLoadIsNeverShown()
+    {
         auto *probe = new Probe(*m_workspace, &m_log, true);
         QPointer<Probe> alive(probe);
         probe->setTop(0);
@@ -131,7 +141,8 @@ private Q_SLOTS:
         QTRY_VERIFY(alive.isNull());
     }
 
-    void singleWindowIsReplacedAfterClosing() {
+    void singleWindowIsReplacedAfterClosing()
+    {
         ui::SingleWindow<Probe> single;
         int created = 0;
         const auto make = [&] {
@@ -149,7 +160,8 @@ private Q_SLOTS:
         QCOMPARE(created, 2);
     }
 
-    void highlightIsWhiteOnRedAndClears() {
+    void highlightIsWhiteOnRedAndClears()
+    {
         QLabel label;
         ui::highlightLabel(&label);
         QVERIFY(ui::isHighlighted(&label));

@@ -16,7 +16,8 @@ class TestUiServices final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void nameFilterShowsTheDescriptionAndThePatterns_data() {
+    void nameFilterShowsTheDescriptionAndThePatterns_data()
+    {
         QTest::addColumn<QString>("description");
         QTest::addColumn<QString>("patterns");
         QTest::addColumn<QString>("expected");
@@ -27,14 +28,16 @@ private Q_SLOTS:
         QTest::newRow("button page") << u"HTM(L) Files *.html,*.htm "_s << u"*.html;*.htm"_s
                                      << u"HTM(L) Files *.html,*.htm (*.html *.htm)"_s;
     }
-    void nameFilterShowsTheDescriptionAndThePatterns() {
+    void nameFilterShowsTheDescriptionAndThePatterns()
+    {
         QFETCH(QString, description);
         QFETCH(QString, patterns);
         QFETCH(QString, expected);
         QCOMPARE(ui::nameFilter({description, patterns}), expected);
     }
 
-    void urlFromFileName_data() {
+    void urlFromFileName_data()
+    {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("url");
         QTest::newRow("plain") << u"up.gif"_s << u"up.gif"_s;
@@ -47,13 +50,15 @@ private Q_SLOTS:
         QTest::newRow("path-safe punctuation")
             << u"a(1)_b-c~d!e$f&g'h+i,j;k=l:m@n.gif"_s << u"a(1)_b-c~d!e$f&g'h+i,j;k=l:m@n.gif"_s;
     }
-    void urlFromFileName() {
+    void urlFromFileName()
+    {
         QFETCH(QString, name);
         QFETCH(QString, url);
         QCOMPARE(ui::urlFromFileName(name), url);
     }
 
-    void readFirstLineStopsAtTheFirstBreak_data() {
+    void readFirstLineStopsAtTheFirstBreak_data()
+    {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QByteArray>("line");
         QTest::newRow("crlf") << QByteArray("Yes\r\nmore\r\n") << QByteArray("Yes");
@@ -64,7 +69,8 @@ private Q_SLOTS:
         QTest::newRow("blanks kept") << QByteArray(" Yes \r\n") << QByteArray(" Yes ");
         QTest::newRow("long line is cut") << QByteArray(100000, 'x') << QByteArray(4096, 'x');
     }
-    void readFirstLineStopsAtTheFirstBreak() {
+    void readFirstLineStopsAtTheFirstBreak()
+    {
         QFETCH(QByteArray, content);
         QFETCH(QByteArray, line);
         QTemporaryDir dir;
@@ -75,17 +81,20 @@ private Q_SLOTS:
         QCOMPARE(QByteArray::fromStdString(ui::readFirstLine(file.fileName())), line);
     }
 
-    void readFirstLineOfAMissingFileIsEmpty() {
+    void readFirstLineOfAMissingFileIsEmpty()
+    {
         QCOMPARE(ui::readFirstLine(u"/nonexistent/folder/hasran.txt"_s), std::string());
     }
 
-    void copyReplacesTheClipboard() {
+    void copyReplacesTheClipboard()
+    {
         ui::copyToClipboard(u"first"_s);
         ui::copyToClipboard(u"a\r\nb"_s);
         QCOMPARE(QGuiApplication::clipboard()->text(), u"a\r\nb"_s);
     }
 
-    void drawsWithinOneTickDiffer() {
+    void drawsWithinOneTickDiffer()
+    {
         quint64 state = 42;
         std::set<float> draws;
         for (int i = 0; i < 8; ++i) {
@@ -96,7 +105,8 @@ private Q_SLOTS:
         QCOMPARE(draws.size(), std::size_t(8));
     }
 
-    void saverWritesProposesAndReportsFailures() {
+    void saverWritesProposesAndReportsFailures()
+    {
         QTemporaryDir dir;
         FakeServices services;
         ui::PageSaver saver({u"HTM(L) Files *.html, *.htm "_s, u"*.html"_s});

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "ui/child_window.h"
+
+// One-click access to the three wizards, the tutorials and quitting.
+class Form4 final : public ui::ChildWindow {
+    Q_OBJECT
+
+public:
+    explicit Form4(ui::Workspace &workspace);
+
+    void Command1_Click(); // Create a Rollover
+    void Command2_Click(); // Create a Link Effect
+    void Command5_Click(); // Create a Button
+    void Command4_Click(); // Help Me Get Started
+    void Command3_Click(); // Quit
+};

@@ -571,6 +571,23 @@ private Q_SLOTS:
                                        u"Command4"_s, u"Command7"_s, u"Command8"_s, u"Command12"_s}));
     }
 
+    void tabReachesTheOkOfTheShownStep() {
+        Form5 *w = open(true);
+        m_workspace->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_workspace));
+        const QString oks[] = {u"Command13"_s, u"Command14"_s, u"Command15"_s};
+        for (const QString &ok : oks) {
+            button(w, u"Command12"_s)->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(button(w, u"Command12"_s)));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), ok);
+            // The Ok takes the space bar like every button.
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        }
+        for (const QString &name : {u"tut1"_s, u"tut2"_s, u"tut3"_s})
+            QVERIFY2(!frame(w, name)->isVisible(), qPrintable(name));
+    }
+
     void colours() {
         Form5 *w = open(true);
         QCOMPARE(w->palette().color(QPalette::Window), QColor(255, 255, 192));

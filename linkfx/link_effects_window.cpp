@@ -1,8 +1,229 @@
 #include "linkfx/link_effects_window.h"
 
+#include "ui/files.h"
+#include "ui/look.h"
+#include "ui/services.h"
+#include "ui/text_box.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
 using namespace Qt::StringLiterals;
+using ui::pixelRect;
 
 Form5::Form5(ui::Workspace &workspace)
     : ChildWindow(workspace, u"Form5"_s, u"Customizable Link Effects"_s, {5205, 6255})
-{
+    , m_saver({u"HTM(L) *.html, *.htm "_s, u"*.html"_s}) {
+    createControls();
+    createTutorial();
+    setFocusOrder();
+}
+
+void Form5::createControls() {
+    ui::makeLabel(this, u"Label1"_s, u"Click a button to select a style"_s, pixelRect(120, 120, 3735, 255));
+    ui::makeLabel(this, u"Label2"_s, u"Paste the code into the <Head>. All links will be changed!"_s,
+                  pixelRect(120, 360, 4575, 255));
+
+    struct Button {
+        QString name;
+        QString caption;
+        QString toolTip;
+        QRect twips;
+        void (Form5::*handler)();
+    };
+    const Button buttons[] = {
+        {u"Command1"_s,
+         u"FontSize"_s,
+         u"Change the fontsize of the links"_s,
+         {120, 600, 1335, 375},
+         &Form5::Command1_Click},
+        {u"Command2"_s,
+         u"ForeColor"_s,
+         u"Change the text color of the links"_s,
+         {1440, 600, 1335, 375},
+         &Form5::Command2_Click},
+        {u"Command3"_s,
+         u"BackColor"_s,
+         u"Change the background color of the links"_s,
+         {2760, 600, 1335, 375},
+         &Form5::Command3_Click},
+        {u"Command5"_s,
+         u"Uppercase"_s,
+         u"Convert all links to uppercase"_s,
+         {120, 960, 1335, 375},
+         &Form5::Command5_Click},
+        {u"Command4"_s,
+         u"Lowercase"_s,
+         u"Convert all links to lowercase"_s,
+         {1440, 960, 1335, 375},
+         &Form5::Command4_Click},
+        {u"Command6"_s,
+         u"Copy"_s,
+         u"Copy the text below to the clipboard"_s,
+         {2760, 960, 1335, 375},
+         &Form5::Command6_Click},
+        {u"Command12"_s,
+         u"Lineless"_s,
+         u"Make links appear to have no lines below them"_s,
+         {4080, 840, 1095, 375},
+         &Form5::Command12_Click},
+    };
+    for (const Button &b : buttons) {
+        const QRect &r = b.twips;
+        QPushButton *button =
+            ui::makeButton(this, b.name, b.caption, pixelRect(r.x(), r.y(), r.width(), r.height()), b.toolTip);
+        connect(button, &QPushButton::clicked, this, b.handler);
+    }
+
+    m_effect = ui::makeTextBox(this, u"RichTextBox1"_s, pixelRect(0, 1320, 4575, 1935));
+
+    // The word "teh" is how the tooltip has always read.
+    QPushButton *add = ui::makeButton(this, u"Command9"_s, u"Add Above to Final Code"_s,
+                                      pixelRect(240, 3240, 2535, 615), u"Add the above code to teh final result"_s);
+    QPushButton *clear = ui::makeButton(this, u"Command11"_s, u"Clear final code"_s, pixelRect(2760, 3240, 1215, 615),
+                                        u"Clear the final result"_s);
+
+    m_finalCode = ui::makeTextBox(this, u"Text1"_s, pixelRect(0, 3840, 4575, 1815));
+
+    QPushButton *copyFinal = ui::makeButton(this, u"Command10"_s, u"Copy This"_s, pixelRect(360, 5640, 1095, 495),
+                                            u"Copy the final code to the clipboard"_s);
+    QPushButton *save =
+        ui::makeButton(this, u"Command7"_s, u"Save As HTML"_s, pixelRect(1440, 5640, 1335, 495),
+                       u"Create an HTML file with your chosen link effects(includes an example link)"_s);
+    QPushButton *close = ui::makeButton(this, u"Command8"_s, u"Close"_s, pixelRect(2760, 5640, 1335, 495),
+                                        u"Close this link effect window"_s);
+
+    connect(add, &QPushButton::clicked, this, &Form5::Command9_Click);
+    connect(clear, &QPushButton::clicked, this, &Form5::Command11_Click);
+    connect(copyFinal, &QPushButton::clicked, this, &Form5::Command10_Click);
+    connect(save, &QPushButton::clicked, this, &Form5::Command7_Click);
+    connect(close, &QPushButton::clicked, this, &Form5::Command8_Click);
+}
+
+void Form5::createTutorial() {
+    // Built after the other controls, so the step frames lie above them: tut2 covers the
+    // effect box, tut1 and tut3 most of the final code box; the bottom row stays free.
+    m_tut1 = ui::makeStepFrame(this, u"tut1"_s, pixelRect(120, 3480, 4455, 1815), ui::WindowBackground);
+    ui::makeLabel(m_tut1, u"label99"_s,
+                  u"The first textbox above you is where the current effect appears when you click an effect button. "
+                  "For example, If you click \"lineless\", the code for the lineless links will appear in that "
+                  "textbox. When you have selected an effect, click ok to proceed to the next section. "_s,
+                  pixelRect(120, 240, 4215, 1215));
+    QPushButton *ok1 = ui::makeButton(m_tut1, u"Command13"_s, u"Ok"_s, pixelRect(1560, 1320, 1335, 375));
+
+    m_tut2 = ui::makeStepFrame(this, u"tut2"_s, pixelRect(120, 1320, 4455, 1815));
+    ui::makeLabel(m_tut2, u"Label3"_s,
+                  u"Now that you see an effect code in the textbox(now hidden), you need to add it to the final code. "
+                  "Click \"Add above to final code\" and the code will appear in the textbox below you. This textbox "
+                  "displays all of the code you will have. When you have added the effect to the final code, click "
+                  "ok."_s,
+                  pixelRect(120, 240, 4215, 1215));
+    QPushButton *ok2 = ui::makeButton(m_tut2, u"Command14"_s, u"Ok"_s, pixelRect(1560, 1320, 1335, 375));
+
+    m_tut3 = ui::makeStepFrame(this, u"tut3"_s, pixelRect(120, 3480, 4455, 1815));
+    ui::makeLabel(m_tut3, u"Label4"_s,
+                  u"Finally, you need to save or copy the final code so you can use it on your webpage. If you want "
+                  "to copy it, click \"Copy This\" below, and then paste it into the <head> section of your webpage. "
+                  "If you don't want to do this, click \"Save As HTML\" to get an html page with an example link of "
+                  "your effects. Thank you for using this tutorial!"_s,
+                  pixelRect(120, 240, 4215, 1215));
+    QPushButton *ok3 = ui::makeButton(m_tut3, u"Command15"_s, u"Ok"_s, pixelRect(3000, 1320, 1335, 375));
+
+    connect(ok1, &QPushButton::clicked, this, &Form5::Command13_Click);
+    connect(ok2, &QPushButton::clicked, this, &Form5::Command14_Click);
+    connect(ok3, &QPushButton::clicked, this, &Form5::Command15_Click);
+}
+
+void Form5::setFocusOrder() {
+    // The window's tab indices in rising order; labels and frames never take the focus,
+    // and the Ok of a hidden step frame is passed over.
+    const QString order[] = {u"Command1"_s,  u"Command2"_s, u"Command3"_s,  u"Command5"_s,  u"Command6"_s,
+                             u"Text1"_s,     u"Command9"_s, u"Command10"_s, u"Command11"_s, u"RichTextBox1"_s,
+                             u"Command4"_s,  u"Command7"_s, u"Command8"_s,  u"Command12"_s, u"Command13"_s,
+                             u"Command14"_s, u"Command15"_s};
+    QWidget *previous = nullptr;
+    for (const QString &name : order) {
+        QWidget *widget = findChild<QWidget *>(name);
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+void Form5::Form_Load() {
+    if (tutmode)
+        m_tut1->show();
+}
+
+void Form5::chooseValuedEffect(LinkEffect effect, const QString &prompt) {
+    const std::optional<QString> answer = services().promptText(this, u"Quillarc 2"_s, prompt);
+    chooseEffect(effect, answer.value_or(QString()).toStdString());
+}
+
+void Form5::chooseEffect(LinkEffect effect, const std::string &value) {
+    ui::setText(m_effect, LinkEffectSnippet(effect, value));
+}
+
+void Form5::Command1_Click() {
+    chooseValuedEffect(LinkEffect::FontSize, u"Enter a size number"_s);
+}
+
+void Form5::Command2_Click() {
+    chooseValuedEffect(LinkEffect::ForeColor, u"Enter a color name"_s);
+}
+
+void Form5::Command3_Click() {
+    chooseValuedEffect(LinkEffect::BackColor, u"Enter a color name..."_s);
+}
+
+void Form5::Command5_Click() {
+    chooseEffect(LinkEffect::Uppercase);
+}
+
+void Form5::Command4_Click() {
+    chooseEffect(LinkEffect::Lowercase);
+}
+
+void Form5::Command12_Click() {
+    chooseEffect(LinkEffect::Lineless);
+}
+
+void Form5::Command6_Click() {
+    ui::copyToClipboard(ui::toQString(ui::textOf(m_effect)));
+}
+
+void Form5::Command9_Click() {
+    ui::setText(m_finalCode, AppendToFinalCode(ui::textOf(m_finalCode), ui::textOf(m_effect)));
+}
+
+void Form5::Command11_Click() {
+    ui::setText(m_finalCode, std::string());
+}
+
+void Form5::Command10_Click() {
+    ui::copyToClipboard(ui::toQString(ui::textOf(m_finalCode)));
+}
+
+void Form5::Command7_Click() {
+    m_saver.save(this, services(), LinkEffectsPage(ui::textOf(m_finalCode)));
+}
+
+void Form5::Command8_Click() {
+    closeWindow();
+}
+
+void Form5::Command13_Click() {
+    m_tut1->hide();
+    m_tut2->show();
+}
+
+void Form5::Command14_Click() {
+    m_tut2->hide();
+    m_tut3->show();
+}
+
+void Form5::Command15_Click() {
+    m_tut3->hide();
 }

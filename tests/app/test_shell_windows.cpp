@@ -1,0 +1,300 @@
+#include "app/first_run_marker.h"
+#include "app/main_window.h"
+#include "app/quick_start_window.h"
+#include "app/tutorial_launcher.h"
+#include "app/welcome_window.h"
+#include "button/button_editor.h"
+#include "linkfx/link_effects_window.h"
+#include "rollover/properties_window.h"
+#include "tests/support/fake_services.h"
+#include "tests/support/test_images.h"
+#include "ui/workspace.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+class TestShellWindows final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        m_folder = std::make_unique<QTemporaryDir>();
+        m_services = std::make_unique<FakeServices>();
+        m_main = new Mainfrm(*m_services, FirstRunMarker(m_folder->path(), QString()));
+        m_main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_main));
+        m_main->MDIForm_Load();
+    }
+    void cleanup()
+    {
+        delete m_main;
+        QCOMPARE(m_services->unexpected, 0);
+    }
+
+    void quickStartLayout()
+    {
+        Form4 *quickStart = &m_main->quickStartWindow();
+        QCOMPARE(quickStart->windowTitle(), u"Quick Start"_s);
+        QCOMPARE(quickStart->size(), QSize(171, 208));
+        auto *frame = quickStart->findChild<QGroupBox *>(u"Frame1"_s);
+        QCOMPARE(frame->title(), u"Start Quickly!"_s);
+        QCOMPARE(frame->geometry(), QRect(8, 8, 153, 193));
+
+        struct Button {
+            QString name, caption, toolTip;
+            QWidget *parent;
+        };
+        const QList<Button> column{
+            {u"Command1"_s, u"Create a Rollover"_s, u"Create a new rollover effect for your webpage"_s, frame},
+            {u"Command2"_s, u"Create a Link Effect"_s, u"Add some new link effects to your webpage"_s, frame},
+            {u"Command5"_s, u"Create a Button"_s, QString(), quickStart},
+            {u"Command4"_s, u"Help Me Get Started"_s, u"Start the interactive tutorials"_s, frame},
+            {u"Command3"_s, u"Quit"_s, u"Leave, Exit, or Quit"_s, frame},
+        };
+        int expectedTop = 24 + 8; // 360 twips in the frame, the frame at 120
+        for (const Button &b : column) {
+            auto *button = quickStart->findChild<QPushButton *>(b.name);
+            QCOMPARE(button->text(), b.caption);
+            QCOMPARE(button->toolTip(), b.toolTip);
+            QCOMPARE(button->parentWidget(), b.parent);
+            QCOMPARE(button->size(), QSize(121, 25));
+            const QPoint inWindow = button->mapTo(quickStart, QPoint(0, 0));
+            QCOMPARE(inWindow, QPoint(24, expectedTop));
+            expectedTop += 32;
+        }
+        // "Create a Button" is drawn above the frame: the frame comes before it among the window's children.
+        const QObjectList children = quickStart->children();
+        QVERIFY(children.indexOf(frame) < children.indexOf(quickStart->findChild<QPushButton *>(u"Command5"_s)));
+        const QImage image = QImage(testimages::render(quickStart, u"Form4"_s));
+        QCOMPARE(image.pixelColor(30, 32 + 2 * 32 + 20), QColor(255, 224, 192));
+    }
+
+    void createARolloverThreeTimes()
+    {
+        Form4 &quickStart = m_main->quickStartWindow();
+        for (int i = 0; i < 3; ++i)
+            QTest::mouseClick(quickStart.findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
+        const QList<Form2 *> windows = m_main->workspace().findChildren<Form2 *>();
+        QCOMPARE(windows.size(), 3);
+        for (Form2 *window : windows) {
+            QCOMPARE(window->top(), 0);
+            QVERIFY(!window->tutmode);
+            QVERIFY(!window->findChild<QGroupBox *>(u"tut1"_s)->isVisible());
+        }
+        QVERIFY(quickStart.isVisible());
+        QCOMPARE(m_main->workspace().activeSubWindow(), windows.last()->subWindow());
+    }
+
+    void createButtonsOpenTheirWizards_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("link effect") << u"Command2"_s << u"Form5"_s;
+        QTest::newRow("button") << u"Command5"_s << u"Form7"_s;
+    }
+    void createButtonsOpenTheirWizards()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, window);
+        Form4 &quickStart = m_main->quickStartWindow();
+        QTest::mouseClick(quickStart.findChild<QPushButton *>(button), Qt::LeftButton);
+        auto *opened = m_main->workspace().findChild<ui::ChildWindow *>(window);
+        QVERIFY(opened && opened->isVisible());
+        QCOMPARE(opened->top(), 0);
+        QCOMPARE(m_main->workspace().activeSubWindow(), opened->subWindow());
+    }
+
+    void menuOpensIndependentWindows()
+    {
+        m_main->rollover_Click();
+        m_main->rollover_Click();
+        m_main->te_Click();
+        m_main->button_Click();
+        QCOMPARE(m_main->workspace().findChildren<Form2 *>().size(), 2);
+        QCOMPARE(m_main->workspace().findChildren<Form5 *>().size(), 1);
+        QCOMPARE(m_main->workspace().findChildren<Form7 *>().size(), 1);
+        for (ui::ChildWindow *window : m_main->workspace().findChildren<ui::ChildWindow *>())
+            if (window->objectName() != u"Form1"_s)
+                QCOMPARE(window->top(), 0);
+    }
+
+    void helpMeGetStartedReusesTheOpenLauncher()
+    {
+        Form4 &quickStart = m_main->quickStartWindow();
+        QTest::mouseClick(quickStart.findChild<QPushButton *>(u"Command4"_s), Qt::LeftButton);
+        Form6 *launcher = m_main->workspace().findChild<Form6 *>();
+        QVERIFY(launcher && launcher->isVisible());
+        QCOMPARE(launcher->top(), 0);
+        QCOMPARE(launcher->subWindow()->x(), 2600 / 15); // positions fall on whole pixels
+        launcher->setLeft(4500);
+        launcher->setTop(900);
+        quickStart.showWindow();
+        QTest::mouseClick(quickStart.findChild<QPushButton *>(u"Command4"_s), Qt::LeftButton);
+        QCOMPARE(m_main->workspace().findChildren<Form6 *>().size(), 1);
+        QCOMPARE(launcher->subWindow()->x(), 2600 / 15);
+        QCOMPARE(launcher->top(), 0);
+        QCOMPARE(m_main->workspace().activeSubWindow(), launcher->subWindow());
+    }
+
+    void viewQuickStartWhileOpenAndAfterClosing()
+    {
+        Form4 *first = &m_main->quickStartWindow();
+        first->setLeft(3000);
+        first->setTop(1500);
+        m_main->rollover_Click();
+        m_main->qs_Click();
+        QCOMPARE(&m_main->quickStartWindow(), first);
+        QCOMPARE(first->left(), 0);
+        QCOMPARE(first->top(), 0);
+        QCOMPARE(m_main->workspace().activeSubWindow(), first->subWindow());
+
+        QPointer<Form4> closed(first);
+        first->closeWindow();
+        QTRY_VERIFY(closed.isNull());
+        m_main->qs_Click();
+        Form4 *fresh = m_main->workspace().findChild<Form4 *>();
+        QVERIFY(fresh && fresh->isVisible());
+        QCOMPARE(fresh->left(), 0);
+        QCOMPARE(fresh->top(), 0);
+    }
+
+    void quitOnAFirstRunWritesNoMarker()
+    {
+        QVERIFY(m_main->workspace().findChild<Form1 *>());
+        QTest::mouseClick(m_main->quickStartWindow().findChild<QPushButton *>(u"Command3"_s), Qt::LeftButton);
+        QCOMPARE(m_services->endings, 1);
+        QVERIFY(!QFile::exists(m_folder->filePath(u"hasran.txt"_s)));
+    }
+
+    void launcherLayout()
+    {
+        m_main->hgs_Click();
+        Form6 *launcher = m_main->workspace().findChild<Form6 *>();
+        QCOMPARE(launcher->windowTitle(), u"Help Getting Started"_s);
+        QCOMPARE(launcher->size(), QSize(558, 382));
+        auto *label = launcher->findChild<QLabel *>(u"Label1"_s);
+        QCOMPARE(label->text(), u"Ok, so you don't know how to use this? No Problem! This interactive tutorial will "
+                                "guide you through the process of creating a rollover,link effect, or button. Click on "
+                                "one of the options below to begin!"_s);
+        QCOMPARE(label->font().pointSizeF(), 18.0);
+        QCOMPARE(label->geometry(), QRect(8, 8, 537, 169));
+        const QList<std::tuple<QString, QString, QString, int>> buttons{
+            {u"Command1"_s, u"A Rollover"_s, u"Start the interactive tutorial for creating a rollover"_s, 176},
+            {u"Command2"_s, u"A Link Effect"_s, u"Start the interactive tutorial for creating a link effect"_s, 216},
+            {u"Command4"_s, u"A Button"_s, QString(), 256},
+            {u"Command3"_s, u"Pick One For Me"_s, u"Pick a random tutorial; either a rollover or a link effect"_s, 296},
+            {u"Command5"_s, u"Close"_s, QString(), 336},
+        };
+        for (const auto &[name, caption, toolTip, top] : buttons) {
+            auto *button = launcher->findChild<QPushButton *>(name);
+            QCOMPARE(button->text(), caption);
+            QCOMPARE(button->toolTip(), toolTip);
+            QCOMPARE(button->geometry(), QRect(168, top, 185, 33));
+        }
+        testimages::render(launcher, u"Form6"_s);
+    }
+
+    void launcherStartsEachTutorial_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<float>("draw"); // for "Pick One For Me"
+        QTest::addColumn<QString>("window");
+        QTest::newRow("a rollover") << u"Command1"_s << 0.0f << u"Form2"_s;
+        QTest::newRow("a link effect") << u"Command2"_s << 0.0f << u"Form5"_s;
+        QTest::newRow("a button") << u"Command4"_s << 0.0f << u"Form7"_s;
+        QTest::newRow("pick 0: link effect") << u"Command3"_s << 0.0f << u"Form5"_s;
+        QTest::newRow("pick half: rollover") << u"Command3"_s << 0.5f << u"Form2"_s;
+        QTest::newRow("pick near 1: button") << u"Command3"_s << std::nextafter(1.0f, 0.0f) << u"Form7"_s;
+    }
+    void launcherStartsEachTutorial()
+    {
+        QFETCH(QString, button);
+        QFETCH(float, draw);
+        QFETCH(QString, window);
+        m_services->scriptDraws({draw});
+        m_main->hgs_Click();
+        Form6 *launcher = m_main->workspace().findChild<Form6 *>();
+        QPointer<Form6> alive(launcher);
+        QTest::mouseClick(launcher->findChild<QPushButton *>(button), Qt::LeftButton);
+        QVERIFY(launcher->isClosed());
+        QTRY_VERIFY(alive.isNull());
+
+        const QList<ui::ChildWindow *> wizards = wizardWindows();
+        QCOMPARE(wizards.size(), 1);
+        QCOMPARE(wizards[0]->objectName(), window);
+        QVERIFY(wizards[0]->isVisible());
+        auto *tut1 = wizards[0]->findChild<QGroupBox *>(u"tut1"_s);
+        QVERIFY(tut1);
+        QVERIFY(tut1->isVisible());
+    }
+
+    void closeOpensNothing()
+    {
+        m_main->hgs_Click();
+        Form6 *launcher = m_main->workspace().findChild<Form6 *>();
+        QPointer<Form6> alive(launcher);
+        QTest::mouseClick(launcher->findChild<QPushButton *>(u"Command5"_s), Qt::LeftButton);
+        QTRY_VERIFY(alive.isNull());
+        QVERIFY(wizardWindows().isEmpty());
+    }
+
+    void twoRolloverTutorialsAndOneFromTheMenu()
+    {
+        for (int i = 0; i < 2; ++i) {
+            m_main->hgs_Click();
+            m_main->tutorialLauncher().Command1_Click();
+        }
+        m_main->rollover_Click();
+        const QList<Form2 *> windows = m_main->workspace().findChildren<Form2 *>();
+        QCOMPARE(windows.size(), 3);
+        int tutorials = 0;
+        for (Form2 *window : windows) {
+            const bool showing = window->findChild<QGroupBox *>(u"tut1"_s)->isVisible();
+            QCOMPARE(showing, window->tutmode);
+            tutorials += window->tutmode ? 1 : 0;
+        }
+        QCOMPARE(tutorials, 2);
+        // The tutorials advance independently.
+        windows[0]->tutmode ? windows[0]->Command6_Click() : windows[1]->Command6_Click();
+        int onStepTwo = 0;
+        for (Form2 *window : windows)
+            onStepTwo += window->findChild<QGroupBox *>(u"tut2"_s)->isVisible() ? 1 : 0;
+        QCOMPARE(onStepTwo, 1);
+    }
+
+    void screenshotWithAWizard()
+    {
+        m_main->rollover_Click();
+        Form2 *rollover = m_main->workspace().findChild<Form2 *>();
+        rollover->setLeft(2700);
+        rollover->setTop(300);
+        m_main->quickStartWindow().showWindow();
+        testimages::render(m_main, u"Mainfrm"_s);
+    }
+
+private:
+    QList<ui::ChildWindow *> wizardWindows() const
+    {
+        QList<ui::ChildWindow *> wizards;
+        for (ui::ChildWindow *window : m_main->workspace().findChildren<ui::ChildWindow *>())
+            if (!window->isClosed() && QStringList{u"Form2"_s, u"Form5"_s, u"Form7"_s}.contains(window->objectName()))
+                wizards << window;
+        return wizards;
+    }
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<FakeServices> m_services;
+    QPointer<Mainfrm> m_main;
+};
+
+QTEST_MAIN(TestShellWindows)
+#include "test_shell_windows.moc"

@@ -191,7 +191,13 @@ private Q_SLOTS:
 
         const QImage image = QImage(testimages::render(form1, u"Form1"_s));
         QCOMPARE(image.pixelColor(3, 3), QColor(255, 255, 192));
-        testimages::render(m_main, u"Mainfrm-first-run"_s);
+        const QImage main = QImage(testimages::render(m_main, u"Mainfrm-first-run"_s));
+        const QPoint quickStart = m_main->workspace().findChild<Form4 *>()->mapTo(m_main, QPoint(2, 2));
+        QCOMPARE(main.pixelColor(quickStart), QColor(255, 255, 192));
+        const QPoint welcome = form1->mapTo(m_main, QPoint(3, 3));
+        QCOMPARE(main.pixelColor(welcome), QColor(255, 255, 192));
+        const QPoint empty = m_main->workspace().mapTo(m_main, QPoint(700, 500));
+        QCOMPARE(main.pixelColor(empty).rgb(), m_main->workspace().background().color().rgb());
     }
 
 private:

@@ -45,8 +45,8 @@ static_assert(ImgName.size() == 8);
 static_assert(ImgClose.size() == 6);
 
 // The preload line and the source line of one image, each followed by CR LF.
-void appendPreload(std::string &head, const ButtonSpec &spec, const std::string &name, const std::string &source) {
-    head.append(name).append(NewImage).append(spec.ButtonWidth).append(Comma).append(spec.ButtonHeight);
+void appendPreload(std::string &head, const ButtonSpec &fields, const std::string &name, const std::string &source) {
+    head.append(name).append(NewImage).append(fields.ButtonWidth).append(Comma).append(fields.ButtonHeight);
     head.append(CloseParen).append(Crlf);
     head.append(name).append(SrcOpen).append(source).append(Quote).append(Crlf);
 }
@@ -59,29 +59,29 @@ void appendHandler(std::string &body, std::string_view event, const std::string 
 
 } // namespace
 
-ButtonCode GenerateButtonCode(const ButtonSpec &spec) {
-    const bool withOver = !spec.MouseOverImageSrc.empty();
-    const bool withDown = !spec.MouseDownImageSrc.empty();
+ButtonCode GenerateButtonCode(const ButtonSpec &fields) {
+    const bool withOver = !fields.MouseOverImageSrc.empty();
+    const bool withDown = !fields.MouseDownImageSrc.empty();
 
     ButtonCode code;
     code.head.append(ScriptOpen).append(Crlf);
-    appendPreload(code.head, spec, spec.DefaultImageName, spec.DefaultImageSrc);
+    appendPreload(code.head, fields, fields.DefaultImageName, fields.DefaultImageSrc);
     if (withOver)
-        appendPreload(code.head, spec, spec.MouseOverImageName, spec.MouseOverImageSrc);
+        appendPreload(code.head, fields, fields.MouseOverImageName, fields.MouseOverImageSrc);
     if (withDown)
-        appendPreload(code.head, spec, spec.MouseDownImageName, spec.MouseDownImageSrc);
+        appendPreload(code.head, fields, fields.MouseDownImageName, fields.MouseDownImageSrc);
     code.head.append(Crlf).append(ScriptClose);
 
-    code.body.append(AnchorOpen).append(spec.ButtonLink).append(AnchorHrefEnd);
+    code.body.append(AnchorOpen).append(fields.ButtonLink).append(AnchorHrefEnd);
     if (withOver) {
-        appendHandler(code.body, OnMouseOver, spec.ButtonName, spec.MouseOverImageName);
-        appendHandler(code.body, OnMouseOut, spec.ButtonName, spec.DefaultImageName);
+        appendHandler(code.body, OnMouseOver, fields.ButtonName, fields.MouseOverImageName);
+        appendHandler(code.body, OnMouseOut, fields.ButtonName, fields.DefaultImageName);
     }
     if (withDown) {
-        appendHandler(code.body, OnMouseDown, spec.ButtonName, spec.MouseDownImageName);
-        appendHandler(code.body, OnMouseUp, spec.ButtonName, spec.DefaultImageName);
+        appendHandler(code.body, OnMouseDown, fields.ButtonName, fields.MouseDownImageName);
+        appendHandler(code.body, OnMouseUp, fields.ButtonName, fields.DefaultImageName);
     }
     code.body.append(TagEnd);
-    code.body.append(ImgOpen).append(spec.DefaultImageSrc).append(ImgName).append(spec.ButtonName).append(ImgClose);
+    code.body.append(ImgOpen).append(fields.DefaultImageSrc).append(ImgName).append(fields.ButtonName).append(ImgClose);
     return code;
 }

@@ -26,4 +26,4 @@ struct ButtonCode {
 // The head code preloads the images; the body code links the page image and swaps its
 // source on the mouse events. The mouse-over and mouse-down parts are written only when
 // their source is not the empty text (a single blank counts as given).
-ButtonCode GenerateButtonCode(const ButtonSpec &spec);
+ButtonCode GenerateButtonCode(const ButtonSpec &fields);

@@ -357,18 +357,18 @@ void Form7::Command7_Click() {
 }
 
 void Form7::Command8_Click() {
-    ButtonSpec spec;
-    spec.ButtonLink = ui::textOf(m_text[11]);
-    spec.ButtonName = ui::textOf(m_text[9]);
-    spec.ButtonWidth = ui::textOf(m_text[4]);
-    spec.ButtonHeight = ui::textOf(m_text[5]);
-    spec.DefaultImageSrc = ui::textOf(m_text[1]);
-    spec.MouseOverImageSrc = ui::textOf(m_text[2]);
-    spec.MouseDownImageSrc = ui::textOf(m_text[3]);
-    spec.DefaultImageName = ui::textOf(m_text[6]);
-    spec.MouseOverImageName = ui::textOf(m_text[7]);
-    spec.MouseDownImageName = ui::textOf(m_text[8]);
-    const ButtonCode code = GenerateButtonCode(spec);
+    ButtonSpec fields;
+    fields.ButtonLink = ui::textOf(m_text[11]);
+    fields.ButtonName = ui::textOf(m_text[9]);
+    fields.ButtonWidth = ui::textOf(m_text[4]);
+    fields.ButtonHeight = ui::textOf(m_text[5]);
+    fields.DefaultImageSrc = ui::textOf(m_text[1]);
+    fields.MouseOverImageSrc = ui::textOf(m_text[2]);
+    fields.MouseDownImageSrc = ui::textOf(m_text[3]);
+    fields.DefaultImageName = ui::textOf(m_text[6]);
+    fields.MouseOverImageName = ui::textOf(m_text[7]);
+    fields.MouseDownImageName = ui::textOf(m_text[8]);
+    const ButtonCode code = GenerateButtonCode(fields);
     ui::setText(m_first, code.head);
     ui::setText(m_second, code.body);
     // Shown, not raised: a tutorial step frame stays in front of it.

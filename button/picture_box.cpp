@@ -8,7 +8,6 @@ PictureBox::PictureBox(QWidget *parent, const QString &name, const QRect &geomet
     setObjectName(name);
     setGeometry(geometry);
     setMouseTracking(true);
-    setAttribute(Qt::WA_OpaquePaintEvent, false); // transparent where there is no picture
 }
 
 void PictureBox::setPicture(const QPixmap &picture) {

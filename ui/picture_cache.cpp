@@ -6,6 +6,7 @@
 #include <QImageReader>
 
 #include <algorithm>
+#include <cstdlib>
 #include <system_error>
 
 namespace ui {

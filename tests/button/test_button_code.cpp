@@ -12,18 +12,18 @@ namespace {
 
 // Every field at the text the editor opens with, the sources a.gif, b.gif, c.gif, 100 by 30.
 ButtonSpec sample() {
-    ButtonSpec spec;
-    spec.ButtonLink = "http://";
-    spec.ButtonName = "Example";
-    spec.ButtonWidth = "100";
-    spec.ButtonHeight = "30";
-    spec.DefaultImageSrc = "a.gif";
-    spec.MouseOverImageSrc = "b.gif";
-    spec.MouseDownImageSrc = "c.gif";
-    spec.DefaultImageName = "DefaultImage";
-    spec.MouseOverImageName = "MouseOverImage";
-    spec.MouseDownImageName = "MouseDownImage";
-    return spec;
+    ButtonSpec fields;
+    fields.ButtonLink = "http://";
+    fields.ButtonName = "Example";
+    fields.ButtonWidth = "100";
+    fields.ButtonHeight = "30";
+    fields.DefaultImageSrc = "a.gif";
+    fields.MouseOverImageSrc = "b.gif";
+    fields.MouseDownImageSrc = "c.gif";
+    fields.DefaultImageName = "DefaultImage";
+    fields.MouseOverImageName = "MouseOverImage";
+    fields.MouseDownImageName = "MouseDownImage";
+    return fields;
 }
 
 QByteArray bytes(const std::string &text) {
@@ -37,7 +37,7 @@ class TestButtonCode final : public QObject {
 
 private Q_SLOTS:
     void generate_data() {
-        QTest::addColumn<ButtonSpec>("spec");
+        QTest::addColumn<ButtonSpec>("fields");
         QTest::addColumn<QByteArray>("head");
         QTest::addColumn<QByteArray>("body");
 
@@ -176,10 +176,10 @@ private Q_SLOTS:
     }
 
     void generate() {
-        QFETCH(ButtonSpec, spec);
+        QFETCH(ButtonSpec, fields);
         QFETCH(QByteArray, head);
         QFETCH(QByteArray, body);
-        const ButtonCode code = GenerateButtonCode(spec);
+        const ButtonCode code = GenerateButtonCode(fields);
         QCOMPARE(bytes(code.head), head);
         QCOMPARE(bytes(code.body), body);
     }
@@ -199,10 +199,10 @@ private Q_SLOTS:
         QFETCH(QByteArray, over);
         QFETCH(QByteArray, down);
         QFETCH(int, lines);
-        ButtonSpec spec = sample();
-        spec.MouseOverImageSrc = over.toStdString();
-        spec.MouseDownImageSrc = down.toStdString();
-        const ButtonCode code = GenerateButtonCode(spec);
+        ButtonSpec fields = sample();
+        fields.MouseOverImageSrc = over.toStdString();
+        fields.MouseDownImageSrc = down.toStdString();
+        const ButtonCode code = GenerateButtonCode(fields);
         QCOMPARE(bytes(code.head).split('\n').size(), lines);
         QCOMPARE(bytes(code.head).count("\r\n"), lines - 1);
         QVERIFY(!code.head.ends_with("\r\n"));
@@ -211,9 +211,9 @@ private Q_SLOTS:
     }
 
     void sameInputSameText() {
-        const ButtonSpec spec = sample();
-        const ButtonCode first = GenerateButtonCode(spec);
-        const ButtonCode second = GenerateButtonCode(spec);
+        const ButtonSpec fields = sample();
+        const ButtonCode first = GenerateButtonCode(fields);
+        const ButtonCode second = GenerateButtonCode(fields);
         QCOMPARE(bytes(first.head), bytes(second.head));
         QCOMPARE(bytes(first.body), bytes(second.body));
     }

@@ -314,6 +314,16 @@ private Q_SLOTS:
         QCOMPARE(edit(w, u"Text5"_s)->text(), u"40"_s);
     }
 
+    void wrappedCaptionClicks() {
+        // The caption of Check2 takes two lines; a click on the second line toggles it too.
+        Form7 *w = open();
+        QCheckBox *check2 = check(w, u"Check2"_s);
+        QTest::mouseClick(check2, Qt::LeftButton, Qt::NoModifier, QPoint(60, 28));
+        QVERIFY(check2->isChecked());
+        QTest::mouseClick(check2, Qt::LeftButton, Qt::NoModifier, QPoint(130, 3));
+        QVERIFY(!check2->isChecked());
+    }
+
     void checkBeforeAnyPictureClears() {
         Form7 *w = open();
         edit(w, u"Text4"_s)->setText(u"50"_s);

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImageReader>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -43,6 +44,12 @@ private Q_SLOTS:
         QVERIFY(testimages::writeGif(path(u"b.gif"_s), 60, 20, Qt::green));
         QVERIFY(testimages::writePicture(path(u"c.bmp"_s), 30, 50, Qt::blue));
         QVERIFY(testimages::writePicture(path(u"d.png"_s), 7, 9, Qt::white));
+    }
+
+    void formatsAvailable() {
+        const QList<QByteArray> formats = QImageReader::supportedImageFormats();
+        for (const QByteArray &format : {QByteArray("jpeg"), QByteArray("gif"), QByteArray("bmp")})
+            QVERIFY2(formats.contains(format), format.constData());
     }
 
     void readsTheThreeFormats_data() {

@@ -176,12 +176,12 @@ QPixmap PictureCache::picture(const QString &path) {
         }
         m_entries.erase(kept);
     }
+    // A file that is no picture is kept as a null pixmap, so that the restore on every mouse
+    // move does not read it again while it stays as it is.
     const QImage image = readPicture(path);
-    if (image.isNull())
-        return {};
     if (m_entries.size() >= m_capacity)
         m_entries.pop_back();
-    m_entries.insert(m_entries.begin(), Entry{path, stamp, QPixmap::fromImage(image)});
+    m_entries.insert(m_entries.begin(), Entry{path, stamp, image.isNull() ? QPixmap() : QPixmap::fromImage(image)});
     return m_entries.front().pixmap;
 }
 

@@ -34,7 +34,8 @@ class PictureCache final {
 public:
     explicit PictureCache(std::size_t capacity = 4);
 
-    // A null pixmap when the file cannot be read as a picture.
+    // A null pixmap when the file cannot be read as a picture; that answer is kept as long
+    // as the file stays as it is, too.
     QPixmap picture(const QString &path);
 
 private:

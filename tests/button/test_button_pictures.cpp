@@ -205,6 +205,34 @@ private Q_SLOTS:
         QCOMPARE(cache.picture(file).size(), QSize(6, 4));
     }
 
+    void cacheKeepsTheAnswerForANonPicture() {
+        // A file that is no picture is read once while it stays as it is: made a picture behind
+        // the cache's back, with the same size and the old time put back, it still counts as none.
+        const QString file = path(u"broken.bmp"_s);
+        QVERIFY(testimages::writePicture(file, 20, 10, Qt::red));
+        QByteArray bytes = readAll(file);
+        QByteArray broken = bytes;
+        broken[0] = 'X';
+        QVERIFY(writeAll(file, broken));
+        // A time in whole seconds, which every file system keeps exactly.
+        const QDateTime when = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch() - 60, Qt::UTC);
+        QFile stamp(file);
+        QVERIFY(stamp.open(QIODevice::ReadWrite));
+        QVERIFY(stamp.setFileTime(when, QFileDevice::FileModificationTime));
+        stamp.close();
+        ui::PictureCache cache;
+        QVERIFY(cache.picture(file).isNull());
+        QVERIFY(writeAll(file, bytes));
+        QFile back(file);
+        QVERIFY(back.open(QIODevice::ReadWrite));
+        QVERIFY(back.setFileTime(when, QFileDevice::FileModificationTime));
+        back.close();
+        QVERIFY(cache.picture(file).isNull());
+        // Saved again later: read anew.
+        QVERIFY(touchLater(file, 5));
+        QCOMPARE(cache.picture(file).size(), QSize(20, 10));
+    }
+
     void cacheHoldsAFewPictures() {
         ui::PictureCache cache(2);
         const qint64 a = cache.picture(path(u"a.jpg"_s)).cacheKey();

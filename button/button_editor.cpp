@@ -1,8 +1,508 @@
 #include "button/button_editor.h"
 
+#include "button/button_code.h"
+#include "button/button_page.h"
+#include "button/picture_box.h"
+#include "button/preview_rules.h"
+#include "button/random_names.h"
+#include "button/wrapping_check_box.h"
+#include "ui/files.h"
+#include "ui/look.h"
+#include "ui/services.h"
+#include "ui/text_box.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <array>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+const ui::FileFilter PictureFilter{u"Image Files (*.jpg,*.gif,*.bmp) "_s, u"*.jpg;*.gif;*.bmp"_s};
+const ui::FileFilter PageFilter{u"HTM(L) Files *.html,*.htm "_s, u"*.html;*.htm"_s};
+
+} // namespace
 
 Form7::Form7(ui::Workspace &workspace)
     : ChildWindow(workspace, u"Form7"_s, u"Button Editor"_s, {8295, 5580})
-{
+    , m_saver(PageFilter) {
+    createControls();
+    createCodeFrame();
+    createTutorial();
+    setFocusOrder();
+}
+
+void Form7::createControls() {
+    // Built from the back to the front: a later control lies above an earlier one.
+    // Geometry is in pixels.
+    m_frame1 = ui::makeFrame(this, u"Frame1"_s, u"Button Editor"_s, QRect(32, 8, 513, 353));
+    QGroupBox *f1 = m_frame1;
+
+    struct LabelRow {
+        int number;
+        QString text;
+        QRect geometry;
+    };
+    const LabelRow labels[] = {
+        {1, u"Default Image:"_s, {8, 16, 209, 17}},          {2, u"Mouse Over Image:"_s, {8, 48, 137, 17}},
+        {3, u"Mouse Down Image:"_s, {8, 80, 153, 17}},       {4, u"Button Width:"_s, {8, 112, 97, 17}},
+        {5, u"Button Height: "_s, {8, 144, 105, 17}},        {6, u"Default Image Name:"_s, {8, 192, 137, 17}},
+        {7, u"Mouse Over Image Name:"_s, {8, 224, 137, 17}}, {8, u"Mouse Down Image Name:"_s, {8, 256, 137, 17}},
+        {9, u"Button Name:"_s, {8, 288, 129, 17}},           {12, u"Button Link: "_s, {8, 320, 137, 17}},
+    };
+    for (const LabelRow &row : labels)
+        m_label[row.number] = ui::makeLabel(f1, u"Label"_s + QString::number(row.number), row.text, row.geometry);
+
+    // The picked pictures' names are written by the pickers only.
+    m_text[1] = ui::makeLineEdit(f1, u"Text1"_s, QString(), QRect(104, 16, 185, 19));
+    m_text[2] = ui::makeLineEdit(f1, u"Text2"_s, QString(), QRect(104, 48, 185, 19));
+    m_text[3] = ui::makeLineEdit(f1, u"Text3"_s, QString(), QRect(104, 80, 185, 19));
+    for (int i = 1; i <= 3; ++i)
+        m_text[i]->setReadOnly(true);
+
+    m_frame2 = ui::makeFrame(f1, u"Frame2"_s, u"Button:"_s, QRect(312, 8, 193, 177));
+    m_button = new PictureBox(m_frame2, u"button"_s, QRect(8, 16, 177, 153));
+
+    m_command1 = ui::makeButton(f1, u"Command1"_s, u"..."_s, QRect(288, 16, 25, 19));
+    m_command2 = ui::makeButton(f1, u"Command2"_s, u"..."_s, QRect(288, 48, 25, 19));
+    m_command3 = ui::makeButton(f1, u"Command3"_s, u"..."_s, QRect(288, 80, 25, 19));
+    m_text[4] = ui::makeLineEdit(f1, u"Text4"_s, QString(), QRect(104, 112, 185, 19));
+    m_text[5] = ui::makeLineEdit(f1, u"Text5"_s, QString(), QRect(104, 144, 185, 19));
+    m_check1 =
+        new WrappingCheckBox(f1, u"Check1"_s, u"Get width and height from image source"_s, QRect(40, 168, 225, 17));
+    m_text[6] = ui::makeLineEdit(f1, u"Text6"_s, u"DefaultImage"_s, QRect(144, 192, 145, 19));
+    m_text[7] = ui::makeLineEdit(f1, u"Text7"_s, u"MouseOverImage"_s, QRect(144, 224, 145, 19));
+    m_text[8] = ui::makeLineEdit(f1, u"Text8"_s, u"MouseDownImage"_s, QRect(144, 256, 145, 19));
+    QPushButton *command4 = ui::makeButton(f1, u"Command4"_s, u"Random"_s, QRect(288, 192, 57, 19));
+    m_text[9] = ui::makeLineEdit(f1, u"Text9"_s, u"Example"_s, QRect(144, 288, 145, 19));
+    QPushButton *command7 = ui::makeButton(f1, u"Command7"_s, u"Random"_s, QRect(288, 288, 57, 19));
+    m_check2 = new WrappingCheckBox(f1, u"Check2"_s, u"Don't Use Mouseover in preview"_s, QRect(360, 192, 137, 33));
+    QPushButton *command8 = ui::makeButton(f1, u"Command8"_s, u"See Code"_s, QRect(416, 232, 73, 33));
+    m_text[11] = ui::makeLineEdit(f1, u"Text11"_s, u"http://"_s, QRect(144, 320, 145, 19));
+    QPushButton *command14 = ui::makeButton(f1, u"Command14"_s, u"Close"_s, QRect(416, 264, 73, 33));
+
+    // These two belong to the window and lie over Frame1, in one column with Command4 and Command7.
+    QPushButton *command5 = ui::makeButton(this, u"Command5"_s, u"Random"_s, QRect(320, 232, 57, 19));
+    QPushButton *command6 = ui::makeButton(this, u"Command6"_s, u"Random"_s, QRect(320, 264, 57, 19));
+
+    connect(m_command1, &QPushButton::clicked, this, &Form7::Command1_Click);
+    connect(m_command2, &QPushButton::clicked, this, &Form7::Command2_Click);
+    connect(m_command3, &QPushButton::clicked, this, &Form7::Command3_Click);
+    connect(m_check1, &QCheckBox::toggled, this, &Form7::Check1_Click);
+    connect(command4, &QPushButton::clicked, this, &Form7::Command4_Click);
+    connect(command5, &QPushButton::clicked, this, &Form7::Command5_Click);
+    connect(command6, &QPushButton::clicked, this, &Form7::Command6_Click);
+    connect(command7, &QPushButton::clicked, this, &Form7::Command7_Click);
+    connect(command8, &QPushButton::clicked, this, &Form7::Command8_Click);
+    connect(command14, &QPushButton::clicked, this, &Form7::Command14_Click);
+
+    // The preview: moves must arrive without a button held, and only the preview, the
+    // window's background, Frame2 and the three "..." buttons take part in it.
+    connect(m_button, &PictureBox::mouseMove, this, &Form7::button_MouseMove);
+    connect(m_button, &PictureBox::mouseDown, this, &Form7::button_MouseDown);
+    connect(m_button, &PictureBox::mouseUp, this, &Form7::button_MouseUp);
+    setMouseTracking(true);
+    for (QWidget *widget : {static_cast<QWidget *>(m_frame2), static_cast<QWidget *>(m_command1),
+                            static_cast<QWidget *>(m_command2), static_cast<QWidget *>(m_command3)}) {
+        widget->setMouseTracking(true);
+        widget->installEventFilter(this);
+    }
+}
+
+void Form7::createCodeFrame() {
+    // Hidden until "See Code"; the window's load moves it to the top left corner.
+    m_frame3 = ui::makeFrame(this, u"Frame3"_s, u"Button Code:"_s, QRect(512, 352, 561, 337));
+    m_frame3->hide();
+    ui::makeLabel(m_frame3, u"Label10"_s,
+                  u"There are two steps to adding this button to your webpage. First, add this code below to the "
+                  "<head> section of your webpage"_s,
+                  QRect(8, 16, 481, 49));
+    ui::makeLabel(m_frame3, u"Label11"_s,
+                  u"The code below is the button itself. Add this to wherever you want the button to be located in "
+                  "your webpage. "_s,
+                  QRect(8, 152, 489, 41));
+    m_first = ui::makeTextBox(m_frame3, u"first"_s, QRect(8, 48, 489, 97));
+    m_second = ui::makeTextBox(m_frame3, u"second"_s, QRect(8, 192, 489, 97));
+    QPushButton *command10 = ui::makeButton(m_frame3, u"Command10"_s, u"Copy"_s, QRect(496, 64, 57, 33));
+    QPushButton *command11 = ui::makeButton(m_frame3, u"Command11"_s, u"Copy"_s, QRect(496, 208, 57, 33));
+    QPushButton *command12 = ui::makeButton(m_frame3, u"Command12"_s, u"Save As HTML"_s, QRect(160, 296, 89, 33));
+    QPushButton *command13 = ui::makeButton(m_frame3, u"Command13"_s, u"Done"_s, QRect(256, 296, 89, 33));
+    connect(command10, &QPushButton::clicked, this, &Form7::Command10_Click);
+    connect(command11, &QPushButton::clicked, this, &Form7::Command11_Click);
+    connect(command12, &QPushButton::clicked, this, &Form7::Command12_Click);
+    connect(command13, &QPushButton::clicked, this, &Form7::Command13_Click);
+}
+
+void Form7::createTutorial() {
+    struct Step {
+        QRect frame;
+        QString label;
+        QSize labelSize;
+        QString text;
+        QString button;
+        QRect ok;
+        void (Form7::*handler)();
+    };
+    const Step steps[] = {
+        {{88, 104, 353, 169},
+         u"Label13"_s,
+         {337, 137},
+         u"The button editor is a more advanced tool that allows you more control over a button. You can "
+         "change the mouseover(which happens when a mouse is over the button), and the mouse down(which "
+         "happens when you click down on the button). If you don't want one of these effects, leave the "
+         "corresponding image blank. You will always need a default image, which is the one everyone will see "
+         "when the page loads. Click the buttons to the right of each image textbox to select an image from "
+         "file. Load some images for the effects you desire and press \"ok\" when you are ready to continue. "_s,
+         u"Command9"_s,
+         {184, 128, 113, 25},
+         &Form7::Command9_Click},
+        {{16, 32, 329, 169},
+         u"Label14"_s,
+         {313, 137},
+         u"After you have selected the images, you will notice the default image appears to your right. This "
+         "will act exactly like your button will on a webpage, so if you have a mouseover effect you can move "
+         "your mouse over the image and it will switch to the next one. Below that is the option \"Don't use "
+         "rollover in preview.\"  Check this if you don't want interference with mouseovers if you have a "
+         "mosuedown effect and a mouseover effect. When you have experimented with this click ok to move on. "_s,
+         u"Command15"_s,
+         {192, 136, 113, 25},
+         &Form7::Command15_Click},
+        {{88, 176, 353, 169},
+         u"Label15"_s,
+         {337, 137},
+         u"Next you will need to get the button width and height. All of your images need to be the same size, "
+         "or you may experience some odd results. You can get the width and height two ways. First, you can "
+         "type them in yourself where you see \"Button Width\" and \"Button Height\". Alternatively you can "
+         "click \"Get width and height from image source. If you have a default image loaded it will set the "
+         "width and height to the width and height of the images. After you have set the width and height "
+         "click ok to proceed. "_s,
+         u"Command16"_s,
+         {184, 128, 113, 25},
+         &Form7::Command16_Click},
+        {{88, 32, 353, 169},
+         u"Label16"_s,
+         {337, 137},
+         u"Next you need to name the button and the images. Keep in mind that no images or button can have the "
+         "same name, they must begin with a letter, and cannot contain spaces. Since these names are only "
+         "used by the javascript and html, if you don't plan on modifying the code then you do not need to "
+         "worry about these names, and if you want you can click \"Random\" to generate a name with random "
+         "numbers in it. Also below that you will see \"Button Link\". This programs assumes your button will "
+         "link to something, so a link here is required. When you have named the images and typed in a link "
+         "click ok. "_s,
+         u"Command17"_s,
+         {184, 128, 113, 25},
+         &Form7::Command17_Click},
+        {{88, 224, 353, 113},
+         u"Label17"_s,
+         {337, 57},
+         u"Congratulations! You have completed everything necessary to generate the button code. Since you are "
+         "in tutorial mode, click ok below to go to the generated code. If you were not in tutorial mode, you "
+         "would click \"See Code\", which this frame is currently hiding. "_s,
+         u"Command18"_s,
+         {224, 80, 113, 25},
+         &Form7::Command18_Click},
+        {{96, 88, 353, 201},
+         u"Label18"_s,
+         {337, 153},
+         u"There are two parts to the button code. The first part is in the first textbox, and this code needs "
+         "to be inserted into the <head> section of your webpage. The second textbox contains the button "
+         "itself, and this needs to be in the <body> section where you want your button be located.  Click "
+         "\"Copy\" beside each textbox to copy the code so you can paste it. If you don't want to paste it "
+         "into an html page, you can save the button in an auto-generated html page by clicking \"Save As "
+         "HTML\". This will open a save dialog and you can type a filename. After that happens, the button "
+         "will be visible on that html page and you can do whatever you want with it. Click ok to finish this "
+         "tutorial, and thanks for using it!"_s,
+         u"Command19"_s,
+         {224, 168, 113, 25},
+         &Form7::Command19_Click},
+    };
+    // Created after the code frame and in step order, so that tut6 lies in front of all.
+    int index = 1;
+    for (const Step &step : steps) {
+        QGroupBox *frame = ui::makeStepFrame(this, u"tut"_s + QString::number(index), step.frame);
+        ui::makeLabel(frame, step.label, step.text, QRect(QPoint(8, 16), step.labelSize));
+        QPushButton *ok = ui::makeButton(frame, step.button, u"Ok"_s, step.ok);
+        connect(ok, &QPushButton::clicked, this, step.handler);
+        m_tut[index++] = frame;
+    }
+}
+
+void Form7::setFocusOrder() {
+    const QStringList order{
+        u"Text1"_s,     u"Text2"_s,     u"Text3"_s,     u"Command1"_s,  u"Command2"_s, u"Command3"_s,  u"Text4"_s,
+        u"Text5"_s,     u"Check1"_s,    u"Text6"_s,     u"Text7"_s,     u"Text8"_s,    u"Command4"_s,  u"Command5"_s,
+        u"Command6"_s,  u"Text9"_s,     u"Command7"_s,  u"Check2"_s,    u"Command8"_s, u"first"_s,     u"second"_s,
+        u"Command10"_s, u"Command11"_s, u"Command12"_s, u"Command13"_s, u"Text11"_s,   u"Command14"_s, u"Command9"_s,
+        u"Command15"_s, u"Command16"_s, u"Command17"_s, u"Command18"_s, u"Command19"_s};
+    QWidget *previous = nullptr;
+    for (const QString &name : order) {
+        QWidget *widget = findChild<QWidget *>(name);
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+void Form7::Form_Load() {
+    if (tutmode) {
+        m_tut[1]->show();
+        ui::highlightLabel(m_label[1]);
+        ui::highlightLabel(m_label[2]);
+        ui::highlightLabel(m_label[3]);
+    }
+    // The window measures in twips: left 8 and top 16 is the top left corner, which keeps
+    // the code frame's "Copy" buttons inside the window.
+    m_frame3->move(ui::pixels(8), ui::pixels(16));
+    crlf = "\r\n";
+}
+
+// --- pictures and size -----------------------------------------------------------------
+
+std::optional<QString> Form7::askPicture() {
+    const std::optional<QString> path = services().openFileName(this, {PictureFilter, QString(), m_lastPicture});
+    if (!path || path->isEmpty())
+        return std::nullopt; // a cancel leaves the name, the path, the box and the preview
+    m_lastPicture = *path;
+    return path;
+}
+
+bool Form7::showPicture(const std::string &path) {
+    const QPixmap picture = m_pictures.picture(ui::toQString(path));
+    if (picture.isNull())
+        return false; // the preview keeps the picture it had
+    m_button->setPicture(picture);
+    return true;
+}
+
+void Form7::measureSize() {
+    // The preview has the size of the picture it shows; with none shown there is nothing to measure.
+    if (m_button->picture().isNull())
+        return;
+    m_text[4]->setText(QString::number(m_button->width()));
+    m_text[5]->setText(QString::number(m_button->height()));
+}
+
+void Form7::Command1_Click() {
+    const std::optional<QString> path = askPicture();
+    if (!path)
+        return;
+    const QString name = ui::fileNameOf(*path);
+    deffile = name.toStdString();
+    m_text[1]->setText(ui::urlFromFileName(name));
+    defpath = path->toStdString();
+    // A file that is no picture changes neither the preview nor the size.
+    if (showPicture(defpath) && m_check1->isChecked())
+        measureSize();
+}
+
+void Form7::Command2_Click() {
+    const std::optional<QString> path = askPicture();
+    if (!path)
+        return;
+    const QString name = ui::fileNameOf(*path);
+    overfile = name.toStdString();
+    m_text[2]->setText(ui::urlFromFileName(name));
+    overpath = path->toStdString();
+}
+
+void Form7::Command3_Click() {
+    const std::optional<QString> path = askPicture();
+    if (!path)
+        return;
+    const QString name = ui::fileNameOf(*path);
+    downfile = name.toStdString();
+    m_text[3]->setText(ui::urlFromFileName(name));
+    downpath = path->toStdString();
+}
+
+void Form7::Check1_Click() {
+    if (m_check1->isChecked() && !deffile.empty()) {
+        measureSize();
+    } else {
+        m_text[4]->clear();
+        m_text[5]->clear();
+    }
+}
+
+// --- names, code, close ----------------------------------------------------------------
+
+QString Form7::randomName(const std::string &prefix) {
+    std::array<float, button::NameDigits> draws{};
+    for (float &draw : draws)
+        draw = services().randomDraw();
+    return ui::toQString(button::RandomName(prefix, draws));
+}
+
+void Form7::Command4_Click() {
+    m_text[6]->setText(randomName("Image"));
+}
+
+void Form7::Command5_Click() {
+    m_text[7]->setText(randomName("Image"));
+}
+
+void Form7::Command6_Click() {
+    m_text[8]->setText(randomName("Image"));
+}
+
+void Form7::Command7_Click() {
+    m_text[9]->setText(randomName("Button"));
+}
+
+void Form7::Command8_Click() {
+    ButtonSpec fields;
+    fields.ButtonLink = ui::textOf(m_text[11]);
+    fields.ButtonName = ui::textOf(m_text[9]);
+    fields.ButtonWidth = ui::textOf(m_text[4]);
+    fields.ButtonHeight = ui::textOf(m_text[5]);
+    fields.DefaultImageSrc = ui::textOf(m_text[1]);
+    fields.MouseOverImageSrc = ui::textOf(m_text[2]);
+    fields.MouseDownImageSrc = ui::textOf(m_text[3]);
+    fields.DefaultImageName = ui::textOf(m_text[6]);
+    fields.MouseOverImageName = ui::textOf(m_text[7]);
+    fields.MouseDownImageName = ui::textOf(m_text[8]);
+    const ButtonCode code = GenerateButtonCode(fields);
+    ui::setText(m_first, code.head);
+    ui::setText(m_second, code.body);
+    // Shown, not raised: a tutorial step frame stays in front of it.
+    m_frame3->show();
+}
+
+void Form7::Command14_Click() {
+    closeWindow();
+}
+
+// --- the code frame --------------------------------------------------------------------
+
+void Form7::Command10_Click() {
+    ui::copyToClipboard(ui::toQString(ui::textOf(m_first)));
+}
+
+void Form7::Command11_Click() {
+    ui::copyToClipboard(ui::toQString(ui::textOf(m_second)));
+}
+
+void Form7::Command12_Click() {
+    m_saver.save(this, services(), ButtonPage(ui::textOf(m_first), ui::textOf(m_second)));
+}
+
+void Form7::Command13_Click() {
+    m_frame3->hide();
+}
+
+// --- the preview -----------------------------------------------------------------------
+
+void Form7::button_MouseMove() {
+    if (const auto path = button::PreviewOver(m_check2->isChecked(), overfile, overpath, shownpic))
+        showPicture(*path);
+}
+
+void Form7::button_MouseDown() {
+    if (const auto path = button::PreviewDown(downfile, downpath, shownpic))
+        showPicture(*path);
+}
+
+void Form7::button_MouseUp() {
+    if (const auto path = button::PreviewUp(defpath, shownpic))
+        showPicture(*path);
+}
+
+void Form7::Form_MouseMove() {
+    if (const auto path = button::PreviewRestore(defpath, shownpic))
+        showPicture(*path);
+}
+
+void Form7::Frame2_MouseMove() {
+    Form_MouseMove();
+}
+
+void Form7::Command1_MouseMove() {
+    Form_MouseMove();
+}
+
+void Form7::Command2_MouseMove() {
+    Form_MouseMove();
+}
+
+void Form7::Command3_MouseMove() {
+    Form_MouseMove();
+}
+
+void Form7::mousePressEvent(QMouseEvent *event) {
+    m_pressedOnBackground = childAt(event->position().toPoint()) == nullptr;
+    ChildWindow::mousePressEvent(event);
+}
+
+void Form7::mouseMoveEvent(QMouseEvent *event) {
+    // A move over a child without mouse tracking (a label, a text box, Frame1) comes up
+    // here as well; only the bare background counts, or a drag that began on it.
+    const bool overBackground = childAt(event->position().toPoint()) == nullptr;
+    if (overBackground || (event->buttons() != Qt::NoButton && m_pressedOnBackground))
+        Form_MouseMove();
+    ChildWindow::mouseMoveEvent(event);
+}
+
+bool Form7::eventFilter(QObject *watched, QEvent *event) {
+    // Frame2's only child, the preview, keeps its own events, and the "..." buttons have
+    // none: whatever reaches these four is a move over them.
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == m_frame2)
+            Frame2_MouseMove();
+        else if (watched == m_command1)
+            Command1_MouseMove();
+        else if (watched == m_command2)
+            Command2_MouseMove();
+        else if (watched == m_command3)
+            Command3_MouseMove();
+    }
+    return ChildWindow::eventFilter(watched, event);
+}
+
+// --- the tutorial ----------------------------------------------------------------------
+
+void Form7::Command9_Click() {
+    m_tut[2]->show();
+    m_tut[1]->hide();
+    for (int i : {1, 2, 3})
+        ui::clearHighlight(m_label[i]);
+}
+
+void Form7::Command15_Click() {
+    m_tut[3]->show();
+    m_tut[2]->hide();
+    ui::highlightLabel(m_label[5]);
+    ui::highlightLabel(m_label[4]);
+}
+
+void Form7::Command16_Click() {
+    m_tut[4]->show();
+    m_tut[3]->hide();
+    for (int i : {6, 7, 8, 9, 12})
+        ui::highlightLabel(m_label[i]);
+    ui::clearHighlight(m_label[4]);
+    ui::clearHighlight(m_label[5]);
+}
+
+void Form7::Command17_Click() {
+    m_tut[4]->hide();
+    m_tut[5]->show();
+    for (int i : {6, 7, 8, 9, 12})
+        ui::clearHighlight(m_label[i]);
+}
+
+void Form7::Command18_Click() {
+    m_tut[5]->hide();
+    m_tut[6]->show();
+    Command8_Click(); // the code frame opens beneath tut6
+}
+
+void Form7::Command19_Click() {
+    m_tut[6]->hide();
 }

@@ -1,8 +1,25 @@
 #pragma once
 
 #include "ui/child_window.h"
+#include "ui/page_saver.h"
+#include "ui/picture_cache.h"
 
-// The button editor.
+#include <QString>
+
+#include <optional>
+#include <string>
+
+class PictureBox;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// The button editor: three pictures, the size, the names and the link of a three-state
+// image button, its live preview, the code frame with the generated code, and a six-step
+// tutorial.
 class Form7 final : public ui::ChildWindow {
     Q_OBJECT
 
@@ -10,4 +27,89 @@ public:
     explicit Form7(ui::Workspace &workspace);
 
     bool tutmode = false;
+
+    void Command1_Click();  // pick the default picture
+    void Command2_Click();  // pick the mouse-over picture
+    void Command3_Click();  // pick the mouse-down picture
+    void Check1_Click();    // size from the default picture
+    void Command4_Click();  // random name of the default image
+    void Command5_Click();  // random name of the mouse-over image
+    void Command6_Click();  // random name of the mouse-down image
+    void Command7_Click();  // random button name
+    void Command8_Click();  // See Code
+    void Command14_Click(); // Close
+
+    // The code frame.
+    void Command10_Click(); // copy the head code
+    void Command11_Click(); // copy the body code
+    void Command12_Click(); // Save As HTML
+    void Command13_Click(); // Done
+
+    // The preview.
+    void button_MouseMove();
+    void button_MouseDown();
+    void button_MouseUp();
+    void Form_MouseMove();
+    void Frame2_MouseMove();
+    void Command1_MouseMove();
+    void Command2_MouseMove();
+    void Command3_MouseMove();
+
+    // The tutorial's Ok buttons, steps 1 to 6.
+    void Command9_Click();
+    void Command15_Click();
+    void Command16_Click();
+    void Command17_Click();
+    void Command18_Click();
+    void Command19_Click();
+
+    // The key of the picture the preview shows (empty before the first rule took one).
+    const std::string &shownPicture() const { return shownpic; }
+
+protected:
+    void Form_Load() override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createControls();
+    void createCodeFrame();
+    void createTutorial();
+    void setFocusOrder();
+    std::optional<QString> askPicture();
+    // Puts the picture into the preview; false when the file cannot be read as one.
+    bool showPicture(const std::string &path);
+    void measureSize();
+    QString randomName(const std::string &prefix);
+
+    // Window state shared by the handlers.
+    std::string deffile;  // the default picture's file name, without folder
+    std::string defpath;  // its full path
+    std::string overfile; // the mouse-over picture
+    std::string overpath;
+    std::string downfile; // the mouse-down picture
+    std::string downpath;
+    std::string shownpic; // the key of the picture the preview shows
+    std::string crlf;     // the line break of the generated code
+
+    QGroupBox *m_frame1 = nullptr;
+    QGroupBox *m_frame2 = nullptr;
+    QGroupBox *m_frame3 = nullptr;
+    PictureBox *m_button = nullptr;
+    QLineEdit *m_text[12] = {}; // Text1 to Text11 (there is no Text10)
+    QCheckBox *m_check1 = nullptr;
+    QCheckBox *m_check2 = nullptr;
+    QPushButton *m_command1 = nullptr;
+    QPushButton *m_command2 = nullptr;
+    QPushButton *m_command3 = nullptr;
+    QLabel *m_label[13] = {}; // Label1 to Label12
+    QPlainTextEdit *m_first = nullptr;
+    QPlainTextEdit *m_second = nullptr;
+    QGroupBox *m_tut[7] = {}; // tut1 to tut6
+
+    bool m_pressedOnBackground = false; // the held button went down on the bare background
+    ui::PictureCache m_pictures;
+    QString m_lastPicture; // the picture picked last, proposed by the next picker
+    ui::PageSaver m_saver;
 };

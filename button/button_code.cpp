@@ -1,0 +1,87 @@
+#include "button/button_code.h"
+
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view Crlf = "\r\n";
+
+constexpr std::string_view ScriptOpen = "<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--";
+constexpr std::string_view NewImage = "= new Image(";
+constexpr std::string_view Comma = ",";
+constexpr std::string_view CloseParen = ")";
+constexpr std::string_view SrcOpen = ".src=\"";
+constexpr std::string_view Quote = "\"";
+constexpr std::string_view ScriptClose = "--> </script>";
+
+constexpr std::string_view AnchorOpen = "<a href=\"";
+constexpr std::string_view AnchorHrefEnd = "\" ";
+constexpr std::string_view OnMouseOver = "onmouseover=\"document.images['";
+constexpr std::string_view OnMouseOut = "onmouseout=\"document.images['";
+constexpr std::string_view OnMouseDown = "onmousedown=\"document.images['";
+constexpr std::string_view OnMouseUp = "onmouseup=\"document.images['";
+constexpr std::string_view SrcAssign = "'].src=";
+constexpr std::string_view HandlerEnd = ".src\" ";
+constexpr std::string_view TagEnd = ">";
+constexpr std::string_view ImgOpen = "<img src=\"";
+constexpr std::string_view ImgName = "\" name=\"";
+constexpr std::string_view ImgClose = "\"></a>";
+
+// The pages already made with these fragments depend on every character of them.
+static_assert(ScriptOpen.size() == 64);
+static_assert(NewImage.size() == 12);
+static_assert(SrcOpen.size() == 6);
+static_assert(ScriptClose.size() == 13);
+static_assert(AnchorOpen.size() == 9);
+static_assert(AnchorHrefEnd.size() == 2);
+static_assert(OnMouseOver.size() == 30);
+static_assert(OnMouseOut.size() == 29);
+static_assert(OnMouseDown.size() == 30);
+static_assert(OnMouseUp.size() == 28);
+static_assert(SrcAssign.size() == 7);
+static_assert(HandlerEnd.size() == 6);
+static_assert(ImgOpen.size() == 10);
+static_assert(ImgName.size() == 8);
+static_assert(ImgClose.size() == 6);
+
+// The preload line and the source line of one image, each followed by CR LF.
+void appendPreload(std::string &head, const ButtonSpec &fields, const std::string &name, const std::string &source) {
+    head.append(name).append(NewImage).append(fields.ButtonWidth).append(Comma).append(fields.ButtonHeight);
+    head.append(CloseParen).append(Crlf);
+    head.append(name).append(SrcOpen).append(source).append(Quote).append(Crlf);
+}
+
+// One handler: it sets the page image's source to the source of a preloaded image.
+void appendHandler(std::string &body, std::string_view event, const std::string &buttonName,
+                   const std::string &imageName) {
+    body.append(event).append(buttonName).append(SrcAssign).append(imageName).append(HandlerEnd);
+}
+
+} // namespace
+
+ButtonCode GenerateButtonCode(const ButtonSpec &fields) {
+    const bool withOver = !fields.MouseOverImageSrc.empty();
+    const bool withDown = !fields.MouseDownImageSrc.empty();
+
+    ButtonCode code;
+    code.head.append(ScriptOpen).append(Crlf);
+    appendPreload(code.head, fields, fields.DefaultImageName, fields.DefaultImageSrc);
+    if (withOver)
+        appendPreload(code.head, fields, fields.MouseOverImageName, fields.MouseOverImageSrc);
+    if (withDown)
+        appendPreload(code.head, fields, fields.MouseDownImageName, fields.MouseDownImageSrc);
+    code.head.append(Crlf).append(ScriptClose);
+
+    code.body.append(AnchorOpen).append(fields.ButtonLink).append(AnchorHrefEnd);
+    if (withOver) {
+        appendHandler(code.body, OnMouseOver, fields.ButtonName, fields.MouseOverImageName);
+        appendHandler(code.body, OnMouseOut, fields.ButtonName, fields.DefaultImageName);
+    }
+    if (withDown) {
+        appendHandler(code.body, OnMouseDown, fields.ButtonName, fields.MouseDownImageName);
+        appendHandler(code.body, OnMouseUp, fields.ButtonName, fields.DefaultImageName);
+    }
+    code.body.append(TagEnd);
+    code.body.append(ImgOpen).append(fields.DefaultImageSrc).append(ImgName).append(fields.ButtonName).append(ImgClose);
+    return code;
+}

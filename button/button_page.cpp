@@ -1,0 +1,12 @@
+#include "button/button_page.h"
+
+std::string ButtonPage(const std::string &head, const std::string &body) {
+    return "<html>\r\n"
+           "<head> <title> Quillarc 2: Button Page </title>\r\n" +
+           head +
+           "\r\n"
+           "</head> <body> \r\n" +
+           body +
+           "\r\n"
+           "</body> </html>\r\n";
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+
+// The button page: a complete HTML page that holds the head code and the body code, so
+// that opening it shows the working button alone. Lines end in CR LF, the last one too.
+std::string ButtonPage(const std::string &head, const std::string &body);

@@ -1,0 +1,42 @@
+#include "button/picture_box.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PictureBox::PictureBox(QWidget *parent, const QString &name, const QRect &geometry)
+    : QWidget(parent) {
+    setObjectName(name);
+    setGeometry(geometry);
+    setMouseTracking(true);
+}
+
+void PictureBox::setPicture(const QPixmap &picture) {
+    if (!m_picture.isNull() && picture.cacheKey() == m_picture.cacheKey())
+        return;
+    m_picture = picture;
+    resize(picture.size());
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent *) {
+    if (m_picture.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_picture);
+}
+
+// The events stop here: a move over the preview is no move over the frame around it.
+void PictureBox::mousePressEvent(QMouseEvent *event) {
+    event->accept();
+    Q_EMIT mouseDown();
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent *event) {
+    event->accept();
+    Q_EMIT mouseMove();
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *event) {
+    event->accept();
+    Q_EMIT mouseUp();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+// The button editor's preview control: it shows its picture at the picture's own size,
+// without stretching, and tells the window of mouse presses, moves and releases on it.
+// Mouse tracking is on, so moves arrive without a button held.
+class PictureBox final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(PictureBox)
+
+public:
+    PictureBox(QWidget *parent, const QString &name, const QRect &geometry);
+
+    // Takes the picture and its size. The picture already shown (the same cacheKey()) is
+    // not set again, so the restore on every mouse move costs nothing.
+    void setPicture(const QPixmap &picture);
+    const QPixmap &picture() const { return m_picture; }
+
+Q_SIGNALS:
+    void mouseDown();
+    void mouseMove();
+    void mouseUp();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QPixmap m_picture;
+};

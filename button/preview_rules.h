@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// The four rules of the button preview, over the window's picture fields. Each rule may
+// take a new key into shownpic and answers the path of the picture to load, or nothing
+// when it leaves the preview alone. Keys are compared as exact, case-sensitive texts: the
+// default picture's key is its full path, the other two pictures' keys their file names.
+namespace button {
+
+// The mouse moves over the preview.
+std::optional<std::string> PreviewOver(bool overSwitchedOff, const std::string &overfile, const std::string &overpath,
+                                       std::string &shownpic);
+
+// A mouse button (any) is pressed on the preview.
+std::optional<std::string> PreviewDown(const std::string &downfile, const std::string &downpath, std::string &shownpic);
+
+// The mouse button pressed on the preview is released.
+std::optional<std::string> PreviewUp(const std::string &defpath, std::string &shownpic);
+
+// The mouse moves over the window's background, the preview's frame or a picker button:
+// the default picture again, whatever is shown.
+std::optional<std::string> PreviewRestore(const std::string &defpath, std::string &shownpic);
+
+} // namespace button

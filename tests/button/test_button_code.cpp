@@ -1,0 +1,256 @@
+#include "button/button_code.h"
+#include "button/button_page.h"
+
+#include <QtTest>
+
+// The button code and the button page, byte for byte. Expected texts are written line by
+// line; "\r\n" is the CR LF that joins the lines.
+
+Q_DECLARE_METATYPE(ButtonSpec)
+
+namespace {
+
+// Every field at the text the editor opens with, the sources a.gif, b.gif, c.gif, 100 by 30.
+ButtonSpec sample() {
+    ButtonSpec fields;
+    fields.ButtonLink = "http://";
+    fields.ButtonName = "Example";
+    fields.ButtonWidth = "100";
+    fields.ButtonHeight = "30";
+    fields.DefaultImageSrc = "a.gif";
+    fields.MouseOverImageSrc = "b.gif";
+    fields.MouseDownImageSrc = "c.gif";
+    fields.DefaultImageName = "DefaultImage";
+    fields.MouseOverImageName = "MouseOverImage";
+    fields.MouseDownImageName = "MouseDownImage";
+    return fields;
+}
+
+QByteArray bytes(const std::string &text) {
+    return QByteArray::fromStdString(text);
+}
+
+} // namespace
+
+class TestButtonCode final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void generate_data() {
+        QTest::addColumn<ButtonSpec>("fields");
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<QByteArray>("body");
+
+        QTest::newRow("all three pictures")
+            << sample()
+            << QByteArray("<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--\r\n"
+                          "DefaultImage= new Image(100,30)\r\n"
+                          "DefaultImage.src=\"a.gif\"\r\n"
+                          "MouseOverImage= new Image(100,30)\r\n"
+                          "MouseOverImage.src=\"b.gif\"\r\n"
+                          "MouseDownImage= new Image(100,30)\r\n"
+                          "MouseDownImage.src=\"c.gif\"\r\n"
+                          "\r\n"
+                          "--> </script>")
+            << QByteArray("<a href=\"http://\" "
+                          "onmouseover=\"document.images['Example'].src=MouseOverImage.src\" "
+                          "onmouseout=\"document.images['Example'].src=DefaultImage.src\" "
+                          "onmousedown=\"document.images['Example'].src=MouseDownImage.src\" "
+                          "onmouseup=\"document.images['Example'].src=DefaultImage.src\" "
+                          "><img src=\"a.gif\" name=\"Example\"></a>");
+
+        ButtonSpec downOnly = sample();
+        downOnly.MouseOverImageSrc.clear();
+        QTest::newRow("only mouse-down") << downOnly
+                                         << QByteArray(
+                                                "<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--\r\n"
+                                                "DefaultImage= new Image(100,30)\r\n"
+                                                "DefaultImage.src=\"a.gif\"\r\n"
+                                                "MouseDownImage= new Image(100,30)\r\n"
+                                                "MouseDownImage.src=\"c.gif\"\r\n"
+                                                "\r\n"
+                                                "--> </script>")
+                                         << QByteArray(
+                                                "<a href=\"http://\" "
+                                                "onmousedown=\"document.images['Example'].src=MouseDownImage.src\" "
+                                                "onmouseup=\"document.images['Example'].src=DefaultImage.src\" "
+                                                "><img src=\"a.gif\" name=\"Example\"></a>");
+
+        ButtonSpec overOnly = sample();
+        overOnly.MouseDownImageSrc.clear();
+        QTest::newRow("only mouse-over") << overOnly
+                                         << QByteArray(
+                                                "<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--\r\n"
+                                                "DefaultImage= new Image(100,30)\r\n"
+                                                "DefaultImage.src=\"a.gif\"\r\n"
+                                                "MouseOverImage= new Image(100,30)\r\n"
+                                                "MouseOverImage.src=\"b.gif\"\r\n"
+                                                "\r\n"
+                                                "--> </script>")
+                                         << QByteArray(
+                                                "<a href=\"http://\" "
+                                                "onmouseover=\"document.images['Example'].src=MouseOverImage.src\" "
+                                                "onmouseout=\"document.images['Example'].src=DefaultImage.src\" "
+                                                "><img src=\"a.gif\" name=\"Example\"></a>");
+
+        ButtonSpec neither = sample();
+        neither.MouseOverImageSrc.clear();
+        neither.MouseDownImageSrc.clear();
+        QTest::newRow("neither") << neither
+                                 << QByteArray("<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--\r\n"
+                                               "DefaultImage= new Image(100,30)\r\n"
+                                               "DefaultImage.src=\"a.gif\"\r\n"
+                                               "\r\n"
+                                               "--> </script>")
+                                 << QByteArray("<a href=\"http://\" ><img src=\"a.gif\" name=\"Example\"></a>");
+
+        ButtonSpec noSize = neither;
+        noSize.ButtonWidth.clear();
+        noSize.ButtonHeight.clear();
+        QTest::newRow("empty width and height")
+            << noSize
+            << QByteArray("<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--\r\n"
+                          "DefaultImage= new Image(,)\r\n"
+                          "DefaultImage.src=\"a.gif\"\r\n"
+                          "\r\n"
+                          "--> </script>")
+            << QByteArray("<a href=\"http://\" ><img src=\"a.gif\" name=\"Example\"></a>");
+
+        ButtonSpec noDefault = neither;
+        noDefault.DefaultImageSrc.clear();
+        QTest::newRow("empty default source")
+            << noDefault
+            << QByteArray("<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--\r\n"
+                          "DefaultImage= new Image(100,30)\r\n"
+                          "DefaultImage.src=\"\"\r\n"
+                          "\r\n"
+                          "--> </script>")
+            << QByteArray("<a href=\"http://\" ><img src=\"\" name=\"Example\"></a>");
+
+        ButtonSpec blankOver = neither;
+        blankOver.MouseOverImageSrc = " ";
+        QTest::newRow("mouse-over source of one blank")
+            << blankOver
+            << QByteArray("<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--\r\n"
+                          "DefaultImage= new Image(100,30)\r\n"
+                          "DefaultImage.src=\"a.gif\"\r\n"
+                          "MouseOverImage= new Image(100,30)\r\n"
+                          "MouseOverImage.src=\" \"\r\n"
+                          "\r\n"
+                          "--> </script>")
+            << QByteArray("<a href=\"http://\" "
+                          "onmouseover=\"document.images['Example'].src=MouseOverImage.src\" "
+                          "onmouseout=\"document.images['Example'].src=DefaultImage.src\" "
+                          "><img src=\"a.gif\" name=\"Example\"></a>");
+
+        ButtonSpec noOverName = overOnly;
+        noOverName.MouseOverImageName.clear();
+        QTest::newRow("empty mouse-over name")
+            << noOverName
+            << QByteArray("<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--\r\n"
+                          "DefaultImage= new Image(100,30)\r\n"
+                          "DefaultImage.src=\"a.gif\"\r\n"
+                          "= new Image(100,30)\r\n"
+                          ".src=\"b.gif\"\r\n"
+                          "\r\n"
+                          "--> </script>")
+            << QByteArray("<a href=\"http://\" "
+                          "onmouseover=\"document.images['Example'].src=.src\" "
+                          "onmouseout=\"document.images['Example'].src=DefaultImage.src\" "
+                          "><img src=\"a.gif\" name=\"Example\"></a>");
+
+        // Nothing is trimmed, escaped or checked: the texts go in as they stand.
+        ButtonSpec raw = neither;
+        raw.ButtonLink = " a b\"c ";
+        raw.ButtonName = "";
+        raw.ButtonWidth = " 1x";
+        raw.DefaultImageName = "D D";
+        QTest::newRow("texts as they stand")
+            << raw
+            << QByteArray("<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--\r\n"
+                          "D D= new Image( 1x,30)\r\n"
+                          "D D.src=\"a.gif\"\r\n"
+                          "\r\n"
+                          "--> </script>")
+            << QByteArray("<a href=\" a b\"c \" ><img src=\"a.gif\" name=\"\"></a>");
+    }
+
+    void generate() {
+        QFETCH(ButtonSpec, fields);
+        QFETCH(QByteArray, head);
+        QFETCH(QByteArray, body);
+        const ButtonCode code = GenerateButtonCode(fields);
+        QCOMPARE(bytes(code.head), head);
+        QCOMPARE(bytes(code.body), body);
+    }
+
+    void headLineCounts_data() {
+        QTest::addColumn<QByteArray>("over");
+        QTest::addColumn<QByteArray>("down");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("both") << QByteArray("b.gif") << QByteArray("c.gif") << 9;
+        QTest::newRow("over") << QByteArray("b.gif") << QByteArray() << 7;
+        QTest::newRow("down") << QByteArray() << QByteArray("c.gif") << 7;
+        QTest::newRow("blank down") << QByteArray() << QByteArray(" ") << 7;
+        QTest::newRow("none") << QByteArray() << QByteArray() << 5;
+    }
+
+    void headLineCounts() {
+        QFETCH(QByteArray, over);
+        QFETCH(QByteArray, down);
+        QFETCH(int, lines);
+        ButtonSpec fields = sample();
+        fields.MouseOverImageSrc = over.toStdString();
+        fields.MouseDownImageSrc = down.toStdString();
+        const ButtonCode code = GenerateButtonCode(fields);
+        QCOMPARE(bytes(code.head).split('\n').size(), lines);
+        QCOMPARE(bytes(code.head).count("\r\n"), lines - 1);
+        QVERIFY(!code.head.ends_with("\r\n"));
+        QVERIFY(!code.body.ends_with("\r\n"));
+        QVERIFY(code.body.find('\n') == std::string::npos);
+    }
+
+    void sameInputSameText() {
+        const ButtonSpec fields = sample();
+        const ButtonCode first = GenerateButtonCode(fields);
+        const ButtonCode second = GenerateButtonCode(fields);
+        QCOMPARE(bytes(first.head), bytes(second.head));
+        QCOMPARE(bytes(first.body), bytes(second.body));
+    }
+
+    void pageWithBothPictures() {
+        const ButtonCode code = GenerateButtonCode(sample());
+        const QByteArray page = bytes(ButtonPage(code.head, code.body));
+        QCOMPARE(page, QByteArray("<html>\r\n"
+                                  "<head> <title> Quillarc 2: Button Page </title>\r\n"
+                                  "<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--\r\n"
+                                  "DefaultImage= new Image(100,30)\r\n"
+                                  "DefaultImage.src=\"a.gif\"\r\n"
+                                  "MouseOverImage= new Image(100,30)\r\n"
+                                  "MouseOverImage.src=\"b.gif\"\r\n"
+                                  "MouseDownImage= new Image(100,30)\r\n"
+                                  "MouseDownImage.src=\"c.gif\"\r\n"
+                                  "\r\n"
+                                  "--> </script>\r\n"
+                                  "</head> <body> \r\n"
+                                  "<a href=\"http://\" "
+                                  "onmouseover=\"document.images['Example'].src=MouseOverImage.src\" "
+                                  "onmouseout=\"document.images['Example'].src=DefaultImage.src\" "
+                                  "onmousedown=\"document.images['Example'].src=MouseDownImage.src\" "
+                                  "onmouseup=\"document.images['Example'].src=DefaultImage.src\" "
+                                  "><img src=\"a.gif\" name=\"Example\"></a>\r\n"
+                                  "</body> </html>\r\n"));
+    }
+
+    void pageOfEmptyCodes() {
+        QCOMPARE(bytes(ButtonPage("", "")), QByteArray("<html>\r\n"
+                                                       "<head> <title> Quillarc 2: Button Page </title>\r\n"
+                                                       "\r\n"
+                                                       "</head> <body> \r\n"
+                                                       "\r\n"
+                                                       "</body> </html>\r\n"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestButtonCode)
+#include "test_button_code.moc"

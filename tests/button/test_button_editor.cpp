@@ -1,0 +1,723 @@
+#include "button/button_editor.h"
+#include "button/picture_box.h"
+#include "tests/support/fake_services.h"
+#include "tests/support/test_images.h"
+#include "ui/look.h"
+#include "ui/workspace.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+// The button editor window: its controls, the pickers, the size, the random names, "See
+// Code" and the code frame with copying and saving.
+
+namespace {
+
+QByteArray readAll(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestButtonEditor final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(testimages::writePicture(path(u"default.jpg"_s), 120, 40, Qt::red));
+        QVERIFY(testimages::writeGif(path(u"over.gif"_s), 60, 20, Qt::green));
+        QVERIFY(testimages::writePicture(path(u"down.bmp"_s), 30, 50, Qt::blue));
+        QVERIFY(testimages::writePicture(path(u"other.bmp"_s), 88, 31, Qt::yellow));
+        QVERIFY(testimages::writePicture(path(u"my pic#1.bmp"_s), 10, 12, Qt::cyan));
+        QFile notes(path(u"notes.jpg"_s));
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+        notes.write("These are not the pixels you are looking for.\r\n");
+        notes.close();
+        // The first half of a real JPEG.
+        QVERIFY(testimages::writePicture(path(u"whole.jpg"_s), 200, 100, Qt::magenta));
+        const QByteArray whole = readAll(path(u"whole.jpg"_s));
+        QFile cut(path(u"cut.jpg"_s));
+        QVERIFY(cut.open(QIODevice::WriteOnly));
+        cut.write(whole.left(whole.size() / 2));
+        cut.close();
+        // A bitmap header that claims 50000 by 50000 pixels in a 60-byte file.
+        QByteArray huge("BM");
+        const auto le32 = [&huge](quint32 v) {
+            for (int i = 0; i < 4; ++i)
+                huge.append(char((v >> (8 * i)) & 0xff));
+        };
+        le32(60);
+        le32(0);
+        le32(54);
+        le32(40);
+        le32(50000);
+        le32(50000);
+        huge.append(char(1)).append(char(0)).append(char(24)).append(char(0));
+        le32(0);
+        le32(0);
+        le32(2835);
+        le32(2835);
+        le32(0);
+        le32(0);
+        huge.append(QByteArray(6, '\0'));
+        QFile hugeFile(path(u"huge.bmp"_s));
+        QVERIFY(hugeFile.open(QIODevice::WriteOnly));
+        hugeFile.write(huge);
+        hugeFile.close();
+    }
+
+    void init() {
+        m_services = new FakeServices;
+        m_workspace = new ui::Workspace(*m_services);
+        m_workspace->resize(800, 600);
+        m_workspace->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_workspace));
+    }
+
+    void cleanup() {
+        QCOMPARE(m_services->unexpected, 0);
+        delete m_workspace;
+        delete m_services;
+    }
+
+    void freshWindow() {
+        Form7 *w = open();
+        QCOMPARE(w->objectName(), u"Form7"_s);
+        QCOMPARE(w->windowTitle(), u"Button Editor"_s);
+        QCOMPARE(w->size(), QSize(553, 372));
+        QCOMPARE(w->palette().color(QPalette::Window), ui::WindowBackground);
+        QCOMPARE(w->subWindow()->pos(), QPoint(0, 0));
+        for (const QString &name : {u"Text1"_s, u"Text2"_s, u"Text3"_s, u"Text4"_s, u"Text5"_s})
+            QCOMPARE(edit(w, name)->text(), QString());
+        QCOMPARE(edit(w, u"Text6"_s)->text(), u"DefaultImage"_s);
+        QCOMPARE(edit(w, u"Text7"_s)->text(), u"MouseOverImage"_s);
+        QCOMPARE(edit(w, u"Text8"_s)->text(), u"MouseDownImage"_s);
+        QCOMPARE(edit(w, u"Text9"_s)->text(), u"Example"_s);
+        QCOMPARE(edit(w, u"Text11"_s)->text(), u"http://"_s);
+        for (const QString &name : {u"Text1"_s, u"Text2"_s, u"Text3"_s})
+            QVERIFY(edit(w, name)->isReadOnly());
+        for (const QString &name :
+             {u"Text4"_s, u"Text5"_s, u"Text6"_s, u"Text7"_s, u"Text8"_s, u"Text9"_s, u"Text11"_s})
+            QVERIFY(!edit(w, name)->isReadOnly());
+        QVERIFY(!check(w, u"Check1"_s)->isChecked());
+        QVERIFY(!check(w, u"Check2"_s)->isChecked());
+        QVERIFY(preview(w)->picture().isNull());
+        QCOMPARE(preview(w)->geometry(), QRect(8, 16, 177, 153));
+        QVERIFY(w->findChild<QWidget *>(u"Frame1"_s)->isVisible());
+        QVERIFY(button(w, u"Command5"_s)->isVisible());
+        QVERIFY(button(w, u"Command6"_s)->isVisible());
+        QVERIFY(!frame(w, u"Frame3"_s)->isVisible());
+        for (int i = 1; i <= 6; ++i)
+            QVERIFY(!frame(w, u"tut"_s + QString::number(i))->isVisible());
+        QCOMPARE(w->shownPicture(), std::string());
+        QCOMPARE(w->findChildren<QLineEdit *>().size(), 10);
+        // The load moved the code frame to the top left corner.
+        QCOMPARE(frame(w, u"Frame3"_s)->geometry(), QRect(0, 1, 561, 337));
+    }
+
+    void controls_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("container");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QRect>("geometry");
+        const auto row = [](const QString &name, const QString &container, const QString &text, QRect geometry) {
+            QTest::newRow(qPrintable(name)) << name << container << text << geometry;
+        };
+        row(u"Command6"_s, u"Form7"_s, u"Random"_s, {320, 264, 57, 19});
+        row(u"Command5"_s, u"Form7"_s, u"Random"_s, {320, 232, 57, 19});
+        row(u"Frame1"_s, u"Form7"_s, u"Button Editor"_s, {32, 8, 513, 353});
+        row(u"Command14"_s, u"Frame1"_s, u"Close"_s, {416, 264, 73, 33});
+        row(u"Text11"_s, u"Frame1"_s, u"http://"_s, {144, 320, 145, 19});
+        row(u"Command8"_s, u"Frame1"_s, u"See Code"_s, {416, 232, 73, 33});
+        row(u"Check2"_s, u"Frame1"_s, u"Don't Use Mouseover in preview"_s, {360, 192, 137, 33});
+        row(u"Command7"_s, u"Frame1"_s, u"Random"_s, {288, 288, 57, 19});
+        row(u"Text9"_s, u"Frame1"_s, u"Example"_s, {144, 288, 145, 19});
+        row(u"Command4"_s, u"Frame1"_s, u"Random"_s, {288, 192, 57, 19});
+        row(u"Text8"_s, u"Frame1"_s, u"MouseDownImage"_s, {144, 256, 145, 19});
+        row(u"Text7"_s, u"Frame1"_s, u"MouseOverImage"_s, {144, 224, 145, 19});
+        row(u"Text6"_s, u"Frame1"_s, u"DefaultImage"_s, {144, 192, 145, 19});
+        row(u"Check1"_s, u"Frame1"_s, u"Get width and height from image source"_s, {40, 168, 225, 17});
+        row(u"Text5"_s, u"Frame1"_s, QString(), {104, 144, 185, 19});
+        row(u"Text4"_s, u"Frame1"_s, QString(), {104, 112, 185, 19});
+        row(u"Command3"_s, u"Frame1"_s, u"..."_s, {288, 80, 25, 19});
+        row(u"Command2"_s, u"Frame1"_s, u"..."_s, {288, 48, 25, 19});
+        row(u"Command1"_s, u"Frame1"_s, u"..."_s, {288, 16, 25, 19});
+        row(u"Frame2"_s, u"Frame1"_s, u"Button:"_s, {312, 8, 193, 177});
+        row(u"button"_s, u"Frame2"_s, QString(), {8, 16, 177, 153});
+        row(u"Text3"_s, u"Frame1"_s, QString(), {104, 80, 185, 19});
+        row(u"Text2"_s, u"Frame1"_s, QString(), {104, 48, 185, 19});
+        row(u"Text1"_s, u"Frame1"_s, QString(), {104, 16, 185, 19});
+        row(u"Label12"_s, u"Frame1"_s, u"Button Link: "_s, {8, 320, 137, 17});
+        row(u"Label9"_s, u"Frame1"_s, u"Button Name:"_s, {8, 288, 129, 17});
+        row(u"Label8"_s, u"Frame1"_s, u"Mouse Down Image Name:"_s, {8, 256, 137, 17});
+        row(u"Label7"_s, u"Frame1"_s, u"Mouse Over Image Name:"_s, {8, 224, 137, 17});
+        row(u"Label6"_s, u"Frame1"_s, u"Default Image Name:"_s, {8, 192, 137, 17});
+        row(u"Label5"_s, u"Frame1"_s, u"Button Height: "_s, {8, 144, 105, 17});
+        row(u"Label4"_s, u"Frame1"_s, u"Button Width:"_s, {8, 112, 97, 17});
+        row(u"Label3"_s, u"Frame1"_s, u"Mouse Down Image:"_s, {8, 80, 153, 17});
+        row(u"Label2"_s, u"Frame1"_s, u"Mouse Over Image:"_s, {8, 48, 137, 17});
+        row(u"Label1"_s, u"Frame1"_s, u"Default Image:"_s, {8, 16, 209, 17});
+        row(u"Label10"_s, u"Frame3"_s,
+            u"There are two steps to adding this button to your webpage. First, add this code below to the <head> "
+            "section of your webpage"_s,
+            {8, 16, 481, 49});
+        row(u"first"_s, u"Frame3"_s, QString(), {8, 48, 489, 97});
+        row(u"Label11"_s, u"Frame3"_s,
+            u"The code below is the button itself. Add this to wherever you want the button to be located in your "
+            "webpage. "_s,
+            {8, 152, 489, 41});
+        row(u"second"_s, u"Frame3"_s, QString(), {8, 192, 489, 97});
+        row(u"Command10"_s, u"Frame3"_s, u"Copy"_s, {496, 64, 57, 33});
+        row(u"Command11"_s, u"Frame3"_s, u"Copy"_s, {496, 208, 57, 33});
+        row(u"Command12"_s, u"Frame3"_s, u"Save As HTML"_s, {160, 296, 89, 33});
+        row(u"Command13"_s, u"Frame3"_s, u"Done"_s, {256, 296, 89, 33});
+    }
+
+    void controls() {
+        QFETCH(QString, name);
+        QFETCH(QString, container);
+        QFETCH(QString, text);
+        QFETCH(QRect, geometry);
+        Form7 *w = open();
+        const QList<QWidget *> found = w->findChildren<QWidget *>(name);
+        QCOMPARE(found.size(), 1);
+        QWidget *control = found.first();
+        QCOMPARE(control->parentWidget()->objectName(), container);
+        QCOMPARE(control->geometry(), geometry);
+        QVERIFY(control->toolTip().isEmpty());
+        if (auto *label = qobject_cast<QLabel *>(control)) {
+            QCOMPARE(label->text(), text);
+            QVERIFY(!label->autoFillBackground()); // transparent
+            QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::black));
+        } else if (auto *edit = qobject_cast<QLineEdit *>(control)) {
+            QCOMPARE(edit->text(), text);
+        } else if (auto *box = qobject_cast<QPlainTextEdit *>(control)) {
+            QCOMPARE(box->toPlainText(), text);
+            QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+            QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        } else if (auto *frame = qobject_cast<QGroupBox *>(control)) {
+            QCOMPARE(frame->title(), text);
+            QCOMPARE(frame->palette().color(QPalette::Window), ui::WindowBackground);
+        } else if (auto *check = qobject_cast<QCheckBox *>(control)) {
+            QCOMPARE(check->text(), text);
+            QCOMPARE(check->palette().color(QPalette::Window), ui::WindowBackground);
+        } else if (auto *command = qobject_cast<QPushButton *>(control)) {
+            QCOMPARE(command->text(), text);
+            QCOMPARE(command->palette().color(QPalette::Button), ui::ButtonFace);
+        } else {
+            QVERIFY(qobject_cast<PictureBox *>(control));
+        }
+    }
+
+    void frontToBack() {
+        Form7 *w = open();
+        // Among siblings a later child lies in front.
+        const auto depth = [w](const QString &name) {
+            return w->children().indexOf(w->findChild<QWidget *>(name, Qt::FindDirectChildrenOnly));
+        };
+        QVERIFY(depth(u"Frame1"_s) >= 0);
+        QVERIFY(depth(u"Command5"_s) > depth(u"Frame1"_s));
+        QVERIFY(depth(u"Command6"_s) > depth(u"Frame1"_s));
+        QVERIFY(depth(u"Frame3"_s) > depth(u"Frame1"_s));
+        QVERIFY(depth(u"Frame3"_s) > depth(u"Command6"_s));
+        QVERIFY(depth(u"tut1"_s) > depth(u"Frame3"_s));
+        for (int i = 2; i <= 6; ++i)
+            QVERIFY(depth(u"tut"_s + QString::number(i)) > depth(u"tut"_s + QString::number(i - 1)));
+        // Inside Frame1 the "..." buttons lie over Frame2's edge and the boxes over the labels.
+        QWidget *frame1 = w->findChild<QWidget *>(u"Frame1"_s);
+        const auto inner = [frame1](const QString &name) {
+            return frame1->children().indexOf(frame1->findChild<QWidget *>(name, Qt::FindDirectChildrenOnly));
+        };
+        QVERIFY(inner(u"Command1"_s) > inner(u"Frame2"_s));
+        QVERIFY(inner(u"Text1"_s) > inner(u"Label1"_s));
+        QVERIFY(inner(u"Command14"_s) > inner(u"Text11"_s));
+        // The point where Label1 and Text1 overlap belongs to the box.
+        QCOMPARE(frame1->childAt(150, 20)->objectName(), u"Text1"_s);
+        QCOMPARE(frame1->childAt(300, 20)->objectName(), u"Command1"_s);
+    }
+
+    void focusOrder() {
+        Form7 *w = open();
+        const QStringList expected{u"Text1"_s,     u"Text2"_s,     u"Text3"_s,     u"Command1"_s,  u"Command2"_s,
+                                   u"Command3"_s,  u"Text4"_s,     u"Text5"_s,     u"Check1"_s,    u"Text6"_s,
+                                   u"Text7"_s,     u"Text8"_s,     u"Command4"_s,  u"Command5"_s,  u"Command6"_s,
+                                   u"Text9"_s,     u"Command7"_s,  u"Check2"_s,    u"Command8"_s,  u"first"_s,
+                                   u"second"_s,    u"Command10"_s, u"Command11"_s, u"Command12"_s, u"Command13"_s,
+                                   u"Text11"_s,    u"Command14"_s, u"Command9"_s,  u"Command15"_s, u"Command16"_s,
+                                   u"Command17"_s, u"Command18"_s, u"Command19"_s};
+        QStringList chain;
+        QWidget *at = w->findChild<QWidget *>(u"Text1"_s);
+        for (int i = 0; i < 500 && chain.size() < expected.size(); ++i) {
+            if (expected.contains(at->objectName()) && !chain.contains(at->objectName()))
+                chain.append(at->objectName());
+            at = at->nextInFocusChain();
+        }
+        QCOMPARE(chain, expected);
+    }
+
+    void pickDefaultMeasures_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("jpeg") << u"default.jpg"_s << QSize(120, 40);
+        QTest::newRow("gif") << u"over.gif"_s << QSize(60, 20);
+        QTest::newRow("bmp") << u"down.bmp"_s << QSize(30, 50);
+    }
+    void pickDefaultMeasures() {
+        QFETCH(QString, file);
+        QFETCH(QSize, size);
+        Form7 *w = open();
+        check(w, u"Check1"_s)->setChecked(true);
+        QCOMPARE(edit(w, u"Text4"_s)->text(), QString()); // nothing to measure yet
+        m_services->answerOpen(path(file));
+        QTest::mouseClick(button(w, u"Command1"_s), Qt::LeftButton);
+        QCOMPARE(m_services->questions.size(), 1);
+        const FakeServices::Question &asked = m_services->questions.first();
+        QCOMPARE(asked.kind, FakeServices::Question::Open);
+        QCOMPARE(asked.request.filter.description, u"Image Files (*.jpg,*.gif,*.bmp) "_s);
+        QCOMPARE(asked.request.filter.patterns, u"*.jpg;*.gif;*.bmp"_s);
+        QCOMPARE(asked.request.title, QString());
+        QCOMPARE(edit(w, u"Text1"_s)->text(), file);
+        QCOMPARE(preview(w)->size(), size);
+        QCOMPARE(preview(w)->picture().size(), size);
+        QCOMPARE(edit(w, u"Text4"_s)->text(), QString::number(size.width()));
+        QCOMPARE(edit(w, u"Text5"_s)->text(), QString::number(size.height()));
+        QCOMPARE(w->shownPicture(), std::string()); // the picker takes no key
+    }
+
+    void pickDefaultUncheckedKeepsSize() {
+        Form7 *w = open();
+        edit(w, u"Text4"_s)->setText(u"7"_s);
+        edit(w, u"Text5"_s)->setText(u"8"_s);
+        m_services->answerOpen(path(u"default.jpg"_s));
+        w->Command1_Click();
+        QCOMPARE(preview(w)->size(), QSize(120, 40));
+        QCOMPARE(edit(w, u"Text4"_s)->text(), u"7"_s);
+        QCOMPARE(edit(w, u"Text5"_s)->text(), u"8"_s);
+        // Checking it now measures the picture shown.
+        QTest::mouseClick(check(w, u"Check1"_s), Qt::LeftButton);
+        QVERIFY(check(w, u"Check1"_s)->isChecked());
+        QCOMPARE(edit(w, u"Text4"_s)->text(), u"120"_s);
+        QCOMPARE(edit(w, u"Text5"_s)->text(), u"40"_s);
+    }
+
+    void wrappedCaptionClicks() {
+        // The caption of Check2 takes two lines; a click on the second line toggles it too.
+        Form7 *w = open();
+        QCheckBox *check2 = check(w, u"Check2"_s);
+        QTest::mouseClick(check2, Qt::LeftButton, Qt::NoModifier, QPoint(60, 28));
+        QVERIFY(check2->isChecked());
+        QTest::mouseClick(check2, Qt::LeftButton, Qt::NoModifier, QPoint(130, 3));
+        QVERIFY(!check2->isChecked());
+    }
+
+    void checkBeforeAnyPictureClears() {
+        Form7 *w = open();
+        edit(w, u"Text4"_s)->setText(u"50"_s);
+        edit(w, u"Text5"_s)->setText(u"60"_s);
+        QTest::mouseClick(check(w, u"Check1"_s), Qt::LeftButton);
+        QVERIFY(check(w, u"Check1"_s)->isChecked());
+        QCOMPARE(edit(w, u"Text4"_s)->text(), QString());
+        QCOMPARE(edit(w, u"Text5"_s)->text(), QString());
+    }
+
+    void uncheckingClearsSizes() {
+        Form7 *w = open();
+        m_services->answerOpen(path(u"default.jpg"_s));
+        w->Command1_Click();
+        QTest::mouseClick(check(w, u"Check1"_s), Qt::LeftButton);
+        QCOMPARE(edit(w, u"Text4"_s)->text(), u"120"_s);
+        edit(w, u"Text4"_s)->setText(u"121"_s); // typed over the measured width
+        QTest::mouseClick(check(w, u"Check1"_s), Qt::LeftButton);
+        QVERIFY(!check(w, u"Check1"_s)->isChecked());
+        QCOMPARE(edit(w, u"Text4"_s)->text(), QString());
+        QCOMPARE(edit(w, u"Text5"_s)->text(), QString());
+    }
+
+    void newDefaultMeasuresAgain() {
+        Form7 *w = open();
+        check(w, u"Check1"_s)->setChecked(true);
+        m_services->answerOpen(path(u"default.jpg"_s));
+        m_services->answerOpen(path(u"other.bmp"_s));
+        w->Command1_Click();
+        w->Command1_Click();
+        QCOMPARE(edit(w, u"Text1"_s)->text(), u"other.bmp"_s);
+        QCOMPARE(edit(w, u"Text4"_s)->text(), u"88"_s);
+        QCOMPARE(edit(w, u"Text5"_s)->text(), u"31"_s);
+        QCOMPARE(preview(w)->size(), QSize(88, 31));
+        // The second picker proposes the picture picked last.
+        QCOMPARE(m_services->questions.at(1).request.proposedName, path(u"default.jpg"_s));
+    }
+
+    void overAndDownPickersLoadNothing() {
+        Form7 *w = open();
+        m_services->answerOpen(path(u"default.jpg"_s));
+        m_services->answerOpen(path(u"over.gif"_s));
+        m_services->answerOpen(path(u"down.bmp"_s));
+        w->Command1_Click();
+        const qint64 shown = preview(w)->picture().cacheKey();
+        QTest::mouseClick(button(w, u"Command2"_s), Qt::LeftButton);
+        QTest::mouseClick(button(w, u"Command3"_s), Qt::LeftButton);
+        QCOMPARE(edit(w, u"Text2"_s)->text(), u"over.gif"_s);
+        QCOMPARE(edit(w, u"Text3"_s)->text(), u"down.bmp"_s);
+        QCOMPARE(preview(w)->picture().cacheKey(), shown);
+        QCOMPARE(preview(w)->size(), QSize(120, 40));
+    }
+
+    void cancelledPickChangesNothing_data() {
+        QTest::addColumn<QString>("picker");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("default") << u"Command1"_s << u"Text1"_s;
+        QTest::newRow("mouse-over") << u"Command2"_s << u"Text2"_s;
+        QTest::newRow("mouse-down") << u"Command3"_s << u"Text3"_s;
+    }
+    void cancelledPickChangesNothing() {
+        QFETCH(QString, picker);
+        QFETCH(QString, box);
+        Form7 *w = open();
+        check(w, u"Check1"_s)->setChecked(true);
+        m_services->answerOpen(path(u"down.bmp"_s));
+        m_services->answerOpen(std::nullopt);
+        QTest::mouseClick(button(w, picker), Qt::LeftButton);
+        const QPixmap before = preview(w)->picture();
+        const QString width = edit(w, u"Text4"_s)->text();
+        QTest::mouseClick(button(w, picker), Qt::LeftButton);
+        QCOMPARE(m_services->questions.size(), 2);
+        QCOMPARE(edit(w, box)->text(), u"down.bmp"_s);
+        QCOMPARE(preview(w)->picture().cacheKey(), before.cacheKey());
+        QCOMPARE(edit(w, u"Text4"_s)->text(), width);
+        // The name and the path are still the picked ones: "See Code" and the preview use them.
+        w->Command8_Click();
+        QVERIFY(textBox(w, u"first"_s)->toPlainText().contains(u"=\"down.bmp\""_s));
+        if (picker == u"Command1"_s) {
+            QCOMPARE(preview(w)->size(), QSize(30, 50));
+            w->Form_MouseMove();
+            QCOMPARE(w->shownPicture(), path(u"down.bmp"_s).toStdString());
+        }
+    }
+
+    void unreadablePictures_data() {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("not a picture") << u"notes.jpg"_s;
+        QTest::newRow("truncated jpeg") << u"cut.jpg"_s;
+        QTest::newRow("claims a huge size") << u"huge.bmp"_s;
+        QTest::newRow("missing") << u"gone.gif"_s;
+    }
+    void unreadablePictures() {
+        QFETCH(QString, file);
+        Form7 *w = open();
+        check(w, u"Check1"_s)->setChecked(true);
+        // On a fresh window: the name is taken, the preview stays empty, nothing is measured.
+        m_services->answerOpen(path(file));
+        w->Command1_Click();
+        QCOMPARE(edit(w, u"Text1"_s)->text(), file);
+        QVERIFY(preview(w)->picture().isNull());
+        QCOMPARE(preview(w)->size(), QSize(177, 153));
+        QCOMPARE(edit(w, u"Text4"_s)->text(), QString());
+        QCOMPARE(edit(w, u"Text5"_s)->text(), QString());
+        // After a good picture: the preview and the measured size stay.
+        m_services->answerOpen(path(u"default.jpg"_s));
+        m_services->answerOpen(path(file));
+        w->Command1_Click();
+        const qint64 shown = preview(w)->picture().cacheKey();
+        w->Command1_Click();
+        QCOMPARE(edit(w, u"Text1"_s)->text(), file);
+        QCOMPARE(preview(w)->picture().cacheKey(), shown);
+        QCOMPARE(preview(w)->size(), QSize(120, 40));
+        QCOMPARE(edit(w, u"Text4"_s)->text(), u"120"_s);
+        QCOMPARE(edit(w, u"Text5"_s)->text(), u"40"_s);
+    }
+
+    void pickedNamesAreRelativeUrls() {
+        Form7 *w = open();
+        m_services->answerOpen(path(u"my pic#1.bmp"_s));
+        m_services->answerOpen(path(u"over.gif"_s));
+        w->Command2_Click();
+        QCOMPARE(edit(w, u"Text2"_s)->text(), u"my%20pic%231.bmp"_s);
+        w->Command3_Click();
+        QCOMPARE(edit(w, u"Text3"_s)->text(), u"over.gif"_s);
+        w->Command8_Click();
+        QVERIFY(textBox(w, u"first"_s)->toPlainText().contains(u"MouseOverImage.src=\"my%20pic%231.bmp\""_s));
+        // The preview's key is the plain file name.
+        w->button_MouseMove();
+        QCOMPARE(w->shownPicture(), std::string("my pic#1.bmp"));
+        QCOMPARE(preview(w)->size(), QSize(10, 12));
+    }
+
+    void randomNames_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Command4") << u"Command4"_s << u"Text6"_s << u"Image19523"_s;
+        QTest::newRow("Command5") << u"Command5"_s << u"Text7"_s << u"Image19523"_s;
+        QTest::newRow("Command6") << u"Command6"_s << u"Text8"_s << u"Image19523"_s;
+        QTest::newRow("Command7") << u"Command7"_s << u"Text9"_s << u"Button19523"_s;
+    }
+    void randomNames() {
+        QFETCH(QString, command);
+        QFETCH(QString, box);
+        QFETCH(QString, name);
+        Form7 *w = open();
+        const QStringList before{edit(w, u"Text6"_s)->text(), edit(w, u"Text7"_s)->text(), edit(w, u"Text8"_s)->text(),
+                                 edit(w, u"Text9"_s)->text()};
+        m_services->scriptDraws({0.0f, 0.99999f, 0.5f, 0.2f, 0.25f});
+        QTest::mouseClick(button(w, command), Qt::LeftButton);
+        QCOMPARE(edit(w, box)->text(), name);
+        int changed = 0;
+        for (const QString &other : {u"Text6"_s, u"Text7"_s, u"Text8"_s, u"Text9"_s})
+            changed += before.contains(edit(w, other)->text()) ? 0 : 1;
+        QCOMPARE(changed, 1);
+        // Unscripted draws from the clock: always five digits from 1 to 9.
+        const QRegularExpression pattern(name.startsWith(u"Button"_s) ? u"^Button[1-9]{5}$"_s : u"^Image[1-9]{5}$"_s);
+        for (int i = 0; i < 200; ++i) {
+            button(w, command)->click();
+            QVERIFY2(pattern.match(edit(w, box)->text()).hasMatch(), qPrintable(edit(w, box)->text()));
+        }
+    }
+
+    void seeCodeTwiceReplaces() {
+        Form7 *w = open();
+        m_services->answerOpen(path(u"default.jpg"_s));
+        m_services->answerOpen(path(u"down.bmp"_s));
+        w->Command1_Click();
+        w->Command3_Click();
+        edit(w, u"Text4"_s)->setText(u"120"_s);
+        edit(w, u"Text5"_s)->setText(u"40"_s);
+        QTest::mouseClick(button(w, u"Command8"_s), Qt::LeftButton);
+        QVERIFY(frame(w, u"Frame3"_s)->isVisible());
+        const QString head = u"<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--\n"
+                             "DefaultImage= new Image(120,40)\n"
+                             "DefaultImage.src=\"default.jpg\"\n"
+                             "MouseDownImage= new Image(120,40)\n"
+                             "MouseDownImage.src=\"down.bmp\"\n"
+                             "\n"
+                             "--> </script>"_s;
+        const QString body = u"<a href=\"http://\" "
+                             "onmousedown=\"document.images['Example'].src=MouseDownImage.src\" "
+                             "onmouseup=\"document.images['Example'].src=DefaultImage.src\" "
+                             "><img src=\"default.jpg\" name=\"Example\"></a>"_s;
+        QCOMPARE(textBox(w, u"first"_s)->toPlainText(), head);
+        QCOMPARE(textBox(w, u"second"_s)->toPlainText(), body);
+        textBox(w, u"first"_s)->appendPlainText(u"hand edit"_s);
+        QTest::mouseClick(button(w, u"Command13"_s), Qt::LeftButton); // Done
+        QVERIFY(!frame(w, u"Frame3"_s)->isVisible());
+        edit(w, u"Text9"_s)->setText(u"Go"_s);
+        w->Command8_Click();
+        QVERIFY(frame(w, u"Frame3"_s)->isVisible());
+        QCOMPARE(textBox(w, u"first"_s)->toPlainText(), head);
+        QCOMPARE(textBox(w, u"second"_s)->toPlainText(), QString(body).replace(u"Example"_s, u"Go"_s));
+    }
+
+    void doneKeepsTexts() {
+        Form7 *w = open();
+        w->Command8_Click();
+        textBox(w, u"second"_s)->setPlainText(u"kept"_s);
+        const QString head = textBox(w, u"first"_s)->toPlainText();
+        QTest::mouseClick(button(w, u"Command13"_s), Qt::LeftButton);
+        QVERIFY(!frame(w, u"Frame3"_s)->isVisible());
+        QCOMPARE(textBox(w, u"first"_s)->toPlainText(), head);
+        QCOMPARE(textBox(w, u"second"_s)->toPlainText(), u"kept"_s);
+        QVERIFY(frame(w, u"Frame1"_s)->isVisible());
+    }
+
+    void copyTakesHandEdits() {
+        Form7 *w = open();
+        w->Command8_Click();
+        QPlainTextEdit *first = textBox(w, u"first"_s);
+        QPlainTextEdit *second = textBox(w, u"second"_s);
+        first->moveCursor(QTextCursor::End);
+        QTest::keyClicks(first, u"<!-- mine -->"_s);
+        second->moveCursor(QTextCursor::Start);
+        QTest::keyClicks(second, u"<p>"_s);
+        QTest::mouseClick(button(w, u"Command10"_s), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 u"<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--\r\n"
+                 "DefaultImage= new Image(,)\r\n"
+                 "DefaultImage.src=\"\"\r\n"
+                 "\r\n"
+                 "--> </script><!-- mine -->"_s);
+        QTest::mouseClick(button(w, u"Command11"_s), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 u"<p><a href=\"http://\" ><img src=\"\" name=\"Example\"></a>"_s);
+    }
+
+    void saveWritesThePage() {
+        Form7 *w = open();
+        m_services->answerOpen(path(u"default.jpg"_s));
+        m_services->answerOpen(path(u"over.gif"_s));
+        m_services->answerOpen(path(u"down.bmp"_s));
+        w->Command1_Click();
+        w->Command2_Click();
+        w->Command3_Click();
+        w->Command8_Click();
+        textBox(w, u"second"_s)->moveCursor(QTextCursor::End);
+        QTest::keyClicks(textBox(w, u"second"_s), u" <br>"_s);
+        const QString target = path(u"button page"_s); // no extension is added
+        m_services->answerSave(target);
+        QTest::mouseClick(button(w, u"Command12"_s), Qt::LeftButton);
+        const FakeServices::Question &asked = m_services->questions.last();
+        QCOMPARE(asked.kind, FakeServices::Question::Save);
+        QCOMPARE(asked.request.filter.description, u"HTM(L) Files *.html,*.htm "_s);
+        QCOMPARE(asked.request.filter.patterns, u"*.html;*.htm"_s);
+        QCOMPARE(asked.request.title, QString());
+        QCOMPARE(asked.request.proposedName, QString()); // never the picture picked last
+        QCOMPARE(readAll(target), QByteArray("<html>\r\n"
+                                             "<head> <title> Quillarc 2: Button Page </title>\r\n"
+                                             "<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--\r\n"
+                                             "DefaultImage= new Image(,)\r\n"
+                                             "DefaultImage.src=\"default.jpg\"\r\n"
+                                             "MouseOverImage= new Image(,)\r\n"
+                                             "MouseOverImage.src=\"over.gif\"\r\n"
+                                             "MouseDownImage= new Image(,)\r\n"
+                                             "MouseDownImage.src=\"down.bmp\"\r\n"
+                                             "\r\n"
+                                             "--> </script>\r\n"
+                                             "</head> <body> \r\n"
+                                             "<a href=\"http://\" "
+                                             "onmouseover=\"document.images['Example'].src=MouseOverImage.src\" "
+                                             "onmouseout=\"document.images['Example'].src=DefaultImage.src\" "
+                                             "onmousedown=\"document.images['Example'].src=MouseDownImage.src\" "
+                                             "onmouseup=\"document.images['Example'].src=DefaultImage.src\" "
+                                             "><img src=\"default.jpg\" name=\"Example\"></a> <br>\r\n"
+                                             "</body> </html>\r\n"));
+        QVERIFY(m_services->messages.isEmpty());
+        QVERIFY(frame(w, u"Frame3"_s)->isVisible());
+    }
+
+    void saveTwiceThenCancel() {
+        Form7 *w = open();
+        m_services->answerOpen(path(u"default.jpg"_s));
+        w->Command1_Click();
+        w->Command8_Click();
+        const QString one = path(u"one.html"_s);
+        const QString two = path(u"two.htm"_s);
+        QFile::remove(one);
+        QFile::remove(two);
+        m_services->answerSave(one);
+        m_services->answerSave(two);
+        m_services->answerSave(std::nullopt);
+        m_services->answerSave(QString()); // an empty name writes nothing either
+        w->Command12_Click();
+        const QByteArray page = readAll(one);
+        QVERIFY(page.startsWith("<html>\r\n"));
+        textBox(w, u"first"_s)->setPlainText(u"changed"_s);
+        w->Command12_Click();
+        QCOMPARE(m_services->questions.last().request.proposedName, one);
+        QVERIFY(readAll(two).contains("\r\nchanged\r\n"));
+        QCOMPARE(readAll(one), page); // the first page stays as it was
+        w->Command12_Click();
+        QCOMPARE(m_services->questions.last().request.proposedName, two);
+        w->Command12_Click();
+        QCOMPARE(readAll(one), page);
+        QVERIFY(readAll(two).contains("\r\nchanged\r\n"));
+        QCOMPARE(QDir(m_dir.path()).entryList({u"*.htm*"_s}, QDir::Files).size(), 2);
+        QVERIFY(m_services->messages.isEmpty());
+    }
+
+    void unwritablePathIsReported() {
+        Form7 *w = open();
+        w->Command8_Click();
+        const QString head = textBox(w, u"first"_s)->toPlainText();
+        const QString target = path(u"notes.jpg/page.html"_s); // a file stands where the folder should
+        m_services->answerSave(target);
+        w->Command12_Click();
+        QCOMPARE(m_services->messages.size(), 1);
+        QVERIFY(m_services->messages.first().text.contains(QDir::toNativeSeparators(target)));
+        QVERIFY(!QFile::exists(target));
+        QVERIFY(readAll(path(u"notes.jpg"_s)).startsWith("These are not"));
+        QVERIFY(frame(w, u"Frame3"_s)->isVisible());
+        QCOMPARE(textBox(w, u"first"_s)->toPlainText(), head);
+    }
+
+    void closeDiscardsTheWindow() {
+        Form7 *w = open();
+        QPointer<Form7> alive(w);
+        QTest::mouseClick(button(w, u"Command14"_s), Qt::LeftButton);
+        QTRY_VERIFY(alive.isNull());
+        QVERIFY(m_services->questions.isEmpty());
+    }
+
+    void twoWindowsAreIndependent() {
+        Form7 *a = open();
+        Form7 *b = open();
+        QVERIFY(a != b);
+        check(a, u"Check1"_s)->setChecked(true);
+        m_services->answerOpen(path(u"default.jpg"_s));
+        m_services->answerOpen(path(u"other.bmp"_s));
+        a->Command1_Click();
+        b->Command1_Click();
+        edit(a, u"Text9"_s)->setText(u"First"_s);
+        QCOMPARE(edit(a, u"Text1"_s)->text(), u"default.jpg"_s);
+        QCOMPARE(edit(b, u"Text1"_s)->text(), u"other.bmp"_s);
+        QCOMPARE(preview(a)->size(), QSize(120, 40));
+        QCOMPARE(preview(b)->size(), QSize(88, 31));
+        QCOMPARE(edit(a, u"Text4"_s)->text(), u"120"_s);
+        QCOMPARE(edit(b, u"Text4"_s)->text(), QString());
+        QCOMPARE(edit(b, u"Text9"_s)->text(), u"Example"_s);
+        a->Form_MouseMove();
+        QCOMPARE(a->shownPicture(), path(u"default.jpg"_s).toStdString());
+        QCOMPARE(b->shownPicture(), std::string());
+        a->Command8_Click();
+        QVERIFY(!frame(b, u"Frame3"_s)->isVisible());
+    }
+
+    void render() {
+        Form7 *w = open();
+        m_services->answerOpen(path(u"default.jpg"_s));
+        m_services->answerOpen(path(u"over.gif"_s));
+        check(w, u"Check1"_s)->setChecked(true);
+        w->Command1_Click();
+        w->Command2_Click();
+        QVERIFY(!testimages::render(w, u"button_editor"_s).isEmpty());
+        // The colours as painted, not only as set.
+        const QImage shot = w->grab().toImage();
+        QCOMPARE(shot.pixelColor(5, 5), ui::WindowBackground);                    // the window
+        QCOMPARE(shot.pixelColor(45, 352), ui::WindowBackground);                 // Frame1
+        QCOMPARE(shot.pixelColor(32 + 312 + 100, 8 + 160), ui::WindowBackground); // Frame2 below the picture
+        QVERIFY(shot.pixelColor(32 + 312 + 8 + 5, 8 + 8 + 16 + 5).red() > 240);   // the default picture (red)
+        QVERIFY(shot.pixelColor(32 + 312 + 8 + 5, 8 + 8 + 16 + 5).green() < 16);
+        QCOMPARE(shot.pixelColor(32 + 40 + 1, 8 + 168), ui::WindowBackground);      // Check1's own background
+        QCOMPARE(shot.pixelColor(32 + 360 + 1, 8 + 192 + 1), ui::WindowBackground); // Check2's
+        QCOMPARE(shot.pixelColor(320 + 3, 232 + 3), ui::ButtonFace);                // Command5
+        w->Command8_Click();
+        QVERIFY(!testimages::render(w, u"button_editor_code"_s).isEmpty());
+        const QImage code = w->grab().toImage();
+        QCOMPARE(code.pixelColor(4, 300), ui::WindowBackground);           // Frame3 over the editor
+        QCOMPARE(code.pixelColor(496 + 3, 1 + 64 + 3), ui::ButtonFace);    // the upper "Copy", whole in the window
+        QCOMPARE(code.pixelColor(552, 1 + 64 + 16), QColor(128, 112, 96)); // its right border
+    }
+
+private:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    Form7 *open() {
+        Form7 *w = ui::openAtTop<Form7>(*m_workspace);
+        return w;
+    }
+    static QLineEdit *edit(Form7 *w, const QString &name) { return w->findChild<QLineEdit *>(name); }
+    static QPlainTextEdit *textBox(Form7 *w, const QString &name) { return w->findChild<QPlainTextEdit *>(name); }
+    static QCheckBox *check(Form7 *w, const QString &name) { return w->findChild<QCheckBox *>(name); }
+    static QPushButton *button(Form7 *w, const QString &name) { return w->findChild<QPushButton *>(name); }
+    static QGroupBox *frame(Form7 *w, const QString &name) { return w->findChild<QGroupBox *>(name); }
+    static PictureBox *preview(Form7 *w) { return w->findChild<PictureBox *>(u"button"_s); }
+
+    QTemporaryDir m_dir;
+    FakeServices *m_services = nullptr;
+    ui::Workspace *m_workspace = nullptr;
+};
+
+QTEST_MAIN(TestButtonEditor)
+#include "test_button_editor.moc"

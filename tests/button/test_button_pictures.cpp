@@ -1,0 +1,253 @@
+#include "tests/support/test_images.h"
+#include "ui/picture_cache.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+// Reading the pictures the user picks, and keeping them while their files stay as they were.
+
+namespace {
+
+QByteArray readAll(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeAll(const QString &path, const QByteArray &data) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+}
+
+// Moves a file's modification time on, as a save a few seconds later would.
+bool touchLater(const QString &path, int seconds) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    return file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(seconds), QFileDevice::FileModificationTime);
+}
+
+} // namespace
+
+class TestButtonPictures final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(testimages::writePicture(path(u"a.jpg"_s), 120, 40, Qt::red));
+        QVERIFY(testimages::writeGif(path(u"b.gif"_s), 60, 20, Qt::green));
+        QVERIFY(testimages::writePicture(path(u"c.bmp"_s), 30, 50, Qt::blue));
+        QVERIFY(testimages::writePicture(path(u"d.png"_s), 7, 9, Qt::white));
+    }
+
+    void formatsAvailable() {
+        const QList<QByteArray> formats = QImageReader::supportedImageFormats();
+        for (const QByteArray &format : {QByteArray("jpeg"), QByteArray("gif"), QByteArray("bmp")})
+            QVERIFY2(formats.contains(format), format.constData());
+    }
+
+    void readsTheThreeFormats_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("jpeg") << u"a.jpg"_s << QSize(120, 40);
+        QTest::newRow("gif") << u"b.gif"_s << QSize(60, 20);
+        QTest::newRow("bmp") << u"c.bmp"_s << QSize(30, 50);
+        QTest::newRow("png") << u"d.png"_s << QSize(7, 9);
+    }
+    void readsTheThreeFormats() {
+        QFETCH(QString, file);
+        QFETCH(QSize, size);
+        const QImage image = ui::readPicture(path(file));
+        QCOMPARE(image.size(), size);
+        QVERIFY(ui::isWholePicture(readAll(path(file)), file == u"a.jpg"_s   ? "jpeg"
+                                                        : file == u"b.gif"_s ? "gif"
+                                                        : file == u"c.bmp"_s ? "bmp"
+                                                                             : "png"));
+    }
+
+    void formatFollowsContent() {
+        // A bitmap under a .jpg name is read all the same.
+        QVERIFY(QFile::copy(path(u"c.bmp"_s), path(u"bitmap.jpg"_s)));
+        QCOMPARE(ui::readPicture(path(u"bitmap.jpg"_s)).size(), QSize(30, 50));
+    }
+
+    void cutShort_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("keep"); // bytes kept from the end
+        QTest::newRow("jpeg without its end marker") << u"a.jpg"_s << -2;
+        QTest::newRow("jpeg at half") << u"a.jpg"_s << 0;
+        QTest::newRow("gif without the end of its data") << u"b.gif"_s << -3;
+        QTest::newRow("gif at half") << u"b.gif"_s << 0;
+        QTest::newRow("bmp one byte short") << u"c.bmp"_s << -1;
+        QTest::newRow("bmp at half") << u"c.bmp"_s << 0;
+    }
+    void cutShort() {
+        QFETCH(QString, file);
+        QFETCH(int, keep);
+        const QByteArray whole = readAll(path(file));
+        const QByteArray cut = keep < 0 ? whole.left(whole.size() + keep) : whole.left(whole.size() / 2);
+        const QString target =
+            path(u"cut-"_s + QString::number(qHash(QByteArray(QTest::currentDataTag()))) + u"-"_s + file);
+        QVERIFY(writeAll(target, cut));
+        QVERIFY(ui::readPicture(target).isNull());
+    }
+
+    void gifWithoutTrailerIsWhole() {
+        // The image's data ends with its terminator; the trailer after it is not needed.
+        const QByteArray whole = readAll(path(u"b.gif"_s));
+        QVERIFY(whole.endsWith(';'));
+        QVERIFY(ui::isWholePicture(whole.left(whole.size() - 1), "gif"));
+    }
+
+    void notPictures_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("text") << QByteArray("hello, world\r\n");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("bitmap signature only") << QByteArray("BM");
+        QTest::newRow("gif signature only") << QByteArray("GIF89a");
+        QTest::newRow("jpeg start only") << QByteArray("\xFF\xD8\xFF", 3);
+    }
+    void notPictures() {
+        QFETCH(QByteArray, content);
+        const QString target = path(u"not-"_s + QString::number(qHash(content)) + u".jpg"_s);
+        QVERIFY(writeAll(target, content));
+        QVERIFY(ui::readPicture(target).isNull());
+        QVERIFY(ui::readPicture(path(u"missing.gif"_s)).isNull());
+    }
+
+    void hugeClaimsAreRefusedQuickly_data() {
+        QTest::addColumn<QByteArray>("content");
+        // Bitmap header: 50000 by 50000 at 24 bits, no pixels behind it.
+        QByteArray bmp("BM");
+        const auto le32 = [](QByteArray &data, quint32 v) {
+            for (int i = 0; i < 4; ++i)
+                data.append(char((v >> (8 * i)) & 0xff));
+        };
+        le32(bmp, 54);
+        le32(bmp, 0);
+        le32(bmp, 54);
+        le32(bmp, 40);
+        le32(bmp, 50000);
+        le32(bmp, 50000);
+        bmp.append(char(1)).append(char(0)).append(char(24)).append(char(0));
+        for (int i = 0; i < 6; ++i)
+            le32(bmp, 0);
+        QTest::newRow("bmp") << bmp;
+        // A GIF whose screen and image claim 65535 by 65535, with a little data.
+        QByteArray gif("GIF89a\xFF\xFF\xFF\xFF\x80\x00\x00"
+                       "\x00\x00\x00\xFF\xFF\xFF"
+                       ",\x00\x00\x00\x00\xFF\xFF\xFF\xFF\x00\x02\x02\x4C\x01\x00;",
+                       6 + 7 + 6 + 10 + 1 + 5 + 1);
+        QTest::newRow("gif") << gif;
+    }
+    void hugeClaimsAreRefusedQuickly() {
+        QFETCH(QByteArray, content);
+        const QString target = path(u"huge-"_s + QString::fromLatin1(QTest::currentDataTag()) + u".img"_s);
+        QVERIFY(writeAll(target, content));
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(ui::readPicture(target).isNull());
+        QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    }
+
+    void cacheKeepsAnUnchangedPicture() {
+        ui::PictureCache cache;
+        const QPixmap first = cache.picture(path(u"a.jpg"_s));
+        QCOMPARE(first.size(), QSize(120, 40));
+        const QPixmap again = cache.picture(path(u"a.jpg"_s));
+        QCOMPARE(again.cacheKey(), first.cacheKey());
+        // Another path is another picture, even with the same content.
+        QVERIFY(QFile::copy(path(u"a.jpg"_s), path(u"a-copy.jpg"_s)));
+        QVERIFY(cache.picture(path(u"a-copy.jpg"_s)).cacheKey() != first.cacheKey());
+        QCOMPARE(cache.picture(path(u"a.jpg"_s)).cacheKey(), first.cacheKey());
+    }
+
+    void cacheSeesAReplacedFile() {
+        const QString file = path(u"changing.bmp"_s);
+        QVERIFY(testimages::writePicture(file, 20, 10, Qt::red));
+        ui::PictureCache cache;
+        const QPixmap red = cache.picture(file);
+        QCOMPARE(red.toImage().pixelColor(3, 3), QColor(Qt::red));
+        // Same size in bytes, new pixels, a later time.
+        QVERIFY(testimages::writePicture(file, 20, 10, Qt::blue));
+        QVERIFY(touchLater(file, 5));
+        const QPixmap blue = cache.picture(file);
+        QVERIFY(blue.cacheKey() != red.cacheKey());
+        QCOMPARE(blue.toImage().pixelColor(3, 3), QColor(Qt::blue));
+        // A new size with the same time is seen by its size.
+        QFile stamp(file);
+        QVERIFY(stamp.open(QIODevice::ReadOnly));
+        const QDateTime when = stamp.fileTime(QFileDevice::FileModificationTime);
+        stamp.close();
+        QVERIFY(testimages::writePicture(file, 21, 10, Qt::green));
+        QFile back(file);
+        QVERIFY(back.open(QIODevice::ReadWrite));
+        QVERIFY(back.setFileTime(when, QFileDevice::FileModificationTime));
+        back.close();
+        QCOMPARE(cache.picture(file).size(), QSize(21, 10));
+    }
+
+    void cacheForgetsADeletedFile() {
+        const QString file = path(u"leaving.gif"_s);
+        QVERIFY(testimages::writeGif(file, 5, 5, Qt::red));
+        ui::PictureCache cache;
+        QVERIFY(!cache.picture(file).isNull());
+        QVERIFY(QFile::remove(file));
+        QVERIFY(cache.picture(file).isNull());
+        // Back again, under the same name, with other pixels.
+        QVERIFY(testimages::writeGif(file, 6, 4, Qt::green));
+        QCOMPARE(cache.picture(file).size(), QSize(6, 4));
+    }
+
+    void cacheKeepsTheAnswerForANonPicture() {
+        // A file that is no picture is read once while it stays as it is: made a picture behind
+        // the cache's back, with the same size and the old time put back, it still counts as none.
+        const QString file = path(u"broken.bmp"_s);
+        QVERIFY(testimages::writePicture(file, 20, 10, Qt::red));
+        QByteArray bytes = readAll(file);
+        QByteArray broken = bytes;
+        broken[0] = 'X';
+        QVERIFY(writeAll(file, broken));
+        // A time in whole seconds, which every file system keeps exactly.
+        const QDateTime when = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch() - 60, Qt::UTC);
+        QFile stamp(file);
+        QVERIFY(stamp.open(QIODevice::ReadWrite));
+        QVERIFY(stamp.setFileTime(when, QFileDevice::FileModificationTime));
+        stamp.close();
+        ui::PictureCache cache;
+        QVERIFY(cache.picture(file).isNull());
+        QVERIFY(writeAll(file, bytes));
+        QFile back(file);
+        QVERIFY(back.open(QIODevice::ReadWrite));
+        QVERIFY(back.setFileTime(when, QFileDevice::FileModificationTime));
+        back.close();
+        QVERIFY(cache.picture(file).isNull());
+        // Saved again later: read anew.
+        QVERIFY(touchLater(file, 5));
+        QCOMPARE(cache.picture(file).size(), QSize(20, 10));
+    }
+
+    void cacheHoldsAFewPictures() {
+        ui::PictureCache cache(2);
+        const qint64 a = cache.picture(path(u"a.jpg"_s)).cacheKey();
+        const qint64 b = cache.picture(path(u"b.gif"_s)).cacheKey();
+        QCOMPARE(cache.picture(path(u"a.jpg"_s)).cacheKey(), a); // a is now the most recent
+        cache.picture(path(u"c.bmp"_s));                         // b goes
+        QCOMPARE(cache.picture(path(u"a.jpg"_s)).cacheKey(), a);
+        QVERIFY(cache.picture(path(u"b.gif"_s)).cacheKey() != b);
+    }
+
+private:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    QTemporaryDir m_dir;
+};
+
+QTEST_MAIN(TestButtonPictures)
+#include "test_button_pictures.moc"

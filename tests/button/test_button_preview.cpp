@@ -1,0 +1,503 @@
+#include "button/button_editor.h"
+#include "button/picture_box.h"
+#include "tests/support/fake_services.h"
+#include "tests/support/test_images.h"
+#include "ui/picture_cache.h"
+#include "ui/workspace.h"
+
+#include <QCheckBox>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+// The live preview: which picture the preview shows, and at which size, after each mouse
+// event on the preview, the window's background, Frame2 and the "..." buttons.
+
+namespace {
+
+enum class Picture { None, Default, Over, Down };
+
+// The three pictures differ in size and colour: default 40 by 20 red, mouse-over 50 by 30
+// green, mouse-down 60 by 40 blue.
+QSize sizeOf(Picture picture) {
+    switch (picture) {
+    case Picture::Default:
+        return {40, 20};
+    case Picture::Over:
+        return {50, 30};
+    case Picture::Down:
+        return {60, 40};
+    case Picture::None:
+        break;
+    }
+    return {177, 153}; // the preview's design size
+}
+
+// Sends one mouse event straight to a control, with the buttons the event says are held.
+void send(QWidget *target, QEvent::Type type, Qt::MouseButton button = Qt::NoButton, QPoint at = {3, 3},
+          Qt::MouseButtons held = Qt::NoButton) {
+    QMouseEvent event(type, QPointF(at), QPointF(target->mapToGlobal(at)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Picture)
+
+class TestButtonPreview final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(QDir(m_dir.path()).mkdir(u"one"_s));
+        QVERIFY(QDir(m_dir.path()).mkdir(u"two"_s));
+        QVERIFY(testimages::writePicture(path(u"default.bmp"_s), 40, 20, Qt::red));
+        QVERIFY(testimages::writeGif(path(u"over.gif"_s), 50, 30, Qt::green));
+        QVERIFY(testimages::writePicture(path(u"down.jpg"_s), 60, 40, Qt::blue));
+        QVERIFY(testimages::writeGif(path(u"one/same.gif"_s), 50, 30, Qt::green));
+        QVERIFY(testimages::writeGif(path(u"two/same.gif"_s), 60, 40, Qt::blue));
+        QVERIFY(testimages::writeGif(path(u"Over.gif"_s), 60, 40, Qt::blue));
+    }
+
+    void init() {
+        m_services = new FakeServices;
+        m_workspace = new ui::Workspace(*m_services);
+        m_workspace->resize(800, 600);
+        m_workspace->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_workspace));
+    }
+
+    void cleanup() {
+        QCOMPARE(m_services->unexpected, 0);
+        delete m_workspace;
+        delete m_services;
+    }
+
+    void movesArriveWithoutAButtonHeld() {
+        Form7 *w = open();
+        QVERIFY(w->hasMouseTracking());
+        for (const QString &name : {u"button"_s, u"Frame2"_s, u"Command1"_s, u"Command2"_s, u"Command3"_s})
+            QVERIFY2(w->findChild<QWidget *>(name)->hasMouseTracking(), qPrintable(name));
+    }
+
+    void stateTable_data() {
+        QTest::addColumn<Picture>("showing");
+        QTest::addColumn<QString>("event");
+        QTest::addColumn<bool>("check2");
+        QTest::addColumn<Picture>("after");
+
+        struct Row {
+            Picture showing;
+            Picture over, press, release, restore; // with Check2 unchecked
+            Picture overChecked;                   // moving over the preview with Check2 checked
+        };
+        const Row rows[] = {
+            {Picture::Default, Picture::Over, Picture::Down, Picture::Default, Picture::Default, Picture::Default},
+            {Picture::Over, Picture::Over, Picture::Down, Picture::Default, Picture::Default, Picture::Over},
+            {Picture::Down, Picture::Over, Picture::Down, Picture::Default, Picture::Default, Picture::Down},
+        };
+        const char *names[] = {"", "default", "over", "down"};
+        for (const Row &row : rows) {
+            for (const bool check2 : {false, true}) {
+                const auto add = [&](const char *event, Picture after) {
+                    QTest::addRow("%s, %s, Check2 %s", names[int(row.showing)], event, check2 ? "on" : "off")
+                        << row.showing << QString::fromLatin1(event) << check2 << after;
+                };
+                add("move over preview", check2 ? row.overChecked : row.over);
+                add("press", row.press);
+                add("release", row.release);
+                for (const char *restore : {"move over background", "move over Frame2", "move over Command1",
+                                            "move over Command2", "move over Command3"})
+                    add(restore, row.restore);
+            }
+        }
+    }
+
+    void stateTable() {
+        QFETCH(Picture, showing);
+        QFETCH(QString, event);
+        QFETCH(bool, check2);
+        QFETCH(Picture, after);
+        Form7 *w = openWithAllThree();
+
+        // Bring the preview to the state of the row.
+        send(w, QEvent::MouseMove, Qt::NoButton, background());
+        if (showing == Picture::Over)
+            send(preview(w), QEvent::MouseMove);
+        else if (showing == Picture::Down)
+            send(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
+        QCOMPARE(shown(w), showing);
+        w->findChild<QCheckBox *>(u"Check2"_s)->setChecked(check2);
+
+        if (event == u"move over preview"_s)
+            send(preview(w), QEvent::MouseMove);
+        else if (event == u"press"_s)
+            send(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
+        else if (event == u"release"_s)
+            send(preview(w), QEvent::MouseButtonRelease, Qt::LeftButton);
+        else if (event == u"move over background"_s)
+            send(w, QEvent::MouseMove, Qt::NoButton, background());
+        else
+            send(w->findChild<QWidget *>(event.mid(QStringLiteral("move over ").size())), QEvent::MouseMove);
+
+        QCOMPARE(shown(w), after);
+        QCOMPARE(preview(w)->size(), sizeOf(after));
+        QCOMPARE(w->shownPicture(), keyOf(after));
+    }
+
+    void holdingTheButtonOverThePreview() {
+        // Every small move with the button held fires the mouse-over rule again.
+        Form7 *w = openWithAllThree();
+        QCheckBox *check2 = w->findChild<QCheckBox *>(u"Check2"_s);
+        send(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
+        QCOMPARE(shown(w), Picture::Down);
+        send(preview(w), QEvent::MouseMove, Qt::NoButton, {4, 3}, Qt::LeftButton);
+        QCOMPARE(shown(w), Picture::Over);
+        send(preview(w), QEvent::MouseButtonRelease, Qt::LeftButton);
+        QCOMPARE(shown(w), Picture::Default);
+        check2->setChecked(true);
+        send(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
+        send(preview(w), QEvent::MouseMove, Qt::NoButton, {4, 3}, Qt::LeftButton);
+        QCOMPARE(shown(w), Picture::Down);
+        send(preview(w), QEvent::MouseButtonRelease, Qt::LeftButton);
+        QCOMPARE(shown(w), Picture::Default);
+    }
+
+    void everyButtonPresses_data() {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::newRow("left") << Qt::LeftButton;
+        QTest::newRow("right") << Qt::RightButton;
+        QTest::newRow("middle") << Qt::MiddleButton;
+    }
+    void everyButtonPresses() {
+        QFETCH(Qt::MouseButton, button);
+        Form7 *w = openWithAllThree();
+        send(w, QEvent::MouseMove, Qt::NoButton, background());
+        send(preview(w), QEvent::MouseButtonPress, button, {3, 3}, button);
+        QCOMPARE(shown(w), Picture::Down);
+        QCOMPARE(preview(w)->size(), QSize(60, 40));
+        send(preview(w), QEvent::MouseButtonRelease, button);
+        QCOMPARE(shown(w), Picture::Default);
+    }
+
+    void throughThePlatform() {
+        // The same through the window system's own mouse events: hovering, pressing,
+        // releasing and leaving across the background.
+        Form7 *w = openWithAllThree();
+        QWidget *b = preview(w);
+        QTest::mouseMove(w, background());
+        QCOMPARE(shown(w), Picture::Default);
+        QTest::mouseMove(b, {5, 5});
+        QCOMPARE(shown(w), Picture::Over);
+        QTest::mousePress(b, Qt::RightButton, Qt::NoModifier, {5, 5});
+        QCOMPARE(shown(w), Picture::Down);
+        QTest::mouseRelease(b, Qt::RightButton, Qt::NoModifier, {5, 5});
+        QCOMPARE(shown(w), Picture::Default);
+        QTest::mouseMove(b, {6, 5});
+        QCOMPARE(shown(w), Picture::Over);
+        QTest::mouseMove(w, background());
+        QCOMPARE(shown(w), Picture::Default);
+    }
+
+    void otherControlsLeaveThePreview_data() {
+        QTest::addColumn<QString>("control");
+        for (const char *name : {"Frame1", "Text1", "Text4", "Text11", "Label1", "Label12", "Check1", "Check2",
+                                 "Command4", "Command5", "Command6", "Command7", "Command8", "Command14"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void otherControlsLeaveThePreview() {
+        QFETCH(QString, control);
+        Form7 *w = openWithAllThree();
+        send(w, QEvent::MouseMove, Qt::NoButton, background());
+        send(preview(w), QEvent::MouseMove);
+        QCOMPARE(shown(w), Picture::Over);
+        QWidget *target = w->findChild<QWidget *>(control);
+        QVERIFY(target);
+        send(target, QEvent::MouseMove, Qt::NoButton, {2, 2});
+        QCOMPARE(shown(w), Picture::Over);
+        // With a button held the move comes up through the frames to the window: still no restore.
+        send(target, QEvent::MouseMove, Qt::NoButton, {2, 2}, Qt::LeftButton);
+        QCOMPARE(shown(w), Picture::Over);
+        // The same through the window system.
+        QTest::mouseMove(target, {2, 2});
+        QCOMPARE(shown(w), Picture::Over);
+    }
+
+    void dragFromTheBackground() {
+        // A drag that began on the bare background restores wherever it goes.
+        Form7 *w = openWithAllThree();
+        send(preview(w), QEvent::MouseMove);
+        QCOMPARE(shown(w), Picture::Over);
+        send(w, QEvent::MouseButtonPress, Qt::LeftButton, background(), Qt::LeftButton);
+        QCOMPARE(shown(w), Picture::Over); // a press restores nothing
+        const QPoint overText1 = w->findChild<QWidget *>(u"Text1"_s)->mapTo(w, QPoint(2, 2));
+        send(w, QEvent::MouseMove, Qt::NoButton, overText1, Qt::LeftButton);
+        QCOMPARE(shown(w), Picture::Default);
+        send(w, QEvent::MouseButtonRelease, Qt::LeftButton, overText1);
+        // A drag that began on a label does not.
+        send(preview(w), QEvent::MouseMove);
+        QWidget *label = w->findChild<QWidget *>(u"Label4"_s);
+        send(label, QEvent::MouseButtonPress, Qt::LeftButton, {2, 2}, Qt::LeftButton);
+        send(label, QEvent::MouseMove, Qt::NoButton, {3, 2}, Qt::LeftButton);
+        QCOMPARE(shown(w), Picture::Over);
+    }
+
+    void codeFrameAndStepFramesLeaveThePreview() {
+        Form7 *w = openWithAllThree();
+        send(w, QEvent::MouseMove, Qt::NoButton, background());
+        send(preview(w), QEvent::MouseMove);
+        w->Command8_Click();
+        for (const QString &name : {u"Frame3"_s, u"first"_s, u"Label10"_s, u"Command12"_s}) {
+            QWidget *target = w->findChild<QWidget *>(name);
+            send(target, QEvent::MouseMove, Qt::NoButton, {2, 2});
+            QCOMPARE(shown(w), Picture::Over);
+        }
+        w->Command13_Click();
+        QGroupBox *tut2 = w->findChild<QGroupBox *>(u"tut2"_s);
+        tut2->show();
+        send(tut2, QEvent::MouseMove, Qt::NoButton, {100, 100});
+        send(tut2->findChild<QWidget *>(u"Label14"_s), QEvent::MouseMove, Qt::NoButton, {2, 2});
+        QCOMPARE(shown(w), Picture::Over);
+    }
+
+    void noPictures() {
+        Form7 *w = open();
+        send(preview(w), QEvent::MouseMove);
+        send(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
+        send(preview(w), QEvent::MouseButtonRelease, Qt::LeftButton);
+        send(w, QEvent::MouseMove, Qt::NoButton, background());
+        send(w->findChild<QWidget *>(u"Frame2"_s), QEvent::MouseMove);
+        QVERIFY(preview(w)->picture().isNull());
+        QCOMPARE(preview(w)->size(), QSize(177, 153));
+        QCOMPARE(w->shownPicture(), std::string());
+    }
+
+    void onlyAMouseOverPicture() {
+        Form7 *w = open();
+        m_services->answerOpen(path(u"over.gif"_s));
+        w->Command2_Click();
+        QVERIFY(preview(w)->picture().isNull());
+        send(preview(w), QEvent::MouseMove, Qt::NoButton, {170, 150}); // the empty preview's far corner
+        QCOMPARE(shown(w), Picture::Over);
+        QCOMPARE(preview(w)->size(), QSize(50, 30));
+        send(w, QEvent::MouseMove, Qt::NoButton, background());
+        send(w->findChild<QWidget *>(u"Frame2"_s), QEvent::MouseMove);
+        send(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
+        send(preview(w), QEvent::MouseButtonRelease, Qt::LeftButton);
+        QCOMPARE(shown(w), Picture::Over);
+        QCOMPARE(w->shownPicture(), std::string("over.gif"));
+    }
+
+    void defaultAndDownWithoutOver() {
+        Form7 *w = open();
+        m_services->answerOpen(path(u"default.bmp"_s));
+        m_services->answerOpen(path(u"down.jpg"_s));
+        w->Command1_Click();
+        w->Command3_Click();
+        send(preview(w), QEvent::MouseMove);
+        QCOMPARE(shown(w), Picture::Default);
+        send(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
+        QCOMPARE(shown(w), Picture::Down);
+        send(preview(w), QEvent::MouseButtonRelease, Qt::LeftButton);
+        QCOMPARE(shown(w), Picture::Default);
+    }
+
+    void sameFileNameFromTwoFolders() {
+        Form7 *w = open();
+        m_services->answerOpen(path(u"default.bmp"_s));
+        m_services->answerOpen(path(u"one/same.gif"_s));
+        m_services->answerOpen(path(u"two/same.gif"_s));
+        w->Command1_Click();
+        w->Command2_Click();
+        w->Command3_Click();
+        send(preview(w), QEvent::MouseMove);
+        QCOMPARE(preview(w)->size(), QSize(50, 30));
+        QCOMPARE(w->shownPicture(), std::string("same.gif"));
+        // Both keys are "same.gif": pressing changes nothing.
+        send(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
+        QCOMPARE(preview(w)->size(), QSize(50, 30));
+        QCOMPARE(colourShown(w), QColor(Qt::green));
+        send(preview(w), QEvent::MouseButtonRelease, Qt::LeftButton);
+        QCOMPARE(shown(w), Picture::Default);
+    }
+
+    void keysAreCaseSensitive() {
+        Form7 *w = open();
+        m_services->answerOpen(path(u"over.gif"_s));
+        m_services->answerOpen(path(u"Over.gif"_s));
+        w->Command2_Click();
+        w->Command3_Click();
+        send(preview(w), QEvent::MouseMove);
+        QCOMPARE(preview(w)->size(), QSize(50, 30));
+        send(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
+        QCOMPARE(w->shownPicture(), std::string("Over.gif"));
+        QCOMPARE(preview(w)->size(), QSize(60, 40));
+    }
+
+    void pickersChangeOnlyWhatTheySay() {
+        Form7 *w = openWithAllThree();
+        send(w, QEvent::MouseMove, Qt::NoButton, background());
+        send(preview(w), QEvent::MouseMove);
+        QCOMPARE(shown(w), Picture::Over);
+        // A new mouse-over picture waits for the mouse; a new default shows at once.
+        m_services->answerOpen(path(u"two/same.gif"_s));
+        w->Command2_Click();
+        QCOMPARE(shown(w), Picture::Over);
+        m_services->answerOpen(path(u"down.jpg"_s));
+        w->Command1_Click();
+        QCOMPARE(preview(w)->size(), QSize(60, 40));
+        QCOMPARE(w->shownPicture(), std::string("over.gif")); // the picker takes no key
+        send(preview(w), QEvent::MouseMove);
+        QCOMPARE(w->shownPicture(), std::string("same.gif"));
+        QCOMPARE(colourShown(w), QColor(Qt::blue));
+    }
+
+    void deletedPicture() {
+        const QString gone = path(u"gone.gif"_s);
+        QVERIFY(testimages::writeGif(gone, 70, 10, Qt::yellow));
+        Form7 *w = open();
+        m_services->answerOpen(path(u"default.bmp"_s));
+        m_services->answerOpen(gone);
+        w->Command1_Click();
+        w->Command3_Click();
+        QVERIFY(QFile::remove(gone));
+        send(w, QEvent::MouseMove, Qt::NoButton, background());
+        send(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
+        // The key is taken, the old picture stays.
+        QCOMPARE(w->shownPicture(), std::string("gone.gif"));
+        QCOMPARE(shown(w), Picture::Default);
+        send(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
+        QCOMPARE(shown(w), Picture::Default);
+        send(preview(w), QEvent::MouseButtonRelease, Qt::LeftButton);
+        QCOMPARE(w->shownPicture(), path(u"default.bmp"_s).toStdString());
+        // A deleted default: the restore tries it at every move and the preview stays.
+        const QString def = path(u"passing.bmp"_s);
+        QVERIFY(testimages::writePicture(def, 33, 22, Qt::red));
+        m_services->answerOpen(def);
+        w->Command1_Click();
+        QVERIFY(QFile::remove(def));
+        for (int i = 0; i < 3; ++i)
+            send(w, QEvent::MouseMove, Qt::NoButton, background());
+        QCOMPARE(preview(w)->size(), QSize(33, 22));
+        QCOMPARE(w->shownPicture(), def.toStdString());
+        // And back on disk with new pixels: the next restore shows them.
+        QVERIFY(testimages::writePicture(def, 44, 11, Qt::green));
+        send(w, QEvent::MouseMove, Qt::NoButton, background());
+        QCOMPARE(preview(w)->size(), QSize(44, 11));
+    }
+
+    void rewrittenDefaultShowsItsNewContent() {
+        const QString file = path(u"rewritten.bmp"_s);
+        QVERIFY(testimages::writePicture(file, 40, 20, Qt::red));
+        Form7 *w = open();
+        m_services->answerOpen(file);
+        w->Command1_Click();
+        send(w, QEvent::MouseMove, Qt::NoButton, background());
+        QCOMPARE(colourShown(w), QColor(Qt::red));
+        // The same number of bytes, other pixels, saved a little later.
+        QVERIFY(testimages::writePicture(file, 40, 20, Qt::blue));
+        QFile stamp(file);
+        QVERIFY(stamp.open(QIODevice::ReadWrite));
+        QVERIFY(stamp.setFileTime(QDateTime::currentDateTimeUtc().addSecs(3), QFileDevice::FileModificationTime));
+        stamp.close();
+        send(w, QEvent::MouseMove, Qt::NoButton, background());
+        QCOMPARE(colourShown(w), QColor(Qt::blue));
+        QCOMPARE(preview(w)->size(), QSize(40, 20));
+    }
+
+    void restoreStaysCheapForALargePicture() {
+        const QString file = path(u"large.jpg"_s);
+        QImage large(4000, 3000, QImage::Format_RGB32);
+        for (int y = 0; y < large.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(large.scanLine(y));
+            for (int x = 0; x < large.width(); ++x)
+                line[x] = qRgb(x * 7 % 256, y * 3 % 256, (x ^ y) % 256);
+        }
+        QVERIFY(large.save(file, "JPG", 90));
+        QElapsedTimer decode;
+        decode.start();
+        QCOMPARE(ui::readPicture(file).size(), QSize(4000, 3000));
+        const qint64 oneDecode = decode.nsecsElapsed();
+
+        Form7 *w = open();
+        m_services->answerOpen(file);
+        w->Command1_Click();
+        QCOMPARE(preview(w)->size(), QSize(4000, 3000));
+        const qint64 shownKey = preview(w)->picture().cacheKey();
+        QElapsedTimer moves;
+        moves.start();
+        for (int i = 0; i < 50; ++i)
+            send(w, QEvent::MouseMove, Qt::NoButton, background());
+        const qint64 fiftyMoves = moves.nsecsElapsed();
+        QCOMPARE(preview(w)->picture().cacheKey(), shownKey);
+        QCOMPARE(w->shownPicture(), file.toStdString());
+        QVERIFY2(fiftyMoves < oneDecode,
+                 qPrintable(u"50 moves %1 ns, one decode %2 ns"_s.arg(fiftyMoves).arg(oneDecode)));
+    }
+
+private:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    static QPoint background() { return {10, 100}; } // left of Frame1
+
+    Form7 *open() { return ui::openAtTop<Form7>(*m_workspace); }
+
+    Form7 *openWithAllThree() {
+        Form7 *w = open();
+        m_services->answerOpen(path(u"default.bmp"_s));
+        m_services->answerOpen(path(u"over.gif"_s));
+        m_services->answerOpen(path(u"down.jpg"_s));
+        w->Command1_Click();
+        w->Command2_Click();
+        w->Command3_Click();
+        return w;
+    }
+
+    static PictureBox *preview(Form7 *w) { return w->findChild<PictureBox *>(u"button"_s); }
+
+    static QColor colourShown(Form7 *w) {
+        const QImage image = preview(w)->picture().toImage();
+        return image.isNull() ? QColor() : image.pixelColor(image.width() / 2, image.height() / 2);
+    }
+
+    // Which of the three pictures the preview shows, told by its colour (JPEG is near enough).
+    static Picture shown(Form7 *w) {
+        const QColor colour = colourShown(w);
+        if (!colour.isValid())
+            return Picture::None;
+        if (colour.red() > 200 && colour.green() < 60 && colour.blue() < 60)
+            return Picture::Default;
+        if (colour.green() > 200 && colour.red() < 60 && colour.blue() < 60)
+            return Picture::Over;
+        if (colour.blue() > 200 && colour.red() < 60 && colour.green() < 60)
+            return Picture::Down;
+        return Picture::None;
+    }
+
+    std::string keyOf(Picture picture) const {
+        switch (picture) {
+        case Picture::Default:
+            return path(u"default.bmp"_s).toStdString();
+        case Picture::Over:
+            return "over.gif";
+        case Picture::Down:
+            return "down.jpg";
+        case Picture::None:
+            break;
+        }
+        return {};
+    }
+
+    QTemporaryDir m_dir;
+    FakeServices *m_services = nullptr;
+    ui::Workspace *m_workspace = nullptr;
+};
+
+QTEST_MAIN(TestButtonPreview)
+#include "test_button_preview.moc"

@@ -1,0 +1,188 @@
+#include "ui/picture_cache.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+#include <algorithm>
+#include <cstdlib>
+#include <system_error>
+
+namespace ui {
+
+namespace {
+
+// A picture file larger than this is not read at all.
+constexpr qint64 MaxFileBytes = qint64(256) * 1024 * 1024;
+constexpr int AllocationLimitMegabytes = 256;
+
+quint32 littleEndian32(const QByteArray &data, qsizetype at) {
+    const auto byte = [&data](qsizetype i) {
+        return quint32(static_cast<unsigned char>(data[i]));
+    };
+    return byte(at) | byte(at + 1) << 8 | byte(at + 2) << 16 | byte(at + 3) << 24;
+}
+
+quint16 littleEndian16(const QByteArray &data, qsizetype at) {
+    return quint16(static_cast<unsigned char>(data[at]) | static_cast<unsigned char>(data[at + 1]) << 8);
+}
+
+// Scan data never holds a marker (a 0xFF in it is followed by 0x00 or a restart marker),
+// so a whole file has an end-of-image marker after the start of its last scan.
+bool isWholeJpeg(const QByteArray &data) {
+    const qsizetype lastScan = data.lastIndexOf(QByteArrayView("\xFF\xDA", 2));
+    return lastScan >= 0 && data.indexOf(QByteArrayView("\xFF\xD9", 2), lastScan + 2) >= 0;
+}
+
+// The pixel rows must all be there: the offset of the pixels plus the size the header
+// gives (or, uncompressed, the rows padded to four bytes).
+bool isWholeBmp(const QByteArray &data) {
+    if (data.size() < 26)
+        return false;
+    const qint64 pixelsAt = littleEndian32(data, 10);
+    const quint32 headerSize = littleEndian32(data, 14);
+    qint64 width = 0;
+    qint64 height = 0;
+    qint64 bitsPerPixel = 0;
+    quint32 compression = 0;
+    qint64 imageSize = 0;
+    if (headerSize == 12) { // the old core header
+        width = littleEndian16(data, 18);
+        height = littleEndian16(data, 20);
+        bitsPerPixel = littleEndian16(data, 24);
+    } else {
+        if (data.size() < 38)
+            return false;
+        width = static_cast<qint32>(littleEndian32(data, 18));
+        height = static_cast<qint32>(littleEndian32(data, 22));
+        bitsPerPixel = littleEndian16(data, 28);
+        compression = littleEndian32(data, 30);
+        imageSize = littleEndian32(data, 34);
+    }
+    const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
+    qint64 needed = imageSize;
+    if (uncompressed) {
+        const qint64 rowBytes = (std::abs(width) * bitsPerPixel + 31) / 32 * 4;
+        needed = rowBytes * std::abs(height);
+    }
+    return pixelsAt + needed <= data.size();
+}
+
+// Walks the blocks up to the end of the first image's data, which the preview shows.
+bool isWholeGif(const QByteArray &data) {
+    const auto size = data.size();
+    const auto byte = [&data](qsizetype i) {
+        return static_cast<unsigned char>(data[i]);
+    };
+    const auto colourTable = [](unsigned char flags) -> qsizetype {
+        return (flags & 0x80) ? 3 * (qsizetype(2) << (flags & 0x07)) : 0;
+    };
+    // Skips sub-blocks from at; answers the position after the terminator, or -1.
+    const auto skipSubBlocks = [&](qsizetype at) -> qsizetype {
+        while (at < size) {
+            const qsizetype length = byte(at);
+            ++at;
+            if (length == 0)
+                return at;
+            at += length;
+        }
+        return -1;
+    };
+    if (size < 13)
+        return false;
+    qsizetype at = 13 + colourTable(byte(10));
+    while (at < size) {
+        const unsigned char introducer = byte(at);
+        if (introducer == 0x21) { // extension: label, then sub-blocks
+            at = skipSubBlocks(at + 2);
+            if (at < 0)
+                return false;
+        } else if (introducer == 0x2C) { // image descriptor, colour table, code size, data
+            if (at + 10 > size)
+                return false;
+            at += 10 + colourTable(byte(at + 9));
+            return skipSubBlocks(at + 1) > 0;
+        } else {
+            return false;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+bool isWholePicture(const QByteArray &data, const QByteArray &format) {
+    if (format == "jpeg" || format == "jpg")
+        return isWholeJpeg(data);
+    if (format == "bmp" || format == "dib")
+        return isWholeBmp(data);
+    if (format == "gif")
+        return isWholeGif(data);
+    return true;
+}
+
+QImage readPicture(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileBytes)
+        return {};
+    QByteArray data = file.readAll();
+    file.close();
+
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    reader.setAllocationLimit(AllocationLimitMegabytes);
+    const QByteArray format = reader.format(); // from the content alone
+    if (format.isEmpty() || !isWholePicture(data, format))
+        return {};
+    // The header's size decides before a single pixel is decoded.
+    const QSize claimed = reader.size();
+    if (claimed.isValid() && qint64(claimed.width()) * claimed.height() > MaxPicturePixels)
+        return {};
+    QImage image = reader.read();
+    if (image.isNull() || qint64(image.width()) * image.height() > MaxPicturePixels)
+        return {};
+    return image;
+}
+
+PictureCache::PictureCache(std::size_t capacity)
+    : m_capacity(std::max<std::size_t>(capacity, 1)) {}
+
+bool PictureCache::stampOf(const QString &path, Stamp &stamp) {
+    const std::filesystem::path file = QFileInfo(path).filesystemFilePath();
+    std::error_code error;
+    stamp.size = std::filesystem::file_size(file, error);
+    if (error)
+        return false;
+    stamp.modified = std::filesystem::last_write_time(file, error);
+    return !error;
+}
+
+QPixmap PictureCache::picture(const QString &path) {
+    const auto kept =
+        std::find_if(m_entries.begin(), m_entries.end(), [&path](const Entry &entry) { return entry.path == path; });
+    Stamp stamp;
+    if (!stampOf(path, stamp)) {
+        if (kept != m_entries.end())
+            m_entries.erase(kept);
+        return {};
+    }
+    if (kept != m_entries.end()) {
+        if (kept->stamp == stamp) {
+            std::rotate(m_entries.begin(), kept, kept + 1);
+            return m_entries.front().pixmap;
+        }
+        m_entries.erase(kept);
+    }
+    // A file that is no picture is kept as a null pixmap, so that the restore on every mouse
+    // move does not read it again while it stays as it is.
+    const QImage image = readPicture(path);
+    if (m_entries.size() >= m_capacity)
+        m_entries.pop_back();
+    m_entries.insert(m_entries.begin(), Entry{path, stamp, image.isNull() ? QPixmap() : QPixmap::fromImage(image)});
+    return m_entries.front().pixmap;
+}
+
+} // namespace ui

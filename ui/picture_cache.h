@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+// Pictures from the files the user picks (JPEG, GIF, BMP, or whatever else the image
+// readers know), decoded through Qt's image readers.
+namespace ui {
+
+// The largest picture decoded, in pixels; a file that claims more is refused before its
+// pixels are read. A 16384 by 4096 picture at four bytes a pixel fills 256 MB.
+inline constexpr qint64 MaxPicturePixels = qint64(16384) * 4096;
+
+// The picture in the file, or a null image when the file is missing, is not a picture,
+// is cut short, or claims a size larger than MaxPicturePixels.
+QImage readPicture(const QString &path);
+
+// Whether the bytes hold a whole picture in the format the reader named ("jpeg", "gif",
+// "bmp"): the decoders draw a file that ends too early as far as it goes without a word.
+// Other formats are left to their decoders.
+bool isWholePicture(const QByteArray &data, const QByteArray &format);
+
+// Decoded pictures of one window, each kept only while its file stays as it was (same
+// path, size and modification time); a file replaced on disk is decoded anew. A picture
+// kept and still valid is handed out as the same QPixmap (same cacheKey()), so a caller
+// can tell that what it shows is already up to date.
+class PictureCache final {
+public:
+    explicit PictureCache(std::size_t capacity = 4);
+
+    // A null pixmap when the file cannot be read as a picture; that answer is kept as long
+    // as the file stays as it is, too.
+    QPixmap picture(const QString &path);
+
+private:
+    struct Stamp {
+        std::uintmax_t size = 0;
+        std::filesystem::file_time_type modified;
+        bool operator==(const Stamp &) const = default;
+    };
+    struct Entry {
+        QString path;
+        Stamp stamp;
+        QPixmap pixmap;
+    };
+
+    static bool stampOf(const QString &path, Stamp &stamp);
+
+    std::size_t m_capacity;
+    std::vector<Entry> m_entries; // the most recently used first
+};
+
+} // namespace ui

@@ -45,7 +45,8 @@ static_assert(ImgName.size() == 8);
 static_assert(ImgClose.size() == 6);
 
 // The preload line and the source line of one image, each followed by CR LF.
-void appendPreload(std::string &head, const ButtonSpec &fields, const std::string &name, const std::string &source) {
+void appendPreload(std::string &head, const ButtonSpec &fields, const std::string &name, const std::string &source)
+{
     head.append(name).append(NewImage).append(fields.ButtonWidth).append(Comma).append(fields.ButtonHeight);
     head.append(CloseParen).append(Crlf);
     head.append(name).append(SrcOpen).append(source).append(Quote).append(Crlf);
@@ -53,13 +54,15 @@ void appendPreload(std::string &head, const ButtonSpec &fields, const std::strin
 
 // One handler: it sets the page image's source to the source of a preloaded image.
 void appendHandler(std::string &body, std::string_view event, const std::string &buttonName,
-                   const std::string &imageName) {
+                   const std::string &imageName)
+{
     body.append(event).append(buttonName).append(SrcAssign).append(imageName).append(HandlerEnd);
 }
 
 } // namespace
 
-ButtonCode GenerateButtonCode(const ButtonSpec &fields) {
+ButtonCode GenerateButtonCode(const ButtonSpec &fields)
+{
     const bool withOver = !fields.MouseOverImageSrc.empty();
     const bool withDown = !fields.MouseDownImageSrc.empty();
 

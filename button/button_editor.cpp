@@ -5,7 +5,6 @@
 #include "button/picture_box.h"
 #include "button/preview_rules.h"
 #include "button/random_names.h"
-#include "button/wrapping_check_box.h"
 #include "ui/files.h"
 #include "ui/look.h"
 #include "ui/services.h"
@@ -32,14 +31,16 @@ const ui::FileFilter PageFilter{u"HTM(L) Files *.html,*.htm "_s, u"*.html;*.htm"
 
 Form7::Form7(ui::Workspace &workspace)
     : ChildWindow(workspace, u"Form7"_s, u"Button Editor"_s, {8295, 5580})
-    , m_saver(PageFilter) {
+    , m_saver(PageFilter)
+{
     createControls();
     createCodeFrame();
     createTutorial();
     setFocusOrder();
 }
 
-void Form7::createControls() {
+void Form7::createControls()
+{
     // Built from the back to the front: a later control lies above an earlier one.
     // Geometry is in pixels.
     m_frame1 = ui::makeFrame(this, u"Frame1"_s, u"Button Editor"_s, QRect(32, 8, 513, 353));
@@ -75,15 +76,14 @@ void Form7::createControls() {
     m_command3 = ui::makeButton(f1, u"Command3"_s, u"..."_s, QRect(288, 80, 25, 19));
     m_text[4] = ui::makeLineEdit(f1, u"Text4"_s, QString(), QRect(104, 112, 185, 19));
     m_text[5] = ui::makeLineEdit(f1, u"Text5"_s, QString(), QRect(104, 144, 185, 19));
-    m_check1 =
-        new WrappingCheckBox(f1, u"Check1"_s, u"Get width and height from image source"_s, QRect(40, 168, 225, 17));
+    m_check1 = ui::makeCheckBox(f1, u"Check1"_s, u"Get width and height from image source"_s, QRect(40, 168, 225, 17));
     m_text[6] = ui::makeLineEdit(f1, u"Text6"_s, u"DefaultImage"_s, QRect(144, 192, 145, 19));
     m_text[7] = ui::makeLineEdit(f1, u"Text7"_s, u"MouseOverImage"_s, QRect(144, 224, 145, 19));
     m_text[8] = ui::makeLineEdit(f1, u"Text8"_s, u"MouseDownImage"_s, QRect(144, 256, 145, 19));
     QPushButton *command4 = ui::makeButton(f1, u"Command4"_s, u"Random"_s, QRect(288, 192, 57, 19));
     m_text[9] = ui::makeLineEdit(f1, u"Text9"_s, u"Example"_s, QRect(144, 288, 145, 19));
     QPushButton *command7 = ui::makeButton(f1, u"Command7"_s, u"Random"_s, QRect(288, 288, 57, 19));
-    m_check2 = new WrappingCheckBox(f1, u"Check2"_s, u"Don't Use Mouseover in preview"_s, QRect(360, 192, 137, 33));
+    m_check2 = ui::makeCheckBox(f1, u"Check2"_s, u"Don't Use Mouseover in preview"_s, QRect(360, 192, 137, 33));
     QPushButton *command8 = ui::makeButton(f1, u"Command8"_s, u"See Code"_s, QRect(416, 232, 73, 33));
     m_text[11] = ui::makeLineEdit(f1, u"Text11"_s, u"http://"_s, QRect(144, 320, 145, 19));
     QPushButton *command14 = ui::makeButton(f1, u"Command14"_s, u"Close"_s, QRect(416, 264, 73, 33));
@@ -116,7 +116,8 @@ void Form7::createControls() {
     }
 }
 
-void Form7::createCodeFrame() {
+void Form7::createCodeFrame()
+{
     // Hidden until "See Code"; the window's load moves it to the top left corner.
     m_frame3 = ui::makeFrame(this, u"Frame3"_s, u"Button Code:"_s, QRect(512, 352, 561, 337));
     m_frame3->hide();
@@ -140,7 +141,8 @@ void Form7::createCodeFrame() {
     connect(command13, &QPushButton::clicked, this, &Form7::Command13_Click);
 }
 
-void Form7::createTutorial() {
+void Form7::createTutorial()
+{
     struct Step {
         QRect frame;
         QString label;
@@ -234,7 +236,8 @@ void Form7::createTutorial() {
     }
 }
 
-void Form7::setFocusOrder() {
+void Form7::setFocusOrder()
+{
     const QStringList order{
         u"Text1"_s,     u"Text2"_s,     u"Text3"_s,     u"Command1"_s,  u"Command2"_s, u"Command3"_s,  u"Text4"_s,
         u"Text5"_s,     u"Check1"_s,    u"Text6"_s,     u"Text7"_s,     u"Text8"_s,    u"Command4"_s,  u"Command5"_s,
@@ -250,7 +253,8 @@ void Form7::setFocusOrder() {
     }
 }
 
-void Form7::Form_Load() {
+void Form7::Form_Load()
+{
     if (tutmode) {
         m_tut[1]->show();
         ui::highlightLabel(m_label[1]);
@@ -265,7 +269,8 @@ void Form7::Form_Load() {
 
 // --- pictures and size -----------------------------------------------------------------
 
-std::optional<QString> Form7::askPicture() {
+std::optional<QString> Form7::askPicture()
+{
     const std::optional<QString> path = services().openFileName(this, {PictureFilter, QString(), m_lastPicture});
     if (!path || path->isEmpty())
         return std::nullopt; // a cancel leaves the name, the path, the box and the preview
@@ -273,7 +278,8 @@ std::optional<QString> Form7::askPicture() {
     return path;
 }
 
-bool Form7::showPicture(const std::string &path) {
+bool Form7::showPicture(const std::string &path)
+{
     const QPixmap picture = m_pictures.picture(ui::toQString(path));
     if (picture.isNull())
         return false; // the preview keeps the picture it had
@@ -281,7 +287,8 @@ bool Form7::showPicture(const std::string &path) {
     return true;
 }
 
-void Form7::measureSize() {
+void Form7::measureSize()
+{
     // The preview has the size of the picture it shows; with none shown there is nothing to measure.
     if (m_button->picture().isNull())
         return;
@@ -289,7 +296,8 @@ void Form7::measureSize() {
     m_text[5]->setText(QString::number(m_button->height()));
 }
 
-void Form7::Command1_Click() {
+void Form7::Command1_Click()
+{
     const std::optional<QString> path = askPicture();
     if (!path)
         return;
@@ -302,7 +310,8 @@ void Form7::Command1_Click() {
         measureSize();
 }
 
-void Form7::Command2_Click() {
+void Form7::Command2_Click()
+{
     const std::optional<QString> path = askPicture();
     if (!path)
         return;
@@ -312,7 +321,8 @@ void Form7::Command2_Click() {
     overpath = path->toStdString();
 }
 
-void Form7::Command3_Click() {
+void Form7::Command3_Click()
+{
     const std::optional<QString> path = askPicture();
     if (!path)
         return;
@@ -322,7 +332,8 @@ void Form7::Command3_Click() {
     downpath = path->toStdString();
 }
 
-void Form7::Check1_Click() {
+void Form7::Check1_Click()
+{
     if (m_check1->isChecked() && !deffile.empty()) {
         measureSize();
     } else {
@@ -333,30 +344,36 @@ void Form7::Check1_Click() {
 
 // --- names, code, close ----------------------------------------------------------------
 
-QString Form7::randomName(const std::string &prefix) {
+QString Form7::randomName(const std::string &prefix)
+{
     std::array<float, button::NameDigits> draws{};
     for (float &draw : draws)
         draw = services().randomDraw();
     return ui::toQString(button::RandomName(prefix, draws));
 }
 
-void Form7::Command4_Click() {
+void Form7::Command4_Click()
+{
     m_text[6]->setText(randomName("Image"));
 }
 
-void Form7::Command5_Click() {
+void Form7::Command5_Click()
+{
     m_text[7]->setText(randomName("Image"));
 }
 
-void Form7::Command6_Click() {
+void Form7::Command6_Click()
+{
     m_text[8]->setText(randomName("Image"));
 }
 
-void Form7::Command7_Click() {
+void Form7::Command7_Click()
+{
     m_text[9]->setText(randomName("Button"));
 }
 
-void Form7::Command8_Click() {
+void Form7::Command8_Click()
+{
     ButtonSpec fields;
     fields.ButtonLink = ui::textOf(m_text[11]);
     fields.ButtonName = ui::textOf(m_text[9]);
@@ -375,72 +392,87 @@ void Form7::Command8_Click() {
     m_frame3->show();
 }
 
-void Form7::Command14_Click() {
+void Form7::Command14_Click()
+{
     closeWindow();
 }
 
 // --- the code frame --------------------------------------------------------------------
 
-void Form7::Command10_Click() {
+void Form7::Command10_Click()
+{
     ui::copyToClipboard(ui::toQString(ui::textOf(m_first)));
 }
 
-void Form7::Command11_Click() {
+void Form7::Command11_Click()
+{
     ui::copyToClipboard(ui::toQString(ui::textOf(m_second)));
 }
 
-void Form7::Command12_Click() {
+void Form7::Command12_Click()
+{
     m_saver.save(this, services(), ButtonPage(ui::textOf(m_first), ui::textOf(m_second)));
 }
 
-void Form7::Command13_Click() {
+void Form7::Command13_Click()
+{
     m_frame3->hide();
 }
 
 // --- the preview -----------------------------------------------------------------------
 
-void Form7::button_MouseMove() {
+void Form7::button_MouseMove()
+{
     if (const auto path = button::PreviewOver(m_check2->isChecked(), overfile, overpath, shownpic))
         showPicture(*path);
 }
 
-void Form7::button_MouseDown() {
+void Form7::button_MouseDown()
+{
     if (const auto path = button::PreviewDown(downfile, downpath, shownpic))
         showPicture(*path);
 }
 
-void Form7::button_MouseUp() {
+void Form7::button_MouseUp()
+{
     if (const auto path = button::PreviewUp(defpath, shownpic))
         showPicture(*path);
 }
 
-void Form7::Form_MouseMove() {
+void Form7::Form_MouseMove()
+{
     if (const auto path = button::PreviewRestore(defpath, shownpic))
         showPicture(*path);
 }
 
-void Form7::Frame2_MouseMove() {
+void Form7::Frame2_MouseMove()
+{
     Form_MouseMove();
 }
 
-void Form7::Command1_MouseMove() {
+void Form7::Command1_MouseMove()
+{
     Form_MouseMove();
 }
 
-void Form7::Command2_MouseMove() {
+void Form7::Command2_MouseMove()
+{
     Form_MouseMove();
 }
 
-void Form7::Command3_MouseMove() {
+void Form7::Command3_MouseMove()
+{
     Form_MouseMove();
 }
 
-void Form7::mousePressEvent(QMouseEvent *event) {
+void Form7::mousePressEvent(QMouseEvent *event)
+{
     m_pressedOnBackground = childAt(event->position().toPoint()) == nullptr;
     ChildWindow::mousePressEvent(event);
 }
 
-void Form7::mouseMoveEvent(QMouseEvent *event) {
+void Form7::mouseMoveEvent(QMouseEvent *event)
+{
     // A move over a child without mouse tracking (a label, a text box, Frame1) comes up
     // here as well; only the bare background counts, or a drag that began on it.
     const bool overBackground = childAt(event->position().toPoint()) == nullptr;
@@ -449,7 +481,8 @@ void Form7::mouseMoveEvent(QMouseEvent *event) {
     ChildWindow::mouseMoveEvent(event);
 }
 
-bool Form7::eventFilter(QObject *watched, QEvent *event) {
+bool Form7::eventFilter(QObject *watched, QEvent *event)
+{
     // Frame2's only child, the preview, keeps its own events, and the "..." buttons have
     // none: whatever reaches these four is a move over them.
     if (event->type() == QEvent::MouseMove) {
@@ -467,21 +500,24 @@ bool Form7::eventFilter(QObject *watched, QEvent *event) {
 
 // --- the tutorial ----------------------------------------------------------------------
 
-void Form7::Command9_Click() {
+void Form7::Command9_Click()
+{
     m_tut[2]->show();
     m_tut[1]->hide();
     for (int i : {1, 2, 3})
         ui::clearHighlight(m_label[i]);
 }
 
-void Form7::Command15_Click() {
+void Form7::Command15_Click()
+{
     m_tut[3]->show();
     m_tut[2]->hide();
     ui::highlightLabel(m_label[5]);
     ui::highlightLabel(m_label[4]);
 }
 
-void Form7::Command16_Click() {
+void Form7::Command16_Click()
+{
     m_tut[4]->show();
     m_tut[3]->hide();
     for (int i : {6, 7, 8, 9, 12})
@@ -490,19 +526,22 @@ void Form7::Command16_Click() {
     ui::clearHighlight(m_label[5]);
 }
 
-void Form7::Command17_Click() {
+void Form7::Command17_Click()
+{
     m_tut[4]->hide();
     m_tut[5]->show();
     for (int i : {6, 7, 8, 9, 12})
         ui::clearHighlight(m_label[i]);
 }
 
-void Form7::Command18_Click() {
+void Form7::Command18_Click()
+{
     m_tut[5]->hide();
     m_tut[6]->show();
     Command8_Click(); // the code frame opens beneath tut6
 }
 
-void Form7::Command19_Click() {
+void Form7::Command19_Click()
+{
     m_tut[6]->hide();
 }

@@ -1,6 +1,7 @@
 #include "button/button_page.h"
 
-std::string ButtonPage(const std::string &head, const std::string &body) {
+std::string ButtonPage(const std::string &head, const std::string &body)
+{
     return "<html>\r\n"
            "<head> <title> Quillarc 2: Button Page </title>\r\n" +
            head +

@@ -4,13 +4,15 @@
 #include <QPainter>
 
 PictureBox::PictureBox(QWidget *parent, const QString &name, const QRect &geometry)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     setObjectName(name);
     setGeometry(geometry);
     setMouseTracking(true);
 }
 
-void PictureBox::setPicture(const QPixmap &picture) {
+void PictureBox::setPicture(const QPixmap &picture)
+{
     if (!m_picture.isNull() && picture.cacheKey() == m_picture.cacheKey())
         return;
     m_picture = picture;
@@ -18,7 +20,8 @@ void PictureBox::setPicture(const QPixmap &picture) {
     update();
 }
 
-void PictureBox::paintEvent(QPaintEvent *) {
+void PictureBox::paintEvent(QPaintEvent *)
+{
     if (m_picture.isNull())
         return;
     QPainter painter(this);
@@ -26,17 +29,20 @@ void PictureBox::paintEvent(QPaintEvent *) {
 }
 
 // The events stop here: a move over the preview is no move over the frame around it.
-void PictureBox::mousePressEvent(QMouseEvent *event) {
+void PictureBox::mousePressEvent(QMouseEvent *event)
+{
     event->accept();
     Q_EMIT mouseDown();
 }
 
-void PictureBox::mouseMoveEvent(QMouseEvent *event) {
+void PictureBox::mouseMoveEvent(QMouseEvent *event)
+{
     event->accept();
     Q_EMIT mouseMove();
 }
 
-void PictureBox::mouseReleaseEvent(QMouseEvent *event) {
+void PictureBox::mouseReleaseEvent(QMouseEvent *event)
+{
     event->accept();
     Q_EMIT mouseUp();
 }

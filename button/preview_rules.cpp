@@ -5,7 +5,8 @@ namespace button {
 namespace {
 
 // Takes the key and answers the path, unless the key is empty or already shown.
-std::optional<std::string> takeUnlessShown(const std::string &key, const std::string &path, std::string &shownpic) {
+std::optional<std::string> takeUnlessShown(const std::string &key, const std::string &path, std::string &shownpic)
+{
     if (key.empty() || key == shownpic)
         return std::nullopt;
     shownpic = key;
@@ -15,22 +16,25 @@ std::optional<std::string> takeUnlessShown(const std::string &key, const std::st
 } // namespace
 
 std::optional<std::string> PreviewOver(bool overSwitchedOff, const std::string &overfile, const std::string &overpath,
-                                       std::string &shownpic) {
+                                       std::string &shownpic)
+{
     if (overSwitchedOff)
         return std::nullopt;
     return takeUnlessShown(overfile, overpath, shownpic);
 }
 
-std::optional<std::string> PreviewDown(const std::string &downfile, const std::string &downpath,
-                                       std::string &shownpic) {
+std::optional<std::string> PreviewDown(const std::string &downfile, const std::string &downpath, std::string &shownpic)
+{
     return takeUnlessShown(downfile, downpath, shownpic);
 }
 
-std::optional<std::string> PreviewUp(const std::string &defpath, std::string &shownpic) {
+std::optional<std::string> PreviewUp(const std::string &defpath, std::string &shownpic)
+{
     return takeUnlessShown(defpath, defpath, shownpic);
 }
 
-std::optional<std::string> PreviewRestore(const std::string &defpath, std::string &shownpic) {
+std::optional<std::string> PreviewRestore(const std::string &defpath, std::string &shownpic)
+{
     if (defpath.empty())
         return std::nullopt;
     shownpic = defpath;

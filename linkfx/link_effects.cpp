@@ -7,7 +7,8 @@ constexpr const char *ValueSuffix = "; }--></style>";
 
 } // namespace
 
-std::string LinkEffectSnippet(LinkEffect effect, const std::string &value) {
+std::string LinkEffectSnippet(LinkEffect effect, const std::string &value)
+{
     switch (effect) {
     case LinkEffect::FontSize:
         return "<style><!--a:hover{font-size:" + value + ValueSuffix;
@@ -26,11 +27,13 @@ std::string LinkEffectSnippet(LinkEffect effect, const std::string &value) {
     return {};
 }
 
-std::string AppendToFinalCode(const std::string &finalCode, const std::string &snippet) {
+std::string AppendToFinalCode(const std::string &finalCode, const std::string &snippet)
+{
     return finalCode + "\r\n" + snippet;
 }
 
-std::string LinkEffectsPage(const std::string &finalCode) {
+std::string LinkEffectsPage(const std::string &finalCode)
+{
     return "<html> <head> \r\n"
            "<title> Quillarc 2: Link Effects Page </title>\r\n"
            "<!-- Created by Quillarc 2-->" +

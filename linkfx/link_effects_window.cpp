@@ -15,13 +15,15 @@ using ui::pixelRect;
 
 Form5::Form5(ui::Workspace &workspace)
     : ChildWindow(workspace, u"Form5"_s, u"Customizable Link Effects"_s, {5205, 6255})
-    , m_saver({u"HTM(L) *.html, *.htm "_s, u"*.html"_s}) {
+    , m_saver({u"HTM(L) *.html, *.htm "_s, u"*.html"_s})
+{
     createControls();
     createTutorial();
     setFocusOrder();
 }
 
-void Form5::createControls() {
+void Form5::createControls()
+{
     ui::makeLabel(this, u"Label1"_s, u"Click a button to select a style"_s, pixelRect(120, 120, 3735, 255));
     ui::makeLabel(this, u"Label2"_s, u"Paste the code into the <Head>. All links will be changed!"_s,
                   pixelRect(120, 360, 4575, 255));
@@ -102,7 +104,8 @@ void Form5::createControls() {
     connect(close, &QPushButton::clicked, this, &Form5::Command8_Click);
 }
 
-void Form5::createTutorial() {
+void Form5::createTutorial()
+{
     // Built after the other controls, so the step frames lie above them: tut2 covers the
     // effect box, tut1 and tut3 most of the final code box; the bottom row stays free.
     m_tut1 = ui::makeStepFrame(this, u"tut1"_s, pixelRect(120, 3480, 4455, 1815), ui::WindowBackground);
@@ -136,7 +139,8 @@ void Form5::createTutorial() {
     connect(ok3, &QPushButton::clicked, this, &Form5::Command15_Click);
 }
 
-void Form5::setFocusOrder() {
+void Form5::setFocusOrder()
+{
     // The window's tab indices in rising order; labels and frames never take the focus,
     // and the Ok of a hidden step frame is passed over.
     const QString order[] = {u"Command1"_s,  u"Command2"_s, u"Command3"_s,  u"Command5"_s,  u"Command6"_s,
@@ -152,78 +156,96 @@ void Form5::setFocusOrder() {
     }
 }
 
-void Form5::Form_Load() {
+void Form5::Form_Load()
+{
     if (tutmode)
         m_tut1->show();
 }
 
-void Form5::chooseValuedEffect(LinkEffect effect, const QString &prompt) {
+void Form5::chooseValuedEffect(LinkEffect effect, const QString &prompt)
+{
     const std::optional<QString> answer = services().promptText(this, u"Quillarc 2"_s, prompt);
     chooseEffect(effect, answer.value_or(QString()).toStdString());
 }
 
-void Form5::chooseEffect(LinkEffect effect, const std::string &value) {
+void Form5::chooseEffect(LinkEffect effect, const std::string &value)
+{
     ui::setText(m_effect, LinkEffectSnippet(effect, value));
 }
 
-void Form5::Command1_Click() {
+void Form5::Command1_Click()
+{
     chooseValuedEffect(LinkEffect::FontSize, u"Enter a size number"_s);
 }
 
-void Form5::Command2_Click() {
+void Form5::Command2_Click()
+{
     chooseValuedEffect(LinkEffect::ForeColor, u"Enter a color name"_s);
 }
 
-void Form5::Command3_Click() {
+void Form5::Command3_Click()
+{
     chooseValuedEffect(LinkEffect::BackColor, u"Enter a color name..."_s);
 }
 
-void Form5::Command5_Click() {
+void Form5::Command5_Click()
+{
     chooseEffect(LinkEffect::Uppercase);
 }
 
-void Form5::Command4_Click() {
+void Form5::Command4_Click()
+{
     chooseEffect(LinkEffect::Lowercase);
 }
 
-void Form5::Command12_Click() {
+void Form5::Command12_Click()
+{
     chooseEffect(LinkEffect::Lineless);
 }
 
-void Form5::Command6_Click() {
+void Form5::Command6_Click()
+{
     ui::copyToClipboard(ui::toQString(ui::textOf(m_effect)));
 }
 
-void Form5::Command9_Click() {
+void Form5::Command9_Click()
+{
     ui::setText(m_finalCode, AppendToFinalCode(ui::textOf(m_finalCode), ui::textOf(m_effect)));
 }
 
-void Form5::Command11_Click() {
+void Form5::Command11_Click()
+{
     ui::setText(m_finalCode, std::string());
 }
 
-void Form5::Command10_Click() {
+void Form5::Command10_Click()
+{
     ui::copyToClipboard(ui::toQString(ui::textOf(m_finalCode)));
 }
 
-void Form5::Command7_Click() {
+void Form5::Command7_Click()
+{
     m_saver.save(this, services(), LinkEffectsPage(ui::textOf(m_finalCode)));
 }
 
-void Form5::Command8_Click() {
+void Form5::Command8_Click()
+{
     closeWindow();
 }
 
-void Form5::Command13_Click() {
+void Form5::Command13_Click()
+{
     m_tut1->hide();
     m_tut2->show();
 }
 
-void Form5::Command14_Click() {
+void Form5::Command14_Click()
+{
     m_tut2->hide();
     m_tut3->show();
 }
 
-void Form5::Command15_Click() {
+void Form5::Command15_Click()
+{
     m_tut3->hide();
 }

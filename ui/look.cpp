@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 using namespace Qt::StringLiterals;
 
@@ -44,6 +46,33 @@ protected:
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(caption, Qt::AlignCenter | Qt::TextShowMnemonic, title());
     }
+};
+
+// A check box on the window's colour whose caption wraps within its width, with the box
+// centred on the left; the whole control toggles it.
+class WrappingCheckBox final : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QString caption = option.text;
+        option.text.clear();
+        painter.drawControl(QStyle::CE_CheckBox, option);
+
+        option.text = caption;
+        QRect textArea = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
+        textArea.setTop(0);
+        textArea.setBottom(height() - 1);
+        textArea.setRight(width() - 1);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, caption);
+    }
+    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
 };
 
 } // namespace
@@ -151,11 +180,13 @@ QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &captio
 
 QCheckBox *makeCheckBox(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
 {
-    auto *box = new QCheckBox(caption, parent);
+    auto *box = new WrappingCheckBox(caption, parent);
     box->setObjectName(name);
     box->setGeometry(geometry);
     box->setFont(windowFont());
+    // A button fills with its Button colour; the check box stands on the window's colour.
     setBackground(box, WindowBackground);
+    box->setBackgroundRole(QPalette::Window);
     return box;
 }
 

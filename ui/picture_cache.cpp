@@ -17,27 +17,31 @@ namespace {
 constexpr qint64 MaxFileBytes = qint64(256) * 1024 * 1024;
 constexpr int AllocationLimitMegabytes = 256;
 
-quint32 littleEndian32(const QByteArray &data, qsizetype at) {
+quint32 littleEndian32(const QByteArray &data, qsizetype at)
+{
     const auto byte = [&data](qsizetype i) {
         return quint32(static_cast<unsigned char>(data[i]));
     };
     return byte(at) | byte(at + 1) << 8 | byte(at + 2) << 16 | byte(at + 3) << 24;
 }
 
-quint16 littleEndian16(const QByteArray &data, qsizetype at) {
+quint16 littleEndian16(const QByteArray &data, qsizetype at)
+{
     return quint16(static_cast<unsigned char>(data[at]) | static_cast<unsigned char>(data[at + 1]) << 8);
 }
 
 // Scan data never holds a marker (a 0xFF in it is followed by 0x00 or a restart marker),
 // so a whole file has an end-of-image marker after the start of its last scan.
-bool isWholeJpeg(const QByteArray &data) {
+bool isWholeJpeg(const QByteArray &data)
+{
     const qsizetype lastScan = data.lastIndexOf(QByteArrayView("\xFF\xDA", 2));
     return lastScan >= 0 && data.indexOf(QByteArrayView("\xFF\xD9", 2), lastScan + 2) >= 0;
 }
 
 // The pixel rows must all be there: the offset of the pixels plus the size the header
 // gives (or, uncompressed, the rows padded to four bytes).
-bool isWholeBmp(const QByteArray &data) {
+bool isWholeBmp(const QByteArray &data)
+{
     if (data.size() < 26)
         return false;
     const qint64 pixelsAt = littleEndian32(data, 10);
@@ -70,7 +74,8 @@ bool isWholeBmp(const QByteArray &data) {
 }
 
 // Walks the blocks up to the end of the first image's data, which the preview shows.
-bool isWholeGif(const QByteArray &data) {
+bool isWholeGif(const QByteArray &data)
+{
     const auto size = data.size();
     const auto byte = [&data](qsizetype i) {
         return static_cast<unsigned char>(data[i]);
@@ -112,7 +117,8 @@ bool isWholeGif(const QByteArray &data) {
 
 } // namespace
 
-bool isWholePicture(const QByteArray &data, const QByteArray &format) {
+bool isWholePicture(const QByteArray &data, const QByteArray &format)
+{
     if (format == "jpeg" || format == "jpg")
         return isWholeJpeg(data);
     if (format == "bmp" || format == "dib")
@@ -122,7 +128,8 @@ bool isWholePicture(const QByteArray &data, const QByteArray &format) {
     return true;
 }
 
-QImage readPicture(const QString &path) {
+QImage readPicture(const QString &path)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileBytes)
         return {};
@@ -148,9 +155,11 @@ QImage readPicture(const QString &path) {
 }
 
 PictureCache::PictureCache(std::size_t capacity)
-    : m_capacity(std::max<std::size_t>(capacity, 1)) {}
+    : m_capacity(std::max<std::size_t>(capacity, 1))
+{}
 
-bool PictureCache::stampOf(const QString &path, Stamp &stamp) {
+bool PictureCache::stampOf(const QString &path, Stamp &stamp)
+{
     const std::filesystem::path file = QFileInfo(path).filesystemFilePath();
     std::error_code error;
     stamp.size = std::filesystem::file_size(file, error);
@@ -160,7 +169,8 @@ bool PictureCache::stampOf(const QString &path, Stamp &stamp) {
     return !error;
 }
 
-QPixmap PictureCache::picture(const QString &path) {
+QPixmap PictureCache::picture(const QString &path)
+{
     const auto kept =
         std::find_if(m_entries.begin(), m_entries.end(), [&path](const Entry &entry) { return entry.path == path; });
     Stamp stamp;

@@ -23,14 +23,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-double medianMicroseconds(std::vector<qint64> nanoseconds) {
+double medianMicroseconds(std::vector<qint64> nanoseconds)
+{
     std::sort(nanoseconds.begin(), nanoseconds.end());
     return static_cast<double>(nanoseconds[nanoseconds.size() / 2]) / 1000.0;
 }
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     QApplication application(argc, argv);
     QTemporaryDir dir;
     const QString file = dir.filePath(u"large.jpg"_s);

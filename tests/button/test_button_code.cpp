@@ -11,7 +11,8 @@ Q_DECLARE_METATYPE(ButtonSpec)
 namespace {
 
 // Every field at the text the editor opens with, the sources a.gif, b.gif, c.gif, 100 by 30.
-ButtonSpec sample() {
+ButtonSpec sample()
+{
     ButtonSpec fields;
     fields.ButtonLink = "http://";
     fields.ButtonName = "Example";
@@ -26,7 +27,8 @@ ButtonSpec sample() {
     return fields;
 }
 
-QByteArray bytes(const std::string &text) {
+QByteArray bytes(const std::string &text)
+{
     return QByteArray::fromStdString(text);
 }
 
@@ -36,7 +38,8 @@ class TestButtonCode final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void generate_data() {
+    void generate_data()
+    {
         QTest::addColumn<ButtonSpec>("fields");
         QTest::addColumn<QByteArray>("head");
         QTest::addColumn<QByteArray>("body");
@@ -175,7 +178,8 @@ private Q_SLOTS:
             << QByteArray("<a href=\" a b\"c \" ><img src=\"a.gif\" name=\"\"></a>");
     }
 
-    void generate() {
+    void generate()
+    {
         QFETCH(ButtonSpec, fields);
         QFETCH(QByteArray, head);
         QFETCH(QByteArray, body);
@@ -184,7 +188,8 @@ private Q_SLOTS:
         QCOMPARE(bytes(code.body), body);
     }
 
-    void headLineCounts_data() {
+    void headLineCounts_data()
+    {
         QTest::addColumn<QByteArray>("over");
         QTest::addColumn<QByteArray>("down");
         QTest::addColumn<int>("lines");
@@ -195,7 +200,8 @@ private Q_SLOTS:
         QTest::newRow("none") << QByteArray() << QByteArray() << 5;
     }
 
-    void headLineCounts() {
+    void headLineCounts()
+    {
         QFETCH(QByteArray, over);
         QFETCH(QByteArray, down);
         QFETCH(int, lines);
@@ -210,7 +216,8 @@ private Q_SLOTS:
         QVERIFY(code.body.find('\n') == std::string::npos);
     }
 
-    void sameInputSameText() {
+    void sameInputSameText()
+    {
         const ButtonSpec fields = sample();
         const ButtonCode first = GenerateButtonCode(fields);
         const ButtonCode second = GenerateButtonCode(fields);
@@ -218,7 +225,8 @@ private Q_SLOTS:
         QCOMPARE(bytes(first.body), bytes(second.body));
     }
 
-    void pageWithBothPictures() {
+    void pageWithBothPictures()
+    {
         const ButtonCode code = GenerateButtonCode(sample());
         const QByteArray page = bytes(ButtonPage(code.head, code.body));
         QCOMPARE(page, QByteArray("<html>\r\n"
@@ -242,7 +250,8 @@ private Q_SLOTS:
                                   "</body> </html>\r\n"));
     }
 
-    void pageOfEmptyCodes() {
+    void pageOfEmptyCodes()
+    {
         QCOMPARE(bytes(ButtonPage("", "")), QByteArray("<html>\r\n"
                                                        "<head> <title> Quillarc 2: Button Page </title>\r\n"
                                                        "\r\n"

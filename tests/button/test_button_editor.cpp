@@ -25,7 +25,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray readAll(const QString &path) {
+QByteArray readAll(const QString &path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
@@ -36,7 +37,8 @@ class TestButtonEditor final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() {
+    void initTestCase()
+    {
         QVERIFY(m_dir.isValid());
         QVERIFY(testimages::writePicture(path(u"default.jpg"_s), 120, 40, Qt::red));
         QVERIFY(testimages::writeGif(path(u"over.gif"_s), 60, 20, Qt::green));
@@ -80,7 +82,8 @@ private Q_SLOTS:
         hugeFile.close();
     }
 
-    void init() {
+    void init()
+    {
         m_services = new FakeServices;
         m_workspace = new ui::Workspace(*m_services);
         m_workspace->resize(800, 600);
@@ -88,13 +91,15 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(m_workspace));
     }
 
-    void cleanup() {
+    void cleanup()
+    {
         QCOMPARE(m_services->unexpected, 0);
         delete m_workspace;
         delete m_services;
     }
 
-    void freshWindow() {
+    void freshWindow()
+    {
         Form7 *w = open();
         QCOMPARE(w->objectName(), u"Form7"_s);
         QCOMPARE(w->windowTitle(), u"Button Editor"_s);
@@ -129,7 +134,8 @@ private Q_SLOTS:
         QCOMPARE(frame(w, u"Frame3"_s)->geometry(), QRect(0, 1, 561, 337));
     }
 
-    void controls_data() {
+    void controls_data()
+    {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("container");
         QTest::addColumn<QString>("text");
@@ -187,7 +193,8 @@ private Q_SLOTS:
         row(u"Command13"_s, u"Frame3"_s, u"Done"_s, {256, 296, 89, 33});
     }
 
-    void controls() {
+    void controls()
+    {
         QFETCH(QString, name);
         QFETCH(QString, container);
         QFETCH(QString, text);
@@ -223,7 +230,8 @@ private Q_SLOTS:
         }
     }
 
-    void frontToBack() {
+    void frontToBack()
+    {
         Form7 *w = open();
         // Among siblings a later child lies in front.
         const auto depth = [w](const QString &name) {
@@ -250,7 +258,8 @@ private Q_SLOTS:
         QCOMPARE(frame1->childAt(300, 20)->objectName(), u"Command1"_s);
     }
 
-    void focusOrder() {
+    void focusOrder()
+    {
         Form7 *w = open();
         const QStringList expected{u"Text1"_s,     u"Text2"_s,     u"Text3"_s,     u"Command1"_s,  u"Command2"_s,
                                    u"Command3"_s,  u"Text4"_s,     u"Text5"_s,     u"Check1"_s,    u"Text6"_s,
@@ -269,14 +278,16 @@ private Q_SLOTS:
         QCOMPARE(chain, expected);
     }
 
-    void pickDefaultMeasures_data() {
+    void pickDefaultMeasures_data()
+    {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QSize>("size");
         QTest::newRow("jpeg") << u"default.jpg"_s << QSize(120, 40);
         QTest::newRow("gif") << u"over.gif"_s << QSize(60, 20);
         QTest::newRow("bmp") << u"down.bmp"_s << QSize(30, 50);
     }
-    void pickDefaultMeasures() {
+    void pickDefaultMeasures()
+    {
         QFETCH(QString, file);
         QFETCH(QSize, size);
         Form7 *w = open();
@@ -298,7 +309,8 @@ private Q_SLOTS:
         QCOMPARE(w->shownPicture(), std::string()); // the picker takes no key
     }
 
-    void pickDefaultUncheckedKeepsSize() {
+    void pickDefaultUncheckedKeepsSize()
+    {
         Form7 *w = open();
         edit(w, u"Text4"_s)->setText(u"7"_s);
         edit(w, u"Text5"_s)->setText(u"8"_s);
@@ -314,7 +326,8 @@ private Q_SLOTS:
         QCOMPARE(edit(w, u"Text5"_s)->text(), u"40"_s);
     }
 
-    void wrappedCaptionClicks() {
+    void wrappedCaptionClicks()
+    {
         // The caption of Check2 takes two lines; a click on the second line toggles it too.
         Form7 *w = open();
         QCheckBox *check2 = check(w, u"Check2"_s);
@@ -324,7 +337,8 @@ private Q_SLOTS:
         QVERIFY(!check2->isChecked());
     }
 
-    void checkBeforeAnyPictureClears() {
+    void checkBeforeAnyPictureClears()
+    {
         Form7 *w = open();
         edit(w, u"Text4"_s)->setText(u"50"_s);
         edit(w, u"Text5"_s)->setText(u"60"_s);
@@ -334,7 +348,8 @@ private Q_SLOTS:
         QCOMPARE(edit(w, u"Text5"_s)->text(), QString());
     }
 
-    void uncheckingClearsSizes() {
+    void uncheckingClearsSizes()
+    {
         Form7 *w = open();
         m_services->answerOpen(path(u"default.jpg"_s));
         w->Command1_Click();
@@ -347,7 +362,8 @@ private Q_SLOTS:
         QCOMPARE(edit(w, u"Text5"_s)->text(), QString());
     }
 
-    void newDefaultMeasuresAgain() {
+    void newDefaultMeasuresAgain()
+    {
         Form7 *w = open();
         check(w, u"Check1"_s)->setChecked(true);
         m_services->answerOpen(path(u"default.jpg"_s));
@@ -362,7 +378,8 @@ private Q_SLOTS:
         QCOMPARE(m_services->questions.at(1).request.proposedName, path(u"default.jpg"_s));
     }
 
-    void overAndDownPickersLoadNothing() {
+    void overAndDownPickersLoadNothing()
+    {
         Form7 *w = open();
         m_services->answerOpen(path(u"default.jpg"_s));
         m_services->answerOpen(path(u"over.gif"_s));
@@ -377,14 +394,16 @@ private Q_SLOTS:
         QCOMPARE(preview(w)->size(), QSize(120, 40));
     }
 
-    void cancelledPickChangesNothing_data() {
+    void cancelledPickChangesNothing_data()
+    {
         QTest::addColumn<QString>("picker");
         QTest::addColumn<QString>("box");
         QTest::newRow("default") << u"Command1"_s << u"Text1"_s;
         QTest::newRow("mouse-over") << u"Command2"_s << u"Text2"_s;
         QTest::newRow("mouse-down") << u"Command3"_s << u"Text3"_s;
     }
-    void cancelledPickChangesNothing() {
+    void cancelledPickChangesNothing()
+    {
         QFETCH(QString, picker);
         QFETCH(QString, box);
         Form7 *w = open();
@@ -409,14 +428,16 @@ private Q_SLOTS:
         }
     }
 
-    void unreadablePictures_data() {
+    void unreadablePictures_data()
+    {
         QTest::addColumn<QString>("file");
         QTest::newRow("not a picture") << u"notes.jpg"_s;
         QTest::newRow("truncated jpeg") << u"cut.jpg"_s;
         QTest::newRow("claims a huge size") << u"huge.bmp"_s;
         QTest::newRow("missing") << u"gone.gif"_s;
     }
-    void unreadablePictures() {
+    void unreadablePictures()
+    {
         QFETCH(QString, file);
         Form7 *w = open();
         check(w, u"Check1"_s)->setChecked(true);
@@ -441,7 +462,8 @@ private Q_SLOTS:
         QCOMPARE(edit(w, u"Text5"_s)->text(), u"40"_s);
     }
 
-    void pickedNamesAreRelativeUrls() {
+    void pickedNamesAreRelativeUrls()
+    {
         Form7 *w = open();
         m_services->answerOpen(path(u"my pic#1.bmp"_s));
         m_services->answerOpen(path(u"over.gif"_s));
@@ -457,7 +479,8 @@ private Q_SLOTS:
         QCOMPARE(preview(w)->size(), QSize(10, 12));
     }
 
-    void randomNames_data() {
+    void randomNames_data()
+    {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("name");
@@ -466,7 +489,8 @@ private Q_SLOTS:
         QTest::newRow("Command6") << u"Command6"_s << u"Text8"_s << u"Image19523"_s;
         QTest::newRow("Command7") << u"Command7"_s << u"Text9"_s << u"Button19523"_s;
     }
-    void randomNames() {
+    void randomNames()
+    {
         QFETCH(QString, command);
         QFETCH(QString, box);
         QFETCH(QString, name);
@@ -488,7 +512,8 @@ private Q_SLOTS:
         }
     }
 
-    void seeCodeTwiceReplaces() {
+    void seeCodeTwiceReplaces()
+    {
         Form7 *w = open();
         m_services->answerOpen(path(u"default.jpg"_s));
         m_services->answerOpen(path(u"down.bmp"_s));
@@ -521,7 +546,8 @@ private Q_SLOTS:
         QCOMPARE(textBox(w, u"second"_s)->toPlainText(), QString(body).replace(u"Example"_s, u"Go"_s));
     }
 
-    void doneKeepsTexts() {
+    void doneKeepsTexts()
+    {
         Form7 *w = open();
         w->Command8_Click();
         textBox(w, u"second"_s)->setPlainText(u"kept"_s);
@@ -533,7 +559,8 @@ private Q_SLOTS:
         QVERIFY(frame(w, u"Frame1"_s)->isVisible());
     }
 
-    void copyTakesHandEdits() {
+    void copyTakesHandEdits()
+    {
         Form7 *w = open();
         w->Command8_Click();
         QPlainTextEdit *first = textBox(w, u"first"_s);
@@ -554,7 +581,8 @@ private Q_SLOTS:
                  u"<p><a href=\"http://\" ><img src=\"\" name=\"Example\"></a>"_s);
     }
 
-    void saveWritesThePage() {
+    void saveWritesThePage()
+    {
         Form7 *w = open();
         m_services->answerOpen(path(u"default.jpg"_s));
         m_services->answerOpen(path(u"over.gif"_s));
@@ -597,7 +625,8 @@ private Q_SLOTS:
         QVERIFY(frame(w, u"Frame3"_s)->isVisible());
     }
 
-    void saveTwiceThenCancel() {
+    void saveTwiceThenCancel()
+    {
         Form7 *w = open();
         m_services->answerOpen(path(u"default.jpg"_s));
         w->Command1_Click();
@@ -627,7 +656,8 @@ private Q_SLOTS:
         QVERIFY(m_services->messages.isEmpty());
     }
 
-    void unwritablePathIsReported() {
+    void unwritablePathIsReported()
+    {
         Form7 *w = open();
         w->Command8_Click();
         const QString head = textBox(w, u"first"_s)->toPlainText();
@@ -642,7 +672,8 @@ private Q_SLOTS:
         QCOMPARE(textBox(w, u"first"_s)->toPlainText(), head);
     }
 
-    void closeDiscardsTheWindow() {
+    void closeDiscardsTheWindow()
+    {
         Form7 *w = open();
         QPointer<Form7> alive(w);
         QTest::mouseClick(button(w, u"Command14"_s), Qt::LeftButton);
@@ -650,7 +681,8 @@ private Q_SLOTS:
         QVERIFY(m_services->questions.isEmpty());
     }
 
-    void twoWindowsAreIndependent() {
+    void twoWindowsAreIndependent()
+    {
         Form7 *a = open();
         Form7 *b = open();
         QVERIFY(a != b);
@@ -674,7 +706,8 @@ private Q_SLOTS:
         QVERIFY(!frame(b, u"Frame3"_s)->isVisible());
     }
 
-    void render() {
+    void render()
+    {
         Form7 *w = open();
         m_services->answerOpen(path(u"default.jpg"_s));
         m_services->answerOpen(path(u"over.gif"_s));
@@ -703,7 +736,8 @@ private Q_SLOTS:
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
-    Form7 *open() {
+    Form7 *open()
+    {
         Form7 *w = ui::openAtTop<Form7>(*m_workspace);
         return w;
     }

@@ -14,18 +14,21 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray readAll(const QString &path) {
+QByteArray readAll(const QString &path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-bool writeAll(const QString &path, const QByteArray &data) {
+bool writeAll(const QString &path, const QByteArray &data)
+{
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
 }
 
 // Moves a file's modification time on, as a save a few seconds later would.
-bool touchLater(const QString &path, int seconds) {
+bool touchLater(const QString &path, int seconds)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite))
         return false;
@@ -38,7 +41,8 @@ class TestButtonPictures final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() {
+    void initTestCase()
+    {
         QVERIFY(m_dir.isValid());
         QVERIFY(testimages::writePicture(path(u"a.jpg"_s), 120, 40, Qt::red));
         QVERIFY(testimages::writeGif(path(u"b.gif"_s), 60, 20, Qt::green));
@@ -46,13 +50,15 @@ private Q_SLOTS:
         QVERIFY(testimages::writePicture(path(u"d.png"_s), 7, 9, Qt::white));
     }
 
-    void formatsAvailable() {
+    void formatsAvailable()
+    {
         const QList<QByteArray> formats = QImageReader::supportedImageFormats();
         for (const QByteArray &format : {QByteArray("jpeg"), QByteArray("gif"), QByteArray("bmp")})
             QVERIFY2(formats.contains(format), format.constData());
     }
 
-    void readsTheThreeFormats_data() {
+    void readsTheThreeFormats_data()
+    {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QSize>("size");
         QTest::newRow("jpeg") << u"a.jpg"_s << QSize(120, 40);
@@ -60,7 +66,8 @@ private Q_SLOTS:
         QTest::newRow("bmp") << u"c.bmp"_s << QSize(30, 50);
         QTest::newRow("png") << u"d.png"_s << QSize(7, 9);
     }
-    void readsTheThreeFormats() {
+    void readsTheThreeFormats()
+    {
         QFETCH(QString, file);
         QFETCH(QSize, size);
         const QImage image = ui::readPicture(path(file));
@@ -71,13 +78,15 @@ private Q_SLOTS:
                                                                              : "png"));
     }
 
-    void formatFollowsContent() {
+    void formatFollowsContent()
+    {
         // A bitmap under a .jpg name is read all the same.
         QVERIFY(QFile::copy(path(u"c.bmp"_s), path(u"bitmap.jpg"_s)));
         QCOMPARE(ui::readPicture(path(u"bitmap.jpg"_s)).size(), QSize(30, 50));
     }
 
-    void cutShort_data() {
+    void cutShort_data()
+    {
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("keep"); // bytes kept from the end
         QTest::newRow("jpeg without its end marker") << u"a.jpg"_s << -2;
@@ -87,7 +96,8 @@ private Q_SLOTS:
         QTest::newRow("bmp one byte short") << u"c.bmp"_s << -1;
         QTest::newRow("bmp at half") << u"c.bmp"_s << 0;
     }
-    void cutShort() {
+    void cutShort()
+    {
         QFETCH(QString, file);
         QFETCH(int, keep);
         const QByteArray whole = readAll(path(file));
@@ -98,14 +108,16 @@ private Q_SLOTS:
         QVERIFY(ui::readPicture(target).isNull());
     }
 
-    void gifWithoutTrailerIsWhole() {
+    void gifWithoutTrailerIsWhole()
+    {
         // The image's data ends with its terminator; the trailer after it is not needed.
         const QByteArray whole = readAll(path(u"b.gif"_s));
         QVERIFY(whole.endsWith(';'));
         QVERIFY(ui::isWholePicture(whole.left(whole.size() - 1), "gif"));
     }
 
-    void notPictures_data() {
+    void notPictures_data()
+    {
         QTest::addColumn<QByteArray>("content");
         QTest::newRow("text") << QByteArray("hello, world\r\n");
         QTest::newRow("empty") << QByteArray();
@@ -113,7 +125,8 @@ private Q_SLOTS:
         QTest::newRow("gif signature only") << QByteArray("GIF89a");
         QTest::newRow("jpeg start only") << QByteArray("\xFF\xD8\xFF", 3);
     }
-    void notPictures() {
+    void notPictures()
+    {
         QFETCH(QByteArray, content);
         const QString target = path(u"not-"_s + QString::number(qHash(content)) + u".jpg"_s);
         QVERIFY(writeAll(target, content));
@@ -121,7 +134,8 @@ private Q_SLOTS:
         QVERIFY(ui::readPicture(path(u"missing.gif"_s)).isNull());
     }
 
-    void hugeClaimsAreRefusedQuickly_data() {
+    void hugeClaimsAreRefusedQuickly_data()
+    {
         QTest::addColumn<QByteArray>("content");
         // Bitmap header: 50000 by 50000 at 24 bits, no pixels behind it.
         QByteArray bmp("BM");
@@ -146,7 +160,8 @@ private Q_SLOTS:
                        6 + 7 + 6 + 10 + 1 + 5 + 1);
         QTest::newRow("gif") << gif;
     }
-    void hugeClaimsAreRefusedQuickly() {
+    void hugeClaimsAreRefusedQuickly()
+    {
         QFETCH(QByteArray, content);
         const QString target = path(u"huge-"_s + QString::fromLatin1(QTest::currentDataTag()) + u".img"_s);
         QVERIFY(writeAll(target, content));
@@ -156,7 +171,8 @@ private Q_SLOTS:
         QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
     }
 
-    void cacheKeepsAnUnchangedPicture() {
+    void cacheKeepsAnUnchangedPicture()
+    {
         ui::PictureCache cache;
         const QPixmap first = cache.picture(path(u"a.jpg"_s));
         QCOMPARE(first.size(), QSize(120, 40));
@@ -168,7 +184,8 @@ private Q_SLOTS:
         QCOMPARE(cache.picture(path(u"a.jpg"_s)).cacheKey(), first.cacheKey());
     }
 
-    void cacheSeesAReplacedFile() {
+    void cacheSeesAReplacedFile()
+    {
         const QString file = path(u"changing.bmp"_s);
         QVERIFY(testimages::writePicture(file, 20, 10, Qt::red));
         ui::PictureCache cache;
@@ -193,7 +210,8 @@ private Q_SLOTS:
         QCOMPARE(cache.picture(file).size(), QSize(21, 10));
     }
 
-    void cacheForgetsADeletedFile() {
+    void cacheForgetsADeletedFile()
+    {
         const QString file = path(u"leaving.gif"_s);
         QVERIFY(testimages::writeGif(file, 5, 5, Qt::red));
         ui::PictureCache cache;
@@ -205,7 +223,8 @@ private Q_SLOTS:
         QCOMPARE(cache.picture(file).size(), QSize(6, 4));
     }
 
-    void cacheKeepsTheAnswerForANonPicture() {
+    void cacheKeepsTheAnswerForANonPicture()
+    {
         // A file that is no picture is read once while it stays as it is: made a picture behind
         // the cache's back, with the same size and the old time put back, it still counts as none.
         const QString file = path(u"broken.bmp"_s);
@@ -233,7 +252,8 @@ private Q_SLOTS:
         QCOMPARE(cache.picture(file).size(), QSize(20, 10));
     }
 
-    void cacheHoldsAFewPictures() {
+    void cacheHoldsAFewPictures()
+    {
         ui::PictureCache cache(2);
         const qint64 a = cache.picture(path(u"a.jpg"_s)).cacheKey();
         const qint64 b = cache.picture(path(u"b.gif"_s)).cacheKey();

@@ -25,7 +25,8 @@ enum class Picture { None, Default, Over, Down };
 
 // The three pictures differ in size and colour: default 40 by 20 red, mouse-over 50 by 30
 // green, mouse-down 60 by 40 blue.
-QSize sizeOf(Picture picture) {
+QSize sizeOf(Picture picture)
+{
     switch (picture) {
     case Picture::Default:
         return {40, 20};
@@ -41,7 +42,8 @@ QSize sizeOf(Picture picture) {
 
 // Sends one mouse event straight to a control, with the buttons the event says are held.
 void send(QWidget *target, QEvent::Type type, Qt::MouseButton button = Qt::NoButton, QPoint at = {3, 3},
-          Qt::MouseButtons held = Qt::NoButton) {
+          Qt::MouseButtons held = Qt::NoButton)
+{
     QMouseEvent event(type, QPointF(at), QPointF(target->mapToGlobal(at)), button, held, Qt::NoModifier);
     QApplication::sendEvent(target, &event);
 }
@@ -54,7 +56,8 @@ class TestButtonPreview final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() {
+    void initTestCase()
+    {
         QVERIFY(m_dir.isValid());
         QVERIFY(QDir(m_dir.path()).mkdir(u"one"_s));
         QVERIFY(QDir(m_dir.path()).mkdir(u"two"_s));
@@ -66,7 +69,8 @@ private Q_SLOTS:
         QVERIFY(testimages::writeGif(path(u"Over.gif"_s), 60, 40, Qt::blue));
     }
 
-    void init() {
+    void init()
+    {
         m_services = new FakeServices;
         m_workspace = new ui::Workspace(*m_services);
         m_workspace->resize(800, 600);
@@ -74,20 +78,23 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(m_workspace));
     }
 
-    void cleanup() {
+    void cleanup()
+    {
         QCOMPARE(m_services->unexpected, 0);
         delete m_workspace;
         delete m_services;
     }
 
-    void movesArriveWithoutAButtonHeld() {
+    void movesArriveWithoutAButtonHeld()
+    {
         Form7 *w = open();
         QVERIFY(w->hasMouseTracking());
         for (const QString &name : {u"button"_s, u"Frame2"_s, u"Command1"_s, u"Command2"_s, u"Command3"_s})
             QVERIFY2(w->findChild<QWidget *>(name)->hasMouseTracking(), qPrintable(name));
     }
 
-    void stateTable_data() {
+    void stateTable_data()
+    {
         QTest::addColumn<Picture>("showing");
         QTest::addColumn<QString>("event");
         QTest::addColumn<bool>("check2");
@@ -120,7 +127,8 @@ private Q_SLOTS:
         }
     }
 
-    void stateTable() {
+    void stateTable()
+    {
         QFETCH(Picture, showing);
         QFETCH(QString, event);
         QFETCH(bool, check2);
@@ -152,7 +160,8 @@ private Q_SLOTS:
         QCOMPARE(w->shownPicture(), keyOf(after));
     }
 
-    void holdingTheButtonOverThePreview() {
+    void holdingTheButtonOverThePreview()
+    {
         // Every small move with the button held fires the mouse-over rule again.
         Form7 *w = openWithAllThree();
         QCheckBox *check2 = w->findChild<QCheckBox *>(u"Check2"_s);
@@ -170,13 +179,15 @@ private Q_SLOTS:
         QCOMPARE(shown(w), Picture::Default);
     }
 
-    void everyButtonPresses_data() {
+    void everyButtonPresses_data()
+    {
         QTest::addColumn<Qt::MouseButton>("button");
         QTest::newRow("left") << Qt::LeftButton;
         QTest::newRow("right") << Qt::RightButton;
         QTest::newRow("middle") << Qt::MiddleButton;
     }
-    void everyButtonPresses() {
+    void everyButtonPresses()
+    {
         QFETCH(Qt::MouseButton, button);
         Form7 *w = openWithAllThree();
         send(w, QEvent::MouseMove, Qt::NoButton, background());
@@ -187,7 +198,8 @@ private Q_SLOTS:
         QCOMPARE(shown(w), Picture::Default);
     }
 
-    void throughThePlatform() {
+    void throughThePlatform()
+    {
         // The same through the window system's own mouse events: hovering, pressing,
         // releasing and leaving across the background.
         Form7 *w = openWithAllThree();
@@ -206,13 +218,15 @@ private Q_SLOTS:
         QCOMPARE(shown(w), Picture::Default);
     }
 
-    void otherControlsLeaveThePreview_data() {
+    void otherControlsLeaveThePreview_data()
+    {
         QTest::addColumn<QString>("control");
         for (const char *name : {"Frame1", "Text1", "Text4", "Text11", "Label1", "Label12", "Check1", "Check2",
                                  "Command4", "Command5", "Command6", "Command7", "Command8", "Command14"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
-    void otherControlsLeaveThePreview() {
+    void otherControlsLeaveThePreview()
+    {
         QFETCH(QString, control);
         Form7 *w = openWithAllThree();
         send(w, QEvent::MouseMove, Qt::NoButton, background());
@@ -230,7 +244,8 @@ private Q_SLOTS:
         QCOMPARE(shown(w), Picture::Over);
     }
 
-    void dragFromTheBackground() {
+    void dragFromTheBackground()
+    {
         // A drag that began on the bare background restores wherever it goes.
         Form7 *w = openWithAllThree();
         send(preview(w), QEvent::MouseMove);
@@ -249,7 +264,8 @@ private Q_SLOTS:
         QCOMPARE(shown(w), Picture::Over);
     }
 
-    void codeFrameAndStepFramesLeaveThePreview() {
+    void codeFrameAndStepFramesLeaveThePreview()
+    {
         Form7 *w = openWithAllThree();
         send(w, QEvent::MouseMove, Qt::NoButton, background());
         send(preview(w), QEvent::MouseMove);
@@ -267,7 +283,8 @@ private Q_SLOTS:
         QCOMPARE(shown(w), Picture::Over);
     }
 
-    void noPictures() {
+    void noPictures()
+    {
         Form7 *w = open();
         send(preview(w), QEvent::MouseMove);
         send(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
@@ -279,7 +296,8 @@ private Q_SLOTS:
         QCOMPARE(w->shownPicture(), std::string());
     }
 
-    void onlyAMouseOverPicture() {
+    void onlyAMouseOverPicture()
+    {
         Form7 *w = open();
         m_services->answerOpen(path(u"over.gif"_s));
         w->Command2_Click();
@@ -295,7 +313,8 @@ private Q_SLOTS:
         QCOMPARE(w->shownPicture(), std::string("over.gif"));
     }
 
-    void defaultAndDownWithoutOver() {
+    void defaultAndDownWithoutOver()
+    {
         Form7 *w = open();
         m_services->answerOpen(path(u"default.bmp"_s));
         m_services->answerOpen(path(u"down.jpg"_s));
@@ -309,7 +328,8 @@ private Q_SLOTS:
         QCOMPARE(shown(w), Picture::Default);
     }
 
-    void sameFileNameFromTwoFolders() {
+    void sameFileNameFromTwoFolders()
+    {
         Form7 *w = open();
         m_services->answerOpen(path(u"default.bmp"_s));
         m_services->answerOpen(path(u"one/same.gif"_s));
@@ -328,7 +348,8 @@ private Q_SLOTS:
         QCOMPARE(shown(w), Picture::Default);
     }
 
-    void keysAreCaseSensitive() {
+    void keysAreCaseSensitive()
+    {
         Form7 *w = open();
         m_services->answerOpen(path(u"over.gif"_s));
         m_services->answerOpen(path(u"Over.gif"_s));
@@ -341,7 +362,8 @@ private Q_SLOTS:
         QCOMPARE(preview(w)->size(), QSize(60, 40));
     }
 
-    void pickersChangeOnlyWhatTheySay() {
+    void pickersChangeOnlyWhatTheySay()
+    {
         Form7 *w = openWithAllThree();
         send(w, QEvent::MouseMove, Qt::NoButton, background());
         send(preview(w), QEvent::MouseMove);
@@ -359,7 +381,8 @@ private Q_SLOTS:
         QCOMPARE(colourShown(w), QColor(Qt::blue));
     }
 
-    void deletedPicture() {
+    void deletedPicture()
+    {
         const QString gone = path(u"gone.gif"_s);
         QVERIFY(testimages::writeGif(gone, 70, 10, Qt::yellow));
         Form7 *w = open();
@@ -393,7 +416,8 @@ private Q_SLOTS:
         QCOMPARE(preview(w)->size(), QSize(44, 11));
     }
 
-    void rewrittenDefaultShowsItsNewContent() {
+    void rewrittenDefaultShowsItsNewContent()
+    {
         const QString file = path(u"rewritten.bmp"_s);
         QVERIFY(testimages::writePicture(file, 40, 20, Qt::red));
         Form7 *w = open();
@@ -412,7 +436,8 @@ private Q_SLOTS:
         QCOMPARE(preview(w)->size(), QSize(40, 20));
     }
 
-    void restoreStaysCheapForALargePicture() {
+    void restoreStaysCheapForALargePicture()
+    {
         const QString file = path(u"large.jpg"_s);
         QImage large(4000, 3000, QImage::Format_RGB32);
         for (int y = 0; y < large.height(); ++y) {
@@ -448,7 +473,8 @@ private:
 
     Form7 *open() { return ui::openAtTop<Form7>(*m_workspace); }
 
-    Form7 *openWithAllThree() {
+    Form7 *openWithAllThree()
+    {
         Form7 *w = open();
         m_services->answerOpen(path(u"default.bmp"_s));
         m_services->answerOpen(path(u"over.gif"_s));
@@ -461,13 +487,15 @@ private:
 
     static PictureBox *preview(Form7 *w) { return w->findChild<PictureBox *>(u"button"_s); }
 
-    static QColor colourShown(Form7 *w) {
+    static QColor colourShown(Form7 *w)
+    {
         const QImage image = preview(w)->picture().toImage();
         return image.isNull() ? QColor() : image.pixelColor(image.width() / 2, image.height() / 2);
     }
 
     // Which of the three pictures the preview shows, told by its colour (JPEG is near enough).
-    static Picture shown(Form7 *w) {
+    static Picture shown(Form7 *w)
+    {
         const QColor colour = colourShown(w);
         if (!colour.isValid())
             return Picture::None;
@@ -480,7 +508,8 @@ private:
         return Picture::None;
     }
 
-    std::string keyOf(Picture picture) const {
+    std::string keyOf(Picture picture) const
+    {
         switch (picture) {
         case Picture::Default:
             return path(u"default.bmp"_s).toStdString();

@@ -13,7 +13,8 @@ class TestButtonRules final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void digit_data() {
+    void digit_data()
+    {
         QTest::addColumn<float>("r");
         QTest::addColumn<char>("digit");
         QTest::newRow("zero") << 0.0f << '1';
@@ -23,27 +24,31 @@ private Q_SLOTS:
         QTest::newRow("8/9") << 0.8889f << '9';
         QTest::newRow("largest draw") << std::nextafter(1.0f, 0.0f) << '9';
     }
-    void digit() {
+    void digit()
+    {
         QFETCH(float, r);
         QFETCH(char, digit);
         QCOMPARE(button::RandomDigit(r), digit);
     }
 
-    void everyDrawGivesOneToNine() {
+    void everyDrawGivesOneToNine()
+    {
         for (int i = 0; i < (1 << 24); i += 997) {
             const char d = button::RandomDigit(static_cast<float>(i) * 0x1p-24f);
             QVERIFY2(d >= '1' && d <= '9', qPrintable(QString::number(i)));
         }
     }
 
-    void names() {
+    void names()
+    {
         QCOMPARE(QByteArray::fromStdString(button::RandomName("Image", {0.3f, 0.0f, 0.99f, 0.5f, 0.12f})),
                  QByteArray("Image31952"));
         QCOMPARE(QByteArray::fromStdString(button::RandomName("Button", {0.7f, 0.1f, 0.9f, 0.6f, 0.5f})),
                  QByteArray("Button71965"));
     }
 
-    void over_data() {
+    void over_data()
+    {
         QTest::addColumn<bool>("off");
         QTest::addColumn<QString>("overfile");
         QTest::addColumn<QString>("shown");
@@ -56,7 +61,8 @@ private Q_SLOTS:
         QTest::newRow("none chosen") << false << QString() << u"/p/a.gif"_s << false << u"/p/a.gif"_s;
         QTest::newRow("from nothing") << false << u"b.gif"_s << QString() << true << u"b.gif"_s;
     }
-    void over() {
+    void over()
+    {
         QFETCH(bool, off);
         QFETCH(QString, overfile);
         QFETCH(QString, shown);
@@ -70,7 +76,8 @@ private Q_SLOTS:
         QCOMPARE(QString::fromStdString(shownpic), shownAfter);
     }
 
-    void downAndUp() {
+    void downAndUp()
+    {
         std::string shownpic = "b.gif";
         // The mouse-down picture under the same file name as the mouse-over one is "shown".
         QVERIFY(!button::PreviewDown("b.gif", "/other/b.gif", shownpic));
@@ -89,7 +96,8 @@ private Q_SLOTS:
         QCOMPARE(none, std::string("c.gif"));
     }
 
-    void restoreEveryTime() {
+    void restoreEveryTime()
+    {
         std::string shownpic = "/p/a.gif";
         for (int i = 0; i < 3; ++i) {
             const auto path = button::PreviewRestore("/p/a.gif", shownpic);

@@ -19,7 +19,8 @@ class TestButtonTutorial final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() {
+    void init()
+    {
         m_services = new FakeServices;
         m_workspace = new ui::Workspace(*m_services);
         m_workspace->resize(800, 600);
@@ -27,13 +28,15 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(m_workspace));
     }
 
-    void cleanup() {
+    void cleanup()
+    {
         QCOMPARE(m_services->unexpected, 0);
         delete m_workspace;
         delete m_services;
     }
 
-    void stepFrames_data() {
+    void stepFrames_data()
+    {
         QTest::addColumn<int>("step");
         QTest::addColumn<QRect>("frame");
         QTest::addColumn<QString>("label");
@@ -95,7 +98,8 @@ private Q_SLOTS:
                               "visible on that html page and you can do whatever you want with it. Click ok to finish "
                               "this tutorial, and thanks for using it!"_s;
     }
-    void stepFrames() {
+    void stepFrames()
+    {
         QFETCH(int, step);
         QFETCH(QRect, frame);
         QFETCH(QString, label);
@@ -126,7 +130,8 @@ private Q_SLOTS:
         QCOMPARE(tut->grab().toImage().pixelColor(frame.width() - 4, frame.height() - 4), ui::StepFrameYellow);
     }
 
-    void firstStepAtLoad() {
+    void firstStepAtLoad()
+    {
         Form7 *w = open(true);
         QVERIFY(frame(w, 1)->isVisible());
         for (int i = 2; i <= 6; ++i)
@@ -145,7 +150,8 @@ private Q_SLOTS:
         QVERIFY(!testimages::render(w, u"button_tutorial_step1"_s).isEmpty());
     }
 
-    void eachOkInTurn() {
+    void eachOkInTurn()
+    {
         Form7 *w = open(true);
         edit(w, u"Text4"_s)->setText(u"88"_s);
         edit(w, u"Text5"_s)->setText(u"31"_s);
@@ -199,7 +205,8 @@ private Q_SLOTS:
         QVERIFY(w->tutmode);
     }
 
-    void okButtonsOnlyWithTheirFrames() {
+    void okButtonsOnlyWithTheirFrames()
+    {
         Form7 *w = open(true);
         const QStringList oks{u"Command9"_s,  u"Command15"_s, u"Command16"_s,
                               u"Command17"_s, u"Command18"_s, u"Command19"_s};
@@ -212,7 +219,8 @@ private Q_SLOTS:
             QVERIFY(!w->findChild<QPushButton *>(ok)->isVisible());
     }
 
-    void seeCodeDuringAStep() {
+    void seeCodeDuringAStep()
+    {
         Form7 *w = open(true);
         QTest::mouseClick(w->findChild<QPushButton *>(u"Command8"_s), Qt::LeftButton);
         auto *frame3 = w->findChild<QGroupBox *>(u"Frame3"_s);
@@ -227,7 +235,8 @@ private Q_SLOTS:
         QVERIFY(top == frame(w, 2) || frame(w, 2)->isAncestorOf(top));
     }
 
-    void withoutTutmodeNoStepFrame() {
+    void withoutTutmodeNoStepFrame()
+    {
         Form7 *w = open(false);
         QCOMPARE(visibleSteps(w), QList<int>());
         QCOMPARE(highlighted(w), QStringList());
@@ -238,7 +247,8 @@ private Q_SLOTS:
         QCOMPARE(highlighted(w), QStringList());
     }
 
-    void tutmodeIsReadAtLoadOnly() {
+    void tutmodeIsReadAtLoadOnly()
+    {
         auto *w = new Form7(*m_workspace);
         w->setTop(0); // loads
         w->tutmode = true;
@@ -247,7 +257,8 @@ private Q_SLOTS:
     }
 
 private:
-    Form7 *open(bool tutorial) {
+    Form7 *open(bool tutorial)
+    {
         auto *w = new Form7(*m_workspace);
         w->tutmode = tutorial;
         w->setTop(0);
@@ -257,13 +268,15 @@ private:
 
     static QGroupBox *frame(Form7 *w, int step) { return w->findChild<QGroupBox *>(u"tut"_s + QString::number(step)); }
     static QLineEdit *edit(Form7 *w, const QString &name) { return w->findChild<QLineEdit *>(name); }
-    static void click(Form7 *w, const QString &name) {
+    static void click(Form7 *w, const QString &name)
+    {
         QPushButton *button = w->findChild<QPushButton *>(name);
         QVERIFY(button->isVisible());
         QTest::mouseClick(button, Qt::LeftButton);
     }
 
-    static QList<int> visibleSteps(Form7 *w) {
+    static QList<int> visibleSteps(Form7 *w)
+    {
         QList<int> steps;
         for (int i = 1; i <= 6; ++i) {
             if (frame(w, i)->isVisible())
@@ -273,7 +286,8 @@ private:
     }
 
     // The field labels shown white on red, in label order.
-    static QStringList highlighted(Form7 *w) {
+    static QStringList highlighted(Form7 *w)
+    {
         QStringList names;
         for (int i = 1; i <= 12; ++i) {
             auto *label = w->findChild<QLabel *>(u"Label"_s + QString::number(i));

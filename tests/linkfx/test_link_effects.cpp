@@ -9,11 +9,13 @@ Q_DECLARE_METATYPE(LinkEffect)
 namespace {
 
 // Byte arrays print their control characters escaped, so a missing CR shows in a failure.
-QByteArray bytes(const std::string &text) {
+QByteArray bytes(const std::string &text)
+{
     return QByteArray::fromStdString(text);
 }
 
-std::string str(const QByteArray &text) {
+std::string str(const QByteArray &text)
+{
     return text.toStdString();
 }
 
@@ -23,7 +25,8 @@ class TestLinkEffects final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void snippet_data() {
+    void snippet_data()
+    {
         QTest::addColumn<LinkEffect>("effect");
         QTest::addColumn<QByteArray>("value");
         QTest::addColumn<QByteArray>("expected");
@@ -78,14 +81,16 @@ private Q_SLOTS:
         QTest::newRow("Lineless ignores a value")
             << LinkEffect::Lineless << QByteArray("<b>") << QByteArray("a{text-decoration:none}");
     }
-    void snippet() {
+    void snippet()
+    {
         QFETCH(LinkEffect, effect);
         QFETCH(QByteArray, value);
         QFETCH(QByteArray, expected);
         QCOMPARE(bytes(LinkEffectSnippet(effect, str(value))), expected);
     }
 
-    void linelessIsABareRuleOf23Characters() {
+    void linelessIsABareRuleOf23Characters()
+    {
         const std::string rule = LinkEffectSnippet(LinkEffect::Lineless, "x");
         QCOMPARE(rule.size(), std::size_t(23));
         QCOMPARE(rule.find("style"), std::string::npos);
@@ -93,13 +98,15 @@ private Q_SLOTS:
         QCOMPARE(rule.find(';'), std::string::npos);
     }
 
-    void valuedSnippetsEndInTheSameSuffix_data() {
+    void valuedSnippetsEndInTheSameSuffix_data()
+    {
         QTest::addColumn<LinkEffect>("effect");
         QTest::newRow("FontSize") << LinkEffect::FontSize;
         QTest::newRow("ForeColor") << LinkEffect::ForeColor;
         QTest::newRow("BackColor") << LinkEffect::BackColor;
     }
-    void valuedSnippetsEndInTheSameSuffix() {
+    void valuedSnippetsEndInTheSameSuffix()
+    {
         QFETCH(LinkEffect, effect);
         const QByteArray snippet = bytes(LinkEffectSnippet(effect, "VALUE"));
         QVERIFY(snippet.startsWith("<style><!--a:hover{"));
@@ -107,7 +114,8 @@ private Q_SLOTS:
         QCOMPARE(snippet.count("VALUE"), 1);
     }
 
-    void append_data() {
+    void append_data()
+    {
         QTest::addColumn<QByteArray>("finalCode");
         QTest::addColumn<QByteArray>("snippet");
         QTest::addColumn<QByteArray>("expected");
@@ -142,14 +150,16 @@ private Q_SLOTS:
                                                                               "a\r\n"
                                                                               "b");
     }
-    void append() {
+    void append()
+    {
         QFETCH(QByteArray, finalCode);
         QFETCH(QByteArray, snippet);
         QFETCH(QByteArray, expected);
         QCOMPARE(bytes(AppendToFinalCode(str(finalCode), str(snippet))), expected);
     }
 
-    void addingTwiceKeepsBoth() {
+    void addingTwiceKeepsBoth()
+    {
         const std::string snippet = LinkEffectSnippet(LinkEffect::Lowercase, {});
         const std::string once = AppendToFinalCode({}, snippet);
         QCOMPARE(bytes(AppendToFinalCode(once, snippet)),
@@ -158,7 +168,8 @@ private Q_SLOTS:
                             "<style><!--a:hover{text-transform:lowercase; }--></style>"));
     }
 
-    void twoColoursKeptInOrder() {
+    void twoColoursKeptInOrder()
+    {
         std::string finalCode;
         finalCode = AppendToFinalCode(finalCode, LinkEffectSnippet(LinkEffect::ForeColor, "red"));
         finalCode = AppendToFinalCode(finalCode, LinkEffectSnippet(LinkEffect::BackColor, "navy"));
@@ -174,7 +185,8 @@ private Q_SLOTS:
                                               "<style><!--a:hover{color:red; }--></style>"));
     }
 
-    void page_data() {
+    void page_data()
+    {
         QTest::addColumn<QByteArray>("finalCode");
         QTest::addColumn<QByteArray>("expected");
 
@@ -224,7 +236,8 @@ private Q_SLOTS:
                                                                     "<a href=\"example.html\"> Example Link </a>\r\n"
                                                                     "</body> </html>\r\n");
     }
-    void page() {
+    void page()
+    {
         QFETCH(QByteArray, finalCode);
         QFETCH(QByteArray, expected);
         const QByteArray page = bytes(LinkEffectsPage(str(finalCode)));

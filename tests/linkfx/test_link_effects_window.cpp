@@ -39,19 +39,22 @@ const QByteArray EmptyPage = "<html> <head> \r\n"
                              "<a href=\"example.html\"> Example Link </a>\r\n"
                              "</body> </html>\r\n";
 
-QByteArray readAll(const QString &path) {
+QByteArray readAll(const QString &path)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return "<missing>";
     return file.readAll();
 }
 
-QString clipboardText() {
+QString clipboardText()
+{
     return QGuiApplication::clipboard()->text();
 }
 
 // A point of the window where a click reaches the control itself, not a frame above it.
-std::optional<QPoint> reachablePoint(QWidget *window, QWidget *control) {
+std::optional<QPoint> reachablePoint(QWidget *window, QWidget *control)
+{
     const QRect area = control->geometry();
     for (int y = area.top() + 2; y < area.bottom() - 1; y += 2) {
         for (int x = area.left() + 2; x < area.right() - 1; x += 2) {
@@ -69,20 +72,23 @@ class TestLinkEffectsWindow final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() {
+    void init()
+    {
         m_services = std::make_unique<FakeServices>();
         m_workspace = new ui::Workspace(*m_services);
         m_workspace->resize(800, 600);
         m_workspace->show();
         QGuiApplication::clipboard()->setText(u"before"_s);
     }
-    void cleanup() {
+    void cleanup()
+    {
         QCOMPARE(m_services->unexpected, 0);
         delete m_workspace;
         m_services.reset();
     }
 
-    void opensEmptyAtTheTop() {
+    void opensEmptyAtTheTop()
+    {
         Form5 *w = open();
         QCOMPARE(w->objectName(), u"Form5"_s);
         QCOMPARE(w->windowTitle(), u"Customizable Link Effects"_s);
@@ -104,7 +110,8 @@ private Q_SLOTS:
         QVERIFY(m_services->questions.isEmpty());
     }
 
-    void effectButton_data() {
+    void effectButton_data()
+    {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("prompt"); // empty: the button asks nothing
         QTest::addColumn<bool>("cancel");
@@ -138,7 +145,8 @@ private Q_SLOTS:
         QTest::newRow("Lineless") << u"Command12"_s << QString() << false << QString()
                                   << QByteArray("a{text-decoration:none}");
     }
-    void effectButton() {
+    void effectButton()
+    {
         QFETCH(QString, button);
         QFETCH(QString, prompt);
         QFETCH(bool, cancel);
@@ -166,7 +174,8 @@ private Q_SLOTS:
         QCOMPARE(clipboardText(), u"before"_s);
     }
 
-    void addClearAndAddAgain() {
+    void addClearAndAddAgain()
+    {
         Form5 *w = open();
         click(w, u"Command12"_s);
         click(w, u"Command9"_s);
@@ -188,7 +197,8 @@ private Q_SLOTS:
                                                  "<style><!--a:hover{text-transform:uppercase; }--></style>"));
     }
 
-    void addingAnEmptyEffectBoxAddsALineBreak() {
+    void addingAnEmptyEffectBoxAddsALineBreak()
+    {
         Form5 *w = open();
         click(w, u"Command9"_s);
         QCOMPARE(text(w, u"Text1"_s), QByteArray("\r\n"));
@@ -196,7 +206,8 @@ private Q_SLOTS:
         QCOMPARE(text(w, u"Text1"_s), QByteArray("\r\n\r\n"));
     }
 
-    void twoColoursKeptInOrder() {
+    void twoColoursKeptInOrder()
+    {
         Form5 *w = open();
         m_services->answerPrompt(u"red"_s);
         m_services->answerPrompt(u"navy"_s);
@@ -209,7 +220,8 @@ private Q_SLOTS:
                                                  "<style><!--a:hover{background-color:navy; }--></style>"));
     }
 
-    void copyButtonsCopyOnlyTheirOwnBox() {
+    void copyButtonsCopyOnlyTheirOwnBox()
+    {
         Form5 *w = open();
         click(w, u"Command12"_s);
         click(w, u"Command9"_s);
@@ -224,12 +236,14 @@ private Q_SLOTS:
         QCOMPARE(text(w, u"Text1"_s), QByteArray("\r\na{text-decoration:none}"));
     }
 
-    void copyingAnEmptyBoxLeavesEmptyText_data() {
+    void copyingAnEmptyBoxLeavesEmptyText_data()
+    {
         QTest::addColumn<QString>("button");
         QTest::newRow("Copy") << u"Command6"_s;
         QTest::newRow("Copy This") << u"Command10"_s;
     }
-    void copyingAnEmptyBoxLeavesEmptyText() {
+    void copyingAnEmptyBoxLeavesEmptyText()
+    {
         QFETCH(QString, button);
         Form5 *w = open();
         QCOMPARE(clipboardText(), u"before"_s);
@@ -237,7 +251,8 @@ private Q_SLOTS:
         QCOMPARE(clipboardText(), QString());
     }
 
-    void handEditsAreWhatIsAddedCopiedAndSaved() {
+    void handEditsAreWhatIsAddedCopiedAndSaved()
+    {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"edited.html"_s);
         Form5 *w = open();
@@ -281,7 +296,8 @@ private Q_SLOTS:
                                                  "<style><!--a:hover{text-transform:lowercase; }--></style>"));
     }
 
-    void saveWritesThePageWithTheFinalCodeOnly() {
+    void saveWritesThePageWithTheFinalCodeOnly()
+    {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"links.html"_s);
         Form5 *w = open();
@@ -305,7 +321,8 @@ private Q_SLOTS:
         QCOMPARE(text(w, u"RichTextBox1"_s), QByteArray("<style><!--a:hover{text-transform:uppercase; }--></style>"));
     }
 
-    void saveWithAnEmptyFinalCode() {
+    void saveWithAnEmptyFinalCode()
+    {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"empty.htm"_s);
         Form5 *w = open();
@@ -314,7 +331,8 @@ private Q_SLOTS:
         QCOMPARE(readAll(path), EmptyPage);
     }
 
-    void aNameWithoutExtensionIsUsedAsItIs() {
+    void aNameWithoutExtensionIsUsedAsItIs()
+    {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"page"_s);
         Form5 *w = open();
@@ -324,7 +342,8 @@ private Q_SLOTS:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"page"_s});
     }
 
-    void saveAgainProposesTheFirstNameAndReplacesTheFile() {
+    void saveAgainProposesTheFirstNameAndReplacesTheFile()
+    {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"first.html"_s);
         Form5 *w = open();
@@ -342,12 +361,14 @@ private Q_SLOTS:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"first.html"_s});
     }
 
-    void cancelOrEmptyNameWritesNothing_data() {
+    void cancelOrEmptyNameWritesNothing_data()
+    {
         QTest::addColumn<bool>("cancel");
         QTest::newRow("cancelled") << true;
         QTest::newRow("empty name") << false;
     }
-    void cancelOrEmptyNameWritesNothing() {
+    void cancelOrEmptyNameWritesNothing()
+    {
         QFETCH(bool, cancel);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"first.html"_s);
@@ -371,12 +392,14 @@ private Q_SLOTS:
         QCOMPARE(m_services->questions[2].request.proposedName, path);
     }
 
-    void anUnwritablePathIsReportedAndWritesNothing_data() {
+    void anUnwritablePathIsReportedAndWritesNothing_data()
+    {
         QTest::addColumn<QString>("relative");
         QTest::newRow("missing folder") << u"missing/page.html"_s;
         QTest::newRow("a folder's name") << u"folder"_s;
     }
-    void anUnwritablePathIsReportedAndWritesNothing() {
+    void anUnwritablePathIsReportedAndWritesNothing()
+    {
         QFETCH(QString, relative);
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(u"folder"_s));
@@ -403,7 +426,8 @@ private Q_SLOTS:
         QCOMPARE(text(w, u"RichTextBox1"_s), QByteArray("<style><!--a:hover{text-transform:uppercase; }--></style>"));
     }
 
-    void twoWindowsKeepSeparateTexts() {
+    void twoWindowsKeepSeparateTexts()
+    {
         QTemporaryDir dir;
         Form5 *first = open();
         Form5 *second = open();
@@ -432,7 +456,8 @@ private Q_SLOTS:
         QCOMPARE(readAll(firstPath), LinelessPage);
     }
 
-    void closeDiscardsTheWindowWithoutAQuestion() {
+    void closeDiscardsTheWindowWithoutAQuestion()
+    {
         Form5 *w = open();
         click(w, u"Command12"_s);
         click(w, u"Command9"_s);
@@ -444,7 +469,8 @@ private Q_SLOTS:
         QVERIFY(m_workspace->subWindowList().isEmpty());
     }
 
-    void controls_data() {
+    void controls_data()
+    {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("toolTip");
@@ -468,7 +494,8 @@ private Q_SLOTS:
         QTest::newRow("Command14") << u"Command14"_s << u"Ok"_s << QString();
         QTest::newRow("Command15") << u"Command15"_s << u"Ok"_s << QString();
     }
-    void controls() {
+    void controls()
+    {
         QFETCH(QString, name);
         QFETCH(QString, caption);
         QFETCH(QString, toolTip);
@@ -479,7 +506,8 @@ private Q_SLOTS:
         QCOMPARE(control->palette().color(QPalette::Button), QColor(255, 224, 192));
     }
 
-    void labels_data() {
+    void labels_data()
+    {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("parent");
         QTest::addColumn<QString>("expected");
@@ -508,7 +536,8 @@ private Q_SLOTS:
                "effects. Thank you for using this tutorial!"_s
             << 335;
     }
-    void labels() {
+    void labels()
+    {
         QFETCH(QString, name);
         QFETCH(QString, parent);
         QFETCH(QString, expected);
@@ -523,7 +552,8 @@ private Q_SLOTS:
         QVERIFY(!label->autoFillBackground());
     }
 
-    void geometry_data() {
+    void geometry_data()
+    {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("pixels");
 
@@ -546,7 +576,8 @@ private Q_SLOTS:
         QTest::newRow("Command14 1560,1320,1335,375 in tut2") << u"Command14"_s << QRect(104, 88, 89, 25);
         QTest::newRow("Command15 3000,1320,1335,375 in tut3") << u"Command15"_s << QRect(200, 88, 89, 25);
     }
-    void geometry() {
+    void geometry()
+    {
         QFETCH(QString, name);
         QFETCH(QRect, pixels);
         Form5 *w = open();
@@ -555,7 +586,8 @@ private Q_SLOTS:
         QCOMPARE(control->geometry(), pixels);
     }
 
-    void tabOrderFollowsTheTabIndices() {
+    void tabOrderFollowsTheTabIndices()
+    {
         Form5 *w = open();
         m_workspace->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_workspace));
@@ -571,7 +603,8 @@ private Q_SLOTS:
                                        u"Command4"_s, u"Command7"_s, u"Command8"_s, u"Command12"_s}));
     }
 
-    void tabReachesTheOkOfTheShownStep() {
+    void tabReachesTheOkOfTheShownStep()
+    {
         Form5 *w = open(true);
         m_workspace->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_workspace));
@@ -588,7 +621,8 @@ private Q_SLOTS:
             QVERIFY2(!frame(w, name)->isVisible(), qPrintable(name));
     }
 
-    void colours() {
+    void colours()
+    {
         Form5 *w = open(true);
         QCOMPARE(w->palette().color(QPalette::Window), QColor(255, 255, 192));
         QCOMPARE(frame(w, u"tut1"_s)->palette().color(QPalette::Window), QColor(255, 255, 192));
@@ -611,7 +645,8 @@ private Q_SLOTS:
         QCOMPARE(w->grab().toImage().pixelColor(330, 150), QColor(255, 255, 192));
     }
 
-    void tutorialLeadsThroughTheFramesInOrder() {
+    void tutorialLeadsThroughTheFramesInOrder()
+    {
         Form5 *w = open(true);
         QVERIFY(w->tutmode);
         const auto visibleFrames = [w] {
@@ -635,7 +670,8 @@ private Q_SLOTS:
         QVERIFY(m_services->messages.isEmpty());
     }
 
-    void tutorialStepsDoNotWaitForTheUser() {
+    void tutorialStepsDoNotWaitForTheUser()
+    {
         // The Ok buttons move on whatever was or was not done.
         Form5 *w = open(true);
         click(w, u"Command13"_s);
@@ -646,14 +682,16 @@ private Q_SLOTS:
         QVERIFY(!frame(w, u"tut3"_s)->isVisible());
     }
 
-    void tutorialFlagSetAfterLoadingShowsNothing() {
+    void tutorialFlagSetAfterLoadingShowsNothing()
+    {
         Form5 *w = open();
         w->tutmode = true;
         w->showWindow();
         QVERIFY(!frame(w, u"tut1"_s)->isVisible());
     }
 
-    void renders() {
+    void renders()
+    {
         Form5 *plain = open();
         click(plain, u"Command12"_s);
         click(plain, u"Command9"_s);
@@ -671,7 +709,8 @@ private Q_SLOTS:
     }
 
 private:
-    Form5 *open(bool tutorial = false) {
+    Form5 *open(bool tutorial = false)
+    {
         if (!tutorial)
             return ui::openAtTop<Form5>(*m_workspace);
         auto *w = new Form5(*m_workspace);
@@ -681,32 +720,37 @@ private:
         return w;
     }
 
-    static QPushButton *button(Form5 *w, const QString &name) {
+    static QPushButton *button(Form5 *w, const QString &name)
+    {
         auto *found = w->findChild<QPushButton *>(name);
         if (!found)
             qFatal("no button %s", qPrintable(name));
         return found;
     }
-    static QPlainTextEdit *box(Form5 *w, const QString &name) {
+    static QPlainTextEdit *box(Form5 *w, const QString &name)
+    {
         auto *found = w->findChild<QPlainTextEdit *>(name);
         if (!found)
             qFatal("no box %s", qPrintable(name));
         return found;
     }
-    static QGroupBox *frame(Form5 *w, const QString &name) {
+    static QGroupBox *frame(Form5 *w, const QString &name)
+    {
         auto *found = w->findChild<QGroupBox *>(name);
         if (!found)
             qFatal("no frame %s", qPrintable(name));
         return found;
     }
-    static QByteArray text(Form5 *w, const QString &name) {
+    static QByteArray text(Form5 *w, const QString &name)
+    {
         return QByteArray::fromStdString(ui::textOf(box(w, name)));
     }
     static void click(Form5 *w, const QString &name) { QTest::mouseClick(button(w, name), Qt::LeftButton); }
 
     // While a step frame is shown every button of the window can still be reached with the
     // mouse, and both boxes take typing.
-    void checkUsable(Form5 *w, int step) {
+    void checkUsable(Form5 *w, int step)
+    {
         const QString context = u"step %1"_s.arg(step);
         ui::setText(box(w, u"Text1"_s), std::string());
         const QString buttons[] = {u"Command1"_s,  u"Command2"_s,  u"Command3"_s,  u"Command5"_s,

@@ -29,10 +29,7 @@ Form4::Form4(ui::Workspace &workspace)
     // "Create a Button" belongs to the window and is drawn above the frame, third in the column.
     QPushButton *command5 = button(this, u"Command5"_s, u"Create a Button"_s, 360, 1440, QString());
     command5->raise();
-    setTabOrder(command1, command2);
-    setTabOrder(command2, command5);
-    setTabOrder(command5, command4);
-    setTabOrder(command4, command3);
+    ui::setFocusOrder(this, {u"Command1"_s, u"Command2"_s, u"Command5"_s, u"Command4"_s, u"Command3"_s});
 
     connect(command1, &QPushButton::clicked, this, &Form4::Command1_Click);
     connect(command2, &QPushButton::clicked, this, &Form4::Command2_Click);

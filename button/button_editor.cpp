@@ -244,13 +244,7 @@ void Form7::setFocusOrder()
         u"Command6"_s,  u"Text9"_s,     u"Command7"_s,  u"Check2"_s,    u"Command8"_s, u"first"_s,     u"second"_s,
         u"Command10"_s, u"Command11"_s, u"Command12"_s, u"Command13"_s, u"Text11"_s,   u"Command14"_s, u"Command9"_s,
         u"Command15"_s, u"Command16"_s, u"Command17"_s, u"Command18"_s, u"Command19"_s};
-    QWidget *previous = nullptr;
-    for (const QString &name : order) {
-        QWidget *widget = findChild<QWidget *>(name);
-        if (previous)
-            setTabOrder(previous, widget);
-        previous = widget;
-    }
+    ui::setFocusOrder(this, order);
 }
 
 void Form7::Form_Load()
@@ -268,15 +262,6 @@ void Form7::Form_Load()
 }
 
 // --- pictures and size -----------------------------------------------------------------
-
-std::optional<QString> Form7::askPicture()
-{
-    const std::optional<QString> path = services().openFileName(this, {PictureFilter, QString(), m_lastPicture});
-    if (!path || path->isEmpty())
-        return std::nullopt; // a cancel leaves the name, the path, the box and the preview
-    m_lastPicture = *path;
-    return path;
-}
 
 bool Form7::showPicture(const std::string &path)
 {
@@ -296,40 +281,34 @@ void Form7::measureSize()
     m_text[5]->setText(QString::number(m_button->height()));
 }
 
+bool Form7::pickPicture(std::string &file, std::string &path, QLineEdit *box)
+{
+    const std::optional<QString> chosen = services().openFileName(this, {PictureFilter, QString(), m_lastPicture});
+    if (!chosen || chosen->isEmpty())
+        return false; // a cancel leaves the name, the path, the box and the preview
+    m_lastPicture = *chosen;
+    const QString name = ui::fileNameOf(*chosen);
+    file = name.toStdString();
+    box->setText(ui::urlFromFileName(name));
+    path = chosen->toStdString();
+    return true;
+}
+
 void Form7::Command1_Click()
 {
-    const std::optional<QString> path = askPicture();
-    if (!path)
-        return;
-    const QString name = ui::fileNameOf(*path);
-    deffile = name.toStdString();
-    m_text[1]->setText(ui::urlFromFileName(name));
-    defpath = path->toStdString();
     // A file that is no picture changes neither the preview nor the size.
-    if (showPicture(defpath) && m_check1->isChecked())
+    if (pickPicture(deffile, defpath, m_text[1]) && showPicture(defpath) && m_check1->isChecked())
         measureSize();
 }
 
 void Form7::Command2_Click()
 {
-    const std::optional<QString> path = askPicture();
-    if (!path)
-        return;
-    const QString name = ui::fileNameOf(*path);
-    overfile = name.toStdString();
-    m_text[2]->setText(ui::urlFromFileName(name));
-    overpath = path->toStdString();
+    pickPicture(overfile, overpath, m_text[2]);
 }
 
 void Form7::Command3_Click()
 {
-    const std::optional<QString> path = askPicture();
-    if (!path)
-        return;
-    const QString name = ui::fileNameOf(*path);
-    downfile = name.toStdString();
-    m_text[3]->setText(ui::urlFromFileName(name));
-    downpath = path->toStdString();
+    pickPicture(downfile, downpath, m_text[3]);
 }
 
 void Form7::Check1_Click()

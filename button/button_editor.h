@@ -77,7 +77,8 @@ private:
     void createCodeFrame();
     void createTutorial();
     void setFocusOrder();
-    std::optional<QString> askPicture();
+    // Asks for a picture; false when the user cancelled, and then nothing changes.
+    bool pickPicture(std::string &file, std::string &path, QLineEdit *box);
     // Puts the picture into the preview; false when the file cannot be read as one.
     bool showPicture(const std::string &path);
     void measureSize();

@@ -143,17 +143,11 @@ void Form5::setFocusOrder()
 {
     // The window's tab indices in rising order; labels and frames never take the focus,
     // and the Ok of a hidden step frame is passed over.
-    const QString order[] = {u"Command1"_s,  u"Command2"_s, u"Command3"_s,  u"Command5"_s,  u"Command6"_s,
-                             u"Text1"_s,     u"Command9"_s, u"Command10"_s, u"Command11"_s, u"RichTextBox1"_s,
-                             u"Command4"_s,  u"Command7"_s, u"Command8"_s,  u"Command12"_s, u"Command13"_s,
-                             u"Command14"_s, u"Command15"_s};
-    QWidget *previous = nullptr;
-    for (const QString &name : order) {
-        QWidget *widget = findChild<QWidget *>(name);
-        if (previous)
-            setTabOrder(previous, widget);
-        previous = widget;
-    }
+    const QStringList order{u"Command1"_s,  u"Command2"_s, u"Command3"_s,  u"Command5"_s,  u"Command6"_s,
+                            u"Text1"_s,     u"Command9"_s, u"Command10"_s, u"Command11"_s, u"RichTextBox1"_s,
+                            u"Command4"_s,  u"Command7"_s, u"Command8"_s,  u"Command12"_s, u"Command13"_s,
+                            u"Command14"_s, u"Command15"_s};
+    ui::setFocusOrder(this, order);
 }
 
 void Form5::Form_Load()

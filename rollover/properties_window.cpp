@@ -171,13 +171,7 @@ void Form2::createTutorial()
     const QStringList order{u"Text1"_s,    u"Command1"_s, u"Text2"_s,    u"Command2"_s, u"Text3"_s,     u"Text4"_s,
                             u"Command3"_s, u"Text5"_s,    u"Text6"_s,    u"Text7"_s,    u"Command4"_s,  u"Command5"_s,
                             u"Command6"_s, u"Command7"_s, u"Command8"_s, u"Command9"_s, u"Command10"_s, u"Command11"_s};
-    QWidget *previous = nullptr;
-    for (const QString &name : order) {
-        QWidget *widget = findChild<QWidget *>(name);
-        if (previous)
-            setTabOrder(previous, widget);
-        previous = widget;
-    }
+    ui::setFocusOrder(this, order);
 }
 
 void Form2::Form_Load()

@@ -197,6 +197,18 @@ QGroupBox *makeStepFrame(QWidget *parent, const QString &name, const QRect &geom
     return frame;
 }
 
+void setFocusOrder(QWidget *window, const QStringList &names)
+{
+    QWidget *previous = nullptr;
+    for (const QString &name : names) {
+        QWidget *widget = window->findChild<QWidget *>(name);
+        Q_ASSERT_X(widget, "setFocusOrder", "no such child");
+        if (previous && widget)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
 void highlightLabel(QLabel *label)
 {
     QPalette palette = label->palette();

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 class QAbstractButton;
 class QGroupBox;
@@ -58,6 +59,9 @@ QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &captio
 QCheckBox *makeCheckBox(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
 QGroupBox *makeStepFrame(QWidget *parent, const QString &name, const QRect &geometry,
                          const QColor &colour = StepFrameYellow);
+
+// Chains the focus through the named children of a window, in the order given.
+void setFocusOrder(QWidget *window, const QStringList &names);
 
 // A tutorial step highlights a field label white on red; clearing restores black on the window's colour.
 void highlightLabel(QLabel *label);

@@ -13,7 +13,8 @@ int main(int argc, char *argv[])
 
     ui::DesktopServices services;
     Mainfrm mainWindow(services, FirstRunMarker::forApplication());
-    mainWindow.show();
+    // Start-up runs while the main window loads, before it is first shown.
     mainWindow.MDIForm_Load();
+    mainWindow.show();
     return QApplication::exec();
 }

@@ -454,8 +454,11 @@ void Form7::mouseMoveEvent(QMouseEvent *event)
 {
     // A move over a child without mouse tracking (a label, a text box, Frame1) comes up
     // here as well; only the bare background counts, or a drag that began on it.
+    // While a button is held the moves belong to where the press began, as with a captured
+    // mouse: a drag that began on a label never restores, one that began on the background
+    // restores wherever it goes.
     const bool overBackground = childAt(event->position().toPoint()) == nullptr;
-    if (overBackground || (event->buttons() != Qt::NoButton && m_pressedOnBackground))
+    if (event->buttons() == Qt::NoButton ? overBackground : m_pressedOnBackground)
         Form_MouseMove();
     ChildWindow::mouseMoveEvent(event);
 }

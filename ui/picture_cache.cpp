@@ -68,7 +68,11 @@ bool isWholeBmp(const QByteArray &data)
     qint64 needed = imageSize;
     if (uncompressed) {
         const qint64 rowBytes = (std::abs(width) * bitsPerPixel + 31) / 32 * 4;
-        needed = rowBytes * std::abs(height);
+        const qint64 rows = std::abs(height);
+        // A header claiming more rows than the file can hold is refused before multiplying.
+        if (rowBytes != 0 && rows > data.size() / rowBytes)
+            return false;
+        needed = rowBytes * rows;
     }
     return pixelsAt + needed <= data.size();
 }

@@ -21,8 +21,9 @@ quint64 clockReading()
 
 QFileDialog::Options dialogOptions()
 {
-    // The classic dialogs replace an existing page without a question.
-    return QFileDialog::DontConfirmOverwrite;
+    // The classic dialogs replace an existing page without a question. The filter shows its
+    // description alone, which already names the patterns.
+    return QFileDialog::DontConfirmOverwrite | QFileDialog::HideNameFilterDetails;
 }
 
 } // namespace

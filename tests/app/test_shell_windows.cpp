@@ -30,9 +30,9 @@ private Q_SLOTS:
         m_folder = std::make_unique<QTemporaryDir>();
         m_services = std::make_unique<FakeServices>();
         m_main = new Mainfrm(*m_services, FirstRunMarker(m_folder->path(), QString()));
+        m_main->MDIForm_Load();
         m_main->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_main));
-        m_main->MDIForm_Load();
     }
     void cleanup()
     {
@@ -278,7 +278,12 @@ private Q_SLOTS:
         rollover->setLeft(2700);
         rollover->setTop(300);
         m_main->quickStartWindow().showWindow();
-        testimages::render(m_main, u"Mainfrm"_s);
+        const QImage image(testimages::render(m_main, u"Mainfrm"_s));
+        QVERIFY(!image.isNull());
+        const QPoint button = rollover->findChild<QWidget *>(u"Command3"_s)->mapTo(m_main, QPoint(5, 5));
+        QCOMPARE(image.pixelColor(button), QColor(255, 224, 192));
+        const QPoint quickStart = m_main->quickStartWindow().mapTo(m_main, QPoint(2, 2));
+        QCOMPARE(image.pixelColor(quickStart), QColor(255, 255, 192));
     }
 
 private:

@@ -206,9 +206,9 @@ private:
     void start()
     {
         m_main = new Mainfrm(*m_services, FirstRunMarker(m_folder->path(), QString()));
+        m_main->MDIForm_Load();
         m_main->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_main));
-        m_main->MDIForm_Load();
     }
 
     std::unique_ptr<QTemporaryDir> m_folder;

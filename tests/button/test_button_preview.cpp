@@ -262,6 +262,10 @@ private Q_SLOTS:
         send(label, QEvent::MouseButtonPress, Qt::LeftButton, {2, 2}, Qt::LeftButton);
         send(label, QEvent::MouseMove, Qt::NoButton, {3, 2}, Qt::LeftButton);
         QCOMPARE(shown(w), Picture::Over);
+        // The label keeps the moves of its drag, and they come up to the window even over
+        // the bare background.
+        send(label, QEvent::MouseMove, Qt::NoButton, label->mapFrom(w, background()), Qt::LeftButton);
+        QCOMPARE(shown(w), Picture::Over);
     }
 
     void codeFrameAndStepFramesLeaveThePreview()

@@ -84,8 +84,7 @@ QString render(QWidget *widget, const QString &name)
     const QString folder = qEnvironmentVariable("QUILLARC_RENDER_DIR", QDir::tempPath());
     QDir().mkpath(folder);
     const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
-    widget->grab().save(path);
-    return path;
+    return widget->grab().save(path) ? path : QString();
 }
 
 } // namespace testimages

@@ -15,7 +15,8 @@ bool writePicture(const QString &path, int width, int height, const QColor &colo
 // Writes a minimal one-colour GIF89a, which Qt cannot write itself.
 bool writeGif(const QString &path, int width, int height, const QColor &colour);
 
-// Renders a widget to a PNG in the build's render folder and returns the picture's path.
+// Renders a widget to a PNG in the build's render folder and returns the picture's path,
+// or an empty text when it could not be written.
 QString render(QWidget *widget, const QString &name);
 
 } // namespace testimages

@@ -156,8 +156,9 @@ private Q_SLOTS:
         first.closeWindow();
         QCOMPARE(single.current(), nullptr);
         Probe &second = single.get(make);
-        QVERIFY(&second != &first || created == 2);
         QCOMPARE(created, 2);
+        QVERIFY(!second.isClosed());
+        QCOMPARE(single.current(), &second);
     }
 
     void highlightIsWhiteOnRedAndClears()

@@ -48,7 +48,8 @@ private Q_SLOTS:
         QTest::newRow("control") << u"a\tb.bmp"_s << u"a%09b.bmp"_s;
         QTest::newRow("non-ASCII") << u"bébé.jpg"_s << u"b%C3%A9b%C3%A9.jpg"_s;
         QTest::newRow("path-safe punctuation")
-            << u"a(1)_b-c~d!e$f&g'h+i,j;k=l:m@n.gif"_s << u"a(1)_b-c~d!e$f&g'h+i,j;k=l:m@n.gif"_s;
+            << u"a(1)_b-c~d!e$f&g'h+i,j;k=l@n.gif"_s << u"a(1)_b-c~d!e$f&g'h+i,j;k=l@n.gif"_s;
+        QTest::newRow("colon would start a scheme") << u"a:b.gif"_s << u"a%3Ab.gif"_s;
     }
     void urlFromFileName()
     {

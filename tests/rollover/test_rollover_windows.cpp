@@ -85,6 +85,125 @@ private Q_SLOTS:
         QVERIFY(child<QPushButton>(form, u"Command9"_s)->toolTip().isEmpty());
     }
 
+    void controlsOfBothWindows_data()
+    {
+        // The window, the control, its text, and its place in twips (frame children relative to the frame).
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QRect>("twips");
+        const auto row = [](const char *window, const char *name, const QString &text, QRect twips) {
+            QTest::addRow("%s %s", window, name)
+                << QString::fromLatin1(window) << QString::fromLatin1(name) << text << twips;
+        };
+        row("Form2", "Label1",
+            u"This program will take all the properties and turn it into a cut && paste code.   Please Enter &all "
+            "properties in the boxes below. "_s,
+            {360, 120, 4815, 615});
+        row("Form2", "Label2", u"Image #1 "_s, {240, 840, 2775, 255});
+        row("Form2", "Label3", u"Image #2"_s, {240, 1200, 735, 255});
+        row("Form2", "Label4", u"<A href> url:"_s, {120, 1680, 3975, 255});
+        row("Form2", "Label5", u"Name of rollover"_s, {120, 2040, 1215, 255});
+        row("Form2", "Label7", u"Width and Height for both:"_s, {120, 2400, 2535, 255});
+        row("Form2", "Label8", u"Image 1#"_s, {240, 2760, 1575, 255});
+        row("Form2", "Label9", u"Image 2#"_s, {240, 3120, 975, 255});
+        row("Form2", "Text1", QString(), {960, 840, 3135, 285});
+        row("Form2", "Text3", u"http://"_s, {1080, 1680, 3015, 285});
+        row("Form2", "Text4", u"Example"_s, {1320, 2040, 2775, 285});
+        row("Form2", "Text5", u"32,32"_s, {2040, 2400, 2055, 285});
+        row("Form2", "Text6", u"Image01"_s, {1440, 2760, 2655, 285});
+        row("Form2", "Command2", u"..."_s, {4080, 1200, 255, 255});
+        row("Form2", "Command9", u"Random"_s, {4080, 2040, 1215, 375});
+        row("Form2", "Command4", u"Random"_s, {4080, 2760, 1215, 375});
+        row("Form2", "Command5", u"Random"_s, {4080, 3240, 1215, 375});
+        row("Form2", "tut1", u"Interactive Tutorial"_s, {240, 1680, 4815, 1815});
+        row("Form2", "tut2", u"Interactive Tutorial"_s, {240, 1920, 4695, 1695});
+        row("Form2", "tut3", u"Interactive Tutorial"_s, {240, 2400, 4695, 1935});
+        row("Form2", "tut4", u"Interactive Tutorial"_s, {240, 720, 4695, 1695});
+        row("Form2", "tut5", u"Interactive Tutorial"_s, {240, 960, 4695, 1815});
+        row("Form2", "tut6", u"Interactive Tutorial"_s, {240, 2880, 4695, 1095});
+        row("Form2", "Label10",
+            u"First, you need to select two images for the rollover. Image #1 should be the image seen when the "
+            "mouse is not over the picture, and Image #2 should be the image shown when the mouse is over the "
+            "picture   Click the buttons to the right of each text box to select an image, or type one in "
+            "yourself! Click ok after you have done this."_s,
+            {120, 240, 4575, 1335});
+        row("Form2", "Label12",
+            u"Now you need to type the link of the rollover above. The link will be activated when someone clicks "
+            "the image. This program assumes that you want to create a linked rollover, so if you don't want a "
+            "link you will have to take it out manually. Click ok when you have typed in a link"_s,
+            {120, 240, 4455, 1215});
+        row("Form2", "Label13",
+            u"Now you need to name the rollover. Don't name two rollovers the same thing, or that will cause "
+            "problems. You can name it something like \"Rollover1\", but it must start with letters and contain "
+            "no spaces. If you don't mind it, you can create a random combination of letters by clicking "
+            "\"random\" beside it. Click Ok when you have named the rollover."_s,
+            {120, 240, 4455, 1215});
+        row("Form2", "Label14",
+            u"Next you need to enter the width and height of the images. It is better if you know the width and "
+            "height, but if you don't you can enter an estimate. Use the format of width,height, so if you have "
+            "an image with width 34 and height 54, it would be 34,54. Click ok when you have entered a width and "
+            "height"_s,
+            {120, 240, 4455, 1215});
+        row("Form2", "Label15",
+            u"Last, you need to enter the image numbers. Don't worry about this too much, just remember, no image "
+            "can have the same image number. If you don't plan on modifying the code, just cilck \"random\" "
+            "beside each textbox to get a random number. Click ok when you have assigned image numbers."_s,
+            {120, 240, 4455, 1215});
+        row("Form2", "Command6", u"Ok!"_s, {1800, 1320, 1575, 375});
+        row("Form2", "Command7", u"Ok"_s, {2640, 1080, 1575, 375});
+        row("Form2", "Command8", u"Ok"_s, {1680, 1440, 1575, 375});
+        row("Form2", "Command10", u"Ok"_s, {1680, 1200, 1575, 375});
+        row("Form2", "Command11", u"Ok"_s, {1680, 1320, 1575, 375});
+        row("Form3", "Label1", u"There are two steps to adding the rollover effect to your webpage."_s,
+            {240, 120, 5415, 255});
+        row("Form3", "Label2", u"Copy this code into the <Head> section of your page. "_s, {120, 840, 4215, 255});
+        row("Form3", "Label3", u"Copy this where you want the rollover image to be in the <Body> section"_s,
+            {120, 2520, 4335, 495});
+        row("Form3", "RichTextBox1", QString(), {120, 1080, 4335, 1335});
+        row("Form3", "RichTextBox2", QString(), {120, 3000, 4455, 1335});
+        row("Form3", "Command3", u"Copy This"_s, {4680, 1320, 1335, 615});
+        row("Form3", "Command4", u"Copy This"_s, {4680, 3240, 1335, 615});
+        row("Form3", "Command5", u"Save as HTML"_s, {1200, 4440, 1455, 495});
+        row("Form3", "Command1", u"Close"_s, {2640, 4440, 1455, 495});
+        row("Form3", "tut1", u"Interactive Tutorial"_s, {240, 480, 4575, 1695});
+        row("Form3", "tut2", u"Interactive Tutorial"_s, {240, 2520, 4575, 1695});
+        row("Form3", "Label4",
+            u"Now you can copy the code into your web page. First,you need to copy the <head> section. Click Copy "
+            "this to the right of this frame, and then paste it into the <head> section of the webpage. Click ok "
+            "when you have done this"_s,
+            {120, 240, 4335, 1095});
+        row("Form3", "Label5",
+            u"Now you copy the image code itself. Click copy this to the right and then paste the code where you "
+            "want the image to be. If you don't want to do that, click \"Save as HTML\" to make an html page with "
+            "the code in place. Thank you for using this tutorial!"_s,
+            {120, 240, 4335, 1095});
+        row("Form3", "Command2", u"Ok"_s, {1200, 1080, 1575, 375});
+        row("Form3", "Command6", u"Ok"_s, {1800, 1080, 1575, 375});
+    }
+    void controlsOfBothWindows()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(QRect, twips);
+        QWidget *form = window == u"Form2"_s ? static_cast<QWidget *>(openProperties(false)) : openCode(false);
+        QWidget *control = child<QWidget>(form, name);
+        QString shown;
+        if (auto *label = qobject_cast<QLabel *>(control))
+            shown = label->text();
+        else if (auto *edit = qobject_cast<QLineEdit *>(control))
+            shown = edit->text();
+        else if (auto *button = qobject_cast<QPushButton *>(control))
+            shown = button->text();
+        else if (auto *frame = qobject_cast<QGroupBox *>(control))
+            shown = frame->title();
+        QCOMPARE(shown, text);
+        QCOMPARE(control->geometry(), ui::pixelRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        if (auto *button = qobject_cast<QPushButton *>(control))
+            QCOMPARE(button->palette().color(QPalette::Button), QColor(255, 224, 192));
+    }
+
     void focusRunsInTheWindowsOrder()
     {
         Form2 *form = openProperties(false);

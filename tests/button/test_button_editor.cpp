@@ -2,6 +2,7 @@
 #include "button/picture_box.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/test_images.h"
+#include "tests/support/test_workspace.h"
 #include "ui/look.h"
 #include "ui/workspace.h"
 
@@ -84,18 +85,15 @@ private Q_SLOTS:
 
     void init()
     {
-        m_services = new FakeServices;
-        m_workspace = new ui::Workspace(*m_services);
-        m_workspace->resize(800, 600);
-        m_workspace->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_workspace));
+        m_fixture = std::make_unique<TestWorkspace>(QSize(800, 600));
+        m_services = &m_fixture->services;
+        m_workspace = m_fixture->workspace;
     }
 
     void cleanup()
     {
         QCOMPARE(m_services->unexpected, 0);
-        delete m_workspace;
-        delete m_services;
+        m_fixture.reset();
     }
 
     void freshWindow()
@@ -749,6 +747,7 @@ private:
     static PictureBox *preview(Form7 *w) { return w->findChild<PictureBox *>(u"button"_s); }
 
     QTemporaryDir m_dir;
+    std::unique_ptr<TestWorkspace> m_fixture;
     FakeServices *m_services = nullptr;
     ui::Workspace *m_workspace = nullptr;
 };

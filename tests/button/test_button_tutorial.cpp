@@ -1,6 +1,7 @@
 #include "button/button_editor.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/test_images.h"
+#include "tests/support/test_workspace.h"
 #include "ui/look.h"
 #include "ui/workspace.h"
 
@@ -21,18 +22,15 @@ class TestButtonTutorial final : public QObject {
 private Q_SLOTS:
     void init()
     {
-        m_services = new FakeServices;
-        m_workspace = new ui::Workspace(*m_services);
-        m_workspace->resize(800, 600);
-        m_workspace->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_workspace));
+        m_fixture = std::make_unique<TestWorkspace>(QSize(800, 600));
+        m_services = &m_fixture->services;
+        m_workspace = m_fixture->workspace;
     }
 
     void cleanup()
     {
         QCOMPARE(m_services->unexpected, 0);
-        delete m_workspace;
-        delete m_services;
+        m_fixture.reset();
     }
 
     void stepFrames_data()
@@ -297,6 +295,7 @@ private:
         return names;
     }
 
+    std::unique_ptr<TestWorkspace> m_fixture;
     FakeServices *m_services = nullptr;
     ui::Workspace *m_workspace = nullptr;
 };

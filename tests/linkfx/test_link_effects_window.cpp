@@ -1,6 +1,7 @@
 #include "linkfx/link_effects_window.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/test_images.h"
+#include "tests/support/test_workspace.h"
 #include "ui/child_window.h"
 #include "ui/text_box.h"
 #include "ui/workspace.h"
@@ -74,17 +75,15 @@ class TestLinkEffectsWindow final : public QObject {
 private Q_SLOTS:
     void init()
     {
-        m_services = std::make_unique<FakeServices>();
-        m_workspace = new ui::Workspace(*m_services);
-        m_workspace->resize(800, 600);
-        m_workspace->show();
+        m_fixture = std::make_unique<TestWorkspace>(QSize(800, 600));
+        m_services = &m_fixture->services;
+        m_workspace = m_fixture->workspace;
         QGuiApplication::clipboard()->setText(u"before"_s);
     }
     void cleanup()
     {
         QCOMPARE(m_services->unexpected, 0);
-        delete m_workspace;
-        m_services.reset();
+        m_fixture.reset();
     }
 
     void opensEmptyAtTheTop()
@@ -787,7 +786,8 @@ private:
         ui::setText(box(w, u"Text1"_s), std::string());
     }
 
-    std::unique_ptr<FakeServices> m_services;
+    std::unique_ptr<TestWorkspace> m_fixture;
+    FakeServices *m_services = nullptr;
     ui::Workspace *m_workspace = nullptr;
 };
 

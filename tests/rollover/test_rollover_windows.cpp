@@ -4,6 +4,7 @@
 #include "rollover/rollover_page.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/test_images.h"
+#include "tests/support/test_workspace.h"
 #include "ui/look.h"
 #include "ui/text_box.h"
 #include "ui/workspace.h"
@@ -52,15 +53,14 @@ class TestRolloverWindows final : public QObject {
 private Q_SLOTS:
     void init()
     {
-        m_services = std::make_unique<FakeServices>();
-        m_workspace = new ui::Workspace(*m_services);
-        m_workspace->resize(760, 512);
-        m_workspace->show();
+        m_fixture = std::make_unique<TestWorkspace>();
+        m_services = &m_fixture->services;
+        m_workspace = m_fixture->workspace;
     }
     void cleanup()
     {
         QCOMPARE(m_services->unexpected, 0);
-        delete m_workspace;
+        m_fixture.reset();
     }
 
     void propertiesWindowOpensWithItsDefaults()
@@ -597,7 +597,8 @@ private:
         return code;
     }
 
-    std::unique_ptr<FakeServices> m_services;
+    std::unique_ptr<TestWorkspace> m_fixture;
+    FakeServices *m_services = nullptr;
     ui::Workspace *m_workspace = nullptr;
 };
 

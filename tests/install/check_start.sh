@@ -12,6 +12,9 @@ source "$(dirname "$0")/common.sh"
 make_scratch
 chmod 755 "$scratch"
 install_into "$build" "$scratch/root"
+# The user must be able to read the closer, wherever the build folder is.
+install -m 644 "$closer" "$scratch/close_windows.so"
+closer=$scratch/close_windows.so
 bin=$scratch/root/usr/bin
 chmod a-w "$bin"
 home=$scratch/home

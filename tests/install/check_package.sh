@@ -4,6 +4,7 @@
 set -euo pipefail
 build=$1
 version=$2
+# shellcheck source=tests/install/common.sh
 source "$(dirname "$0")/common.sh"
 make_scratch
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch" >"$scratch/cpack.log" 2>&1 ||

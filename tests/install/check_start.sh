@@ -8,6 +8,7 @@
 set -euo pipefail
 build=$1
 closer=$2
+# shellcheck source=tests/install/common.sh
 source "$(dirname "$0")/common.sh"
 make_scratch
 chmod 755 "$scratch"

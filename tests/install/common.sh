@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by the install tests: a scratch folder that goes away at the end, and an install of
 # the build into a folder as if it were the root of the machine.
 
@@ -17,5 +18,8 @@ install_into() {
     DESTDIR=$2 cmake --install "$1" --prefix /usr >/dev/null || fail "cmake --install failed"
 }
 
+# Used by the scripts that source this file.
+# shellcheck disable=SC2034
 readonly id=org.example.Quillarc
+# shellcheck disable=SC2034
 readonly icon_sizes=(16 24 32 48 64 128 256)

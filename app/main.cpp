@@ -9,6 +9,8 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillarc 2"));
+    // Lets a desktop match the windows to the installed menu entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Quillarc"));
     QApplication::setWindowIcon(ui::applicationIcon());
 
     ui::DesktopServices services;

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Builds the Debian package into a scratch folder and checks its fields, its dependencies and
+# its file list.
+set -euo pipefail
+build=$1
+version=$2
+# shellcheck source=tests/install/common.sh
+source "$(dirname "$0")/common.sh"
+make_scratch
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch" >"$scratch/cpack.log" 2>&1 ||
+    fail "cpack failed: $(cat "$scratch/cpack.log")"
+deb=$scratch/quillarc_${version}_$(dpkg --print-architecture).deb
+[ -f "$deb" ] || fail "no package $deb"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = quillarc ] || fail "package name $(field Package)"
+[ "$(field Version)" = "$version" ] || fail "package version $(field Version)"
+[ "$(field Section)" = web ] || fail "section $(field Section)"
+[[ "$(field Maintainer)" == *\<*@*\> ]] || fail "maintainer $(field Maintainer)"
+[ -n "$(field Description | sed -n 2p)" ] || fail "no long description"
+
+# Computed from the linked libraries; libqt6gui6 also holds the JPEG and GIF readers.
+depends=$(field Depends)
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6; do
+    [[ ", $depends," == *", $library "* || ", $depends," == *", $library,"* ]] || fail "no dependency on $library in: $depends"
+done
+# Every dependency must be a package this Debian has (they are all installed here).
+for package in $(echo "$depends" | tr ',' '\n' | sed 's/(.*)//; s/|.*//' | xargs); do
+    dpkg-query -W "$package" >/dev/null 2>&1 || fail "dependency $package is not known"
+done
+
+expected=(/usr/bin/quillarc
+    "/usr/share/applications/$id.desktop"
+    "/usr/share/metainfo/$id.metainfo.xml"
+    "/usr/share/icons/hicolor/scalable/apps/$id.svg")
+for size in "${icon_sizes[@]}"; do
+    expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
+done
+listing=$(dpkg-deb -c "$deb")
+actual=$(echo "$listing" | awk '$1 !~ /^d/ {print substr($6, 2)}' | sort)
+wanted=$(printf '%s\n' "${expected[@]}" | sort)
+[ "$actual" = "$wanted" ] || fail "file list differs:
+$(diff <(echo "$wanted") <(echo "$actual"))"
+echo "$listing" | grep -q '^-rwxr-xr-x root/root .* ./usr/bin/quillarc$' ||
+    fail "the program is not an executable owned by root"
+echo "package $(basename "$deb"), $(stat -c %s "$deb") bytes, depends on: $depends"

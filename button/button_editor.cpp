@@ -5,8 +5,10 @@
 #include "button/picture_box.h"
 #include "button/preview_rules.h"
 #include "button/random_names.h"
+#include "ui/accessibility.h"
 #include "ui/files.h"
 #include "ui/look.h"
+#include "ui/picture_drop.h"
 #include "ui/services.h"
 #include "ui/text_box.h"
 
@@ -37,6 +39,8 @@ Form7::Form7(ui::Workspace &workspace)
     createCodeFrame();
     createTutorial();
     setFocusOrder();
+    acceptPictureDrops();
+    nameControls();
 }
 
 void Form7::createControls()
@@ -247,6 +251,45 @@ void Form7::setFocusOrder()
     ui::setFocusOrder(this, order);
 }
 
+void Form7::acceptPictureDrops()
+{
+    // A picture file dropped onto a picture's box or its "..." button is taken as if picked.
+    const QStringList suffixes = ui::pictureSuffixes(PictureFilter);
+    const auto target = [this, &suffixes](QLineEdit *box, QPushButton *button) {
+        auto *drop = new ui::PictureDropTarget(suffixes, this);
+        drop->watch(box);
+        drop->watch(button);
+        return drop;
+    };
+    connect(target(m_text[1], m_command1), &ui::PictureDropTarget::pictureDropped, this, &Form7::takeDefaultPicture);
+    connect(target(m_text[2], m_command2), &ui::PictureDropTarget::pictureDropped, this,
+            [this](const QString &chosen) { takePicture(overfile, overpath, m_text[2], chosen); });
+    connect(target(m_text[3], m_command3), &ui::PictureDropTarget::pictureDropped, this,
+            [this](const QString &chosen) { takePicture(downfile, downpath, m_text[3], chosen); });
+}
+
+void Form7::nameControls()
+{
+    // What a screen reader announces: each box its label, each "..." button the picture it
+    // chooses; the buttons and check boxes with a caption are announced by it.
+    ui::setBuddies(this, {{u"Label1"_s, u"Text1"_s},
+                          {u"Label2"_s, u"Text2"_s},
+                          {u"Label3"_s, u"Text3"_s},
+                          {u"Label4"_s, u"Text4"_s},
+                          {u"Label5"_s, u"Text5"_s},
+                          {u"Label6"_s, u"Text6"_s},
+                          {u"Label7"_s, u"Text7"_s},
+                          {u"Label8"_s, u"Text8"_s},
+                          {u"Label9"_s, u"Text9"_s},
+                          {u"Label12"_s, u"Text11"_s},
+                          {u"Label10"_s, u"first"_s},
+                          {u"Label11"_s, u"second"_s}});
+    ui::setAccessibleNames(this, {{u"Command1"_s, u"Choose Default Image"_s},
+                                  {u"Command2"_s, u"Choose Mouse Over Image"_s},
+                                  {u"Command3"_s, u"Choose Mouse Down Image"_s}});
+    ui::describeStepFrames(this, {u"tut1"_s, u"tut2"_s, u"tut3"_s, u"tut4"_s, u"tut5"_s, u"tut6"_s});
+}
+
 void Form7::Form_Load()
 {
     if (tutmode) {
@@ -281,34 +324,47 @@ void Form7::measureSize()
     m_text[5]->setText(QString::number(m_button->height()));
 }
 
-bool Form7::pickPicture(std::string &file, std::string &path, QLineEdit *box)
+std::optional<QString> Form7::askPicture()
 {
     const std::optional<QString> chosen = services().openFileName(this, {PictureFilter, QString(), m_lastPicture});
     if (!chosen || chosen->isEmpty())
-        return false; // a cancel leaves the name, the path, the box and the preview
-    m_lastPicture = *chosen;
-    const QString name = ui::fileNameOf(*chosen);
+        return std::nullopt; // a cancel leaves the name, the path, the box and the preview
+    return chosen;
+}
+
+void Form7::takePicture(std::string &file, std::string &path, QLineEdit *box, const QString &chosen)
+{
+    m_lastPicture = chosen;
+    const QString name = ui::fileNameOf(chosen);
     file = name.toStdString();
     box->setText(ui::urlFromFileName(name));
-    path = chosen->toStdString();
-    return true;
+    path = chosen.toStdString();
+}
+
+void Form7::takeDefaultPicture(const QString &chosen)
+{
+    takePicture(deffile, defpath, m_text[1], chosen);
+    // A file that is no picture changes neither the preview nor the size.
+    if (showPicture(defpath) && m_check1->isChecked())
+        measureSize();
 }
 
 void Form7::Command1_Click()
 {
-    // A file that is no picture changes neither the preview nor the size.
-    if (pickPicture(deffile, defpath, m_text[1]) && showPicture(defpath) && m_check1->isChecked())
-        measureSize();
+    if (const std::optional<QString> chosen = askPicture())
+        takeDefaultPicture(*chosen);
 }
 
 void Form7::Command2_Click()
 {
-    pickPicture(overfile, overpath, m_text[2]);
+    if (const std::optional<QString> chosen = askPicture())
+        takePicture(overfile, overpath, m_text[2], *chosen);
 }
 
 void Form7::Command3_Click()
 {
-    pickPicture(downfile, downpath, m_text[3]);
+    if (const std::optional<QString> chosen = askPicture())
+        takePicture(downfile, downpath, m_text[3], *chosen);
 }
 
 void Form7::Check1_Click()

@@ -77,8 +77,13 @@ private:
     void createCodeFrame();
     void createTutorial();
     void setFocusOrder();
-    // Asks for a picture; false when the user cancelled, and then nothing changes.
-    bool pickPicture(std::string &file, std::string &path, QLineEdit *box);
+    void acceptPictureDrops();
+    void nameControls();
+    // Asks for a picture; nothing when the user cancelled, and then nothing changes.
+    std::optional<QString> askPicture();
+    // A picture chosen in the dialog or dropped onto its box or "..." button.
+    void takePicture(std::string &file, std::string &path, QLineEdit *box, const QString &chosen);
+    void takeDefaultPicture(const QString &chosen);
     // Puts the picture into the preview; false when the file cannot be read as one.
     bool showPicture(const std::string &path);
     void measureSize();

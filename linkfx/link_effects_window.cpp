@@ -1,5 +1,6 @@
 #include "linkfx/link_effects_window.h"
 
+#include "ui/accessibility.h"
 #include "ui/files.h"
 #include "ui/look.h"
 #include "ui/services.h"
@@ -20,6 +21,7 @@ Form5::Form5(ui::Workspace &workspace)
     createControls();
     createTutorial();
     setFocusOrder();
+    nameControls();
 }
 
 void Form5::createControls()
@@ -148,6 +150,15 @@ void Form5::setFocusOrder()
                             u"Command4"_s,  u"Command7"_s, u"Command8"_s,  u"Command12"_s, u"Command13"_s,
                             u"Command14"_s, u"Command15"_s};
     ui::setFocusOrder(this, order);
+}
+
+void Form5::nameControls()
+{
+    // What a screen reader announces. No label stands above the two code boxes, so they are
+    // named after what they hold, in the words of the buttons that fill them; each step frame
+    // is described by its text, and the buttons are announced by their captions.
+    ui::setAccessibleNames(this, {{u"RichTextBox1"_s, u"Effect code"_s}, {u"Text1"_s, u"Final code"_s}});
+    ui::describeStepFrames(this, {u"tut1"_s, u"tut2"_s, u"tut3"_s});
 }
 
 void Form5::Form_Load()

@@ -43,6 +43,7 @@ private:
     void createControls();
     void createTutorial();
     void setFocusOrder();
+    void nameControls();
     // Asks for the effect's value (Cancel gives the empty one) and shows its snippet.
     void chooseValuedEffect(LinkEffect effect, const QString &prompt);
     void chooseEffect(LinkEffect effect, const std::string &value = {});

@@ -1,6 +1,7 @@
 #include "rollover/code_window.h"
 
 #include "rollover/rollover_page.h"
+#include "ui/accessibility.h"
 #include "ui/files.h"
 #include "ui/look.h"
 #include "ui/text_box.h"
@@ -19,6 +20,7 @@ Form3::Form3(ui::Workspace &workspace)
 {
     createControls();
     createTutorial();
+    nameControls();
 }
 
 void Form3::createControls()
@@ -66,6 +68,14 @@ void Form3::createTutorial()
     QPushButton *ok2 = ui::makeButton(m_tut2, u"Command6"_s, u"Ok"_s, pixelRect(1800, 1080, 1575, 375));
     connect(ok1, &QPushButton::clicked, this, &Form3::Command2_Click);
     connect(ok2, &QPushButton::clicked, this, &Form3::Command6_Click);
+}
+
+void Form3::nameControls()
+{
+    // What a screen reader announces: each code box the label above it, each step frame its
+    // text; the buttons are announced by their captions.
+    ui::setBuddies(this, {{u"Label2"_s, u"RichTextBox1"_s}, {u"Label3"_s, u"RichTextBox2"_s}});
+    ui::describeStepFrames(this, {u"tut1"_s, u"tut2"_s});
 }
 
 void Form3::setCode(const std::string &head, const std::string &body)

@@ -34,6 +34,7 @@ protected:
 private:
     void createControls();
     void createTutorial();
+    void nameControls();
 
     QPlainTextEdit *m_head = nullptr;
     QPlainTextEdit *m_body = nullptr;

@@ -3,8 +3,10 @@
 #include "rollover/code_window.h"
 #include "rollover/random_names.h"
 #include "rollover/rollover_code.h"
+#include "ui/accessibility.h"
 #include "ui/files.h"
 #include "ui/look.h"
+#include "ui/picture_drop.h"
 #include "ui/services.h"
 #include "ui/text_box.h"
 
@@ -27,6 +29,8 @@ Form2::Form2(ui::Workspace &workspace)
 {
     createControls();
     createTutorial();
+    acceptPictureDrops();
+    nameControls();
 }
 
 void Form2::createControls()
@@ -174,6 +178,40 @@ void Form2::createTutorial()
     ui::setFocusOrder(this, order);
 }
 
+void Form2::acceptPictureDrops()
+{
+    // A picture file dropped onto a picture's box or its "..." button is taken as if picked.
+    const QStringList suffixes = ui::pictureSuffixes(PictureFilter);
+    const auto acceptOn = [this, &suffixes](QLineEdit *box, const QString &button) {
+        auto *target = new ui::PictureDropTarget(suffixes, this);
+        target->watch(box);
+        target->watch(findChild<QPushButton *>(button));
+        connect(target, &ui::PictureDropTarget::pictureDropped, this,
+                [this, box](const QString &path) { takePicture(box, path); });
+    };
+    acceptOn(m_text[1], u"Command1"_s);
+    acceptOn(m_text[2], u"Command2"_s);
+}
+
+void Form2::nameControls()
+{
+    // What a screen reader announces: each box its label, each "..." button the picture it
+    // chooses; the buttons with a caption are announced by it.
+    ui::setBuddies(this, {{u"Label2"_s, u"Text1"_s},
+                          {u"Label3"_s, u"Text2"_s},
+                          {u"Label4"_s, u"Text3"_s},
+                          {u"Label5"_s, u"Text4"_s},
+                          {u"Label7"_s, u"Text5"_s},
+                          {u"Label8"_s, u"Text6"_s},
+                          {u"Label9"_s, u"Text7"_s}});
+    // The introduction's access key leads to Text1 as well, and a box takes the name of the
+    // first label that leads to it.
+    ui::setAccessibleNames(
+        this,
+        {{u"Text1"_s, m_label2->text()}, {u"Command1"_s, u"Choose Image #1"_s}, {u"Command2"_s, u"Choose Image #2"_s}});
+    ui::describeStepFrames(this, {u"tut1"_s, u"tut2"_s, u"tut3"_s, u"tut4"_s, u"tut5"_s, u"tut6"_s});
+}
+
 void Form2::Form_Load()
 {
     if (tutmode) {
@@ -188,8 +226,13 @@ void Form2::pickPicture(QLineEdit *box, const QString &title)
     const std::optional<QString> path = services().openFileName(this, {PictureFilter, title, m_lastPicture});
     if (!path || path->isEmpty())
         return; // a cancel keeps what the box held
-    m_lastPicture = *path;
-    box->setText(ui::urlFromFileName(ui::fileNameOf(*path)));
+    takePicture(box, *path);
+}
+
+void Form2::takePicture(QLineEdit *box, const QString &path)
+{
+    m_lastPicture = path;
+    box->setText(ui::urlFromFileName(ui::fileNameOf(path)));
 }
 
 void Form2::Command1_Click()

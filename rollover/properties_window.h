@@ -35,7 +35,11 @@ protected:
 private:
     void createControls();
     void createTutorial();
+    void acceptPictureDrops();
+    void nameControls();
     void pickPicture(QLineEdit *box, const QString &title);
+    // A picture chosen in the dialog or dropped onto the box or its "..." button.
+    void takePicture(QLineEdit *box, const QString &path);
     void showStep(QGroupBox *hide, QGroupBox *show, std::initializer_list<QLabel *> restore,
                   std::initializer_list<QLabel *> highlight);
 

@@ -5,15 +5,21 @@
 #include "app/welcome_window.h"
 #include "button/button_editor.h"
 #include "linkfx/link_effects_window.h"
+#include "rollover/code_window.h"
 #include "rollover/properties_window.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/test_images.h"
 #include "ui/workspace.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -271,6 +277,103 @@ private Q_SLOTS:
         QCOMPARE(onStepTwo, 1);
     }
 
+    void everyControlIsNamed_data()
+    {
+        // The welcome window holds nothing but text.
+        QTest::addColumn<QString>("window");
+        for (const char *window : {"Form2", "Form3", "Form4", "Form5", "Form6", "Form7"})
+            QTest::newRow(window) << QString::fromLatin1(window);
+    }
+    void everyControlIsNamed()
+    {
+        QFETCH(QString, window);
+        openEveryWindow();
+        QWidget *form = childWindow(window);
+        QList<QWidget *> controls;
+        for (QLineEdit *box : form->findChildren<QLineEdit *>())
+            controls << box;
+        for (QPlainTextEdit *box : form->findChildren<QPlainTextEdit *>())
+            controls << box;
+        for (QAbstractButton *button : form->findChildren<QAbstractButton *>())
+            controls << button;
+        QVERIFY(!controls.isEmpty());
+        for (QWidget *control : controls) {
+            const QString name = accessibleText(control, QAccessible::Name);
+            // A name says something in words: not "...", and not the caption of the frame
+            // around the control, which is all a toolkit finds for a box without a label.
+            QVERIFY2(name.contains(QRegularExpression(u"\\w"_s)), qPrintable(control->objectName()));
+            if (const auto *frame = qobject_cast<const QGroupBox *>(control->parentWidget()))
+                QVERIFY2(name != frame->title(), qPrintable(control->objectName()));
+        }
+        // A label that names its box brings no access key with it: only the rollover
+        // introduction's "&a" leads anywhere, as before.
+        for (const QLabel *label : form->findChildren<QLabel *>()) {
+            if (label->buddy() && !(window == u"Form2"_s && label->objectName() == u"Label1"_s))
+                QVERIFY2(!label->text().contains(u'&'), qPrintable(label->objectName()));
+        }
+        // Each tutorial step frame is described by its step text.
+        const QRegularExpression step(u"^tut\\d$"_s);
+        int steps = 0;
+        for (QGroupBox *frame : form->findChildren<QGroupBox *>(step)) {
+            const QLabel *text = frame->findChild<QLabel *>(QString(), Qt::FindDirectChildrenOnly);
+            QVERIFY(!text->text().isEmpty());
+            QCOMPARE(accessibleText(frame, QAccessible::Description), text->text());
+            ++steps;
+        }
+        const QMap<QString, int> stepsOf{{u"Form2"_s, 6}, {u"Form3"_s, 2}, {u"Form5"_s, 3}, {u"Form7"_s, 6}};
+        QCOMPARE(steps, stepsOf.value(window));
+    }
+
+    void namesReadAsExpected_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("kind"); // QAccessible::Name or Description
+        QTest::addColumn<QString>("text");
+        const auto name = [](const char *window, const char *control, const QString &text) {
+            QTest::addRow("%s %s", window, control)
+                << QString::fromLatin1(window) << QString::fromLatin1(control) << int(QAccessible::Name) << text;
+        };
+        name("Form2", "Text1", u"Image #1 "_s);
+        name("Form2", "Text3", u"<A href> url:"_s);
+        name("Form2", "Text7", u"Image 2#"_s);
+        name("Form2", "Command1", u"Choose Image #1"_s);
+        name("Form2", "Command2", u"Choose Image #2"_s);
+        name("Form2", "Command9", u"Random"_s);
+        name("Form2", "Command6", u"Ok!"_s);
+        name("Form3", "RichTextBox1", u"Copy this code into the <Head> section of your page. "_s);
+        name("Form3", "RichTextBox2", u"Copy this where you want the rollover image to be in the <Body> section"_s);
+        name("Form4", "Command5", u"Create a Button"_s);
+        name("Form5", "RichTextBox1", u"Effect code"_s);
+        name("Form5", "Text1", u"Final code"_s);
+        name("Form6", "Command3", u"Pick One For Me"_s);
+        name("Form7", "Text1", u"Default Image:"_s);
+        name("Form7", "Text5", u"Button Height: "_s);
+        name("Form7", "Text11", u"Button Link: "_s);
+        name("Form7", "Command1", u"Choose Default Image"_s);
+        name("Form7", "Command3", u"Choose Mouse Down Image"_s);
+        name("Form7", "Check2", u"Don't Use Mouseover in preview"_s);
+        name("Form7", "second",
+             u"The code below is the button itself. Add this to wherever you want the button to be located in "
+             "your webpage. "_s);
+        QTest::addRow("Form7 tut5 description")
+            << u"Form7"_s << u"tut5"_s << int(QAccessible::Description)
+            << u"Congratulations! You have completed everything necessary to generate the button code. Since you are "
+               "in tutorial mode, click ok below to go to the generated code. If you were not in tutorial mode, you "
+               "would click \"See Code\", which this frame is currently hiding. "_s;
+    }
+    void namesReadAsExpected()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(int, kind);
+        QFETCH(QString, text);
+        openEveryWindow();
+        QWidget *widget = childWindow(window)->findChild<QWidget *>(control);
+        QVERIFY(widget);
+        QCOMPARE(accessibleText(widget, QAccessible::Text(kind)), text);
+    }
+
     void screenshotWithAWizard()
     {
         m_main->rollover_Click();
@@ -287,6 +390,33 @@ private Q_SLOTS:
     }
 
 private:
+    // Every child window as the user opens it: the welcome and Quick Start windows are open
+    // at a first start; the code window comes from a rollover's "See Code".
+    void openEveryWindow()
+    {
+        m_main->hgs_Click();
+        m_main->rollover_Click();
+        static_cast<Form2 *>(childWindow(u"Form2"_s))->Command3_Click();
+        m_main->rollover_Click();
+        m_main->te_Click();
+        m_main->button_Click();
+    }
+
+    // The open child window of that name.
+    ui::ChildWindow *childWindow(const QString &name) const
+    {
+        for (ui::ChildWindow *window : m_main->workspace().findChildren<ui::ChildWindow *>())
+            if (!window->isClosed() && window->objectName() == name)
+                return window;
+        qFatal("no open window %s", qPrintable(name));
+    }
+
+    static QString accessibleText(QWidget *widget, QAccessible::Text kind)
+    {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+        return accessible ? accessible->text(kind) : QString();
+    }
+
     QList<ui::ChildWindow *> wizardWindows() const
     {
         QList<ui::ChildWindow *> wizards;

@@ -1,8 +1,10 @@
 #include "button/button_editor.h"
 #include "button/picture_box.h"
+#include "tests/support/drag_drop.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/test_images.h"
 #include "tests/support/test_workspace.h"
+#include "ui/files.h"
 #include "ui/look.h"
 #include "ui/workspace.h"
 
@@ -50,6 +52,7 @@ private Q_SLOTS:
         QVERIFY(notes.open(QIODevice::WriteOnly));
         notes.write("These are not the pixels you are looking for.\r\n");
         notes.close();
+        QVERIFY(notes.copy(path(u"notes.txt"_s)));
         // The first half of a real JPEG.
         QVERIFY(testimages::writePicture(path(u"whole.jpg"_s), 200, 100, Qt::magenta));
         const QByteArray whole = readAll(path(u"whole.jpg"_s));
@@ -475,6 +478,84 @@ private Q_SLOTS:
         w->button_MouseMove();
         QCOMPARE(w->shownPicture(), std::string("my pic#1.bmp"));
         QCOMPARE(preview(w)->size(), QSize(10, 12));
+    }
+
+    void droppedPicturesAreTakenAsPicked_data()
+    {
+        // The control the drag ends on, what the drag carries, the picture it gives (1 the
+        // default, 2 the mouse-over, 3 the mouse-down picture; 0 when refused), the name in the
+        // picture's box and the picture's size (none for a file that is no picture).
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QList<QUrl>>("urls");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("picture");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        const auto file = [this](const QString &name) {
+            return QList<QUrl>{QUrl::fromLocalFile(path(name))};
+        };
+        const auto taken = [&](const char *tag, const QString &target, const QString &name, int picture, QSize size) {
+            QTest::newRow(tag) << target << file(name) << QString() << picture << QString(ui::urlFromFileName(name))
+                               << size;
+        };
+        taken("jpeg on Text1", u"Text1"_s, u"default.jpg"_s, 1, {120, 40});
+        taken("bmp on Command1", u"Command1"_s, u"other.bmp"_s, 1, {88, 31});
+        taken("blank and hash on Command1", u"Command1"_s, u"my pic#1.bmp"_s, 1, {10, 12});
+        taken("no picture under .jpg on Text1", u"Text1"_s, u"notes.jpg"_s, 1, {});
+        taken("gif on Text2", u"Text2"_s, u"over.gif"_s, 2, {60, 20});
+        taken("gif on Command2", u"Command2"_s, u"over.gif"_s, 2, {60, 20});
+        taken("bmp on Text3", u"Text3"_s, u"down.bmp"_s, 3, {30, 50});
+        taken("bmp on Command3", u"Command3"_s, u"down.bmp"_s, 3, {30, 50});
+
+        const QList<QUrl> web{QUrl(u"https://example.org/default.jpg"_s)};
+        const auto refused = [](const char *tag, const QString &target, const QList<QUrl> &urls, const QString &text) {
+            QTest::newRow(tag) << target << urls << text << 0 << QString() << QSize();
+        };
+        refused("folder on Text1", u"Text1"_s, {QUrl::fromLocalFile(m_dir.path())}, QString());
+        refused("two pictures on Command1", u"Command1"_s, file(u"default.jpg"_s) + file(u"over.gif"_s), QString());
+        refused("web address on Text2", u"Text2"_s, web, web.first().toString());
+        refused("plain text on Command2", u"Command2"_s, {}, path(u"over.gif"_s));
+        refused("text file on Text3", u"Text3"_s, file(u"notes.txt"_s), QString());
+        refused("two pictures on Command3", u"Command3"_s, file(u"down.bmp"_s) + file(u"other.bmp"_s), QString());
+    }
+    void droppedPicturesAreTakenAsPicked()
+    {
+        QFETCH(QString, target);
+        QFETCH(QList<QUrl>, urls);
+        QFETCH(QString, text);
+        QFETCH(int, picture);
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        Form7 *w = open();
+        check(w, u"Check1"_s)->setChecked(true);
+        const std::unique_ptr<QMimeData> data = dragdrop::mimeData(urls, text);
+        const dragdrop::Answer answer = dragdrop::dragOnto(w->findChild<QWidget *>(target), data.get());
+        QCOMPARE(answer.drop, picture != 0);
+        QVERIFY(m_services->questions.isEmpty()); // no dialog
+        for (int i = 1; i <= 3; ++i)
+            QCOMPARE(edit(w, u"Text"_s + QString::number(i))->text(), i == picture ? name : QString());
+
+        // The default picture goes into the preview at once and is measured; a file that is
+        // no picture changes neither. The others show when the preview is moved over or pressed.
+        const bool measured = picture == 1 && size.isValid();
+        QCOMPARE(edit(w, u"Text4"_s)->text(), measured ? QString::number(size.width()) : QString());
+        QCOMPARE(edit(w, u"Text5"_s)->text(), measured ? QString::number(size.height()) : QString());
+        if (picture != 1)
+            QVERIFY(preview(w)->picture().isNull());
+        if (picture == 2)
+            w->button_MouseMove();
+        if (picture == 3)
+            w->button_MouseDown();
+        if (size.isValid())
+            QCOMPARE(preview(w)->picture().size(), size);
+        else
+            QVERIFY(preview(w)->picture().isNull());
+
+        // The dialog proposes the dropped file next, as after a pick.
+        m_services->answerOpen(std::nullopt);
+        w->Command2_Click();
+        QCOMPARE(m_services->questions.last().request.proposedName,
+                 picture == 0 ? QString() : urls.first().toLocalFile());
     }
 
     void randomNames_data()

@@ -2,6 +2,7 @@
 #include "rollover/properties_window.h"
 #include "rollover/rollover_code.h"
 #include "rollover/rollover_page.h"
+#include "tests/support/drag_drop.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/test_images.h"
 #include "tests/support/test_workspace.h"
@@ -51,6 +52,16 @@ class TestRolloverWindows final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_pictures.isValid());
+        QVERIFY(testimages::writeGif(picture(u"up.gif"_s), 8, 8, Qt::red));
+        QVERIFY(testimages::writePicture(picture(u"over.png"_s), 8, 8, Qt::green));
+        QVERIFY(testimages::writePicture(picture(u"my pic#1.bmp"_s), 8, 8, Qt::blue));
+        QFile notes(picture(u"notes.txt"_s));
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+    }
+
     void init()
     {
         m_fixture = std::make_unique<TestWorkspace>();
@@ -279,6 +290,56 @@ private Q_SLOTS:
         QCOMPARE(m_services->questions.size(), 3);
         QCOMPARE(m_services->questions[1].request.proposedName, u"/pics/up.gif"_s);
         QCOMPARE(m_services->questions[2].request.proposedName, u"/pics/up.gif"_s);
+    }
+
+    void droppedPictureIsTakenAsPicked_data()
+    {
+        // The control the drag ends on, the box of its picture, what the drag carries, and the
+        // box's text afterwards (unchanged when the drag is refused).
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QList<QUrl>>("urls");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("taken");
+        const auto file = [this](const QString &name) {
+            return QList<QUrl>{QUrl::fromLocalFile(picture(name))};
+        };
+        const QList<QUrl> web{QUrl(u"https://example.org/up.gif"_s)};
+        const auto row = [](const char *tag, const QString &target, const QString &box, const QList<QUrl> &urls,
+                            const QString &text, const QString &taken) {
+            QTest::newRow(tag) << target << box << urls << text << taken;
+        };
+        row("gif on Text1", u"Text1"_s, u"Text1"_s, file(u"up.gif"_s), QString(), u"up.gif"_s);
+        row("gif on Command1", u"Command1"_s, u"Text1"_s, file(u"up.gif"_s), QString(), u"up.gif"_s);
+        row("png on Text2", u"Text2"_s, u"Text2"_s, file(u"over.png"_s), QString(), u"over.png"_s);
+        row("blank and hash on Command2", u"Command2"_s, u"Text2"_s, file(u"my pic#1.bmp"_s), QString(),
+            u"my%20pic%231.bmp"_s);
+        row("folder on Text1", u"Text1"_s, u"Text1"_s, {QUrl::fromLocalFile(m_pictures.path())}, QString(), QString());
+        row("two pictures on Command1", u"Command1"_s, u"Text1"_s, file(u"up.gif"_s) + file(u"over.png"_s), QString(),
+            QString());
+        row("web address on Text2", u"Text2"_s, u"Text2"_s, web, web.first().toString(), QString());
+        row("plain text on Text2", u"Text2"_s, u"Text2"_s, {}, picture(u"up.gif"_s), QString());
+        row("text file on Command2", u"Command2"_s, u"Text2"_s, file(u"notes.txt"_s), QString(), QString());
+    }
+    void droppedPictureIsTakenAsPicked()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, box);
+        QFETCH(QList<QUrl>, urls);
+        QFETCH(QString, text);
+        QFETCH(QString, taken);
+        Form2 *form = openProperties(false);
+        child<QLineEdit>(form, box)->setText(u"typed.gif"_s);
+        const std::unique_ptr<QMimeData> data = dragdrop::mimeData(urls, text);
+        const dragdrop::Answer answer = dragdrop::dragOnto(child<QWidget>(form, target), data.get());
+        QCOMPARE(answer.drop, !taken.isEmpty());
+        QCOMPARE(child<QLineEdit>(form, box)->text(), taken.isEmpty() ? u"typed.gif"_s : taken);
+        QVERIFY(m_services->questions.isEmpty()); // no dialog
+        // The window's one dialog proposes the dropped file next, as after a pick.
+        m_services->answerOpen(std::nullopt);
+        form->Command1_Click();
+        QCOMPARE(m_services->questions.last().request.proposedName,
+                 taken.isEmpty() ? QString() : urls.first().toLocalFile());
     }
 
     void randomImageNames_data()
@@ -597,6 +658,9 @@ private:
         return code;
     }
 
+    QString picture(const QString &name) const { return m_pictures.filePath(name); }
+
+    QTemporaryDir m_pictures;
     std::unique_ptr<TestWorkspace> m_fixture;
     FakeServices *m_services = nullptr;
     ui::Workspace *m_workspace = nullptr;

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QList>
+#include <QMimeData>
+#include <QStringList>
+#include <QUrl>
+
+#include <memory>
+
+class QWidget;
+
+// Synthetic drags, as a file manager or a text editor starts them, for the window tests.
+namespace dragdrop {
+
+// What a drag carries: the addresses as a text/uri-list, and the text as plain text (a file
+// manager puts the paths there too).
+std::unique_ptr<QMimeData> mimeData(const QList<QUrl> &urls, const QString &text);
+// The local files' addresses, and their paths as text, one a line.
+std::unique_ptr<QMimeData> files(const QStringList &paths);
+
+// Which of the three events of a drag the target accepted, and the action it chose.
+struct Answer {
+    bool enter = false;
+    bool move = false;
+    bool drop = false;
+    Qt::DropAction action = Qt::IgnoreAction;
+};
+
+// Sends a drag-enter, a drag-move and a drop to the middle of the widget, as a drag that ends
+// there does. The drop is sent even when enter and move were refused, so that a test sees that
+// a forced drop changes nothing either.
+Answer dragOnto(QWidget *target, const QMimeData *data,
+                Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction);
+
+} // namespace dragdrop

@@ -21,8 +21,9 @@ std::string LinkEffectSnippet(LinkEffect effect, const std::string &value)
     case LinkEffect::Lowercase:
         return "<style><!--a:hover{text-transform:lowercase; }--></style>";
     case LinkEffect::Lineless:
-        // A bare rule for every link, not only the hovered one: no style element around it.
-        return "a{text-decoration:none}";
+        // A rule for every link, not only the hovered one, in the same style element as the
+        // others: a bare rule pasted into the head would end the head and show as text.
+        return "<style><!--a{text-decoration:none}--></style>";
     }
     return {};
 }

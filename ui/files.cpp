@@ -54,8 +54,9 @@ QString fileNameOf(const QString &path)
 QString urlFromFileName(const QString &fileName)
 {
     // Unreserved characters stay by default, and the sub-delimiters and '@' may stand in a path
-    // too. A ':' is encoded: in a first path segment it would turn the name into a scheme.
-    return QString::fromLatin1(QUrl::toPercentEncoding(fileName, "!$&'()*+,;=@"));
+    // too. A ':' is encoded: in a first path segment it would turn the name into a scheme. A '&'
+    // is encoded as well: in an attribute "&copy" would be read as a character reference.
+    return QString::fromLatin1(QUrl::toPercentEncoding(fileName, "!$'()*+,;=@"));
 }
 
 } // namespace ui

@@ -23,9 +23,9 @@ void copyToClipboard(const QString &text);
 // The file name without its folder.
 QString fileNameOf(const QString &path);
 
-// A file name as it may stand in a relative URL: everything that cannot stand in a URL
-// path as it is (blank, quote, backslash, %, #, ?, control characters, non-ASCII) is
-// percent-encoded in UTF-8; up.gif stays up.gif.
+// A file name as it may stand in a relative URL inside an HTML attribute or a script string:
+// everything that cannot stand there as it is (blank, quote, backslash, %, #, ?, &, :, control
+// characters, non-ASCII) is percent-encoded in UTF-8; up.gif stays up.gif.
 QString urlFromFileName(const QString &fileName);
 
 } // namespace ui

@@ -28,7 +28,7 @@ namespace {
 const QByteArray LinelessPage = "<html> <head> \r\n"
                                 "<title> Quillarc 2: Link Effects Page </title>\r\n"
                                 "<!-- Created by Quillarc 2-->\r\n"
-                                "a{text-decoration:none}</head>\r\n"
+                                "<style><!--a{text-decoration:none}--></style></head>\r\n"
                                 "<body>\r\n"
                                 "<a href=\"example.html\"> Example Link </a>\r\n"
                                 "</body> </html>\r\n";
@@ -142,7 +142,7 @@ private Q_SLOTS:
         QTest::newRow("Lowercase") << u"Command4"_s << QString() << false << QString()
                                    << QByteArray("<style><!--a:hover{text-transform:lowercase; }--></style>");
         QTest::newRow("Lineless") << u"Command12"_s << QString() << false << QString()
-                                  << QByteArray("a{text-decoration:none}");
+                                  << QByteArray("<style><!--a{text-decoration:none}--></style>");
     }
     void effectButton()
     {
@@ -179,15 +179,15 @@ private Q_SLOTS:
         click(w, u"Command12"_s);
         click(w, u"Command9"_s);
         QCOMPARE(text(w, u"Text1"_s), QByteArray("\r\n"
-                                                 "a{text-decoration:none}"));
-        QCOMPARE(text(w, u"RichTextBox1"_s), QByteArray("a{text-decoration:none}"));
+                                                 "<style><!--a{text-decoration:none}--></style>"));
+        QCOMPARE(text(w, u"RichTextBox1"_s), QByteArray("<style><!--a{text-decoration:none}--></style>"));
         click(w, u"Command9"_s);
         QCOMPARE(text(w, u"Text1"_s), QByteArray("\r\n"
-                                                 "a{text-decoration:none}\r\n"
-                                                 "a{text-decoration:none}"));
+                                                 "<style><!--a{text-decoration:none}--></style>\r\n"
+                                                 "<style><!--a{text-decoration:none}--></style>"));
         click(w, u"Command11"_s);
         QCOMPARE(text(w, u"Text1"_s), QByteArray());
-        QCOMPARE(text(w, u"RichTextBox1"_s), QByteArray("a{text-decoration:none}"));
+        QCOMPARE(text(w, u"RichTextBox1"_s), QByteArray("<style><!--a{text-decoration:none}--></style>"));
         click(w, u"Command11"_s);
         QCOMPARE(text(w, u"Text1"_s), QByteArray());
         click(w, u"Command5"_s);
@@ -229,10 +229,10 @@ private Q_SLOTS:
         click(w, u"Command6"_s);
         QCOMPARE(clipboardText(), u"<style><!--a:hover{text-transform:uppercase; }--></style>"_s);
         click(w, u"Command10"_s);
-        QCOMPARE(clipboardText(), u"\r\na{text-decoration:none}"_s);
+        QCOMPARE(clipboardText(), u"\r\n<style><!--a{text-decoration:none}--></style>"_s);
         click(w, u"Command6"_s);
         QCOMPARE(clipboardText(), u"<style><!--a:hover{text-transform:uppercase; }--></style>"_s);
-        QCOMPARE(text(w, u"Text1"_s), QByteArray("\r\na{text-decoration:none}"));
+        QCOMPARE(text(w, u"Text1"_s), QByteArray("\r\n<style><!--a{text-decoration:none}--></style>"));
     }
 
     void copyingAnEmptyBoxLeavesEmptyText_data()
@@ -263,15 +263,17 @@ private Q_SLOTS:
         QTest::keyClicks(effect, u"a:visited{color:gray}"_s);
         QTest::keyClick(effect, Qt::Key_Return);
         QTest::keyClicks(effect, u"p{}"_s);
-        QCOMPARE(text(w, u"RichTextBox1"_s), QByteArray("a{text-decoration:none}a:visited{color:gray}\r\n"
-                                                        "p{}"));
+        QCOMPARE(text(w, u"RichTextBox1"_s),
+                 QByteArray("<style><!--a{text-decoration:none}--></style>a:visited{color:gray}\r\n"
+                            "p{}"));
         click(w, u"Command6"_s);
-        QCOMPARE(clipboardText(), u"a{text-decoration:none}a:visited{color:gray}\r\np{}"_s);
+        QCOMPARE(clipboardText(), u"<style><!--a{text-decoration:none}--></style>a:visited{color:gray}\r\np{}"_s);
 
         click(w, u"Command9"_s);
-        QCOMPARE(text(w, u"Text1"_s), QByteArray("\r\n"
-                                                 "a{text-decoration:none}a:visited{color:gray}\r\n"
-                                                 "p{}"));
+        QCOMPARE(text(w, u"Text1"_s),
+                 QByteArray("\r\n"
+                            "<style><!--a{text-decoration:none}--></style>a:visited{color:gray}\r\n"
+                            "p{}"));
 
         finalCode->selectAll();
         QTest::keyClicks(finalCode, u"<!-- mine -->"_s);
@@ -316,7 +318,7 @@ private Q_SLOTS:
         QCOMPARE(question.request.proposedName, QString());
         QVERIFY(m_services->messages.isEmpty());
         // Saving changes neither box.
-        QCOMPARE(text(w, u"Text1"_s), QByteArray("\r\na{text-decoration:none}"));
+        QCOMPARE(text(w, u"Text1"_s), QByteArray("\r\n<style><!--a{text-decoration:none}--></style>"));
         QCOMPARE(text(w, u"RichTextBox1"_s), QByteArray("<style><!--a:hover{text-transform:uppercase; }--></style>"));
     }
 
@@ -417,8 +419,8 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(dir.filePath(u"folder"_s)).isDir());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
         QCOMPARE(QDir(dir.filePath(u"folder"_s)).entryList(QDir::Files | QDir::Hidden), QStringList());
-        QCOMPARE(text(w, u"Text1"_s), QByteArray("\r\na{text-decoration:none}"));
-        QCOMPARE(text(w, u"RichTextBox1"_s), QByteArray("a{text-decoration:none}"));
+        QCOMPARE(text(w, u"Text1"_s), QByteArray("\r\n<style><!--a{text-decoration:none}--></style>"));
+        QCOMPARE(text(w, u"RichTextBox1"_s), QByteArray("<style><!--a{text-decoration:none}--></style>"));
 
         // The window goes on working.
         click(w, u"Command5"_s);
@@ -437,13 +439,13 @@ private Q_SLOTS:
         click(first, u"Command9"_s);
         m_services->answerPrompt(u"red"_s);
         click(second, u"Command2"_s);
-        QCOMPARE(text(first, u"RichTextBox1"_s), QByteArray("a{text-decoration:none}"));
-        QCOMPARE(text(first, u"Text1"_s), QByteArray("\r\na{text-decoration:none}"));
+        QCOMPARE(text(first, u"RichTextBox1"_s), QByteArray("<style><!--a{text-decoration:none}--></style>"));
+        QCOMPARE(text(first, u"Text1"_s), QByteArray("\r\n<style><!--a{text-decoration:none}--></style>"));
         QCOMPARE(text(second, u"RichTextBox1"_s), QByteArray("<style><!--a:hover{color:red; }--></style>"));
         QCOMPARE(text(second, u"Text1"_s), QByteArray());
 
         click(second, u"Command11"_s);
-        QCOMPARE(text(first, u"Text1"_s), QByteArray("\r\na{text-decoration:none}"));
+        QCOMPARE(text(first, u"Text1"_s), QByteArray("\r\n<style><!--a{text-decoration:none}--></style>"));
 
         // Each window's dialog remembers its own name.
         const QString firstPath = dir.filePath(u"one.html"_s);

@@ -48,8 +48,11 @@ private Q_SLOTS:
         QTest::newRow("control") << u"a\tb.bmp"_s << u"a%09b.bmp"_s;
         QTest::newRow("non-ASCII") << u"bébé.jpg"_s << u"b%C3%A9b%C3%A9.jpg"_s;
         QTest::newRow("path-safe punctuation")
-            << u"a(1)_b-c~d!e$f&g'h+i,j;k=l@n.gif"_s << u"a(1)_b-c~d!e$f&g'h+i,j;k=l@n.gif"_s;
+            << u"a(1)_b-c~d!e$f'h+i,j;k=l@n.gif"_s << u"a(1)_b-c~d!e$f'h+i,j;k=l@n.gif"_s;
+        QTest::newRow("unreserved") << u"Button-1_x~y.gif"_s << u"Button-1_x~y.gif"_s;
         QTest::newRow("colon would start a scheme") << u"a:b.gif"_s << u"a%3Ab.gif"_s;
+        QTest::newRow("ampersand would start a character reference") << u"up&copy.png"_s << u"up%26copy.png"_s;
+        QTest::newRow("ampersand beside encoded characters") << u"a & b#%.gif"_s << u"a%20%26%20b%23%25.gif"_s;
     }
     void urlFromFileName()
     {

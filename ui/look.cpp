@@ -131,7 +131,9 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &cap
     button->setStyleSheet(u"QPushButton { background-color: rgb(255, 224, 192); color: black;"
                           " border: 1px solid rgb(128, 112, 96); padding: 0px; }"
                           "QPushButton:pressed { background-color: rgb(235, 204, 172); }"
-                          "QPushButton:focus { border: 1px dotted black; }"_s);
+                          // The dotted border is the focus rectangle; the style's own focus frame
+                          // would tint the whole face.
+                          "QPushButton:focus { border: 1px dotted black; outline: none; }"_s);
     return button;
 }
 

@@ -279,6 +279,34 @@ private Q_SLOTS:
         QCOMPARE(seen, expected);
     }
 
+    void focusedButtonKeepsItsFace_data() { addWindowRows(); }
+    void focusedButtonKeepsItsFace()
+    {
+        QFETCH(QString, window);
+        QWidget *shown = openWindow(window, *m_workspace->workspace, m_folder->path());
+        QVERIFY(shown);
+        // The keyboard moves the focus from button to button, as a user tabbing through the window.
+        QStringList faults;
+        QSet<QPushButton *> focused;
+        for (int press = 0; press < 60; ++press) {
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : shown, Qt::Key_Tab);
+            auto *button = qobject_cast<QPushButton *>(QApplication::focusWidget());
+            if (!button || focused.contains(button))
+                continue;
+            focused.insert(button);
+            // The four corners of the face, inside the border and clear of the caption.
+            const QImage face = button->grab().toImage();
+            const int right = face.width() - 3;
+            const int bottom = face.height() - 3;
+            for (const QPoint spot : {QPoint(2, 2), QPoint(right, 2), QPoint(2, bottom), QPoint(right, bottom)})
+                if (face.pixelColor(spot) != ui::ButtonFace)
+                    faults << button->objectName() + u" is "_s + face.pixelColor(spot).name() + u" at "_s +
+                                  QString::number(spot.x()) + u","_s + QString::number(spot.y());
+        }
+        QCOMPARE(focused.isEmpty(), window == u"Form1"_s); // the welcome window has no buttons
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
+    }
+
 private:
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<TestWorkspace> m_workspace;

@@ -6,6 +6,7 @@
 #include "linkfx/link_effects_window.h"
 #include "rollover/code_window.h"
 #include "rollover/properties_window.h"
+#include "tests/support/test_images.h"
 #include "tests/support/test_workspace.h"
 #include "ui/look.h"
 #include "ui/workspace.h"
@@ -216,7 +217,10 @@ private Q_SLOTS:
         for (QWidget *control : shown->findChildren<QWidget *>())
             if (const QString family = QFontInfo(control->font()).family(); family != u"PT Sans Narrow"_s)
                 faults << control->objectName() + u" is set in "_s + family;
-        inEveryState(shown, [&](const QString &state) { faults << textFaults(shown, state); });
+        inEveryState(shown, [&](const QString &state) {
+            faults << textFaults(shown, state);
+            testimages::render(shown, state); // to look at: every window, every step
+        });
         for (const QString &fault : faults)
             qWarning().noquote() << fault;
         QVERIFY2(faults.isEmpty(), qPrintable(u"%1 texts do not show whole, each named above"_s.arg(faults.size())));

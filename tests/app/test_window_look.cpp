@@ -306,6 +306,12 @@ private Q_SLOTS:
                 if (face.pixelColor(spot) != ui::ButtonFace)
                     faults << button->objectName() + u" is "_s + face.pixelColor(spot).name() + u" at "_s +
                                   QString::number(spot.x()) + u","_s + QString::number(spot.y());
+            // The focus rectangle: the border turns dotted, with the face between the dots.
+            int gaps = 0;
+            for (int x = 1; x < face.width() - 1; ++x)
+                gaps += face.pixelColor(x, 0) == ui::ButtonFace ? 1 : 0;
+            if (gaps == 0 || gaps == face.width() - 2)
+                faults << button->objectName() + u" shows no focus rectangle"_s;
         }
         QCOMPARE(focused.isEmpty(), window == u"Form1"_s); // the welcome window has no buttons
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; "_s)));

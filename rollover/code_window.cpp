@@ -80,8 +80,6 @@ void Form3::nameControls()
 
 void Form3::setCode(const std::string &head, const std::string &body)
 {
-    m_headCode = head;
-    m_bodyCode = body;
     ui::setText(m_head, head);
     ui::setText(m_body, body);
 }
@@ -97,17 +95,17 @@ void Form3::Form_Load()
 
 void Form3::Command3_Click()
 {
-    ui::copyToClipboard(ui::toQString(m_headCode));
+    ui::copyToClipboard(ui::toQString(ui::textOf(m_head)));
 }
 
 void Form3::Command4_Click()
 {
-    ui::copyToClipboard(ui::toQString(m_bodyCode));
+    ui::copyToClipboard(ui::toQString(ui::textOf(m_body)));
 }
 
 void Form3::Command5_Click()
 {
-    m_saver.save(this, services(), RolloverPage(m_headCode, m_bodyCode));
+    m_saver.save(this, services(), RolloverPage(ui::textOf(m_head), ui::textOf(m_body)));
 }
 
 void Form3::Command1_Click()

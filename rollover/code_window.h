@@ -36,12 +36,10 @@ private:
     void createTutorial();
     void nameControls();
 
+    // Read-only: what they give back is always exactly what the opener gave.
     QPlainTextEdit *m_head = nullptr;
     QPlainTextEdit *m_body = nullptr;
     QGroupBox *m_tut1 = nullptr;
     QGroupBox *m_tut2 = nullptr;
-    // The boxes are read-only: their text is always exactly what the opener gave.
-    std::string m_headCode;
-    std::string m_bodyCode;
     ui::PageSaver m_saver;
 };

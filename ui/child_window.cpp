@@ -43,30 +43,32 @@ void ChildWindow::ensureLoaded()
     Form_Load();
 }
 
+// Positions are in the workspace's own terms: scrolling it moves what is seen, not where
+// its windows stand.
 int ChildWindow::left()
 {
     ensureLoaded();
-    return m_subWindow ? twips(m_subWindow->x()) : 0;
+    return m_subWindow ? twips(m_subWindow->x() + m_workspace.scrollOffset().x()) : 0;
 }
 
 int ChildWindow::top()
 {
     ensureLoaded();
-    return m_subWindow ? twips(m_subWindow->y()) : 0;
+    return m_subWindow ? twips(m_subWindow->y() + m_workspace.scrollOffset().y()) : 0;
 }
 
 void ChildWindow::setLeft(int twips)
 {
     ensureLoaded();
     if (m_subWindow && !m_closed)
-        m_subWindow->move(pixels(twips), m_subWindow->y());
+        m_subWindow->move(pixels(twips) - m_workspace.scrollOffset().x(), m_subWindow->y());
 }
 
 void ChildWindow::setTop(int twips)
 {
     ensureLoaded();
     if (m_subWindow && !m_closed)
-        m_subWindow->move(m_subWindow->x(), pixels(twips));
+        m_subWindow->move(m_subWindow->x(), pixels(twips) - m_workspace.scrollOffset().y());
 }
 
 void ChildWindow::showWindow()
@@ -77,6 +79,7 @@ void ChildWindow::showWindow()
     m_subWindow->show();
     m_subWindow->raise();
     m_workspace.setActiveSubWindow(m_subWindow);
+    m_workspace.scrollToShow(m_subWindow);
 }
 
 void ChildWindow::closeWindow()

@@ -15,7 +15,7 @@ class Workspace;
 // Form_Load), then shown. Setting a window's own public flags does not load it. Closing
 // runs Form_QueryUnload and Form_Unload and discards the window later.
 //
-// Left and Top are in twips from the top left corner of the workspace.
+// Left and Top are in twips from the top left corner of the workspace, however it is scrolled.
 class ChildWindow : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ChildWindow)
@@ -27,7 +27,8 @@ public:
     int top();
     void setLeft(int twips);
     void setTop(int twips);
-    // Loads the window if needed, shows it modeless and makes it the active child window.
+    // Loads the window if needed, shows it modeless and makes it the active child window;
+    // the workspace scrolls to show it.
     void showWindow();
     // Runs the close handlers; the window is discarded later.
     void closeWindow();

@@ -41,7 +41,7 @@ QRect pixelRect(int left, int top, int width, int height); // arguments in twips
 // The 32 by 32 icon every window carries.
 QIcon applicationIcon();
 
-// The font of the child windows: an 8 point sans serif.
+// The font of the child windows: a narrow sans serif at 7.5 points, with 13 pixel lines.
 QFont windowFont();
 
 // Paints a widget's own background in one colour (labels stay transparent).

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextDocument>
+#include <QVariant>
 
 using namespace Qt::StringLiterals;
 
@@ -13,8 +14,21 @@ std::string textOf(const QLineEdit *box)
     return box->text().toStdString();
 }
 
+namespace {
+
+// The text a multi-line box was last given, kept on the box beside its document: the
+// document shows a lone LF or CR, U+2028 and U+2029 alike as line breaks and cannot tell
+// them apart afterwards. What the document held then tells whether anyone has changed it.
+constexpr char GivenText[] = "quillarcGivenText";
+constexpr char GivenDocument[] = "quillarcGivenDocument";
+
+} // namespace
+
 std::string textOf(const QPlainTextEdit *box)
 {
+    const QVariant given = box->property(GivenText);
+    if (given.isValid() && box->property(GivenDocument).toString() == box->document()->toRawText())
+        return given.toByteArray().toStdString();
     // The raw text keeps non-breaking spaces; the document separates paragraphs with U+2029.
     QString text = box->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, u"\r\n"_s);
@@ -29,10 +43,12 @@ void setText(QLineEdit *box, const std::string &text)
 
 void setText(QPlainTextEdit *box, const std::string &text)
 {
-    // One paragraph per CR LF line, so that reading the box gives the same bytes back.
+    // One paragraph per CR LF line: an edited box reads back with CR LF where the text had it.
     QString plain = toQString(text);
     plain.replace(u"\r\n"_s, u"\n"_s);
     box->setPlainText(plain);
+    box->setProperty(GivenText, QByteArray::fromStdString(text));
+    box->setProperty(GivenDocument, box->document()->toRawText());
 }
 
 QString toQString(const std::string &text)

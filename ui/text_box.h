@@ -7,8 +7,9 @@
 class QLineEdit;
 class QPlainTextEdit;
 
-// The texts of the windows' boxes as the code generators see them: UTF-8, and in a
-// multi-line box every line break is CR LF.
+// The texts of the windows' boxes as the code generators see them: UTF-8. A multi-line box
+// gives back exactly the text it was last given, every line break in it as it was, until the
+// user edits it; after an edit, what it holds, with every line break as CR LF.
 namespace ui {
 
 std::string textOf(const QLineEdit *box);

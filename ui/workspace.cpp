@@ -1,6 +1,24 @@
 #include "ui/workspace.h"
 
+#include <QScrollBar>
+
 namespace ui {
+
+namespace {
+
+// The scroll that brings the span [start, end) into [0, visible): as much of it as fits,
+// its start first.
+int scrollToShowSpan(int start, int end, int visible)
+{
+    int scroll = 0;
+    if (end > visible)
+        scroll = end - visible;
+    if (start - scroll < 0)
+        scroll = start;
+    return scroll;
+}
+
+} // namespace
 
 Workspace::Workspace(Services &services, QWidget *parent)
     : QMdiArea(parent)
@@ -9,6 +27,34 @@ Workspace::Workspace(Services &services, QWidget *parent)
     setObjectName(QStringLiteral("Workspace"));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+QPoint Workspace::scrollOffset() const
+{
+    return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
+}
+
+QSize Workspace::visibleSize() const
+{
+    // The scroll bars the area now needs take their room only at its next layout.
+    QSize size = maximumViewportSize();
+    const QScrollBar *across = horizontalScrollBar();
+    const QScrollBar *down = verticalScrollBar();
+    if (across->maximum() > across->minimum())
+        size.rheight() -= across->sizeHint().height();
+    if (down->maximum() > down->minimum())
+        size.rwidth() -= down->sizeHint().width();
+    return size;
+}
+
+void Workspace::scrollToShow(const QWidget *child)
+{
+    const QRect frame = child->geometry();
+    const QSize visible = visibleSize();
+    QScrollBar *across = horizontalScrollBar();
+    QScrollBar *down = verticalScrollBar();
+    across->setValue(across->value() + scrollToShowSpan(frame.left(), frame.right() + 1, visible.width()));
+    down->setValue(down->value() + scrollToShowSpan(frame.top(), frame.bottom() + 1, visible.height()));
 }
 
 } // namespace ui

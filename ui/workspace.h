@@ -8,6 +8,9 @@ class Services;
 
 // The main window's client area: every child window lives in it. It hands the services
 // (dialogs, prompt, random draws) to the windows it holds.
+//
+// The area scrolls when its windows reach past its visible part; positions of windows are
+// measured from the area's own top left corner, wherever it is scrolled to.
 class Workspace final : public QMdiArea {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Workspace)
@@ -17,7 +20,16 @@ public:
 
     Services &services() const { return m_services; }
 
+    // How far the area is scrolled: where the visible part's top left corner lies in the area.
+    QPoint scrollOffset() const;
+    // Scrolls so that the child window's top left corner is visible, with as much of the
+    // window as fits.
+    void scrollToShow(const QWidget *child);
+
 private:
+    // The size of the visible part once the scroll bars the windows need are shown.
+    QSize visibleSize() const;
+
     Services &m_services;
 };
 

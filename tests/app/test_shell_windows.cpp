@@ -243,6 +243,36 @@ private Q_SLOTS:
         QVERIFY(tut1->isVisible());
     }
 
+    // The tutorial's properties window takes the place the workspace gives a new window, and its
+    // code window opens at the same place, which can reach below the visible part of the
+    // main window: the workspace scrolls so that each shows whole, at its own position.
+    void aTutorialsWindowsScrollIntoView()
+    {
+        m_main->hgs_Click();
+        QTest::mouseClick(m_main->tutorialLauncher().findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
+        Form2 *properties = m_main->workspace().findChild<Form2 *>();
+        QVERIFY(properties);
+        QCoreApplication::processEvents(); // the scroll bars take their room
+        QWidget *visible = m_main->workspace().viewport();
+        const auto wholeInView = [visible](const QWidget *widget) {
+            return visible->rect().contains(QRect(widget->mapTo(visible, QPoint(0, 0)), widget->size()));
+        };
+        QVERIFY(wholeInView(properties->subWindow()));
+        const int left = properties->left();
+        const int top = properties->top();
+
+        QTest::mouseClick(properties->findChild<QPushButton *>(u"Command3"_s), Qt::LeftButton);
+        Form3 *code = m_main->workspace().findChild<Form3 *>();
+        QVERIFY(code && code->isVisible());
+        QCoreApplication::processEvents(); // the scroll bars take their room
+        QCOMPARE(code->left(), left);
+        QCOMPARE(code->top(), top);
+        QVERIFY(wholeInView(code->subWindow()));
+        QVERIFY(wholeInView(code->findChild<QPushButton *>(u"Command5"_s))); // "Save as HTML"
+        QVERIFY(wholeInView(code->findChild<QPushButton *>(u"Command1"_s))); // "Close"
+        testimages::render(m_main, u"Mainfrm tutorial code window"_s);
+    }
+
     void closeOpensNothing()
     {
         m_main->hgs_Click();

@@ -660,6 +660,75 @@ private Q_SLOTS:
                  u"<p><a href=\"http://\" ><img src=\"\" name=\"Example\"></a>"_s);
     }
 
+    // A line break put into a field stays as it is in the code, on the clipboard and in the
+    // page until the box that holds the code is edited; after an edit the box gives what it
+    // holds, every line break as CR LF.
+    void breaksInsideAFieldAreKept_data()
+    {
+        QTest::addColumn<QString>("lineBreak");
+        QTest::addColumn<QString>("use");
+        QTest::addColumn<bool>("edited");
+        const QList<std::pair<const char *, QString>> breaks{{"LF", u"\n"_s},
+                                                             {"CR", u"\r"_s},
+                                                             {"U+2028", QString(QChar::LineSeparator)},
+                                                             {"U+2029", QString(QChar::ParagraphSeparator)}};
+        for (const auto &[kind, lineBreak] : breaks)
+            for (const QString &use : {u"copy head"_s, u"copy body"_s, u"save"_s})
+                for (const bool edited : {false, true})
+                    QTest::addRow("%s, %s%s", kind, qPrintable(use), edited ? ", edited" : "")
+                        << lineBreak << use << edited;
+    }
+    void breaksInsideAFieldAreKept()
+    {
+        QFETCH(QString, lineBreak);
+        QFETCH(QString, use);
+        QFETCH(bool, edited);
+        Form7 *w = open();
+        edit(w, u"Text6"_s)->setText(u"Default"_s + lineBreak + u"Image"_s);
+        edit(w, u"Text9"_s)->setText(u"Exa"_s + lineBreak + u"mple"_s);
+        QTest::mouseClick(button(w, u"Command8"_s), Qt::LeftButton);
+
+        const auto head = [](const QString &lineBreak) -> QString {
+            return u"<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--\r\n"
+                   "Default"_s +
+                   lineBreak + u"Image= new Image(,)\r\nDefault"_s + lineBreak +
+                   u"Image.src=\"\"\r\n"
+                   "\r\n"
+                   "--> </script>"_s;
+        };
+        const auto body = [](const QString &lineBreak) -> QString {
+            return u"<a href=\"http://\" ><img src=\"\" name=\"Exa"_s + lineBreak + u"mple\"></a>"_s;
+        };
+        QString expectedHead = head(lineBreak);
+        QString expectedBody = body(lineBreak);
+        if (edited) {
+            for (const QString &name : {u"first"_s, u"second"_s}) {
+                textBox(w, name)->moveCursor(QTextCursor::End);
+                QTest::keyClicks(textBox(w, name), u"x"_s);
+            }
+            expectedHead = head(u"\r\n"_s) + u"x"_s;
+            expectedBody = body(u"\r\n"_s) + u"x"_s;
+        }
+        if (use == u"save"_s) {
+            const QTemporaryDir dir; // the shared folder's pages are counted elsewhere
+            const QString target = dir.filePath(u"breaks.html"_s);
+            m_services->answerSave(target);
+            QTest::mouseClick(button(w, u"Command12"_s), Qt::LeftButton);
+            QCOMPARE(readAll(target), "<html>\r\n"
+                                      "<head> <title> Quillarc 2: Button Page </title>\r\n" +
+                                          expectedHead.toUtf8() +
+                                          "\r\n"
+                                          "</head> <body> \r\n" +
+                                          expectedBody.toUtf8() +
+                                          "\r\n"
+                                          "</body> </html>\r\n");
+        } else {
+            const bool copyHead = use == u"copy head"_s;
+            QTest::mouseClick(button(w, copyHead ? u"Command10"_s : u"Command11"_s), Qt::LeftButton);
+            QCOMPARE(QGuiApplication::clipboard()->text(), copyHead ? expectedHead : expectedBody);
+        }
+    }
+
     void saveWritesThePage()
     {
         Form7 *w = open();

@@ -297,6 +297,62 @@ private Q_SLOTS:
                                                  "<style><!--a:hover{text-transform:lowercase; }--></style>"));
     }
 
+    // A line break that the user put into a value stays as it is in the snippet, the final
+    // code, the clipboard and the page, until the box that holds it is edited; after an edit
+    // the box gives what it holds, every line break as CR LF.
+    void breaksInsideAValueAreKept_data()
+    {
+        QTest::addColumn<QString>("lineBreak");
+        QTest::addColumn<QString>("use");
+        QTest::addColumn<bool>("edited");
+        const QList<std::pair<const char *, QString>> breaks{{"LF", u"\n"_s},
+                                                             {"CR", u"\r"_s},
+                                                             {"U+2028", QString(QChar::LineSeparator)},
+                                                             {"U+2029", QString(QChar::ParagraphSeparator)}};
+        for (const auto &[kind, lineBreak] : breaks)
+            for (const QString &use : {u"copy effect"_s, u"copy final code"_s, u"save"_s})
+                for (const bool edited : {false, true})
+                    QTest::addRow("%s, %s%s", kind, qPrintable(use), edited ? ", edited" : "")
+                        << lineBreak << use << edited;
+    }
+    void breaksInsideAValueAreKept()
+    {
+        QFETCH(QString, lineBreak);
+        QFETCH(QString, use);
+        QFETCH(bool, edited);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"page.html"_s);
+        Form5 *w = open();
+        m_services->answerPrompt(u"1"_s + lineBreak + u"2"_s);
+        click(w, u"Command1"_s);
+        click(w, u"Command9"_s);
+
+        const bool effectBox = use == u"copy effect"_s;
+        QString expected = (effectBox ? QString() : u"\r\n"_s) + u"<style><!--a:hover{font-size:1"_s + lineBreak +
+                           u"2; }--></style>"_s;
+        if (edited) {
+            QPlainTextEdit *edit = box(w, effectBox ? u"RichTextBox1"_s : u"Text1"_s);
+            edit->moveCursor(QTextCursor::End);
+            QTest::keyClicks(edit, u"x"_s);
+            expected = (effectBox ? QString() : u"\r\n"_s) + u"<style><!--a:hover{font-size:1\r\n2; }--></style>x"_s;
+        }
+        if (use == u"save"_s) {
+            m_services->answerSave(path);
+            click(w, u"Command7"_s);
+            QCOMPARE(readAll(path), "<html> <head> \r\n"
+                                    "<title> Quillarc 2: Link Effects Page </title>\r\n"
+                                    "<!-- Created by Quillarc 2-->" +
+                                        expected.toUtf8() +
+                                        "</head>\r\n"
+                                        "<body>\r\n"
+                                        "<a href=\"example.html\"> Example Link </a>\r\n"
+                                        "</body> </html>\r\n");
+        } else {
+            click(w, effectBox ? u"Command6"_s : u"Command10"_s);
+            QCOMPARE(clipboardText(), expected);
+        }
+    }
+
     void saveWritesThePageWithTheFinalCodeOnly()
     {
         QTemporaryDir dir;

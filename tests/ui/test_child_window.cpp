@@ -98,6 +98,55 @@ private Q_SLOTS:
         QCOMPARE(m_workspace->activeSubWindow(), probe->subWindow());
     }
 
+    // A window shown beyond the visible part of the workspace scrolls into view: its top left
+    // corner always, and as much of the rest as fits. It keeps its position in the workspace.
+    void aWindowShownOutOfSightScrollsIntoView_data()
+    {
+        QTest::addColumn<QPoint>("position"); // twips
+        QTest::addColumn<QSize>("size");      // pixels, the probe's client area
+        QTest::newRow("below") << QPoint(1500, 9000) << QSize(200, 100);
+        QTest::newRow("to the right") << QPoint(13500, 600) << QSize(200, 100);
+        QTest::newRow("partly below") << QPoint(0, 6600) << QSize(300, 200);
+        QTest::newRow("taller than the area") << QPoint(600, 3000) << QSize(300, 700);
+        QTest::newRow("wider than the area, below and right") << QPoint(3000, 9000) << QSize(900, 100);
+    }
+    void aWindowShownOutOfSightScrollsIntoView()
+    {
+        QFETCH(QPoint, position);
+        QFETCH(QSize, size);
+        auto *probe = new Probe(*m_workspace, &m_log);
+        probe->setFixedSize(size);
+        probe->setLeft(position.x());
+        probe->setTop(position.y());
+        probe->showWindow();
+        QCoreApplication::processEvents(); // the scroll bars take their room
+        const QRect visible = m_workspace->viewport()->rect();
+        const QRect frame = probe->subWindow()->geometry();
+        QVERIFY2(visible.contains(frame.topLeft()),
+                 qPrintable(u"top left corner at %1,%2"_s.arg(frame.x()).arg(frame.y())));
+        if (frame.width() <= visible.width())
+            QVERIFY(frame.left() >= 0 && frame.right() <= visible.right());
+        else
+            QCOMPARE(frame.left(), 0);
+        if (frame.height() <= visible.height())
+            QVERIFY(frame.top() >= 0 && frame.bottom() <= visible.bottom());
+        else
+            QCOMPARE(frame.top(), 0);
+        QCOMPARE(probe->left(), position.x());
+        QCOMPARE(probe->top(), position.y());
+
+        // A second window placed by position after the scroll stands where it is told.
+        auto *second = new Probe(*m_workspace, &m_log);
+        second->setLeft(0);
+        second->setTop(0);
+        second->showWindow();
+        QCOMPARE(second->left(), 0);
+        QCOMPARE(second->top(), 0);
+        QCOMPARE(probe->left(), position.x());
+        QCOMPARE(probe->top(), position.y());
+        QCOMPARE(second->subWindow()->pos(), QPoint(0, 0)); // shown: scrolled back to the corner
+    }
+
     void showingAnOpenWindowActivatesIt()
     {
         auto *first = new Probe(*m_workspace, &m_log);

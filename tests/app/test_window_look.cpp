@@ -1,0 +1,326 @@
+#include "app/first_run_marker.h"
+#include "app/quick_start_window.h"
+#include "app/tutorial_launcher.h"
+#include "app/welcome_window.h"
+#include "button/button_editor.h"
+#include "linkfx/link_effects_window.h"
+#include "rollover/code_window.h"
+#include "rollover/properties_window.h"
+#include "tests/support/test_images.h"
+#include "tests/support/test_workspace.h"
+#include "ui/look.h"
+#include "ui/workspace.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QToolTip>
+#include <QtTest>
+
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Every window of the application, opened and shown as its opener shows it.
+ui::ChildWindow *openWindow(const QString &name, ui::Workspace &workspace, const QString &markerFolder)
+{
+    ui::ChildWindow *window = nullptr;
+    if (name == u"Form1"_s)
+        window = new Form1(workspace, FirstRunMarker(markerFolder, QString()));
+    else if (name == u"Form2"_s)
+        window = new Form2(workspace);
+    else if (name == u"Form3"_s) {
+        auto *code = new Form3(workspace);
+        code->instanced = true;
+        window = code;
+    } else if (name == u"Form4"_s)
+        window = new Form4(workspace);
+    else if (name == u"Form5"_s)
+        window = new Form5(workspace);
+    else if (name == u"Form6"_s)
+        window = new Form6(workspace);
+    else if (name == u"Form7"_s)
+        window = new Form7(workspace);
+    if (window)
+        window->showWindow();
+    return window;
+}
+
+void addWindowRows()
+{
+    QTest::addColumn<QString>("window");
+    for (const QString &name : {u"Form1"_s, u"Form2"_s, u"Form3"_s, u"Form4"_s, u"Form5"_s, u"Form6"_s, u"Form7"_s})
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+// Runs the check on the window as it opens, then with each of its hidden frames (the
+// tutorial steps, the button editor's code frame) shown in turn.
+void inEveryState(QWidget *window, const std::function<void(const QString &state)> &check)
+{
+    check(window->objectName());
+    for (QGroupBox *frame : window->findChildren<QGroupBox *>()) {
+        if (frame->isVisibleTo(window))
+            continue;
+        frame->show();
+        check(window->objectName() + u" with "_s + frame->objectName());
+        frame->hide();
+    }
+}
+
+// The rectangle, in the label's own coordinates, that its text takes as the label lays it out.
+QRect laidOutText(const QLabel *label)
+{
+    int flags = int(QStyle::visualAlignment(label->layoutDirection(), label->alignment()));
+    if (label->wordWrap())
+        flags |= Qt::TextWordWrap;
+    if (label->buddy() && label->text().contains(u'&'))
+        flags |= Qt::TextShowMnemonic;
+    const int margin = label->margin();
+    const QRect area = label->contentsRect().adjusted(margin, margin, -margin, -margin);
+    return label->fontMetrics().boundingRect(area, flags, label->text());
+}
+
+// The controls stacked above a widget among its siblings. The frames that lie above other
+// controls (the tutorial steps, the code frame) cover whole rows by design: what they cover
+// is not shown at all, and their own texts are checked when they are shown.
+QList<QWidget *> controlsAbove(const QWidget *widget, const QWidget *window)
+{
+    QList<QWidget *> above;
+    const QObjectList siblings = widget->parentWidget()->children();
+    for (qsizetype i = siblings.indexOf(widget) + 1; i < siblings.size(); ++i) {
+        auto *sibling = qobject_cast<QWidget *>(siblings.at(i));
+        if (sibling && sibling->isVisibleTo(window) && !qobject_cast<QGroupBox *>(sibling))
+            above.append(sibling);
+    }
+    return above;
+}
+
+QString rectText(const QRect &r)
+{
+    return u"(%1, %2, %3 by %4)"_s.arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+// Every shown text of the window: what does not show whole, and why.
+QStringList textFaults(QWidget *window, const QString &state)
+{
+    QStringList faults;
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (!label->isVisibleTo(window))
+            continue;
+        const QString where = state + u": "_s + label->objectName();
+        const QRect text = laidOutText(label);
+        if (!label->contentsRect().contains(text))
+            faults << where + u" needs "_s + rectText(text) + u" in "_s + rectText(label->contentsRect());
+        const QRect inParent = text.translated(label->pos());
+        for (const QWidget *control : controlsAbove(label, window))
+            if (inParent.intersects(control->geometry()))
+                faults << where + u" runs under "_s + control->objectName() + u" by "_s +
+                              rectText(inParent.intersected(control->geometry()));
+    }
+    for (QPushButton *button : window->findChildren<QPushButton *>()) {
+        if (!button->isVisibleTo(window))
+            continue;
+        // One line between the one-pixel borders.
+        const QRect area = button->rect().adjusted(1, 1, -1, -1);
+        const QRect text =
+            button->fontMetrics().boundingRect(area, Qt::AlignCenter | Qt::TextShowMnemonic, button->text());
+        if (!area.contains(text))
+            faults << state + u": "_s + button->objectName() + u" caption needs "_s + rectText(text);
+    }
+    for (QCheckBox *box : window->findChildren<QCheckBox *>()) {
+        if (!box->isVisibleTo(window))
+            continue;
+        // The caption wraps beside the box, within the control's height.
+        QStyleOptionButton option;
+        option.initFrom(box);
+        option.text = box->text();
+        const int left = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box).left();
+        const QRect area(left, 0, box->width() - left, box->height());
+        const QRect text =
+            box->fontMetrics().boundingRect(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, box->text());
+        if (!area.contains(text))
+            faults << state + u": "_s + box->objectName() + u" caption needs "_s + rectText(text);
+    }
+    return faults;
+}
+
+// What a reader sees when the mouse rests on the control: the tooltip shows its text as rich
+// text when it looks like markup, as plain text otherwise. Empty when no tooltip shows.
+QString shownToolTip(QWidget *control)
+{
+    const QPoint at = control->rect().center();
+    QHelpEvent event(QEvent::ToolTip, at, control->mapToGlobal(at));
+    QApplication::sendEvent(control, &event);
+    QString shown;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        auto *tip = qobject_cast<QLabel *>(widget);
+        if (!tip || tip->objectName() != u"qtooltip_label"_s || !tip->isVisible())
+            continue;
+        const bool rich = tip->textFormat() == Qt::RichText ||
+                          (tip->textFormat() == Qt::AutoText && Qt::mightBeRichText(tip->text()));
+        if (rich) {
+            QTextDocument document;
+            document.setHtml(tip->text());
+            shown = document.toPlainText();
+        } else {
+            shown = tip->text();
+        }
+    }
+    QToolTip::hideText();
+    return shown;
+}
+
+} // namespace
+
+class TestWindowLook final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        m_folder = std::make_unique<QTemporaryDir>();
+        m_workspace = std::make_unique<TestWorkspace>();
+    }
+    void cleanup()
+    {
+        m_workspace.reset();
+        m_folder.reset();
+    }
+
+    void windowFaceIsInstalled()
+    {
+        // The face itself, not a fallback the font configuration found instead.
+        const QFont font = ui::windowFont();
+        QCOMPARE(QFontInfo(font).family(), u"PT Sans Narrow"_s);
+        QCOMPARE(font.pointSizeF(), 7.5);
+        QCOMPARE(QFontMetrics(font).lineSpacing(), 13);
+    }
+
+    void everyTextShowsWhole_data() { addWindowRows(); }
+    void everyTextShowsWhole()
+    {
+        QFETCH(QString, window);
+        QWidget *shown = openWindow(window, *m_workspace->workspace, m_folder->path());
+        QVERIFY(shown);
+        QStringList faults;
+        // Every text in the one face, whatever its size.
+        for (QWidget *control : shown->findChildren<QWidget *>())
+            if (const QString family = QFontInfo(control->font()).family(); family != u"PT Sans Narrow"_s)
+                faults << control->objectName() + u" is set in "_s + family;
+        inEveryState(shown, [&](const QString &state) {
+            faults << textFaults(shown, state);
+            testimages::render(shown, state); // to look at: every window, every step
+        });
+        for (const QString &fault : faults)
+            qWarning().noquote() << fault;
+        QVERIFY2(faults.isEmpty(), qPrintable(u"%1 texts do not show whole, each named above"_s.arg(faults.size())));
+    }
+
+    void everyToolTipShowsAsWritten_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("toolTips"); // control name, then what the reader sees
+        QTest::newRow("Form1") << u"Form1"_s << QStringList();
+        QTest::newRow("Form2") << u"Form2"_s << QStringList();
+        QTest::newRow("Form3") << u"Form3"_s
+                               << QStringList{u"Command1"_s, u"Close this rollover window"_s,
+                                              u"Command3"_s, u"Copy the <head> text to the clipboard"_s,
+                                              u"Command4"_s, u"Copy the <body> section of the code to the clipboard"_s,
+                                              u"Command5"_s, u"Create an HTML page with your rollover"_s};
+        QTest::newRow("Form4") << u"Form4"_s
+                               << QStringList{u"Command1"_s, u"Create a new rollover effect for your webpage"_s,
+                                              u"Command2"_s, u"Add some new link effects to your webpage"_s,
+                                              u"Command3"_s, u"Leave, Exit, or Quit"_s,
+                                              u"Command4"_s, u"Start the interactive tutorials"_s};
+        QTest::newRow("Form5")
+            << u"Form5"_s
+            << QStringList{
+                   u"Command1"_s,  u"Change the fontsize of the links"_s,
+                   u"Command10"_s, u"Copy the final code to the clipboard"_s,
+                   u"Command11"_s, u"Clear the final result"_s,
+                   u"Command12"_s, u"Make links appear to have no lines below them"_s,
+                   u"Command2"_s,  u"Change the text color of the links"_s,
+                   u"Command3"_s,  u"Change the background color of the links"_s,
+                   u"Command4"_s,  u"Convert all links to lowercase"_s,
+                   u"Command5"_s,  u"Convert all links to uppercase"_s,
+                   u"Command6"_s,  u"Copy the text below to the clipboard"_s,
+                   u"Command7"_s,  u"Create an HTML file with your chosen link effects(includes an example link)"_s,
+                   u"Command8"_s,  u"Close this link effect window"_s,
+                   u"Command9"_s,  u"Add the above code to teh final result"_s};
+        QTest::newRow("Form6") << u"Form6"_s
+                               << QStringList{
+                                      u"Command1"_s, u"Start the interactive tutorial for creating a rollover"_s,
+                                      u"Command2"_s, u"Start the interactive tutorial for creating a link effect"_s,
+                                      u"Command3"_s, u"Pick a random tutorial; either a rollover or a link effect"_s};
+        QTest::newRow("Form7") << u"Form7"_s << QStringList();
+    }
+    void everyToolTipShowsAsWritten()
+    {
+        QFETCH(QString, window);
+        QFETCH(QStringList, toolTips);
+        QWidget *shown = openWindow(window, *m_workspace->workspace, m_folder->path());
+        QVERIFY(shown);
+        QStringList expected;
+        for (qsizetype i = 0; i + 1 < toolTips.size(); i += 2)
+            expected << toolTips.at(i) + u": "_s + toolTips.at(i + 1);
+
+        QStringList seen;
+        for (QWidget *control : shown->findChildren<QWidget *>())
+            if (!control->toolTip().isEmpty())
+                seen << control->objectName() + u": "_s + shownToolTip(control);
+        seen.sort();
+        expected.sort();
+        QCOMPARE(seen, expected);
+    }
+
+    void focusedButtonKeepsItsFace_data() { addWindowRows(); }
+    void focusedButtonKeepsItsFace()
+    {
+        QFETCH(QString, window);
+        QWidget *shown = openWindow(window, *m_workspace->workspace, m_folder->path());
+        QVERIFY(shown);
+        // The keyboard moves the focus from button to button, as a user tabbing through the window.
+        QStringList faults;
+        QSet<QPushButton *> focused;
+        for (int press = 0; press < 60; ++press) {
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : shown, Qt::Key_Tab);
+            auto *button = qobject_cast<QPushButton *>(QApplication::focusWidget());
+            if (!button || focused.contains(button))
+                continue;
+            focused.insert(button);
+            // The four corners of the face, inside the border and clear of the caption.
+            const QImage face = button->grab().toImage();
+            const int right = face.width() - 3;
+            const int bottom = face.height() - 3;
+            for (const QPoint spot : {QPoint(2, 2), QPoint(right, 2), QPoint(2, bottom), QPoint(right, bottom)})
+                if (face.pixelColor(spot) != ui::ButtonFace)
+                    faults << button->objectName() + u" is "_s + face.pixelColor(spot).name() + u" at "_s +
+                                  QString::number(spot.x()) + u","_s + QString::number(spot.y());
+            // The focus rectangle: the border turns dotted, with the face between the dots.
+            int gaps = 0;
+            for (int x = 1; x < face.width() - 1; ++x)
+                gaps += face.pixelColor(x, 0) == ui::ButtonFace ? 1 : 0;
+            if (gaps == 0 || gaps == face.width() - 2)
+                faults << button->objectName() + u" shows no focus rectangle"_s;
+        }
+        QCOMPARE(focused.isEmpty(), window == u"Form1"_s); // the welcome window has no buttons
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<TestWorkspace> m_workspace;
+};
+
+QTEST_MAIN(TestWindowLook)
+#include "test_window_look.moc"

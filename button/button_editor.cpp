@@ -291,6 +291,8 @@ bool Form7::pickPicture(std::string &file, std::string &path, QLineEdit *box)
     file = name.toStdString();
     box->setText(ui::urlFromFileName(name));
     path = chosen->toStdString();
+    // A new pick reads the file again; the cache serves only the preview's repeated loads.
+    m_pictures.forget(*chosen);
     return true;
 }
 

@@ -199,4 +199,9 @@ QPixmap PictureCache::picture(const QString &path)
     return m_entries.front().pixmap;
 }
 
+void PictureCache::forget(const QString &path)
+{
+    std::erase_if(m_entries, [&path](const Entry &entry) { return entry.path == path; });
+}
+
 } // namespace ui

@@ -38,6 +38,10 @@ public:
     // as the file stays as it is, too.
     QPixmap picture(const QString &path);
 
+    // Drops what is kept for the file, so that its next picture() reads it again: a file
+    // picked anew may have been mended in ways its size and time do not show (made readable).
+    void forget(const QString &path);
+
 private:
     struct Stamp {
         std::uintmax_t size = 0;

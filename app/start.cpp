@@ -1,0 +1,18 @@
+#include "app/start.h"
+
+#include "app/main_window.h"
+#include "ui/look.h"
+
+#include <QApplication>
+
+std::unique_ptr<Mainfrm> startApplication(ui::Services &services, FirstRunMarker marker)
+{
+    QApplication::setApplicationName(QStringLiteral("Quillarc 2"));
+    QApplication::setWindowIcon(ui::applicationIcon());
+
+    auto mainWindow = std::make_unique<Mainfrm>(services, std::move(marker));
+    // Start-up runs while the main window loads, before it is first shown.
+    mainWindow->MDIForm_Load();
+    mainWindow->show();
+    return mainWindow;
+}

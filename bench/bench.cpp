@@ -11,6 +11,7 @@
 #include "button/button_editor.h"
 #include "button/picture_box.h"
 #include "tests/support/fake_services.h"
+#include "tests/support/test_images.h"
 #include "ui/child_window.h"
 #include "ui/services.h"
 #include "ui/workspace.h"
@@ -256,19 +257,6 @@ void makeLargeJpeg(const QString &path)
         fail(u"could not write "_s + path);
 }
 
-// 34 bytes: a two-colour table and one image of 16384 by 4096 whose data is a clear code and
-// the end code.
-void makeClaimingGif(const QString &path)
-{
-    const QByteArray gif("GIF89a\x00\x40\x00\x10\x80\x00\x00"
-                         "\x00\x00\x00\xFF\xFF\xFF"
-                         ",\x00\x00\x00\x00\x00\x40\x00\x10\x00"
-                         "\x02\x01\x2C\x00;",
-                         34);
-    if (!writeFile(path, gif))
-        fail(u"could not write "_s + path);
-}
-
 // A tiny JPEG whose frame header is made to claim 16384 by 4096.
 void makeClaimingJpeg(const QString &path)
 {
@@ -326,7 +314,8 @@ void measurePictures(Table &table, int runs)
     const QString gif = dir.filePath(u"claims.gif"_s);
     const QString jpeg = dir.filePath(u"claims.jpg"_s);
     makeLargeJpeg(large);
-    makeClaimingGif(gif);
+    if (!testimages::writeClaimingGif(gif, 16384, 4096))
+        fail(u"could not write "_s + gif);
     makeClaimingJpeg(jpeg);
 
     FakeServices services;

@@ -170,10 +170,18 @@ private:
         const QString setpriv = QStandardPaths::findExecutable(u"setpriv"_s);
         if (setpriv.isEmpty())
             QSKIP("running as root without setpriv: the unreadable file cannot be tried");
+        // A copy in a folder of its own, since the build folder may be closed to other users.
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QVERIFY(QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                         QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                                         QFileDevice::ExeOther));
+        const QString program = folder.filePath(u"picked-again"_s);
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
         QProcess child;
         child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(setpriv, {u"--reuid=nobody"_s, u"--regid=nogroup"_s, u"--clear-groups"_s,
-                              QCoreApplication::applicationFilePath(), function});
+        child.setWorkingDirectory(folder.path());
+        child.start(setpriv, {u"--reuid=nobody"_s, u"--regid=nogroup"_s, u"--clear-groups"_s, program, function});
         QVERIFY2(child.waitForFinished(60000), "the run as nobody did not end");
         const QByteArray output = child.readAll();
         QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, output.constData());

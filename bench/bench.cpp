@@ -86,11 +86,13 @@ public:
                 continue;
             }
             const auto [low, high] = std::minmax_element(row.samples.cbegin(), row.samples.cend());
-            std::printf("  %-56s %10s %10s %10s  %-12s %s\n", qPrintable(row.figure), qPrintable(number(*low)),
-                        qPrintable(number(median(row.samples))), qPrintable(number(*high)), qPrintable(row.goal),
-                        !row.met   ? ""
-                        : *row.met ? "yes"
-                                   : "NO");
+            const QString line = QString::asprintf("  %-56s %10s %10s %10s  %-12s %s", qPrintable(row.figure),
+                                                   qPrintable(number(*low)), qPrintable(number(median(row.samples))),
+                                                   qPrintable(number(*high)), qPrintable(row.goal),
+                                                   !row.met   ? ""
+                                                   : *row.met ? "yes"
+                                                              : "NO");
+            std::printf("%s\n", qPrintable(line.trimmed().prepend(u"  "_s)));
         }
     }
 

@@ -22,7 +22,7 @@ Form6::Form6(ui::Workspace &workspace)
         "process of creating a rollover,link effect, or button. Click on one of the options below to begin!"_s,
         pixelRect(120, 120, 8055, 2535));
     label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QFont large(u"MS Sans Serif"_s);
+    QFont large = ui::windowFont();
     large.setPointSizeF(18);
     label1->setFont(large);
 

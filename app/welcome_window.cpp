@@ -17,14 +17,14 @@ Form1::Form1(ui::Workspace &workspace, FirstRunMarker marker)
         "quillarc@example.org. Thanks!"_s;
     QLabel *label1 = ui::makeLabel(this, u"Label1"_s, welcome, ui::pixelRect(120, 360, 7455, 2415));
     label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QFont large(u"MS Sans Serif"_s);
+    QFont large = ui::windowFont();
     large.setPointSizeF(13.5);
     label1->setFont(large);
 
     QLabel *label2 = ui::makeLabel(this, u"Label2"_s, u"(If you close this window once it will never show up again!)"_s,
                                    ui::pixelRect(1200, 2640, 5415, 615));
     label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QFont twelve(u"MS Sans Serif"_s);
+    QFont twelve = ui::windowFont();
     twelve.setPointSizeF(12);
     label2->setFont(twelve);
 }

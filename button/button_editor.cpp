@@ -29,10 +29,17 @@ namespace {
 const ui::FileFilter PictureFilter{u"Image Files (*.jpg,*.gif,*.bmp) "_s, u"*.jpg;*.gif;*.bmp"_s};
 const ui::FileFilter PageFilter{u"HTM(L) Files *.html,*.htm "_s, u"*.html;*.htm"_s};
 
+// The preview lies inside Frame2, which clips it: of a larger picture only the top left part
+// that reaches the frame's edges can ever show, and only that part is kept.
+const QRect Frame2Geometry(312, 8, 193, 177);
+const QRect PreviewGeometry(8, 16, 177, 153);
+const QSize PreviewShows(Frame2Geometry.width() - PreviewGeometry.x(), Frame2Geometry.height() - PreviewGeometry.y());
+
 } // namespace
 
 Form7::Form7(ui::Workspace &workspace)
     : ChildWindow(workspace, u"Form7"_s, u"Button Editor"_s, {8295, 5580})
+    , m_pictures(PreviewShows)
     , m_saver(PageFilter)
 {
     createControls();
@@ -72,8 +79,8 @@ void Form7::createControls()
     for (int i = 1; i <= 3; ++i)
         m_text[i]->setReadOnly(true);
 
-    m_frame2 = ui::makeFrame(f1, u"Frame2"_s, u"Button:"_s, QRect(312, 8, 193, 177));
-    m_button = new PictureBox(m_frame2, u"button"_s, QRect(8, 16, 177, 153));
+    m_frame2 = ui::makeFrame(f1, u"Frame2"_s, u"Button:"_s, Frame2Geometry);
+    m_button = new PictureBox(m_frame2, u"button"_s, PreviewGeometry);
 
     m_command1 = ui::makeButton(f1, u"Command1"_s, u"..."_s, QRect(288, 16, 25, 19));
     m_command2 = ui::makeButton(f1, u"Command2"_s, u"..."_s, QRect(288, 48, 25, 19));
@@ -308,7 +315,7 @@ void Form7::Form_Load()
 
 bool Form7::showPicture(const std::string &path)
 {
-    const QPixmap picture = m_pictures.picture(ui::toQString(path));
+    const ui::Picture picture = m_pictures.picture(ui::toQString(path));
     if (picture.isNull())
         return false; // the preview keeps the picture it had
     m_button->setPicture(picture);
@@ -339,6 +346,8 @@ void Form7::takePicture(std::string &file, std::string &path, QLineEdit *box, co
     file = name.toStdString();
     box->setText(ui::urlFromFileName(name));
     path = chosen.toStdString();
+    // A new pick reads the file again; the cache serves only the preview's repeated loads.
+    m_pictures.forget(chosen);
 }
 
 void Form7::takeDefaultPicture(const QString &chosen)

@@ -11,12 +11,12 @@ PictureBox::PictureBox(QWidget *parent, const QString &name, const QRect &geomet
     setMouseTracking(true);
 }
 
-void PictureBox::setPicture(const QPixmap &picture)
+void PictureBox::setPicture(const ui::Picture &picture)
 {
-    if (!m_picture.isNull() && picture.cacheKey() == m_picture.cacheKey())
+    if (!m_picture.isNull() && picture.shown.cacheKey() == m_picture.cacheKey())
         return;
-    m_picture = picture;
-    resize(picture.size());
+    m_picture = picture.shown;
+    resize(picture.size);
     update();
 }
 

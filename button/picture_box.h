@@ -1,11 +1,14 @@
 #pragma once
 
+#include "ui/picture_cache.h"
+
 #include <QPixmap>
 #include <QWidget>
 
-// The button editor's preview control: it shows its picture at the picture's own size,
-// without stretching, and tells the window of mouse presses, moves and releases on it.
-// Mouse tracking is on, so moves arrive without a button held.
+// The button editor's preview control: it takes the size of its picture, without
+// stretching, shows the part of it that it was given (the part its frame lets show), and
+// tells the window of mouse presses, moves and releases on it. Mouse tracking is on, so
+// moves arrive without a button held.
 class PictureBox final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PictureBox)
@@ -15,7 +18,8 @@ public:
 
     // Takes the picture and its size. The picture already shown (the same cacheKey()) is
     // not set again, so the restore on every mouse move costs nothing.
-    void setPicture(const QPixmap &picture);
+    void setPicture(const ui::Picture &picture);
+    // The pixels kept: the top left part of the picture.
     const QPixmap &picture() const { return m_picture; }
 
 Q_SIGNALS:

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 #include <system_error>
 
 namespace ui {
@@ -119,6 +120,11 @@ bool isWholeGif(const QByteArray &data)
     return false;
 }
 
+qint64 pixelCount(QSize size)
+{
+    return qint64(size.width()) * size.height();
+}
+
 } // namespace
 
 bool isWholePicture(const QByteArray &data, const QByteArray &format)
@@ -132,7 +138,7 @@ bool isWholePicture(const QByteArray &data, const QByteArray &format)
     return true;
 }
 
-QImage readPicture(const QString &path)
+PicturePart readPicturePart(const QString &path, QSize most)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileBytes)
@@ -150,16 +156,33 @@ QImage readPicture(const QString &path)
         return {};
     // The header's size decides before a single pixel is decoded.
     const QSize claimed = reader.size();
-    if (claimed.isValid() && qint64(claimed.width()) * claimed.height() > MaxPicturePixels)
+    if (claimed.isValid() && pixelCount(claimed) > MaxPicturePixels)
         return {};
+    // A reader that can stop at a clip rectangle decodes the part alone (the JPEG reader
+    // reads no row below it); the others decode the whole picture, cut afterwards.
+    const QSize partSize = claimed.boundedTo(most);
+    const bool clipped = claimed.isValid() && partSize != claimed && reader.supportsOption(QImageIOHandler::ClipRect);
+    if (clipped)
+        reader.setClipRect(QRect(QPoint(0, 0), partSize));
     QImage image = reader.read();
-    if (image.isNull() || qint64(image.width()) * image.height() > MaxPicturePixels)
+    if (image.isNull())
         return {};
-    return image;
+    const QSize size = clipped ? claimed : image.size();
+    if (pixelCount(size) > MaxPicturePixels)
+        return {};
+    if (image.width() > most.width() || image.height() > most.height())
+        image = image.copy(QRect(QPoint(0, 0), image.size().boundedTo(most)));
+    return {image, size};
 }
 
-PictureCache::PictureCache(std::size_t capacity)
-    : m_capacity(std::max<std::size_t>(capacity, 1))
+QImage readPicture(const QString &path)
+{
+    return readPicturePart(path, QSize(std::numeric_limits<int>::max(), std::numeric_limits<int>::max())).part;
+}
+
+PictureCache::PictureCache(QSize shownPart, std::size_t capacity)
+    : m_shownPart(shownPart)
+    , m_capacity(std::max<std::size_t>(capacity, 1))
 {}
 
 bool PictureCache::stampOf(const QString &path, Stamp &stamp)
@@ -173,7 +196,7 @@ bool PictureCache::stampOf(const QString &path, Stamp &stamp)
     return !error;
 }
 
-QPixmap PictureCache::picture(const QString &path)
+Picture PictureCache::picture(const QString &path)
 {
     const auto kept =
         std::find_if(m_entries.begin(), m_entries.end(), [&path](const Entry &entry) { return entry.path == path; });
@@ -186,17 +209,23 @@ QPixmap PictureCache::picture(const QString &path)
     if (kept != m_entries.end()) {
         if (kept->stamp == stamp) {
             std::rotate(m_entries.begin(), kept, kept + 1);
-            return m_entries.front().pixmap;
+            return m_entries.front().picture;
         }
         m_entries.erase(kept);
     }
-    // A file that is no picture is kept as a null pixmap, so that the restore on every mouse
+    // A file that is no picture is kept as a null picture, so that the restore on every mouse
     // move does not read it again while it stays as it is.
-    const QImage image = readPicture(path);
+    const PicturePart read = readPicturePart(path, m_shownPart);
     if (m_entries.size() >= m_capacity)
         m_entries.pop_back();
-    m_entries.insert(m_entries.begin(), Entry{path, stamp, image.isNull() ? QPixmap() : QPixmap::fromImage(image)});
-    return m_entries.front().pixmap;
+    m_entries.insert(m_entries.begin(),
+                     Entry{path, stamp, read.isNull() ? Picture() : Picture{QPixmap::fromImage(read.part), read.size}});
+    return m_entries.front().picture;
+}
+
+void PictureCache::forget(const QString &path)
+{
+    std::erase_if(m_entries, [&path](const Entry &entry) { return entry.path == path; });
 }
 
 } // namespace ui

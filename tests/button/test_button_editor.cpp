@@ -48,6 +48,9 @@ private Q_SLOTS:
         QVERIFY(testimages::writePicture(path(u"down.bmp"_s), 30, 50, Qt::blue));
         QVERIFY(testimages::writePicture(path(u"other.bmp"_s), 88, 31, Qt::yellow));
         QVERIFY(testimages::writePicture(path(u"my pic#1.bmp"_s), 10, 12, Qt::cyan));
+        QVERIFY(testimages::writePattern(path(u"large.jpg"_s), 1600, 1200));
+        QVERIFY(testimages::writePattern(path(u"wide.bmp"_s), 400, 100));
+        QVERIFY(testimages::writeClaimingGif(path(u"claims.gif"_s), 3000, 2000));
         QFile notes(path(u"notes.jpg"_s));
         QVERIFY(notes.open(QIODevice::WriteOnly));
         notes.write("These are not the pixels you are looking for.\r\n");
@@ -286,6 +289,9 @@ private Q_SLOTS:
         QTest::newRow("jpeg") << u"default.jpg"_s << QSize(120, 40);
         QTest::newRow("gif") << u"over.gif"_s << QSize(60, 20);
         QTest::newRow("bmp") << u"down.bmp"_s << QSize(30, 50);
+        QTest::newRow("jpeg larger than the frame") << u"large.jpg"_s << QSize(1600, 1200);
+        QTest::newRow("bmp wider than the frame") << u"wide.bmp"_s << QSize(400, 100);
+        QTest::newRow("gif claiming more than it holds") << u"claims.gif"_s << QSize(3000, 2000);
     }
     void pickDefaultMeasures()
     {
@@ -304,10 +310,24 @@ private Q_SLOTS:
         QCOMPARE(asked.request.title, QString());
         QCOMPARE(edit(w, u"Text1"_s)->text(), file);
         QCOMPARE(preview(w)->size(), size);
-        QCOMPARE(preview(w)->picture().size(), size);
+        // Only what the frame around the preview lets show is kept.
+        QCOMPARE(preview(w)->picture().size(), size.boundedTo(shownPart(w)));
         QCOMPARE(edit(w, u"Text4"_s)->text(), QString::number(size.width()));
         QCOMPARE(edit(w, u"Text5"_s)->text(), QString::number(size.height()));
         QCOMPARE(w->shownPicture(), std::string()); // the picker takes no key
+    }
+
+    void largePictureShowsItsTopLeft()
+    {
+        // What the frame shows of a picture larger than itself: the whole picture's top left.
+        Form7 *w = open();
+        m_services->answerOpen(path(u"large.jpg"_s));
+        w->Command1_Click();
+        QWidget *frame2 = w->findChild<QWidget *>(u"Frame2"_s);
+        const QRect visible(preview(w)->pos(), shownPart(w));
+        const QImage seen = frame2->grab(visible).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage whole = QImage(path(u"large.jpg"_s)).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(seen, whole.copy(QRect(QPoint(0, 0), visible.size())));
     }
 
     void pickDefaultUncheckedKeepsSize()
@@ -895,6 +915,12 @@ private:
     static QPushButton *button(Form7 *w, const QString &name) { return w->findChild<QPushButton *>(name); }
     static QGroupBox *frame(Form7 *w, const QString &name) { return w->findChild<QGroupBox *>(name); }
     static PictureBox *preview(Form7 *w) { return w->findChild<PictureBox *>(u"button"_s); }
+    // The part of the preview that its frame lets show: from its corner to the frame's edges.
+    static QSize shownPart(Form7 *w)
+    {
+        const QWidget *frame2 = w->findChild<QWidget *>(u"Frame2"_s);
+        return {frame2->width() - preview(w)->x(), frame2->height() - preview(w)->y()};
+    }
 
     QTemporaryDir m_dir;
     std::unique_ptr<TestWorkspace> m_fixture;

@@ -20,6 +20,9 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The part of a picture the caches in these tests keep.
+const QSize Shown(185, 161);
+
 bool writeAll(const QString &path, const QByteArray &data)
 {
     QFile file(path);
@@ -48,6 +51,9 @@ private Q_SLOTS:
         QVERIFY(testimages::writeGif(path(u"b.gif"_s), 60, 20, Qt::green));
         QVERIFY(testimages::writePicture(path(u"c.bmp"_s), 30, 50, Qt::blue));
         QVERIFY(testimages::writePicture(path(u"d.png"_s), 7, 9, Qt::white));
+        QVERIFY(testimages::writePattern(path(u"large.jpg"_s), 1600, 1200));
+        QVERIFY(testimages::writePattern(path(u"wide.bmp"_s), 400, 100));
+        QVERIFY(testimages::writeClaimingGif(path(u"claims.gif"_s), 3000, 2000));
     }
 
     void formatsAvailable()
@@ -171,30 +177,59 @@ private Q_SLOTS:
         QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
     }
 
+    // Of a picture larger than the part that can show, only that part is decoded and kept,
+    // with the whole picture's size; its pixels are those of the whole picture's top left.
+    void keepsOnlyTheShownPart_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("jpeg larger both ways") << u"large.jpg"_s << QSize(1600, 1200);
+        QTest::newRow("bmp wider only") << u"wide.bmp"_s << QSize(400, 100);
+        QTest::newRow("gif claiming more than it holds") << u"claims.gif"_s << QSize(3000, 2000);
+        QTest::newRow("jpeg smaller than the part") << u"a.jpg"_s << QSize(120, 40);
+    }
+    void keepsOnlyTheShownPart()
+    {
+        QFETCH(QString, file);
+        QFETCH(QSize, size);
+        const ui::PicturePart read = ui::readPicturePart(path(file), Shown);
+        QCOMPARE(read.size, size);
+        QCOMPARE(read.part.size(), size.boundedTo(Shown));
+        const QImage whole = ui::readPicture(path(file));
+        QCOMPARE(whole.size(), size);
+        QCOMPARE(read.part.convertToFormat(QImage::Format_ARGB32),
+                 whole.copy(QRect(QPoint(0, 0), read.part.size())).convertToFormat(QImage::Format_ARGB32));
+
+        ui::PictureCache cache(Shown);
+        const ui::Picture kept = cache.picture(path(file));
+        QCOMPARE(kept.size, size);
+        QCOMPARE(kept.shown.size(), size.boundedTo(Shown));
+    }
+
     void cacheKeepsAnUnchangedPicture()
     {
-        ui::PictureCache cache;
-        const QPixmap first = cache.picture(path(u"a.jpg"_s));
+        ui::PictureCache cache(Shown);
+        const QPixmap first = cache.picture(path(u"a.jpg"_s)).shown;
         QCOMPARE(first.size(), QSize(120, 40));
-        const QPixmap again = cache.picture(path(u"a.jpg"_s));
+        const QPixmap again = cache.picture(path(u"a.jpg"_s)).shown;
         QCOMPARE(again.cacheKey(), first.cacheKey());
         // Another path is another picture, even with the same content.
         QVERIFY(QFile::copy(path(u"a.jpg"_s), path(u"a-copy.jpg"_s)));
-        QVERIFY(cache.picture(path(u"a-copy.jpg"_s)).cacheKey() != first.cacheKey());
-        QCOMPARE(cache.picture(path(u"a.jpg"_s)).cacheKey(), first.cacheKey());
+        QVERIFY(cache.picture(path(u"a-copy.jpg"_s)).shown.cacheKey() != first.cacheKey());
+        QCOMPARE(cache.picture(path(u"a.jpg"_s)).shown.cacheKey(), first.cacheKey());
     }
 
     void cacheSeesAReplacedFile()
     {
         const QString file = path(u"changing.bmp"_s);
         QVERIFY(testimages::writePicture(file, 20, 10, Qt::red));
-        ui::PictureCache cache;
-        const QPixmap red = cache.picture(file);
+        ui::PictureCache cache(Shown);
+        const QPixmap red = cache.picture(file).shown;
         QCOMPARE(red.toImage().pixelColor(3, 3), QColor(Qt::red));
         // Same size in bytes, new pixels, a later time.
         QVERIFY(testimages::writePicture(file, 20, 10, Qt::blue));
         QVERIFY(touchLater(file, 5));
-        const QPixmap blue = cache.picture(file);
+        const QPixmap blue = cache.picture(file).shown;
         QVERIFY(blue.cacheKey() != red.cacheKey());
         QCOMPARE(blue.toImage().pixelColor(3, 3), QColor(Qt::blue));
         // A new size with the same time is seen by its size.
@@ -207,20 +242,20 @@ private Q_SLOTS:
         QVERIFY(back.open(QIODevice::ReadWrite));
         QVERIFY(back.setFileTime(when, QFileDevice::FileModificationTime));
         back.close();
-        QCOMPARE(cache.picture(file).size(), QSize(21, 10));
+        QCOMPARE(cache.picture(file).size, QSize(21, 10));
     }
 
     void cacheForgetsADeletedFile()
     {
         const QString file = path(u"leaving.gif"_s);
         QVERIFY(testimages::writeGif(file, 5, 5, Qt::red));
-        ui::PictureCache cache;
+        ui::PictureCache cache(Shown);
         QVERIFY(!cache.picture(file).isNull());
         QVERIFY(QFile::remove(file));
         QVERIFY(cache.picture(file).isNull());
         // Back again, under the same name, with other pixels.
         QVERIFY(testimages::writeGif(file, 6, 4, Qt::green));
-        QCOMPARE(cache.picture(file).size(), QSize(6, 4));
+        QCOMPARE(cache.picture(file).size, QSize(6, 4));
     }
 
     void cacheKeepsTheAnswerForANonPicture()
@@ -239,7 +274,7 @@ private Q_SLOTS:
         QVERIFY(stamp.open(QIODevice::ReadWrite));
         QVERIFY(stamp.setFileTime(when, QFileDevice::FileModificationTime));
         stamp.close();
-        ui::PictureCache cache;
+        ui::PictureCache cache(Shown);
         QVERIFY(cache.picture(file).isNull());
         QVERIFY(writeAll(file, bytes));
         QFile back(file);
@@ -249,18 +284,18 @@ private Q_SLOTS:
         QVERIFY(cache.picture(file).isNull());
         // Saved again later: read anew.
         QVERIFY(touchLater(file, 5));
-        QCOMPARE(cache.picture(file).size(), QSize(20, 10));
+        QCOMPARE(cache.picture(file).size, QSize(20, 10));
     }
 
     void cacheHoldsAFewPictures()
     {
-        ui::PictureCache cache(2);
-        const qint64 a = cache.picture(path(u"a.jpg"_s)).cacheKey();
-        const qint64 b = cache.picture(path(u"b.gif"_s)).cacheKey();
-        QCOMPARE(cache.picture(path(u"a.jpg"_s)).cacheKey(), a); // a is now the most recent
-        cache.picture(path(u"c.bmp"_s));                         // b goes
-        QCOMPARE(cache.picture(path(u"a.jpg"_s)).cacheKey(), a);
-        QVERIFY(cache.picture(path(u"b.gif"_s)).cacheKey() != b);
+        ui::PictureCache cache(Shown, 2);
+        const qint64 a = cache.picture(path(u"a.jpg"_s)).shown.cacheKey();
+        const qint64 b = cache.picture(path(u"b.gif"_s)).shown.cacheKey();
+        QCOMPARE(cache.picture(path(u"a.jpg"_s)).shown.cacheKey(), a); // a is now the most recent
+        cache.picture(path(u"c.bmp"_s));                               // b goes
+        QCOMPARE(cache.picture(path(u"a.jpg"_s)).shown.cacheKey(), a);
+        QVERIFY(cache.picture(path(u"b.gif"_s)).shown.cacheKey() != b);
     }
 
 private:

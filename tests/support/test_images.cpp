@@ -14,6 +14,17 @@ bool writePicture(const QString &path, int width, int height, const QColor &colo
     return image.save(path);
 }
 
+bool writePattern(const QString &path, int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            line[x] = qRgb(x * 7 % 256, y * 3 % 256, (x ^ y) % 256);
+    }
+    return image.save(path);
+}
+
 bool writeGif(const QString &path, int width, int height, const QColor &colour)
 {
     // One global colour table of two entries, one image covering the screen, LZW code size 2,
@@ -75,6 +86,29 @@ bool writeGif(const QString &path, int width, int height, const QColor &colour)
     gif.append(char(0));
     gif.append(';');
 
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(gif) == gif.size();
+}
+
+bool writeClaimingGif(const QString &path, int width, int height)
+{
+    QByteArray gif("GIF89a");
+    const auto le16 = [&gif](int v) {
+        gif.append(char(v & 0xff));
+        gif.append(char((v >> 8) & 0xff));
+    };
+    le16(width);
+    le16(height);
+    gif.append("\x80\x00\x00", 3); // a global table of two colours
+    gif.append("\x00\x00\x00\xFF\xFF\xFF", 6);
+    gif.append(',');
+    le16(0);
+    le16(0);
+    le16(width);
+    le16(height);
+    gif.append(char(0));
+    // Code size 2; one sub-block of one byte: clear (4) then end (5) in 3-bit codes.
+    gif.append("\x02\x01\x2C\x00;", 5);
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(gif) == gif.size();
 }

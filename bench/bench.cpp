@@ -1,0 +1,447 @@
+// Runs every measurement of the benchmark and prints one table: start-up against the floor
+// program, opening each wizard from the menu, picking a large picture against one full decode
+// of it, what a picked picture holds, and the preview's restore move. Run by scripts/bench.
+//
+//   quillarc_bench [runs]     (21 runs unless told)
+
+#include "app/first_run_marker.h"
+#include "app/main_window.h"
+#include "app/start.h"
+#include "bench/measure.h"
+#include "button/button_editor.h"
+#include "button/picture_box.h"
+#include "tests/support/fake_services.h"
+#include "tests/support/test_images.h"
+#include "ui/child_window.h"
+#include "ui/services.h"
+#include "ui/workspace.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QCheckBox>
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <optional>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Samples = std::vector<double>;
+
+double median(Samples samples)
+{
+    std::sort(samples.begin(), samples.end());
+    const std::size_t n = samples.size();
+    return n % 2 ? samples[n / 2] : (samples[n / 2 - 1] + samples[n / 2]) / 2;
+}
+
+[[noreturn]] void fail(const QString &why)
+{
+    std::fprintf(stderr, "bench: %s\n", qPrintable(why));
+    std::exit(1);
+}
+
+// One line of the table: min, median and max of the samples, and the goal the median must meet.
+struct Row {
+    QString figure;
+    Samples samples;
+    QString goal;
+    std::optional<bool> met;
+};
+
+class Table {
+public:
+    void add(const QString &figure, const Samples &samples, const QString &goal = {},
+             const std::function<bool(double)> &meets = {})
+    {
+        Row row{figure, samples, goal, std::nullopt};
+        if (meets)
+            row.met = meets(median(samples));
+        m_rows.push_back(row);
+    }
+    void heading(const QString &text) { m_rows.push_back(Row{text, {}, {}, std::nullopt}); }
+
+    void print() const
+    {
+        std::printf("%-58s %10s %10s %10s  %-12s %s\n", "figure", "min", "median", "max", "goal", "met");
+        for (const Row &row : m_rows) {
+            if (row.samples.empty()) {
+                std::printf("%s\n", qPrintable(row.figure));
+                continue;
+            }
+            const auto [low, high] = std::minmax_element(row.samples.cbegin(), row.samples.cend());
+            const QString line = QString::asprintf("  %-56s %10s %10s %10s  %-12s %s", qPrintable(row.figure),
+                                                   qPrintable(number(*low)), qPrintable(number(median(row.samples))),
+                                                   qPrintable(number(*high)), qPrintable(row.goal),
+                                                   !row.met   ? ""
+                                                   : *row.met ? "yes"
+                                                              : "NO");
+            std::printf("%s\n", qPrintable(line.trimmed().prepend(u"  "_s)));
+        }
+    }
+
+private:
+    static QString number(double value)
+    {
+        if (value >= 100000)
+            return QString::number(value, 'f', 0);
+        if (value >= 100)
+            return QString::number(value, 'f', 1);
+        return QString::number(value, 'f', 3);
+    }
+    std::vector<Row> m_rows;
+};
+
+// --- start-up against the floor -------------------------------------------------------------
+
+struct StartUp {
+    double cpuMs = 0;
+    double peakMiB = 0;
+};
+
+StartUp runStartUp(const QString &program, const QStringList &arguments)
+{
+    QProcess child;
+    child.start(program, arguments);
+    if (!child.waitForFinished(60000) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
+        fail(program + u" did not finish: "_s + QString::fromLocal8Bit(child.readAllStandardError()));
+    const QList<QByteArray> fields = child.readAllStandardOutput().trimmed().split(' ');
+    if (fields.size() != 2)
+        fail(program + u" printed no figures"_s);
+    return {fields[0].toDouble(), fields[1].toDouble() / 1024.0};
+}
+
+void measureStartUp(Table &table, int runs)
+{
+    const QString folder = QCoreApplication::applicationDirPath();
+    const QString program = folder + u"/bench_startup"_s;
+    const QString floor = folder + u"/bench_floor"_s;
+    QTemporaryDir noMarker; // stays empty: the welcome window shows on every run
+    Samples cpu, cpuFloor, cpuRatio, peak, peakFloor, peakRatio;
+    for (int i = 0; i < runs; ++i) {
+        const StartUp p = runStartUp(program, {noMarker.path()});
+        const StartUp f = runStartUp(floor, {});
+        if (QDir(noMarker.path()).exists(u"hasran.txt"_s))
+            fail(u"a start-up run wrote the first-run marker"_s);
+        cpu.push_back(p.cpuMs);
+        cpuFloor.push_back(f.cpuMs);
+        cpuRatio.push_back(p.cpuMs / f.cpuMs);
+        peak.push_back(p.peakMiB);
+        peakFloor.push_back(f.peakMiB);
+        peakRatio.push_back(p.peakMiB / f.peakMiB);
+    }
+    table.heading(u"Start-up to painted and idle, with Quick Start and welcome (separate runs, alternating)"_s);
+    table.add(u"CPU time, program (ms)"_s, cpu);
+    table.add(u"CPU time, floor (ms)"_s, cpuFloor);
+    table.add(u"CPU time, program / floor"_s, cpuRatio, u"<= 1.15"_s, [](double r) { return r <= 1.15; });
+    // On a machine shared with other work the least times are the steadiest.
+    table.add(u"CPU time, least program / least floor"_s,
+              {*std::min_element(cpu.cbegin(), cpu.cend()) / *std::min_element(cpuFloor.cbegin(), cpuFloor.cend())});
+    table.add(u"peak memory, program (MiB)"_s, peak);
+    table.add(u"peak memory, floor (MiB)"_s, peakFloor);
+    table.add(u"peak memory, program / floor"_s, peakRatio, u"<= 1.10"_s, [](double r) { return r <= 1.10; });
+}
+
+// --- opening the wizards --------------------------------------------------------------------
+
+// Which child windows had a paint event since the last clear().
+class PaintLog final : public QObject {
+public:
+    PaintLog() { qApp->installEventFilter(this); }
+    ~PaintLog() override { qApp->removeEventFilter(this); }
+    void clear() { m_painted.clear(); }
+    bool painted(const QObject *window) const { return m_painted.contains(window); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && qobject_cast<ui::ChildWindow *>(watched))
+            m_painted.insert(watched);
+        return false;
+    }
+
+private:
+    QSet<const QObject *> m_painted;
+};
+
+void waitFor(const std::function<bool()> &done)
+{
+    QElapsedTimer guard;
+    guard.start();
+    while (!done()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        if (guard.elapsed() > 20000)
+            fail(u"a window was never painted"_s);
+    }
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+void measureOpening(Table &table, int runs)
+{
+    QTemporaryDir noMarker;
+    ui::DesktopServices services;
+    PaintLog log;
+    std::unique_ptr<Mainfrm> mainWindow = startApplication(services, FirstRunMarker(noMarker.path(), noMarker.path()));
+    waitFor([&] { return log.painted(mainWindow->findChild<QWidget *>(u"Form4"_s)); });
+    settle();
+
+    struct Wizard {
+        QString action;
+        QString figure;
+        Samples samples; // wall time
+        Samples cpu;
+    };
+    std::vector<Wizard> wizards{{u"rollover"_s, u"File, New, Rollover"_s, {}, {}},
+                                {u"te"_s, u"File, New, Link Effect"_s, {}, {}},
+                                {u"button"_s, u"File, New, Button"_s, {}, {}}};
+    for (int i = 0; i < runs; ++i) {
+        for (Wizard &wizard : wizards) {
+            auto *action = mainWindow->findChild<QAction *>(wizard.action);
+            if (!action)
+                fail(u"no menu command "_s + wizard.action);
+            log.clear();
+            QElapsedTimer timer;
+            timer.start();
+            const double cpu = bench::cpuMilliseconds();
+            action->trigger();
+            QWidget *window = mainWindow->workspace().activeSubWindow()->widget();
+            waitFor([&] { return log.painted(window); });
+            wizard.samples.push_back(double(timer.nsecsElapsed()) / 1e6);
+            wizard.cpu.push_back(bench::cpuMilliseconds() - cpu);
+            static_cast<ui::ChildWindow *>(window)->closeWindow();
+            settle();
+        }
+    }
+    table.heading(u"Opening a wizard from the menu until it is painted (the first opening included)"_s);
+    for (const Wizard &wizard : wizards) {
+        table.add(wizard.figure + u", wall time (ms)"_s, wizard.samples, u"<= 16 ms"_s,
+                  [](double ms) { return ms <= 16; });
+        table.add(wizard.figure + u", CPU time (ms)"_s, wizard.cpu);
+    }
+}
+
+// --- pictures -------------------------------------------------------------------------------
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A photograph-sized JPEG whose pixels vary everywhere, so that it does not compress to nothing.
+void makeLargeJpeg(const QString &path)
+{
+    QImage large(4000, 3000, QImage::Format_RGB32);
+    for (int y = 0; y < large.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(large.scanLine(y));
+        for (int x = 0; x < large.width(); ++x)
+            line[x] = qRgb(x * 7 % 256, y * 3 % 256, (x ^ y) % 256);
+    }
+    if (!large.save(path, "JPG", 90))
+        fail(u"could not write "_s + path);
+}
+
+// A tiny JPEG whose frame header is made to claim 16384 by 4096.
+void makeClaimingJpeg(const QString &path)
+{
+    QImage small(16, 16, QImage::Format_RGB32);
+    small.fill(Qt::gray);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    small.save(&buffer, "JPG", 50);
+    const qsizetype frame = bytes.indexOf(QByteArrayView("\xFF\xC0", 2));
+    if (frame < 0)
+        fail(u"no baseline frame header in the small JPEG"_s);
+    bytes[frame + 5] = char(0x10); // height 4096
+    bytes[frame + 6] = char(0x00);
+    bytes[frame + 7] = char(0x40); // width 16384
+    bytes[frame + 8] = char(0x00);
+    if (!writeFile(path, bytes))
+        fail(u"could not write "_s + path);
+}
+
+// Bytes of pixel data the preview holds; the cache shares the same pixels.
+double heldBytes(Form7 *editor)
+{
+    const QPixmap &picture = editor->findChild<PictureBox *>(u"button"_s)->picture();
+    return double(picture.width()) * picture.height() * picture.depth() / 8;
+}
+
+Form7 *openEditor(ui::Workspace &workspace)
+{
+    Form7 *editor = ui::openAtTop<Form7>(workspace);
+    editor->findChild<QCheckBox *>(u"Check1"_s)->setChecked(true);
+    settle();
+    return editor;
+}
+
+double pick(FakeServices &services, Form7 *editor, const QString &file)
+{
+    services.answerOpen(file);
+    const double before = bench::cpuMilliseconds();
+    editor->Command1_Click();
+    return bench::cpuMilliseconds() - before;
+}
+
+void checkSize(Form7 *editor, const QString &width, const QString &height)
+{
+    if (editor->findChild<QLineEdit *>(u"Text4"_s)->text() != width ||
+        editor->findChild<QLineEdit *>(u"Text5"_s)->text() != height)
+        fail(u"the size boxes do not show "_s + width + u" by "_s + height);
+}
+
+void measurePictures(Table &table, int runs)
+{
+    QTemporaryDir dir;
+    const QString large = dir.filePath(u"large.jpg"_s);
+    const QString gif = dir.filePath(u"claims.gif"_s);
+    const QString jpeg = dir.filePath(u"claims.jpg"_s);
+    makeLargeJpeg(large);
+    if (!testimages::writeClaimingGif(gif, 16384, 4096))
+        fail(u"could not write "_s + gif);
+    makeClaimingJpeg(jpeg);
+
+    FakeServices services;
+    ui::Workspace workspace(services);
+    workspace.resize(800, 600);
+    workspace.show();
+
+    // Picking against one full decode, alternating.
+    Form7 *editor = openEditor(workspace);
+    Samples picks, decodes, ratios;
+    for (int i = 0; i < runs; ++i) {
+        const double picked = pick(services, editor, large);
+        checkSize(editor, u"4000"_s, u"3000"_s);
+        const double before = bench::cpuMilliseconds();
+        const QImage decoded = QImageReader(large).read();
+        const double decode = bench::cpuMilliseconds() - before;
+        if (decoded.size() != QSize(4000, 3000))
+            fail(u"the full decode failed"_s);
+        picks.push_back(picked);
+        decodes.push_back(decode);
+        ratios.push_back(picked / decode);
+    }
+    table.heading(u"Picking the default picture, 4000x3000 JPEG of "_s + QString::number(QFileInfo(large).size()) +
+                  u" bytes (CPU time, alternating)"_s);
+    table.add(u"pick, size boxes filled (ms)"_s, picks);
+    table.add(u"one full decode, QImageReader::read (ms)"_s, decodes);
+    table.add(u"pick / full decode"_s, ratios, u"<= 0.25"_s, [](double r) { return r <= 0.25; });
+
+    // The preview's restore move over the window's background, in batches.
+    constexpr int Moves = 200;
+    const QPoint background(10, 100);
+    Samples moves;
+    for (int i = 0; i < runs; ++i) {
+        Samples batch;
+        for (int m = 0; m < Moves; ++m) {
+            QMouseEvent event(QEvent::MouseMove, QPointF(background), QPointF(editor->mapToGlobal(background)),
+                              Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QElapsedTimer timer;
+            timer.start();
+            QApplication::sendEvent(editor, &event);
+            batch.push_back(double(timer.nsecsElapsed()) / 1e3);
+        }
+        moves.push_back(median(batch));
+    }
+    if (editor->shownPicture() != large.toStdString())
+        fail(u"the restore move did not take the default picture"_s);
+    table.heading(u"The preview's restore move with that picture (wall time, median of "_s + QString::number(Moves) +
+                  u" moves per run)"_s);
+    table.add(u"restore move (us)"_s, moves, u"< 1000 us"_s, [](double us) { return us < 1000; });
+    editor->closeWindow();
+    settle();
+
+    // What one picked picture holds, each in a window of its own.
+    struct Held {
+        QString figure;
+        QString file;
+        QString width;
+        QString height;
+    };
+    const Held held[] = {
+        {u"4000x3000 JPEG"_s, large, u"4000"_s, u"3000"_s},
+        {u"%1-byte GIF claiming 16384x4096"_s.arg(QFileInfo(gif).size()), gif, u"16384"_s, u"4096"_s},
+        {u"%1-byte JPEG claiming 16384x4096"_s.arg(QFileInfo(jpeg).size()), jpeg, u"16384"_s, u"4096"_s},
+    };
+    table.heading(u"What a picked picture holds: bytes of pixels kept, resident memory grown, pick CPU time"_s);
+    constexpr double MaxHeld = 2e6;
+    for (const Held &h : held) {
+        Samples bytes, grown, times;
+        for (int i = 0; i < std::min(runs, 5); ++i) {
+            Form7 *window = openEditor(workspace);
+            const long before = bench::residentKibibytes();
+            times.push_back(pick(services, window, h.file));
+            grown.push_back(double(bench::residentKibibytes() - before) / 1024.0);
+            checkSize(window, h.width, h.height);
+            bytes.push_back(heldBytes(window));
+            window->closeWindow();
+            settle();
+        }
+        table.add(h.figure + u": pixels kept (bytes)"_s, bytes, u"<= 2 MB"_s, [](double b) { return b <= MaxHeld; });
+        table.add(h.figure + u": resident grown (MiB)"_s, grown);
+        table.add(h.figure + u": pick (ms)"_s, times);
+    }
+}
+
+QString cpuModel()
+{
+    QFile cpuinfo(u"/proc/cpuinfo"_s);
+    if (cpuinfo.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : cpuinfo.readAll().split('\n')) {
+            if (line.startsWith("model name"))
+                return QString::fromUtf8(line.mid(line.indexOf(':') + 1).trimmed());
+        }
+    }
+    return u"unknown"_s;
+}
+
+// The toolkit's warnings (a damaged JPEG, a missing runtime folder) would break up the table.
+void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Every run here and in the child processes draws off screen.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietMessages);
+    QApplication application(argc, argv);
+    const int runs = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 21;
+
+    std::printf("Quillarc benchmark, %s\n", qPrintable(QDateTime::currentDateTimeUtc().toString(Qt::ISODate)));
+    std::printf("machine: %d cores, %s; Qt %s; %s; offscreen platform; %d runs per figure\n\n",
+                QThread::idealThreadCount(), qPrintable(cpuModel()), qVersion(),
+                qPrintable(QSysInfo::prettyProductName()), runs);
+    Table table;
+    measureStartUp(table, runs);
+    measureOpening(table, runs);
+    measurePictures(table, runs);
+    table.print();
+    return 0;
+}

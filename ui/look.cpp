@@ -11,6 +11,9 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QtCore/qapplicationstatic.h>
+
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -19,6 +22,16 @@ static void registerResources()
 {
     Q_INIT_RESOURCE(resources);
 }
+
+static QIcon loadApplicationIcon()
+{
+    registerResources();
+    return QIcon(u":/quillarc.png"_s);
+}
+
+// Built once for the application's life: every icon made from the file anew is a new icon
+// engine, whose drawn sizes each land in the pixmap cache as entries of their own.
+Q_APPLICATION_STATIC(const QIcon, theApplicationIcon, loadApplicationIcon())
 
 namespace ui {
 
@@ -84,9 +97,7 @@ QRect pixelRect(int left, int top, int width, int height)
 
 QIcon applicationIcon()
 {
-    static const bool registered = (registerResources(), true);
-    Q_UNUSED(registered)
-    return QIcon(u":/quillarc.png"_s);
+    return *theApplicationIcon;
 }
 
 QFont windowFont()
@@ -151,7 +162,14 @@ QLineEdit *makeLineEdit(QWidget *parent, const QString &name, const QString &tex
     edit->setGeometry(geometry);
     edit->setFont(windowFont());
     edit->setTextMargins(0, 0, 0, 0);
+    liftLengthLimit(edit);
     return edit;
+}
+
+void liftLengthLimit(QLineEdit *box)
+{
+    // The toolkit's default keeps only the first 32767 characters of a pasted text, silently.
+    box->setMaxLength(std::numeric_limits<int>::max());
 }
 
 QPlainTextEdit *makeTextBox(QWidget *parent, const QString &name, const QRect &geometry)

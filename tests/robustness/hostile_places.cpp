@@ -1,0 +1,92 @@
+#include "tests/robustness/hostile_places.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <cerrno>
+#include <cstring>
+#include <sched.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace hostile {
+
+bool runsAsRoot()
+{
+    return ::geteuid() == 0;
+}
+
+std::optional<QString> mountSmallFileSystem(const QString &folder)
+{
+    if (!runsAsRoot())
+        return u"mounting needs root, and this test does not run as root"_s;
+    // A namespace of our own drops the mount with the process; where it is refused the
+    // mount is shared, and unmount() removes it.
+    if (::unshare(CLONE_NEWNS) == 0)
+        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr);
+    const QByteArray target = QFile::encodeName(folder);
+    if (::mount("quillarc-full", target.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=64k,mode=0777") != 0)
+        return u"mounting a small file system is refused here: "_s + QString::fromLocal8Bit(std::strerror(errno));
+    return std::nullopt;
+}
+
+void unmount(const QString &folder)
+{
+    ::umount2(QFile::encodeName(folder).constData(), MNT_DETACH);
+}
+
+bool fillUp(const QString &folder)
+{
+    QFile filler(QDir(folder).filePath(u"filler"_s));
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    // Large pieces first, then single bytes, until the file system refuses even one.
+    const QByteArray piece(4096, 'f');
+    while (filler.write(piece) == piece.size()) {
+    }
+    while (filler.write("f", 1) == 1) {
+    }
+    return filler.error() != QFileDevice::NoError;
+}
+
+QString currentTestRow()
+{
+    QString row = QString::fromLatin1(QTest::currentTestFunction());
+    if (QTest::currentDataTag())
+        row += u':' + QString::fromLatin1(QTest::currentDataTag());
+    return row;
+}
+
+std::optional<QString> runAsNobody(const QString &testRow)
+{
+    const QString setpriv = QStandardPaths::findExecutable(u"setpriv"_s);
+    if (setpriv.isEmpty())
+        return u"setpriv (util-linux) is missing, so the case cannot run as another user"_s;
+    QProcess child;
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    // The child makes its temporary folders where every user may.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"TMPDIR"_s, u"/tmp"_s);
+    environment.insert(u"HOME"_s, u"/tmp"_s);
+    environment.remove(u"XDG_RUNTIME_DIR"_s);
+    child.setProcessEnvironment(environment);
+    child.start(setpriv, {u"--reuid=nobody"_s, u"--regid=nogroup"_s, u"--clear-groups"_s,
+                          QCoreApplication::applicationFilePath(), testRow});
+    if (!child.waitForFinished(100000)) {
+        child.kill();
+        child.waitForFinished();
+        return u"the run as nobody did not end:\n"_s + QString::fromLocal8Bit(child.readAll());
+    }
+    const QString output = QString::fromLocal8Bit(child.readAll());
+    if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
+        return u"the run as nobody failed:\n"_s + output;
+    return std::nullopt;
+}
+
+} // namespace hostile

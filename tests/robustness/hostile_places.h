@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// Places that make file writes and reads fail the hard way, for the robustness tests:
+// a full file system, and runs as a user without root's way past permissions.
+namespace hostile {
+
+// Whether this process runs as root, which reads and writes past every permission.
+bool runsAsRoot();
+
+// Mounts a small file system on the empty folder, in a mount namespace of this process's own
+// where that can be had, so that nothing stays mounted after a crash. Returns the reason
+// when mounting is refused here.
+std::optional<QString> mountSmallFileSystem(const QString &folder);
+// Unmounts what mountSmallFileSystem mounted.
+void unmount(const QString &folder);
+// Fills the file system that holds the folder with one file until not one byte more fits.
+bool fillUp(const QString &folder);
+
+// The running test function and data row as the test runner names them on its command line.
+QString currentTestRow();
+
+// Runs one test function of this executable again as the unprivileged user nobody, whose
+// temporary folder it makes itself. Returns the child's output when it did not pass.
+std::optional<QString> runAsNobody(const QString &testRow);
+
+} // namespace hostile

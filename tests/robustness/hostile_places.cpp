@@ -8,7 +8,9 @@
 #include <QTest>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <fcntl.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <unistd.h>
@@ -87,6 +89,42 @@ std::optional<QString> runAsNobody(const QString &testRow)
     if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
         return u"the run as nobody failed:\n"_s + output;
     return std::nullopt;
+}
+
+FifoWatchdog::FifoWatchdog(const QString &path)
+    : m_path(QFile::encodeName(path))
+    , m_thread([this] { watch(); })
+{}
+
+FifoWatchdog::~FifoWatchdog()
+{
+    stop();
+}
+
+bool FifoWatchdog::stop()
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        m_done = true;
+    }
+    m_changed.notify_all();
+    if (m_thread.joinable())
+        m_thread.join();
+    return m_fired;
+}
+
+void FifoWatchdog::watch()
+{
+    using namespace std::chrono_literals;
+    std::unique_lock lock(m_mutex);
+    while (!m_changed.wait_for(lock, 15s, [this] { return m_done; })) {
+        // Succeeds only while a reader waits in open(); that reader then finds the FIFO empty.
+        const int descriptor = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK);
+        if (descriptor >= 0) {
+            m_fired = true;
+            ::close(descriptor);
+        }
+    }
 }
 
 } // namespace hostile

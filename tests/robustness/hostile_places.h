@@ -2,7 +2,12 @@
 
 #include <QString>
 
+#include <QByteArray>
+
+#include <condition_variable>
+#include <mutex>
 #include <optional>
+#include <thread>
 
 // Places that make file writes and reads fail the hard way, for the robustness tests:
 // a full file system, and runs as a user without root's way past permissions.
@@ -26,5 +31,28 @@ QString currentTestRow();
 // Runs one test function of this executable again as the unprivileged user nobody, whose
 // temporary folder it makes itself. Returns the child's output when it did not pass.
 std::optional<QString> runAsNobody(const QString &testRow);
+
+// Opens a FIFO for writing once a reader has waited on it for a quarter of a minute, so that a
+// blocked open returns (and reads nothing) and the one test fails instead of the whole run
+// hanging. Nothing happens while no reader waits.
+class FifoWatchdog final {
+public:
+    explicit FifoWatchdog(const QString &path);
+    ~FifoWatchdog();
+    Q_DISABLE_COPY_MOVE(FifoWatchdog)
+
+    // Ends the watch; true when a reader had to be set free.
+    bool stop();
+
+private:
+    void watch();
+
+    QByteArray m_path;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_done = false;
+    bool m_fired = false;
+    std::thread m_thread;
+};
 
 } // namespace hostile

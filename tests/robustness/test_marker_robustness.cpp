@@ -12,20 +12,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <chrono>
-#include <condition_variable>
 #include <cstring>
-#include <fcntl.h>
-#include <mutex>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/un.h>
-#include <thread>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
-using namespace std::chrono_literals;
 
 // The first-run marker against special files, odd content, places that cannot be written
 // and a full disk: start-up never waits, a marker that cannot be read counts as none, and
@@ -74,51 +68,6 @@ QString kindOf(const QString &path)
         return u"other"_s;
     }
 }
-
-// Opens a FIFO for writing once a reader has waited on it too long, so that a blocked
-// open returns and the one test fails instead of the whole run hanging.
-class FifoWatchdog final {
-public:
-    explicit FifoWatchdog(const QString &path)
-        : m_path(QFile::encodeName(path))
-        , m_thread([this] { watch(); })
-    {}
-    ~FifoWatchdog() { stop(); }
-
-    // True when a reader had to be set free.
-    bool stop()
-    {
-        {
-            const std::lock_guard lock(m_mutex);
-            m_done = true;
-        }
-        m_changed.notify_all();
-        if (m_thread.joinable())
-            m_thread.join();
-        return m_fired;
-    }
-
-private:
-    void watch()
-    {
-        std::unique_lock lock(m_mutex);
-        while (!m_changed.wait_for(lock, 15s, [this] { return m_done; })) {
-            // Succeeds only while a reader waits in open(); it then reads an empty FIFO.
-            const int descriptor = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK);
-            if (descriptor >= 0) {
-                m_fired = true;
-                ::close(descriptor);
-            }
-        }
-    }
-
-    QByteArray m_path;
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    bool m_done = false;
-    bool m_fired = false;
-    std::thread m_thread;
-};
 
 } // namespace
 
@@ -299,7 +248,7 @@ private:
     {
         delete m_main;
         m_main = new Mainfrm(m_services, FirstRunMarker(applicationFolder(), userFolder()));
-        FifoWatchdog watchdog(markerPath());
+        hostile::FifoWatchdog watchdog(markerPath());
         m_main->MDIForm_Load();
         QVERIFY2(!watchdog.stop(), "start-up waited on the marker");
         m_main->show();

@@ -3,8 +3,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
@@ -70,6 +72,15 @@ std::optional<QString> runAsNobody(const QString &testRow)
     const QString setpriv = QStandardPaths::findExecutable(u"setpriv"_s);
     if (setpriv.isEmpty())
         return u"setpriv (util-linux) is missing, so the case cannot run as another user"_s;
+    // A copy of this executable in a folder every user may enter: the build folder may lie
+    // where nobody cannot reach (under /root, say). The tests link no library of our own.
+    QTemporaryDir folder;
+    const QString copy = folder.filePath(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+    const QFileDevice::Permissions open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                          QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    if (!folder.isValid() || !QFile::setPermissions(folder.path(), open) ||
+        !QFile::copy(QCoreApplication::applicationFilePath(), copy) || !QFile::setPermissions(copy, open))
+        return u"this executable could not be copied where nobody may run it"_s;
     QProcess child;
     child.setProcessChannelMode(QProcess::MergedChannels);
     // The child makes its temporary folders where every user may.
@@ -78,8 +89,7 @@ std::optional<QString> runAsNobody(const QString &testRow)
     environment.insert(u"HOME"_s, u"/tmp"_s);
     environment.remove(u"XDG_RUNTIME_DIR"_s);
     child.setProcessEnvironment(environment);
-    child.start(setpriv, {u"--reuid=nobody"_s, u"--regid=nogroup"_s, u"--clear-groups"_s,
-                          QCoreApplication::applicationFilePath(), testRow});
+    child.start(setpriv, {u"--reuid=nobody"_s, u"--regid=nogroup"_s, u"--clear-groups"_s, copy, testRow});
     if (!child.waitForFinished(100000)) {
         child.kill();
         child.waitForFinished();

@@ -28,8 +28,9 @@ bool fillUp(const QString &folder);
 // The running test function and data row as the test runner names them on its command line.
 QString currentTestRow();
 
-// Runs one test function of this executable again as the unprivileged user nobody, whose
-// temporary folder it makes itself. Returns the child's output when it did not pass.
+// Runs one test row ("function:tag") of this executable again as the unprivileged user
+// nobody, from a copy in a folder nobody may enter; the child makes its own temporary
+// folders. Returns why, with the child's output, when it did not pass.
 std::optional<QString> runAsNobody(const QString &testRow);
 
 // Opens a FIFO for writing once a reader has waited on it for a quarter of a minute, so that a

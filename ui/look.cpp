@@ -29,8 +29,8 @@ static QIcon loadApplicationIcon()
     return QIcon(u":/quillarc.png"_s);
 }
 
-// Built once for the application's life: every icon made from the file anew is a new icon
-// engine, whose drawn sizes each land in the pixmap cache as entries of their own.
+// Built once and shared while the application lives, so that opening a window builds no icon
+// (and no cached picture of one) of its own.
 Q_APPLICATION_STATIC(const QIcon, theApplicationIcon, loadApplicationIcon())
 
 namespace ui {

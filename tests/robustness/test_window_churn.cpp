@@ -124,9 +124,9 @@ private:
             window = m_fixture->workspace->findChild<Form3 *>();
             QVERIFY(window);
         }
-        // The frame's title bar drawn as the user sees it, with the caption and the icon. (A
-        // text box whose scroll bar shows leaves a few bytes of the toolkit's own in the
-        // cache, so the contents are not drawn here.)
+        // The frame's title bar drawn as the user sees it, with the caption and the icon.
+        // (Drawing a text box's scroll bar leaves a few bytes of the toolkit's own in the
+        // cache for every new window, so the contents are not drawn here.)
         QMdiSubWindow *frame = window->subWindow();
         const int titleBar = frame->height() - frame->widget()->height();
         QVERIFY(!frame->grab(QRect(0, 0, frame->width(), titleBar)).isNull());

@@ -9,8 +9,17 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
 const QString MarkerName = u"hasran.txt"_s;
+
+// True when the marker was written. Only a regular file, or no file, is replaced: a name
+// that is (or links to) a FIFO, a device or a folder is left alone.
+bool writeMarkerAt(const QString &path)
+{
+    return ui::isRegularOrMissing(path) && !ui::writeFileAtomically(path, "Yes\r\n");
 }
+
+} // namespace
 
 FirstRunMarker::FirstRunMarker(QString applicationFolder, QString userFolder)
     : m_applicationFolder(std::move(applicationFolder))
@@ -43,10 +52,9 @@ bool FirstRunMarker::saysYes() const
 
 void FirstRunMarker::write() const
 {
-    const std::string content = "Yes\r\n";
-    if (!ui::writeFileAtomically(applicationPath(), content))
+    if (writeMarkerAt(applicationPath()))
         return;
     if (userPath().isEmpty() || !QDir().mkpath(m_userFolder))
         return;
-    ui::writeFileAtomically(userPath(), content);
+    writeMarkerAt(userPath());
 }

@@ -7,6 +7,10 @@
 #include <QSaveFile>
 #include <QUrl>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace ui {
 
 std::optional<QString> writeFileAtomically(const QString &path, const std::string &content)
@@ -15,9 +19,11 @@ std::optional<QString> writeFileAtomically(const QString &path, const std::strin
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     const auto size = static_cast<qint64>(content.size());
-    if (file.write(content.data(), size) != size) {
+    // A short page sits in the device's buffer, so a full disk shows only when the buffer is
+    // flushed; commit() here would still rename the short file over the old one.
+    if (file.write(content.data(), size) != size || !file.flush() || file.error() != QFileDevice::NoError) {
         const QString reason = file.errorString();
-        file.cancelWriting();
+        file.cancelWriting(); // the temporary file goes with the QSaveFile
         return reason;
     }
     if (!file.commit())
@@ -25,13 +31,32 @@ std::optional<QString> writeFileAtomically(const QString &path, const std::strin
     return std::nullopt;
 }
 
+bool isRegularOrMissing(const QString &path)
+{
+    // exists() and isFile() follow links; a link to nothing is neither missing nor a file.
+    const QFileInfo info(path);
+    return info.isFile() || (!info.exists() && !info.isSymLink());
+}
+
 std::string readFirstLine(const QString &path)
 {
     // A marker is one short line; a large file is never read whole.
     constexpr qint64 MaxLine = 4096;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Only a regular file is read: opening a FIFO waits for a writer, and a device may never
+    // end. The type is checked before opening, and again on the open descriptor in case the
+    // name was replaced in between; opening without blocking keeps a FIFO from holding us.
+    if (!QFileInfo(path).isFile())
         return {};
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0)
+        return {};
+    struct stat status {};
+    QFile file;
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) ||
+        !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return {};
+    }
     const QByteArray head = file.read(MaxLine);
     qsizetype end = 0;
     while (end < head.size() && head[end] != '\r' && head[end] != '\n')

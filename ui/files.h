@@ -12,9 +12,13 @@ namespace ui {
 // an existing file is left as it was. Returns the reason when the file could not be written.
 std::optional<QString> writeFileAtomically(const QString &path, const std::string &content);
 
+// True when the path names a regular file (links followed) or nothing at all: the only
+// places a small file of ours may be written without replacing something else.
+bool isRegularOrMissing(const QString &path);
+
 // The characters of a text file up to its first carriage return or line feed, without them.
 // Reads no more than the first line (and at most a few kilobytes); empty when the file
-// cannot be read.
+// cannot be read or is not a regular file (a FIFO, a device, a folder), and never waits.
 std::string readFirstLine(const QString &path);
 
 // Empties the clipboard, then puts the text on it as plain text.

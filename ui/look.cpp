@@ -13,6 +13,9 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTextDocument>
+#include <QtCore/qapplicationstatic.h>
+
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -21,6 +24,16 @@ static void registerResources()
 {
     Q_INIT_RESOURCE(resources);
 }
+
+static QIcon loadApplicationIcon()
+{
+    registerResources();
+    return QIcon(u":/quillarc.png"_s);
+}
+
+// Built once and shared while the application lives, so that opening a window builds no icon
+// (and no cached picture of one) of its own.
+Q_APPLICATION_STATIC(const QIcon, theApplicationIcon, loadApplicationIcon())
 
 namespace ui {
 
@@ -86,9 +99,7 @@ QRect pixelRect(int left, int top, int width, int height)
 
 QIcon applicationIcon()
 {
-    static const bool registered = (registerResources(), true);
-    Q_UNUSED(registered)
-    return QIcon(u":/quillarc.png"_s);
+    return *theApplicationIcon;
 }
 
 QFont windowFont()
@@ -163,7 +174,14 @@ QLineEdit *makeLineEdit(QWidget *parent, const QString &name, const QString &tex
     edit->setGeometry(geometry);
     edit->setFont(windowFont());
     edit->setTextMargins(0, 0, 0, 0);
+    liftLengthLimit(edit);
     return edit;
+}
+
+void liftLengthLimit(QLineEdit *box)
+{
+    // The toolkit's default keeps only the first 32767 characters of a pasted text, silently.
+    box->setMaxLength(std::numeric_limits<int>::max());
 }
 
 QPlainTextEdit *makeTextBox(QWidget *parent, const QString &name, const QRect &geometry)

@@ -53,6 +53,8 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &cap
                         const QString &toolTip = {});
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry);
 QLineEdit *makeLineEdit(QWidget *parent, const QString &name, const QString &text, const QRect &geometry);
+// A single-line box takes texts of any length (makeLineEdit does this for its boxes).
+void liftLengthLimit(QLineEdit *box);
 QPlainTextEdit *makeTextBox(QWidget *parent, const QString &name, const QRect &geometry); // multi-line, both bars
 QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry,
                      const QColor &colour = WindowBackground);

@@ -1,8 +1,11 @@
 #include "ui/services.h"
 
+#include "ui/look.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include <chrono>
@@ -47,6 +50,17 @@ float mixClockAndDraw(quint64 &state, quint64 clock)
     return static_cast<float>(z >> 40) * 0x1p-24f;
 }
 
+std::unique_ptr<QInputDialog> makePromptDialog(QWidget *parent, const QString &title, const QString &prompt)
+{
+    auto dialog = std::make_unique<QInputDialog>(parent);
+    dialog->setWindowTitle(title);
+    dialog->setLabelText(prompt);
+    dialog->setInputMode(QInputDialog::TextInput);
+    if (auto *box = dialog->findChild<QLineEdit *>())
+        liftLengthLimit(box);
+    return dialog;
+}
+
 DesktopServices::DesktopServices()
     : m_randomState(clockReading())
 {}
@@ -71,11 +85,10 @@ std::optional<QString> DesktopServices::saveFileName(QWidget *parent, const File
 
 std::optional<QString> DesktopServices::promptText(QWidget *parent, const QString &title, const QString &prompt)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &ok);
-    if (!ok)
+    const std::unique_ptr<QInputDialog> dialog = makePromptDialog(parent, title, prompt);
+    if (dialog->exec() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return dialog->textValue();
 }
 
 void DesktopServices::showError(QWidget *parent, const QString &title, const QString &text)

@@ -2,8 +2,10 @@
 
 #include <QString>
 
+#include <memory>
 #include <optional>
 
+class QInputDialog;
 class QWidget;
 
 namespace ui {
@@ -57,6 +59,10 @@ public:
 private:
     quint64 m_randomState;
 };
+
+// The text prompt as DesktopServices shows it: a title, the prompt and one box that takes a
+// text of any length.
+std::unique_ptr<QInputDialog> makePromptDialog(QWidget *parent, const QString &title, const QString &prompt);
 
 // The name filter Qt's dialogs take: the description as written, then the patterns in parentheses.
 QString nameFilter(const FileFilter &filter);

@@ -1,13 +1,23 @@
+#include "button/button_editor.h"
+#include "linkfx/link_effects_window.h"
+#include "rollover/code_window.h"
+#include "rollover/properties_window.h"
 #include "tests/support/fake_services.h"
+#include "tests/support/test_workspace.h"
 #include "ui/files.h"
+#include "ui/look.h"
 #include "ui/page_saver.h"
 #include "ui/services.h"
+#include "ui/workspace.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <limits>
 #include <set>
 
 using namespace Qt::StringLiterals;
@@ -133,6 +143,34 @@ private Q_SLOTS:
         QCOMPARE(services.messages.size(), 1);
         QVERIFY(services.messages[0].text.contains(u"page.html"_s));
         QVERIFY(!QFile::exists(dir.filePath(u"missing/folder/page.html"_s)));
+    }
+
+    void singleLineBoxesTakeTextsOfAnyLength()
+    {
+        // The toolkit's default would keep the first 32767 characters of a paste, silently.
+        const QString longText(100000, u'x');
+        QList<QLineEdit *> boxes;
+        TestWorkspace fixture;
+        ui::openAtTop<Form2>(*fixture.workspace);
+        ui::openAtTop<Form3>(*fixture.workspace);
+        ui::openAtTop<Form5>(*fixture.workspace);
+        ui::openAtTop<Form7>(*fixture.workspace);
+        boxes += fixture.workspace->findChildren<QLineEdit *>();
+        QCOMPARE(boxes.size(), 17); // seven in the rollover properties window, ten in the button editor
+        const std::unique_ptr<QInputDialog> prompt = ui::makePromptDialog(nullptr, u"t"_s, u"p"_s);
+        QCOMPARE(prompt->findChildren<QLineEdit *>().size(), 1);
+        boxes += prompt->findChildren<QLineEdit *>();
+        QGuiApplication::clipboard()->setText(longText);
+        for (QLineEdit *box : std::as_const(boxes)) {
+            QCOMPARE(box->maxLength(), std::numeric_limits<int>::max());
+            if (box->isReadOnly())
+                continue;
+            box->clear();
+            box->paste();
+            QCOMPARE(box->text().size(), longText.size());
+        }
+        prompt->setTextValue(longText);
+        QCOMPARE(prompt->textValue().size(), longText.size());
     }
 };
 

@@ -1,0 +1,351 @@
+#include "button/button_editor.h"
+#include "button/picture_box.h"
+#include "tests/robustness/hostile_places.h"
+#include "tests/support/test_images.h"
+#include "tests/support/test_workspace.h"
+#include "ui/workspace.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
+
+// The button editor's pickers and preview against files that are no pictures, claim
+// pictures too large to hold, cannot be read, never end, or change between loads. Every
+// pick ends at once and either shows the picture or leaves the preview as it was.
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeAll(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.flush();
+}
+
+void putBig16(QByteArray &data, qsizetype at, quint16 value)
+{
+    data[at] = char(value >> 8);
+    data[at + 1] = char(value & 0xff);
+}
+
+void putLittle16(QByteArray &data, qsizetype at, quint16 value)
+{
+    data[at] = char(value & 0xff);
+    data[at + 1] = char(value >> 8);
+}
+
+void putBig32(QByteArray &data, qsizetype at, quint32 value)
+{
+    for (int i = 0; i < 4; ++i)
+        data[at + i] = char((value >> (8 * (3 - i))) & 0xff);
+}
+
+void putLittle32(QByteArray &data, qsizetype at, quint32 value)
+{
+    for (int i = 0; i < 4; ++i)
+        data[at + i] = char((value >> (8 * i)) & 0xff);
+}
+
+// The CRC of a PNG chunk, so that a changed header still passes the reader's check.
+quint32 pngCrc(const QByteArray &bytes)
+{
+    quint32 crc = 0xffffffffu;
+    for (const char byte : bytes) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// A valid file of the format whose header claims the given size.
+QByteArray claimingSize(QByteArray data, const QByteArray &format, quint16 width, quint16 height)
+{
+    if (format == "bmp") {
+        putLittle32(data, 18, width);
+        putLittle32(data, 22, height);
+    } else if (format == "gif") {
+        putLittle16(data, 6, width); // the logical screen
+        putLittle16(data, 8, height);
+        putLittle16(data, 24, width); // the image, after a two-colour table
+        putLittle16(data, 26, height);
+    } else if (format == "png") {
+        putBig32(data, 16, width);
+        putBig32(data, 20, height);
+        putBig32(data, 29, pngCrc(data.mid(12, 17)));
+    } else if (format == "jpeg") {
+        const qsizetype frame = data.indexOf("\xff\xc0");
+        if (frame >= 0) {
+            putBig16(data, frame + 5, height);
+            putBig16(data, frame + 7, width);
+        }
+    }
+    return data;
+}
+
+// One seeded change to a valid file: bytes flipped, a piece cut out or added, the end cut
+// off, a run of 0xff (which looks like markers to a JPEG reader), or a size field changed.
+QByteArray mutated(QByteArray data, const QByteArray &format, QRandomGenerator &random)
+{
+    const auto anywhere = [&] {
+        return qsizetype(random.bounded(int(data.size())));
+    };
+    switch (random.bounded(6)) {
+    case 0:
+        for (int i = 0, n = 1 + random.bounded(8); i < n; ++i)
+            data[anywhere()] = char(random.bounded(256));
+        break;
+    case 1:
+        data.remove(anywhere(), 1 + random.bounded(16));
+        break;
+    case 2:
+        for (int i = 0, n = 1 + random.bounded(16); i < n; ++i)
+            data.insert(anywhere(), char(random.bounded(256)));
+        break;
+    case 3:
+        data.truncate(anywhere());
+        break;
+    case 4: {
+        const qsizetype at = anywhere();
+        for (qsizetype i = at; i < qMin(data.size(), at + 1 + random.bounded(12)); ++i)
+            data[i] = char(0xff);
+        break;
+    }
+    default:
+        data = claimingSize(data, format, quint16(random.bounded(65536)), quint16(random.bounded(65536)));
+        break;
+    }
+    return data;
+}
+
+} // namespace
+
+class TestPictureRobustness final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(testimages::writePicture(path(u"valid.bmp"_s), 20, 10, Qt::red));
+        QVERIFY(testimages::writePicture(path(u"valid.jpg"_s), 24, 16, Qt::green));
+        QVERIFY(testimages::writePicture(path(u"valid.png"_s), 12, 8, Qt::blue));
+        QVERIFY(testimages::writeGif(path(u"valid.gif"_s), 16, 12, Qt::yellow));
+        QVERIFY(testimages::writePicture(path(u"shown.bmp"_s), 30, 14, Qt::magenta));
+    }
+
+    void init()
+    {
+        m_fixture = std::make_unique<TestWorkspace>(QSize(800, 600));
+        m_editor = ui::openAtTop<Form7>(*m_fixture->workspace);
+        m_editor->findChild<QCheckBox *>(u"Check1"_s)->setChecked(true); // the size follows the picture
+        pickDefault(path(u"shown.bmp"_s));
+        QCOMPARE(preview()->picture().size(), QSize(30, 14));
+    }
+    void cleanup()
+    {
+        QCOMPARE(m_fixture->services.unexpected, 0);
+        m_fixture.reset();
+    }
+
+    void badFiles_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("missing") << u"missing"_s;
+        QTest::newRow("empty") << u"empty"_s;
+        QTest::newRow("random bytes") << u"random"_s;
+        for (const char *format : {"bmp", "jpg", "png", "gif"}) {
+            QTest::addRow("%s cut at half", format) << u"half."_s + QLatin1String(format);
+            QTest::addRow("%s without its last bytes", format) << u"short."_s + QLatin1String(format);
+            QTest::addRow("%s claiming 65535 by 65535", format) << u"huge."_s + QLatin1String(format);
+        }
+        QTest::newRow("a folder") << u"folder"_s;
+        QTest::newRow("a FIFO") << u"fifo"_s;
+        QTest::newRow("a link to /dev/zero") << u"zero"_s;
+        QTest::newRow("a link to nothing") << u"dangling"_s;
+    }
+    void badFiles()
+    {
+        QFETCH(QString, kind);
+        const QString bad = path(u"bad-"_s + QString::number(qHash(QByteArray(QTest::currentDataTag()))) + u".jpg"_s);
+        const QString format = kind.section(u'.', 1);
+        const QByteArray valid = readAll(path(u"valid."_s + format));
+        if (kind == u"empty"_s) {
+            QVERIFY(writeAll(bad, {}));
+        } else if (kind == u"random"_s) {
+            QByteArray bytes;
+            QRandomGenerator random(7);
+            for (int i = 0; i < 5000; ++i)
+                bytes.append(char(random.bounded(256)));
+            QVERIFY(writeAll(bad, bytes));
+        } else if (kind.startsWith(u"half."_s)) {
+            QVERIFY(writeAll(bad, valid.left(valid.size() / 2)));
+        } else if (kind.startsWith(u"short."_s)) {
+            // The PNG reader needs nothing of the 12-byte end chunk, so it loses a piece of its data too.
+            QVERIFY(writeAll(bad, valid.left(valid.size() - (format == u"png"_s ? 20 : 3))));
+        } else if (kind.startsWith(u"huge."_s)) {
+            const QByteArray reader = format == u"jpg"_s ? "jpeg" : format.toLatin1();
+            QVERIFY(writeAll(bad, claimingSize(valid, reader, 65535, 65535)));
+        } else if (kind == u"folder"_s) {
+            QVERIFY(QDir().mkpath(bad));
+        } else if (kind == u"fifo"_s) {
+            QCOMPARE(::mkfifo(QFile::encodeName(bad).constData(), 0600), 0);
+        } else if (kind == u"zero"_s) {
+            QVERIFY(QFile::link(u"/dev/zero"_s, bad));
+        } else if (kind == u"dangling"_s) {
+            QVERIFY(QFile::link(path(u"nothing here"_s), bad));
+        }
+        expectRefusedEverywhere(bad);
+    }
+
+    void fileChangedBetweenLoads()
+    {
+        // The mouse-over picture is read again by each move over the preview.
+        const QString over = path(u"changing.bmp"_s);
+        QVERIFY(testimages::writePicture(over, 20, 10, Qt::red));
+        pick(u"Command2"_s, over);
+        hoverPreview();
+        QCOMPARE(preview()->picture().size(), QSize(20, 10));
+        leavePreview();
+
+        // Now garbage of another size: nothing is shown but the picture already there.
+        QVERIFY(writeAll(over, QByteArray(777, 'x')));
+        hoverPreview();
+        expectAPictureFrom({QSize(20, 10), QSize(30, 14)});
+        leavePreview();
+
+        // Cut short while the preview uses it.
+        const QByteArray blue = [&] {
+            const QString other = path(u"blue.bmp"_s);
+            testimages::writePicture(other, 40, 20, Qt::blue);
+            return readAll(other);
+        }();
+        QVERIFY(writeAll(over, blue.left(blue.size() - 100)));
+        hoverPreview();
+        expectAPictureFrom({QSize(20, 10), QSize(30, 14)});
+        leavePreview();
+
+        // A whole new picture: either it, or the one read before, but never a broken one.
+        QVERIFY(writeAll(over, blue));
+        hoverPreview();
+        expectAPictureFrom({QSize(20, 10), QSize(30, 14), QSize(40, 20)});
+        leavePreview();
+        QCOMPARE(preview()->picture().size(), QSize(30, 14));
+    }
+
+    void seededMutations_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("bmp") << u"valid.bmp"_s;
+        QTest::newRow("jpeg") << u"valid.jpg"_s;
+        QTest::newRow("png") << u"valid.png"_s;
+        QTest::newRow("gif") << u"valid.gif"_s;
+    }
+    void seededMutations()
+    {
+        QFETCH(QString, file);
+        const QByteArray valid = readAll(path(file));
+        const QByteArray format = QByteArray(QTest::currentDataTag());
+        QRandomGenerator random(20261207u + quint32(qHash(format)));
+        constexpr int Mutations = 250;
+        int shown = 0;
+        for (int i = 0; i < Mutations; ++i) {
+            const QByteArray data = mutated(valid, format, random);
+            // A new name each time: every mutation is a file never seen before.
+            const QString target = path(u"mutation-"_s + QString::fromLatin1(format) + QString::number(i) + u".img"_s);
+            QVERIFY(writeAll(target, data));
+            const QPixmap before = preview()->picture();
+            pickDefault(target);
+            const QPixmap after = preview()->picture();
+            QVERIFY2(!after.isNull(), qPrintable(u"mutation %1 left the preview empty"_s.arg(i)));
+            if (after.cacheKey() != before.cacheKey()) {
+                // Shown: a picture within the largest size read, with the size boxes following it.
+                ++shown;
+                QVERIFY(qint64(after.width()) * after.height() <= ui::MaxPicturePixels);
+                QCOMPARE(box(u"Text4"_s)->text(), QString::number(preview()->width()));
+                QCOMPARE(box(u"Text5"_s)->text(), QString::number(preview()->height()));
+            }
+            if (QTest::currentTestFailed())
+                return;
+            QVERIFY(QFile::remove(target));
+        }
+        qInfo("%s: %d of %d mutations shown, the others refused", format.constData(), shown, Mutations);
+    }
+
+private:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    PictureBox *preview() const { return m_editor->findChild<PictureBox *>(u"button"_s); }
+    QLineEdit *box(const QString &name) const { return m_editor->findChild<QLineEdit *>(name); }
+
+    void pick(const QString &button, const QString &file)
+    {
+        m_fixture->services.answerOpen(file);
+        hostile::FifoWatchdog watchdog(file);
+        m_editor->findChild<QPushButton *>(button)->click();
+        QVERIFY2(!watchdog.stop(), "the picker waited on a FIFO");
+    }
+    void pickDefault(const QString &file) { pick(u"Command1"_s, file); }
+
+    void hoverPreview()
+    {
+        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), preview()->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(preview(), &move);
+    }
+    void pressPreview()
+    {
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, QPointF(2, 2), preview()->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(preview(), &event);
+        }
+    }
+    void leavePreview() { m_editor->Form_MouseMove(); }
+
+    void expectAPictureFrom(const QList<QSize> &sizes) const
+    {
+        const QPixmap picture = preview()->picture();
+        QVERIFY(!picture.isNull());
+        QVERIFY2(sizes.contains(picture.size()), qPrintable(u"%1 by %2"_s.arg(picture.width()).arg(picture.height())));
+    }
+
+    // The file, picked as each of the three pictures and used by the preview, is refused:
+    // the preview and the size keep the picture shown before.
+    void expectRefusedEverywhere(const QString &bad)
+    {
+        const qint64 shownKey = preview()->picture().cacheKey();
+        pickDefault(bad);
+        QCOMPARE(preview()->picture().cacheKey(), shownKey);
+        QCOMPARE(box(u"Text4"_s)->text(), u"30"_s);
+        QCOMPARE(box(u"Text5"_s)->text(), u"14"_s);
+        pick(u"Command2"_s, bad);
+        pick(u"Command3"_s, bad);
+        hostile::FifoWatchdog watchdog(bad);
+        hoverPreview();
+        pressPreview();
+        leavePreview();
+        QVERIFY2(!watchdog.stop(), "the preview waited on a FIFO");
+        QCOMPARE(preview()->picture().size(), QSize(30, 14));
+    }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<TestWorkspace> m_fixture;
+    Form7 *m_editor = nullptr;
+};
+
+QTEST_MAIN(TestPictureRobustness)
+#include "test_picture_robustness.moc"

@@ -4,6 +4,7 @@
 #include "ui/workspace.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMdiSubWindow>
 
 namespace ui {
@@ -34,12 +35,17 @@ void ChildWindow::ensureLoaded()
     m_subWindow = new QMdiSubWindow;
     m_subWindow->setObjectName(objectName() + QStringLiteral("Frame"));
     m_subWindow->setWidget(this);
+    // The frame measures its title text anew at every step of being placed and laid out, and
+    // the text sets no size or place: the frame takes it once it stands.
+    m_subWindow->setWindowTitle(QString());
     m_subWindow->setAttribute(Qt::WA_DeleteOnClose);
     m_subWindow->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     m_subWindow->setWindowIcon(windowIcon());
     m_workspace.addSubWindow(m_subWindow);
     m_subWindow->adjustSize();
+    QCoreApplication::sendPostedEvents(m_subWindow, QEvent::LayoutRequest);
+    m_subWindow->setWindowTitle(windowTitle());
     Form_Load();
 }
 

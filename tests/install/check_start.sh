@@ -30,13 +30,24 @@ if [ "$(id -u)" -eq 0 ]; then
     as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
 fi
 
+# A build with AddressSanitizer wants its runtime loaded before the closer, and keeps the
+# sanitizer settings the run was given.
+preload=$closer
+asan=$(ldd "$bin/quillarc" | awk '/libasan/ { print $3 }')
+[ -z "$asan" ] || preload="$asan $closer"
+sanitizer_settings=()
+for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
+    [ -z "${!name:-}" ] || sanitizer_settings+=("$name=${!name}")
+done
+
 # start N: runs the program until the closer ends it; leaves the windows it showed in
 # $home/shown-N.
 start() {
     local run=$1 output=$scratch/output-$1
+    # The preload goes to the program alone, not to the tools that start it.
     env -i PATH=/usr/bin:/bin LANG=C.UTF-8 HOME="$home" XDG_RUNTIME_DIR="$runtime" \
-        QT_QPA_PLATFORM=offscreen LD_PRELOAD="$closer" QUILLARC_TEST_REPORT="$home/shown-$run" \
-        timeout --signal=KILL 60 "${as_user[@]}" "$bin/quillarc" >"$output" 2>&1 &
+        QT_QPA_PLATFORM=offscreen QUILLARC_TEST_REPORT="$home/shown-$run" "${sanitizer_settings[@]}" \
+        timeout --signal=KILL 40 "${as_user[@]}" env LD_PRELOAD="$preload" "$bin/quillarc" >"$output" 2>&1 &
     local pid=$!
     sleep 2
     kill -0 "$pid" 2>/dev/null || fail "start $run: the program ended at once: $(cat "$output")"

@@ -3,6 +3,7 @@
 #include "app/quick_start_window.h"
 #include "app/welcome_window.h"
 #include "tests/support/fake_services.h"
+#include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
 #include "ui/workspace.h"
 
@@ -14,23 +15,6 @@
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-} // namespace
 
 class TestStartup final : public QObject {
     Q_OBJECT
@@ -66,7 +50,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, marker);
         QFETCH(bool, welcome);
         if (marker != "<none>")
-            writeFile(markerPath(), marker);
+            QVERIFY(testfiles::writeFile(markerPath(), marker));
         start();
         Form1 *form1 = m_main->workspace().findChild<Form1 *>();
         QCOMPARE(form1 != nullptr && form1->isVisible(), welcome);
@@ -79,20 +63,20 @@ private Q_SLOTS:
         QCOMPARE(quickStart->left(), 0);
         QCOMPARE(quickStart->top(), 0);
         QCOMPARE(m_main->workspace().activeSubWindow(), quickStart->subWindow());
-        QCOMPARE(contentOf(markerPath()), marker == "<none>" ? QByteArray("<missing>") : marker);
+        QCOMPARE(testfiles::contentOf(markerPath()), marker == "<none>" ? QByteArray("<missing>") : marker);
     }
 
     void closingTheWelcomeWindowWritesTheMarker()
     {
-        writeFile(markerPath(), "Maybe\r\nsecond line\r\n");
+        QVERIFY(testfiles::writeFile(markerPath(), "Maybe\r\nsecond line\r\n"));
         start();
         Form1 *form1 = m_main->workspace().findChild<Form1 *>();
         QVERIFY(form1);
         QPointer<Form1> alive(form1);
         form1->subWindow()->close(); // the close box
-        QCOMPARE(contentOf(markerPath()), QByteArray("Yes\r\n"));
+        QCOMPARE(testfiles::contentOf(markerPath()), QByteArray("Yes\r\n"));
         QTRY_VERIFY(alive.isNull());
-        QCOMPARE(contentOf(markerPath()), QByteArray("Yes\r\n"));
+        QCOMPARE(testfiles::contentOf(markerPath()), QByteArray("Yes\r\n"));
 
         delete m_main;
         start();
@@ -104,7 +88,7 @@ private Q_SLOTS:
         start();
         QVERIFY(m_main->workspace().findChild<Form1 *>());
         QVERIFY(m_main->close());
-        QCOMPARE(contentOf(markerPath()), QByteArray("Yes\r\n"));
+        QCOMPARE(testfiles::contentOf(markerPath()), QByteArray("Yes\r\n"));
     }
 
     void exitWritesNothing()
@@ -114,7 +98,7 @@ private Q_SLOTS:
         QVERIFY(exit);
         exit->trigger();
         QCOMPARE(m_services->endings, 1);
-        QCOMPARE(contentOf(markerPath()), QByteArray("<missing>"));
+        QCOMPARE(testfiles::contentOf(markerPath()), QByteArray("<missing>"));
     }
 
     void markerGoesToTheUserFolderWhenTheApplicationFolderIsReadOnly()
@@ -123,7 +107,7 @@ private Q_SLOTS:
         const FirstRunMarker marker(m_folder->filePath(u"no such application folder"_s), userFolder);
         QVERIFY(!marker.saysYes());
         marker.write();
-        QCOMPARE(contentOf(userFolder + u"/hasran.txt"_s), QByteArray("Yes\r\n"));
+        QCOMPARE(testfiles::contentOf(userFolder + u"/hasran.txt"_s), QByteArray("Yes\r\n"));
         QVERIFY(marker.saysYes());
     }
 

@@ -2,6 +2,8 @@
 #include "button/picture_box.h"
 #include "tests/support/drag_drop.h"
 #include "tests/support/fake_services.h"
+#include "tests/support/line_break_rows.h"
+#include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
 #include "tests/support/test_workspace.h"
 #include "ui/files.h"
@@ -26,16 +28,6 @@ using namespace Qt::StringLiterals;
 // The button editor window: its controls, the pickers, the size, the random names, "See
 // Code" and the code frame with copying and saving.
 
-namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
-
 class TestButtonEditor final : public QObject {
     Q_OBJECT
 
@@ -58,7 +50,7 @@ private Q_SLOTS:
         QVERIFY(notes.copy(path(u"notes.txt"_s)));
         // The first half of a real JPEG.
         QVERIFY(testimages::writePicture(path(u"whole.jpg"_s), 200, 100, Qt::magenta));
-        const QByteArray whole = readAll(path(u"whole.jpg"_s));
+        const QByteArray whole = testfiles::contentOf(path(u"whole.jpg"_s));
         QFile cut(path(u"cut.jpg"_s));
         QVERIFY(cut.open(QIODevice::WriteOnly));
         cut.write(whole.left(whole.size() / 2));
@@ -683,21 +675,7 @@ private Q_SLOTS:
     // A line break put into a field stays as it is in the code, on the clipboard and in the
     // page until the box that holds the code is edited; after an edit the box gives what it
     // holds, every line break as CR LF.
-    void breaksInsideAFieldAreKept_data()
-    {
-        QTest::addColumn<QString>("lineBreak");
-        QTest::addColumn<QString>("use");
-        QTest::addColumn<bool>("edited");
-        const QList<std::pair<const char *, QString>> breaks{{"LF", u"\n"_s},
-                                                             {"CR", u"\r"_s},
-                                                             {"U+2028", QString(QChar::LineSeparator)},
-                                                             {"U+2029", QString(QChar::ParagraphSeparator)}};
-        for (const auto &[kind, lineBreak] : breaks)
-            for (const QString &use : {u"copy head"_s, u"copy body"_s, u"save"_s})
-                for (const bool edited : {false, true})
-                    QTest::addRow("%s, %s%s", kind, qPrintable(use), edited ? ", edited" : "")
-                        << lineBreak << use << edited;
-    }
+    void breaksInsideAFieldAreKept_data() { testrows::addLineBreakRows({u"copy head"_s, u"copy body"_s, u"save"_s}); }
     void breaksInsideAFieldAreKept()
     {
         QFETCH(QString, lineBreak);
@@ -734,14 +712,14 @@ private Q_SLOTS:
             const QString target = dir.filePath(u"breaks.html"_s);
             m_services->answerSave(target);
             QTest::mouseClick(button(w, u"Command12"_s), Qt::LeftButton);
-            QCOMPARE(readAll(target), "<html>\r\n"
-                                      "<head> <title> Quillarc 2: Button Page </title>\r\n" +
-                                          expectedHead.toUtf8() +
-                                          "\r\n"
-                                          "</head> <body> \r\n" +
-                                          expectedBody.toUtf8() +
-                                          "\r\n"
-                                          "</body> </html>\r\n");
+            QCOMPARE(testfiles::contentOf(target), "<html>\r\n"
+                                                   "<head> <title> Quillarc 2: Button Page </title>\r\n" +
+                                                       expectedHead.toUtf8() +
+                                                       "\r\n"
+                                                       "</head> <body> \r\n" +
+                                                       expectedBody.toUtf8() +
+                                                       "\r\n"
+                                                       "</body> </html>\r\n");
         } else {
             const bool copyHead = use == u"copy head"_s;
             QTest::mouseClick(button(w, copyHead ? u"Command10"_s : u"Command11"_s), Qt::LeftButton);
@@ -770,25 +748,26 @@ private Q_SLOTS:
         QCOMPARE(asked.request.filter.patterns, u"*.html;*.htm"_s);
         QCOMPARE(asked.request.title, QString());
         QCOMPARE(asked.request.proposedName, QString()); // never the picture picked last
-        QCOMPARE(readAll(target), QByteArray("<html>\r\n"
-                                             "<head> <title> Quillarc 2: Button Page </title>\r\n"
-                                             "<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--\r\n"
-                                             "DefaultImage= new Image(,)\r\n"
-                                             "DefaultImage.src=\"default.jpg\"\r\n"
-                                             "MouseOverImage= new Image(,)\r\n"
-                                             "MouseOverImage.src=\"over.gif\"\r\n"
-                                             "MouseDownImage= new Image(,)\r\n"
-                                             "MouseDownImage.src=\"down.bmp\"\r\n"
-                                             "\r\n"
-                                             "--> </script>\r\n"
-                                             "</head> <body> \r\n"
-                                             "<a href=\"http://\" "
-                                             "onmouseover=\"document.images['Example'].src=MouseOverImage.src\" "
-                                             "onmouseout=\"document.images['Example'].src=DefaultImage.src\" "
-                                             "onmousedown=\"document.images['Example'].src=MouseDownImage.src\" "
-                                             "onmouseup=\"document.images['Example'].src=DefaultImage.src\" "
-                                             "><img src=\"default.jpg\" name=\"Example\"></a> <br>\r\n"
-                                             "</body> </html>\r\n"));
+        QCOMPARE(testfiles::contentOf(target),
+                 QByteArray("<html>\r\n"
+                            "<head> <title> Quillarc 2: Button Page </title>\r\n"
+                            "<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--\r\n"
+                            "DefaultImage= new Image(,)\r\n"
+                            "DefaultImage.src=\"default.jpg\"\r\n"
+                            "MouseOverImage= new Image(,)\r\n"
+                            "MouseOverImage.src=\"over.gif\"\r\n"
+                            "MouseDownImage= new Image(,)\r\n"
+                            "MouseDownImage.src=\"down.bmp\"\r\n"
+                            "\r\n"
+                            "--> </script>\r\n"
+                            "</head> <body> \r\n"
+                            "<a href=\"http://\" "
+                            "onmouseover=\"document.images['Example'].src=MouseOverImage.src\" "
+                            "onmouseout=\"document.images['Example'].src=DefaultImage.src\" "
+                            "onmousedown=\"document.images['Example'].src=MouseDownImage.src\" "
+                            "onmouseup=\"document.images['Example'].src=DefaultImage.src\" "
+                            "><img src=\"default.jpg\" name=\"Example\"></a> <br>\r\n"
+                            "</body> </html>\r\n"));
         QVERIFY(m_services->messages.isEmpty());
         QVERIFY(frame(w, u"Frame3"_s)->isVisible());
     }
@@ -808,18 +787,18 @@ private Q_SLOTS:
         m_services->answerSave(std::nullopt);
         m_services->answerSave(QString()); // an empty name writes nothing either
         w->Command12_Click();
-        const QByteArray page = readAll(one);
+        const QByteArray page = testfiles::contentOf(one);
         QVERIFY(page.startsWith("<html>\r\n"));
         textBox(w, u"first"_s)->setPlainText(u"changed"_s);
         w->Command12_Click();
         QCOMPARE(m_services->questions.last().request.proposedName, one);
-        QVERIFY(readAll(two).contains("\r\nchanged\r\n"));
-        QCOMPARE(readAll(one), page); // the first page stays as it was
+        QVERIFY(testfiles::contentOf(two).contains("\r\nchanged\r\n"));
+        QCOMPARE(testfiles::contentOf(one), page); // the first page stays as it was
         w->Command12_Click();
         QCOMPARE(m_services->questions.last().request.proposedName, two);
         w->Command12_Click();
-        QCOMPARE(readAll(one), page);
-        QVERIFY(readAll(two).contains("\r\nchanged\r\n"));
+        QCOMPARE(testfiles::contentOf(one), page);
+        QVERIFY(testfiles::contentOf(two).contains("\r\nchanged\r\n"));
         QCOMPARE(QDir(m_dir.path()).entryList({u"*.htm*"_s}, QDir::Files).size(), 2);
         QVERIFY(m_services->messages.isEmpty());
     }
@@ -835,7 +814,7 @@ private Q_SLOTS:
         QCOMPARE(m_services->messages.size(), 1);
         QVERIFY(m_services->messages.first().text.contains(QDir::toNativeSeparators(target)));
         QVERIFY(!QFile::exists(target));
-        QVERIFY(readAll(path(u"notes.jpg"_s)).startsWith("These are not"));
+        QVERIFY(testfiles::contentOf(path(u"notes.jpg"_s)).startsWith("These are not"));
         QVERIFY(frame(w, u"Frame3"_s)->isVisible());
         QCOMPARE(textBox(w, u"first"_s)->toPlainText(), head);
     }

@@ -1,3 +1,4 @@
+#include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
 #include "ui/picture_cache.h"
 
@@ -13,20 +14,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The part of a picture the caches in these tests keep.
 const QSize Shown(185, 161);
-
-bool writeAll(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
 
 // Moves a file's modification time on, as a save a few seconds later would.
 bool touchLater(const QString &path, int seconds)
@@ -77,10 +66,10 @@ private Q_SLOTS:
         QFETCH(QSize, size);
         const QImage image = ui::readPicture(path(file));
         QCOMPARE(image.size(), size);
-        QVERIFY(ui::isWholePicture(readAll(path(file)), file == u"a.jpg"_s   ? "jpeg"
-                                                        : file == u"b.gif"_s ? "gif"
-                                                        : file == u"c.bmp"_s ? "bmp"
-                                                                             : "png"));
+        QVERIFY(ui::isWholePicture(testfiles::contentOf(path(file)), file == u"a.jpg"_s   ? "jpeg"
+                                                                     : file == u"b.gif"_s ? "gif"
+                                                                     : file == u"c.bmp"_s ? "bmp"
+                                                                                          : "png"));
     }
 
     void formatFollowsContent()
@@ -105,18 +94,18 @@ private Q_SLOTS:
     {
         QFETCH(QString, file);
         QFETCH(int, keep);
-        const QByteArray whole = readAll(path(file));
+        const QByteArray whole = testfiles::contentOf(path(file));
         const QByteArray cut = keep < 0 ? whole.left(whole.size() + keep) : whole.left(whole.size() / 2);
         const QString target =
             path(u"cut-"_s + QString::number(qHash(QByteArray(QTest::currentDataTag()))) + u"-"_s + file);
-        QVERIFY(writeAll(target, cut));
+        QVERIFY(testfiles::writeFile(target, cut));
         QVERIFY(ui::readPicture(target).isNull());
     }
 
     void gifWithoutTrailerIsWhole()
     {
         // The image's data ends with its terminator; the trailer after it is not needed.
-        const QByteArray whole = readAll(path(u"b.gif"_s));
+        const QByteArray whole = testfiles::contentOf(path(u"b.gif"_s));
         QVERIFY(whole.endsWith(';'));
         QVERIFY(ui::isWholePicture(whole.left(whole.size() - 1), "gif"));
     }
@@ -134,7 +123,7 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, content);
         const QString target = path(u"not-"_s + QString::number(qHash(content)) + u".jpg"_s);
-        QVERIFY(writeAll(target, content));
+        QVERIFY(testfiles::writeFile(target, content));
         QVERIFY(ui::readPicture(target).isNull());
         QVERIFY(ui::readPicture(path(u"missing.gif"_s)).isNull());
     }
@@ -169,7 +158,7 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, content);
         const QString target = path(u"huge-"_s + QString::fromLatin1(QTest::currentDataTag()) + u".img"_s);
-        QVERIFY(writeAll(target, content));
+        QVERIFY(testfiles::writeFile(target, content));
         QVERIFY(ui::readPicture(target).isNull());
     }
 
@@ -260,10 +249,10 @@ private Q_SLOTS:
         // the cache's back, with the same size and the old time put back, it still counts as none.
         const QString file = path(u"broken.bmp"_s);
         QVERIFY(testimages::writePicture(file, 20, 10, Qt::red));
-        QByteArray bytes = readAll(file);
+        QByteArray bytes = testfiles::contentOf(file);
         QByteArray broken = bytes;
         broken[0] = 'X';
-        QVERIFY(writeAll(file, broken));
+        QVERIFY(testfiles::writeFile(file, broken));
         // A time in whole seconds, which every file system keeps exactly.
         const QDateTime when = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch() - 60, Qt::UTC);
         QFile stamp(file);
@@ -272,7 +261,7 @@ private Q_SLOTS:
         stamp.close();
         ui::PictureCache cache(Shown);
         QVERIFY(cache.picture(file).isNull());
-        QVERIFY(writeAll(file, bytes));
+        QVERIFY(testfiles::writeFile(file, bytes));
         QFile back(file);
         QVERIFY(back.open(QIODevice::ReadWrite));
         QVERIFY(back.setFileTime(when, QFileDevice::FileModificationTime));

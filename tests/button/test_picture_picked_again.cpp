@@ -1,6 +1,8 @@
 #include "button/button_editor.h"
 #include "button/picture_box.h"
 #include "tests/support/fake_services.h"
+#include "tests/support/hostile_places.h"
+#include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
 #include "tests/support/test_workspace.h"
 #include "ui/workspace.h"
@@ -10,12 +12,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -23,18 +21,6 @@ using namespace Qt::StringLiterals;
 // the same, and picked again: the new pick reads it and the preview shows it.
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeAll(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
 
 // Whole seconds, which every file system keeps exactly.
 bool setModified(const QString &path, const QDateTime &when)
@@ -77,11 +63,11 @@ private Q_SLOTS:
         QFETCH(bool, overPicker);
         const QString file = m_dir.filePath(u"mended.bmp"_s);
         QVERIFY(testimages::writePicture(file, 20, 10, Qt::blue));
-        const QByteArray good = readAll(file);
+        const QByteArray good = testfiles::contentOf(file);
         QByteArray spoilt = good;
         spoilt[0] = 'X';
         const QDateTime when = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch() - 60, Qt::UTC);
-        QVERIFY(writeAll(file, spoilt));
+        QVERIFY(testfiles::writeFile(file, spoilt));
         QVERIFY(setModified(file, when));
 
         Form7 *w = open();
@@ -99,7 +85,7 @@ private Q_SLOTS:
             QCOMPARE(preview(w)->size(), QSize(40, 30)); // the default stays
         }
 
-        QVERIFY(writeAll(file, good));
+        QVERIFY(testfiles::writeFile(file, good));
         QVERIFY(setModified(file, when));
         if (!overPicker) {
             pickDefault(w, file);
@@ -120,8 +106,9 @@ private Q_SLOTS:
     // the case runs again in a child process under an unprivileged user.
     void unreadableMadeReadable()
     {
-        if (::geteuid() == 0) {
-            runAsAnotherUser(QString::fromLatin1(QTest::currentTestFunction()));
+        if (hostile::runsAsRoot()) {
+            if (const std::optional<QString> failure = hostile::runAsNobody(hostile::currentTestRow()))
+                QFAIL(qPrintable(*failure));
             return;
         }
         const QString file = m_dir.filePath(u"locked.jpg"_s);
@@ -162,33 +149,6 @@ private:
     }
     static PictureBox *preview(Form7 *w) { return w->findChild<PictureBox *>(u"button"_s); }
     static QLineEdit *edit(Form7 *w, const QString &name) { return w->findChild<QLineEdit *>(name); }
-
-    // Runs one test function of this program again as the user nobody, which has no right
-    // to read a file whose mode is 000.
-    static void runAsAnotherUser(const QString &function)
-    {
-        const QString setpriv = QStandardPaths::findExecutable(u"setpriv"_s);
-        if (setpriv.isEmpty())
-            QSKIP("running as root without setpriv: the unreadable file cannot be tried");
-        // A copy in a folder of its own, since the build folder may be closed to other users.
-        QTemporaryDir folder;
-        QVERIFY(folder.isValid());
-        QVERIFY(QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                         QFileDevice::ExeOwner | QFileDevice::ReadOther |
-                                                         QFileDevice::ExeOther));
-        const QString program = folder.filePath(u"picked-again"_s);
-        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
-        QProcess child;
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        child.setWorkingDirectory(folder.path());
-        child.start(setpriv, {u"--reuid=nobody"_s, u"--regid=nogroup"_s, u"--clear-groups"_s, program, function});
-        QVERIFY2(child.waitForFinished(60000), "the run as nobody did not end");
-        const QByteArray output = child.readAll();
-        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, output.constData());
-        // The child's own report must show that it ran the case rather than skipped it.
-        const QByteArray passed = QByteArray("PASS   : TestPicturePickedAgain::").append(function.toLatin1());
-        QVERIFY2(output.contains(passed), output.constData());
-    }
 
     QTemporaryDir m_dir;
     std::unique_ptr<TestWorkspace> m_fixture;

@@ -1,5 +1,7 @@
 #include "linkfx/link_effects_window.h"
 #include "tests/support/fake_services.h"
+#include "tests/support/line_break_rows.h"
+#include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
 #include "tests/support/test_workspace.h"
 #include "ui/child_window.h"
@@ -39,14 +41,6 @@ const QByteArray EmptyPage = "<html> <head> \r\n"
                              "<body>\r\n"
                              "<a href=\"example.html\"> Example Link </a>\r\n"
                              "</body> </html>\r\n";
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
 
 QString clipboardText()
 {
@@ -283,12 +277,12 @@ private Q_SLOTS:
 
         m_services->answerSave(path);
         click(w, u"Command7"_s);
-        QCOMPARE(readAll(path), QByteArray("<html> <head> \r\n"
-                                           "<title> Quillarc 2: Link Effects Page </title>\r\n"
-                                           "<!-- Created by Quillarc 2--><!-- mine --></head>\r\n"
-                                           "<body>\r\n"
-                                           "<a href=\"example.html\"> Example Link </a>\r\n"
-                                           "</body> </html>\r\n"));
+        QCOMPARE(testfiles::contentOf(path), QByteArray("<html> <head> \r\n"
+                                                        "<title> Quillarc 2: Link Effects Page </title>\r\n"
+                                                        "<!-- Created by Quillarc 2--><!-- mine --></head>\r\n"
+                                                        "<body>\r\n"
+                                                        "<a href=\"example.html\"> Example Link </a>\r\n"
+                                                        "</body> </html>\r\n"));
 
         // The hand-typed final code is what the next snippet is added to.
         click(w, u"Command4"_s);
@@ -302,18 +296,7 @@ private Q_SLOTS:
     // the box gives what it holds, every line break as CR LF.
     void breaksInsideAValueAreKept_data()
     {
-        QTest::addColumn<QString>("lineBreak");
-        QTest::addColumn<QString>("use");
-        QTest::addColumn<bool>("edited");
-        const QList<std::pair<const char *, QString>> breaks{{"LF", u"\n"_s},
-                                                             {"CR", u"\r"_s},
-                                                             {"U+2028", QString(QChar::LineSeparator)},
-                                                             {"U+2029", QString(QChar::ParagraphSeparator)}};
-        for (const auto &[kind, lineBreak] : breaks)
-            for (const QString &use : {u"copy effect"_s, u"copy final code"_s, u"save"_s})
-                for (const bool edited : {false, true})
-                    QTest::addRow("%s, %s%s", kind, qPrintable(use), edited ? ", edited" : "")
-                        << lineBreak << use << edited;
+        testrows::addLineBreakRows({u"copy effect"_s, u"copy final code"_s, u"save"_s});
     }
     void breaksInsideAValueAreKept()
     {
@@ -339,14 +322,14 @@ private Q_SLOTS:
         if (use == u"save"_s) {
             m_services->answerSave(path);
             click(w, u"Command7"_s);
-            QCOMPARE(readAll(path), "<html> <head> \r\n"
-                                    "<title> Quillarc 2: Link Effects Page </title>\r\n"
-                                    "<!-- Created by Quillarc 2-->" +
-                                        expected.toUtf8() +
-                                        "</head>\r\n"
-                                        "<body>\r\n"
-                                        "<a href=\"example.html\"> Example Link </a>\r\n"
-                                        "</body> </html>\r\n");
+            QCOMPARE(testfiles::contentOf(path), "<html> <head> \r\n"
+                                                 "<title> Quillarc 2: Link Effects Page </title>\r\n"
+                                                 "<!-- Created by Quillarc 2-->" +
+                                                     expected.toUtf8() +
+                                                     "</head>\r\n"
+                                                     "<body>\r\n"
+                                                     "<a href=\"example.html\"> Example Link </a>\r\n"
+                                                     "</body> </html>\r\n");
         } else {
             click(w, effectBox ? u"Command6"_s : u"Command10"_s);
             QCOMPARE(clipboardText(), expected);
@@ -364,7 +347,7 @@ private Q_SLOTS:
         m_services->answerSave(path);
         click(w, u"Command7"_s);
 
-        QCOMPARE(readAll(path), LinelessPage);
+        QCOMPARE(testfiles::contentOf(path), LinelessPage);
         QCOMPARE(m_services->questions.size(), 1);
         const FakeServices::Question &question = m_services->questions.front();
         QCOMPARE(question.kind, FakeServices::Question::Save);
@@ -385,7 +368,7 @@ private Q_SLOTS:
         Form5 *w = open();
         m_services->answerSave(path);
         click(w, u"Command7"_s);
-        QCOMPARE(readAll(path), EmptyPage);
+        QCOMPARE(testfiles::contentOf(path), EmptyPage);
     }
 
     void aNameWithoutExtensionIsUsedAsItIs()
@@ -395,7 +378,7 @@ private Q_SLOTS:
         Form5 *w = open();
         m_services->answerSave(path);
         click(w, u"Command7"_s);
-        QCOMPARE(readAll(path), EmptyPage);
+        QCOMPARE(testfiles::contentOf(path), EmptyPage);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"page"_s});
     }
 
@@ -406,7 +389,7 @@ private Q_SLOTS:
         Form5 *w = open();
         m_services->answerSave(path);
         click(w, u"Command7"_s);
-        QCOMPARE(readAll(path), EmptyPage);
+        QCOMPARE(testfiles::contentOf(path), EmptyPage);
 
         click(w, u"Command12"_s);
         click(w, u"Command9"_s);
@@ -414,7 +397,7 @@ private Q_SLOTS:
         click(w, u"Command7"_s);
         QCOMPARE(m_services->questions.size(), 2);
         QCOMPARE(m_services->questions[1].request.proposedName, path);
-        QCOMPARE(readAll(path), LinelessPage);
+        QCOMPARE(testfiles::contentOf(path), LinelessPage);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"first.html"_s});
     }
 
@@ -439,7 +422,7 @@ private Q_SLOTS:
         click(w, u"Command7"_s);
         QCOMPARE(m_services->questions.size(), 2);
         QCOMPARE(m_services->questions[1].request.proposedName, path);
-        QCOMPARE(readAll(path), EmptyPage); // the first file as it was
+        QCOMPARE(testfiles::contentOf(path), EmptyPage); // the first file as it was
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"first.html"_s});
         QVERIFY(m_services->messages.isEmpty());
 
@@ -510,7 +493,7 @@ private Q_SLOTS:
         m_services->answerSave(std::nullopt);
         click(second, u"Command7"_s);
         QCOMPARE(m_services->questions.last().request.proposedName, QString());
-        QCOMPARE(readAll(firstPath), LinelessPage);
+        QCOMPARE(testfiles::contentOf(firstPath), LinelessPage);
     }
 
     void closeDiscardsTheWindowWithoutAQuestion()

@@ -1,8 +1,9 @@
 #include "app/first_run_marker.h"
 #include "app/main_window.h"
 #include "app/welcome_window.h"
-#include "tests/robustness/hostile_places.h"
 #include "tests/support/fake_services.h"
+#include "tests/support/hostile_places.h"
+#include "tests/support/test_files.h"
 #include "ui/workspace.h"
 
 #include <QDir>
@@ -27,23 +28,6 @@ using namespace Qt::StringLiterals;
 // that is not a regular file.
 
 namespace {
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-bool writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush();
-}
-
-QStringList entriesOf(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-}
 
 // What a name is, without following a link: a reader checks that nothing was replaced.
 QString kindOf(const QString &path)
@@ -152,7 +136,7 @@ private Q_SLOTS:
             QRandomGenerator random(10);
             for (int i = 0; i < 4096; ++i)
                 bytes.append(char(random.bounded(256)));
-            QVERIFY(writeFile(marker, bytes.replace('\r', 'x').replace('\n', 'x')));
+            QVERIFY(testfiles::writeFile(marker, bytes.replace('\r', 'x').replace('\n', 'x')));
         }
         if (kind.startsWith(u"link to "_s) && kind != u"link to /dev/zero"_s)
             QVERIFY(QFile::link(elsewhere, marker));
@@ -165,14 +149,14 @@ private Q_SLOTS:
         if (QTest::currentTestFailed())
             return;
         if (replaceable) {
-            QCOMPARE(contentOf(marker), QByteArray("Yes\r\n"));
-            QCOMPARE(contentOf(userMarkerPath()), QByteArray("<missing>"));
+            QCOMPARE(testfiles::contentOf(marker), QByteArray("Yes\r\n"));
+            QCOMPARE(testfiles::contentOf(userMarkerPath()), QByteArray("<missing>"));
         } else {
             QCOMPARE(kindOf(marker), before);
             QCOMPARE(kindOf(elsewhere), targetBefore);
-            QCOMPARE(contentOf(userMarkerPath()), QByteArray("Yes\r\n"));
+            QCOMPARE(testfiles::contentOf(userMarkerPath()), QByteArray("Yes\r\n"));
         }
-        QCOMPARE(entriesOf(applicationFolder()), QStringList{u"hasran.txt"_s});
+        QCOMPARE(testfiles::entriesOf(applicationFolder()), QStringList{u"hasran.txt"_s});
         expectNoWelcomeAtTheNextStart();
     }
 
@@ -189,15 +173,15 @@ private Q_SLOTS:
             QSKIP(qPrintable(u"the full disk case is skipped: "_s + *refused));
         m_mounted = applicationFolder();
         if (old != "<none>")
-            QVERIFY(writeFile(markerPath(), old));
+            QVERIFY(testfiles::writeFile(markerPath(), old));
         QVERIFY(hostile::fillUp(applicationFolder()));
-        const QStringList before = entriesOf(applicationFolder());
+        const QStringList before = testfiles::entriesOf(applicationFolder());
 
         startAndCloseTheWelcomeWindow();
         // No empty marker, no temporary file: the marker went to the user's folder.
-        QCOMPARE(contentOf(markerPath()), old == "<none>" ? QByteArray("<missing>") : old);
-        QCOMPARE(entriesOf(applicationFolder()), before);
-        QCOMPARE(contentOf(userMarkerPath()), QByteArray("Yes\r\n"));
+        QCOMPARE(testfiles::contentOf(markerPath()), old == "<none>" ? QByteArray("<missing>") : old);
+        QCOMPARE(testfiles::entriesOf(applicationFolder()), before);
+        QCOMPARE(testfiles::contentOf(userMarkerPath()), QByteArray("Yes\r\n"));
         expectNoWelcomeAtTheNextStart();
     }
 
@@ -222,18 +206,18 @@ private Q_SLOTS:
         QFETCH(bool, readableMarker);
         QFETCH(bool, writableFolder);
         if (old != "<none>")
-            QVERIFY(writeFile(markerPath(), old));
+            QVERIFY(testfiles::writeFile(markerPath(), old));
         if (!readableMarker)
             QVERIFY(QFile::setPermissions(markerPath(), QFileDevice::Permissions()));
         if (!writableFolder)
             QVERIFY(QFile::setPermissions(applicationFolder(), QFile::ReadOwner | QFile::ExeOwner));
-        const QStringList before = entriesOf(applicationFolder());
+        const QStringList before = testfiles::entriesOf(applicationFolder());
 
         startAndCloseTheWelcomeWindow();
-        QCOMPARE(entriesOf(applicationFolder()), before);
-        QCOMPARE(contentOf(userMarkerPath()), QByteArray("Yes\r\n"));
+        QCOMPARE(testfiles::entriesOf(applicationFolder()), before);
+        QCOMPARE(testfiles::contentOf(userMarkerPath()), QByteArray("Yes\r\n"));
         QFile::setPermissions(markerPath(), QFile::ReadOwner);
-        QCOMPARE(contentOf(markerPath()), old == "<none>" ? QByteArray("<missing>") : old);
+        QCOMPARE(testfiles::contentOf(markerPath()), old == "<none>" ? QByteArray("<missing>") : old);
         QFile::setPermissions(markerPath(), QFileDevice::Permissions());
         expectNoWelcomeAtTheNextStart();
     }

@@ -1,6 +1,7 @@
 #include "button/button_editor.h"
 #include "button/picture_box.h"
-#include "tests/robustness/hostile_places.h"
+#include "tests/support/hostile_places.h"
+#include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
 #include "tests/support/test_workspace.h"
 #include "ui/workspace.h"
@@ -23,18 +24,6 @@ using namespace Qt::StringLiterals;
 // pick ends at once and either shows the picture or leaves the preview as it was.
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeAll(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.flush();
-}
 
 void putBig16(QByteArray &data, qsizetype at, quint16 value)
 {
@@ -183,23 +172,23 @@ private Q_SLOTS:
         QFETCH(QString, kind);
         const QString bad = path(u"bad-"_s + QString::number(qHash(QByteArray(QTest::currentDataTag()))) + u".jpg"_s);
         const QString format = kind.section(u'.', 1);
-        const QByteArray valid = readAll(path(u"valid."_s + format));
+        const QByteArray valid = testfiles::contentOf(path(u"valid."_s + format));
         if (kind == u"empty"_s) {
-            QVERIFY(writeAll(bad, {}));
+            QVERIFY(testfiles::writeFile(bad, {}));
         } else if (kind == u"random"_s) {
             QByteArray bytes;
             QRandomGenerator random(7);
             for (int i = 0; i < 5000; ++i)
                 bytes.append(char(random.bounded(256)));
-            QVERIFY(writeAll(bad, bytes));
+            QVERIFY(testfiles::writeFile(bad, bytes));
         } else if (kind.startsWith(u"half."_s)) {
-            QVERIFY(writeAll(bad, valid.left(valid.size() / 2)));
+            QVERIFY(testfiles::writeFile(bad, valid.left(valid.size() / 2)));
         } else if (kind.startsWith(u"short."_s)) {
             // The PNG reader needs nothing of the 12-byte end chunk, so it loses a piece of its data too.
-            QVERIFY(writeAll(bad, valid.left(valid.size() - (format == u"png"_s ? 20 : 3))));
+            QVERIFY(testfiles::writeFile(bad, valid.left(valid.size() - (format == u"png"_s ? 20 : 3))));
         } else if (kind.startsWith(u"huge."_s)) {
             const QByteArray reader = format == u"jpg"_s ? "jpeg" : format.toLatin1();
-            QVERIFY(writeAll(bad, claimingSize(valid, reader, 65535, 65535)));
+            QVERIFY(testfiles::writeFile(bad, claimingSize(valid, reader, 65535, 65535)));
         } else if (kind == u"folder"_s) {
             QVERIFY(QDir().mkpath(bad));
         } else if (kind == u"fifo"_s) {
@@ -223,7 +212,7 @@ private Q_SLOTS:
         leavePreview();
 
         // Now garbage of another size: nothing is shown but the picture already there.
-        QVERIFY(writeAll(over, QByteArray(777, 'x')));
+        QVERIFY(testfiles::writeFile(over, QByteArray(777, 'x')));
         hoverPreview();
         expectAPictureFrom({QSize(20, 10), QSize(30, 14)});
         leavePreview();
@@ -232,15 +221,15 @@ private Q_SLOTS:
         const QByteArray blue = [&] {
             const QString other = path(u"blue.bmp"_s);
             testimages::writePicture(other, 40, 20, Qt::blue);
-            return readAll(other);
+            return testfiles::contentOf(other);
         }();
-        QVERIFY(writeAll(over, blue.left(blue.size() - 100)));
+        QVERIFY(testfiles::writeFile(over, blue.left(blue.size() - 100)));
         hoverPreview();
         expectAPictureFrom({QSize(20, 10), QSize(30, 14)});
         leavePreview();
 
         // A whole new picture: either it, or the one read before, but never a broken one.
-        QVERIFY(writeAll(over, blue));
+        QVERIFY(testfiles::writeFile(over, blue));
         hoverPreview();
         expectAPictureFrom({QSize(20, 10), QSize(30, 14), QSize(40, 20)});
         leavePreview();
@@ -258,7 +247,7 @@ private Q_SLOTS:
     void seededMutations()
     {
         QFETCH(QString, file);
-        const QByteArray valid = readAll(path(file));
+        const QByteArray valid = testfiles::contentOf(path(file));
         const QByteArray format = QByteArray(QTest::currentDataTag());
         QRandomGenerator random(20261207u + quint32(qHash(format)));
         constexpr int Mutations = 250;
@@ -267,7 +256,7 @@ private Q_SLOTS:
             const QByteArray data = mutated(valid, format, random);
             // A new name each time: every mutation is a file never seen before.
             const QString target = path(u"mutation-"_s + QString::fromLatin1(format) + QString::number(i) + u".img"_s);
-            QVERIFY(writeAll(target, data));
+            QVERIFY(testfiles::writeFile(target, data));
             const QPixmap before = preview()->picture();
             pickDefault(target);
             const QPixmap after = preview()->picture();

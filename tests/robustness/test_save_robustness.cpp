@@ -1,5 +1,6 @@
-#include "tests/robustness/hostile_places.h"
 #include "tests/support/fake_services.h"
+#include "tests/support/hostile_places.h"
+#include "tests/support/test_files.h"
 #include "ui/page_saver.h"
 
 #include <QDir>
@@ -26,35 +27,18 @@ std::string smallPage()
     return page + "</head>\r\n<body></body>\r\n</html>\r\n";
 }
 
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-bool writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush();
-}
-
-QStringList entriesOf(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-}
-
 // Saves the page through a window's saver answering the dialog with the path; checks that
 // the failure was reported and nothing but the old content stays.
 void expectRefusedSave(const QString &path, const std::string &page, const QString &folder)
 {
-    const QStringList before = entriesOf(folder);
-    const QByteArray old = contentOf(path);
+    const QStringList before = testfiles::entriesOf(folder);
+    const QByteArray old = testfiles::contentOf(path);
     FakeServices services;
     ui::PageSaver saver({u"HTM(L) Files *.html,*.htm "_s, u"*.html;*.htm"_s});
     services.answerSave(path);
     QVERIFY2(!saver.save(nullptr, services, page), "a failed save was reported as done");
-    QCOMPARE(contentOf(path), old);
-    QCOMPARE(entriesOf(folder), before);
+    QCOMPARE(testfiles::contentOf(path), old);
+    QCOMPARE(testfiles::entriesOf(folder), before);
     QCOMPARE(services.messages.size(), 1);
     const QString prefix = u"The page could not be saved as \"%1\".\n\n"_s.arg(QDir::toNativeSeparators(path));
     QVERIFY2(services.messages[0].text.startsWith(prefix), qPrintable(services.messages[0].text));
@@ -93,7 +77,7 @@ private Q_SLOTS:
         const auto unmount = qScopeGuard([&folder] { hostile::unmount(folder); });
         const QString page = QDir(folder).filePath(u"page.html"_s);
         if (existing)
-            QVERIFY(writeFile(page, OldPage));
+            QVERIFY(testfiles::writeFile(page, OldPage));
         QVERIFY(hostile::fillUp(folder));
         expectRefusedSave(page, size == 0 ? smallPage() : std::string(size_t(size), 'x'), folder);
         if (!existing)
@@ -111,23 +95,23 @@ private Q_SLOTS:
     {
         const QString path = m_temporary->filePath(u"page.html"_s);
         QVERIFY(QDir().mkpath(path));
-        QVERIFY(writeFile(QDir(path).filePath(u"inside.txt"_s), OldPage));
+        QVERIFY(testfiles::writeFile(QDir(path).filePath(u"inside.txt"_s), OldPage));
         expectRefusedSave(path, smallPage(), m_temporary->path());
         QVERIFY(QFileInfo(path).isDir());
-        QCOMPARE(contentOf(QDir(path).filePath(u"inside.txt"_s)), OldPage);
+        QCOMPARE(testfiles::contentOf(QDir(path).filePath(u"inside.txt"_s)), OldPage);
     }
 
     void nameWithQuotesAndANewline()
     {
         // Any byte but '/' may stand in a name here: the page is written under exactly it.
         const QString path = m_temporary->filePath(u"my \"best\"\npage's.html"_s);
-        QVERIFY(writeFile(path, OldPage));
+        QVERIFY(testfiles::writeFile(path, OldPage));
         FakeServices services;
         ui::PageSaver saver({u"HTM(L) Files *.html,*.htm "_s, u"*.html;*.htm"_s});
         services.answerSave(path);
         QVERIFY(saver.save(nullptr, services, smallPage()));
-        QCOMPARE(contentOf(path), QByteArray::fromStdString(smallPage()));
-        QCOMPARE(entriesOf(m_temporary->path()), QStringList{u"my \"best\"\npage's.html"_s});
+        QCOMPARE(testfiles::contentOf(path), QByteArray::fromStdString(smallPage()));
+        QCOMPARE(testfiles::entriesOf(m_temporary->path()), QStringList{u"my \"best\"\npage's.html"_s});
         QVERIFY(services.messages.isEmpty());
 
         // A failure names such a file exactly as it was chosen.
@@ -159,7 +143,7 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(folder));
         const QString page = QDir(folder).filePath(u"page.html"_s);
         if (existing)
-            QVERIFY(writeFile(page, OldPage));
+            QVERIFY(testfiles::writeFile(page, OldPage));
         if (readOnlyPage)
             QVERIFY(QFile::setPermissions(page, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         if (readOnlyFolder)

@@ -4,6 +4,7 @@
 #include "rollover/rollover_page.h"
 #include "tests/support/drag_drop.h"
 #include "tests/support/fake_services.h"
+#include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
 #include "tests/support/test_workspace.h"
 #include "ui/look.h"
@@ -40,12 +41,6 @@ const char DefaultBody[] = "<a href=\"http://\" onmouseover=\r\n"
                            "\"document.images['Example'].src=Image02.src\" onmouseout=\r\n"
                            "\"document.images['Example'].src=Image01.src\">\r\n"
                            "<img src=\"\" name=\"Example\"></a>";
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 
@@ -545,17 +540,17 @@ private Q_SLOTS:
         const QByteArray expected = QByteArray::fromStdString(RolloverPage(DefaultHead, DefaultBody));
         m_services->answerSave(page);
         QTest::mouseClick(child<QPushButton>(code, u"Command5"_s), Qt::LeftButton);
-        QCOMPARE(contentOf(page), expected);
+        QCOMPARE(testfiles::contentOf(page), expected);
         QVERIFY(expected.endsWith("</body> </html>\r\n"));
 
         QFile::remove(page);
         m_services->answerSave(page);
         code->Command5_Click();
-        QCOMPARE(contentOf(page), expected);
+        QCOMPARE(testfiles::contentOf(page), expected);
 
         m_services->answerSave(std::nullopt);
         code->Command5_Click();
-        QCOMPARE(contentOf(page), expected);
+        QCOMPARE(testfiles::contentOf(page), expected);
 
         QCOMPARE(m_services->questions.size(), 3);
         QCOMPARE(m_services->questions[0].request.proposedName, QString());
@@ -599,7 +594,7 @@ private Q_SLOTS:
         code->Command5_Click();
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QCOMPARE(m_services->messages.size(), 1);
-        QCOMPARE(contentOf(existing), QByteArray("old page"));
+        QCOMPARE(testfiles::contentOf(existing), QByteArray("old page"));
     }
 
     void closeButtonClosesTheWindow()

@@ -1,7 +1,7 @@
 #include "tests/support/test_images.h"
+#include "tests/support/test_files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QWidget>
 
@@ -25,11 +25,12 @@ bool writePattern(const QString &path, int width, int height)
     return image.save(path);
 }
 
-bool writeGif(const QString &path, int width, int height, const QColor &colour)
+namespace {
+
+// A GIF89a up to its one image's descriptor: the screen and the image of the given size, and a
+// global table of two colours.
+QByteArray gifHead(int width, int height, const QColor &first, const QColor &second)
 {
-    // One global colour table of two entries, one image covering the screen, LZW code size 2,
-    // pixels all index 0: emitted as a clear code followed by raw codes, resetting before
-    // the table would grow past 3-bit codes, then the end code.
     QByteArray gif("GIF89a");
     const auto le16 = [&gif](int v) {
         gif.append(char(v & 0xff));
@@ -37,21 +38,29 @@ bool writeGif(const QString &path, int width, int height, const QColor &colour)
     };
     le16(width);
     le16(height);
-    gif.append(char(0x80)); // global table, 2 entries
-    gif.append(char(0));
-    gif.append(char(0));
-    gif.append(char(colour.red()));
-    gif.append(char(colour.green()));
-    gif.append(char(colour.blue()));
-    gif.append(char(0));
-    gif.append(char(0));
-    gif.append(char(0));
+    gif.append("\x80\x00\x00", 3); // a global table of two colours
+    for (const QColor &colour : {first, second}) {
+        gif.append(char(colour.red()));
+        gif.append(char(colour.green()));
+        gif.append(char(colour.blue()));
+    }
     gif.append(',');
     le16(0);
     le16(0);
     le16(width);
     le16(height);
     gif.append(char(0));
+    return gif;
+}
+
+} // namespace
+
+bool writeGif(const QString &path, int width, int height, const QColor &colour)
+{
+    // One global colour table of two entries, one image covering the screen, LZW code size 2,
+    // pixels all index 0: emitted as a clear code followed by raw codes, resetting before
+    // the table would grow past 3-bit codes, then the end code.
+    QByteArray gif = gifHead(width, height, colour, Qt::black);
     gif.append(char(2)); // minimum code size
 
     QByteArray data;
@@ -86,31 +95,15 @@ bool writeGif(const QString &path, int width, int height, const QColor &colour)
     gif.append(char(0));
     gif.append(';');
 
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(gif) == gif.size();
+    return testfiles::writeFile(path, gif);
 }
 
 bool writeClaimingGif(const QString &path, int width, int height)
 {
-    QByteArray gif("GIF89a");
-    const auto le16 = [&gif](int v) {
-        gif.append(char(v & 0xff));
-        gif.append(char((v >> 8) & 0xff));
-    };
-    le16(width);
-    le16(height);
-    gif.append("\x80\x00\x00", 3); // a global table of two colours
-    gif.append("\x00\x00\x00\xFF\xFF\xFF", 6);
-    gif.append(',');
-    le16(0);
-    le16(0);
-    le16(width);
-    le16(height);
-    gif.append(char(0));
+    QByteArray gif = gifHead(width, height, Qt::black, Qt::white);
     // Code size 2; one sub-block of one byte: clear (4) then end (5) in 3-bit codes.
     gif.append("\x02\x01\x2C\x00;", 5);
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(gif) == gif.size();
+    return testfiles::writeFile(path, gif);
 }
 
 QString render(QWidget *widget, const QString &name)

@@ -30,7 +30,7 @@ QString currentTestRow();
 
 // Runs one test row ("function:tag") of this executable again as the unprivileged user
 // nobody, from a copy in a folder nobody may enter; the child makes its own temporary
-// folders. Returns why, with the child's output, when it did not pass.
+// folders. Returns why, with the child's output, when it did not pass or skipped the row.
 std::optional<QString> runAsNobody(const QString &testRow);
 
 // Opens a FIFO for writing once a reader has waited on it for a quarter of a minute, so that a

@@ -19,9 +19,10 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ "$(field Maintainer)" == *\<*@*\> ]] || fail "maintainer $(field Maintainer)"
 [ -n "$(field Description | sed -n 2p)" ] || fail "no long description"
 
-# Computed from the linked libraries; libqt6gui6 also holds the JPEG and GIF readers.
+# Computed from the linked libraries (libqt6gui6 also holds the JPEG and GIF readers), and
+# the face the windows' texts are set in.
 depends=$(field Depends)
-for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6; do
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 fonts-paratype; do
     [[ ", $depends," == *", $library "* || ", $depends," == *", $library,"* ]] || fail "no dependency on $library in: $depends"
 done
 # Every dependency must be a package this Debian has (they are all installed here).

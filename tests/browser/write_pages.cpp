@@ -122,17 +122,17 @@ private:
     std::string buttonPage(const QJsonObject &order) const
     {
         // The boxes as the button editor opens, the size measured from the default picture.
-        ButtonSpec spec{"http://",
-                        "Example",
-                        "48",
-                        "48",
-                        picture(order, 0),
-                        picture(order, 1),
-                        picture(order, 2),
-                        "DefaultImage",
-                        "MouseOverImage",
-                        "MouseDownImage"};
-        const ButtonCode code = GenerateButtonCode(spec);
+        ButtonSpec fields{"http://",
+                          "Example",
+                          "48",
+                          "48",
+                          picture(order, 0),
+                          picture(order, 1),
+                          picture(order, 2),
+                          "DefaultImage",
+                          "MouseOverImage",
+                          "MouseDownImage"};
+        const ButtonCode code = GenerateButtonCode(fields);
         return order[u"standards"].toBool() ? standardsPage(code.head, code.body) : ButtonPage(code.head, code.body);
     }
 

@@ -18,16 +18,11 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-QPointer<Mainfrm> theMainWindow;
-}
-
 Mainfrm::Mainfrm(ui::Services &services, FirstRunMarker marker)
     : m_services(services)
     , m_marker(std::move(marker))
     , m_workspace(new ui::Workspace(services, this))
 {
-    theMainWindow = this;
     setObjectName(u"Mainfrm"_s);
     setWindowTitle(u"Quillarc 2"_s);
     setWindowIcon(ui::applicationIcon());
@@ -39,11 +34,6 @@ Mainfrm::Mainfrm(ui::Services &services, FirstRunMarker marker)
 }
 
 Mainfrm::~Mainfrm() = default;
-
-Mainfrm *Mainfrm::instance()
-{
-    return theMainWindow;
-}
 
 void Mainfrm::createMenus()
 {
@@ -75,7 +65,14 @@ Form1 &Mainfrm::welcomeWindow()
 
 Form4 &Mainfrm::quickStartWindow()
 {
-    return m_quickStart.get([this] { return new Form4(*m_workspace); });
+    return m_quickStart.get([this] {
+        auto *quickStart = new Form4(*m_workspace);
+        // One thread, so each button runs the operation at once, as its menu command does.
+        connect(quickStart, &Form4::rolloverAsked, this, &Mainfrm::rollover_Click);
+        connect(quickStart, &Form4::linkEffectAsked, this, &Mainfrm::te_Click);
+        connect(quickStart, &Form4::tutorialsAsked, this, &Mainfrm::hgs_Click);
+        return quickStart;
+    });
 }
 
 Form6 &Mainfrm::tutorialLauncher()

@@ -23,9 +23,6 @@ public:
     Mainfrm(ui::Services &services, FirstRunMarker marker);
     ~Mainfrm() override;
 
-    // The application-wide reference to the one main window.
-    static Mainfrm *instance();
-
     ui::Workspace &workspace() const { return *m_workspace; }
 
     // The single windows: the open one, or a fresh one when there is none.

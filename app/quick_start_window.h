@@ -2,7 +2,9 @@
 
 #include "ui/child_window.h"
 
-// One-click access to the three wizards, the tutorials and quitting.
+// One-click access to the three wizards, the tutorials and quitting. The rollover, the link
+// effect and the tutorials are the main window's operations: the window asks for them, and the
+// main window, which creates it, connects the asking to them.
 class Form4 final : public ui::ChildWindow {
     Q_OBJECT
 
@@ -14,4 +16,9 @@ public:
     void Command5_Click(); // Create a Button
     void Command4_Click(); // Help Me Get Started
     void Command3_Click(); // Quit
+
+Q_SIGNALS:
+    void rolloverAsked();
+    void linkEffectAsked();
+    void tutorialsAsked();
 };

@@ -1,7 +1,7 @@
 #include "app/quick_start_window.h"
 
-#include "app/main_window.h"
 #include "button/button_editor.h"
+#include "ui/controls.h"
 #include "ui/look.h"
 #include "ui/services.h"
 
@@ -40,14 +40,12 @@ Form4::Form4(ui::Workspace &workspace)
 
 void Form4::Command1_Click()
 {
-    if (Mainfrm *main = Mainfrm::instance())
-        main->rollover_Click();
+    Q_EMIT rolloverAsked();
 }
 
 void Form4::Command2_Click()
 {
-    if (Mainfrm *main = Mainfrm::instance())
-        main->te_Click();
+    Q_EMIT linkEffectAsked();
 }
 
 void Form4::Command5_Click()
@@ -57,8 +55,7 @@ void Form4::Command5_Click()
 
 void Form4::Command4_Click()
 {
-    if (Mainfrm *main = Mainfrm::instance())
-        main->hgs_Click();
+    Q_EMIT tutorialsAsked();
 }
 
 void Form4::Command3_Click()

@@ -4,6 +4,7 @@
 #include "button/button_editor.h"
 #include "linkfx/link_effects_window.h"
 #include "rollover/properties_window.h"
+#include "ui/controls.h"
 #include "ui/look.h"
 #include "ui/services.h"
 

@@ -1,5 +1,6 @@
 #include "app/welcome_window.h"
 
+#include "ui/controls.h"
 #include "ui/look.h"
 
 #include <QLabel>

@@ -6,10 +6,12 @@
 #include "button/preview_rules.h"
 #include "button/random_names.h"
 #include "ui/accessibility.h"
+#include "ui/controls.h"
 #include "ui/files.h"
 #include "ui/look.h"
 #include "ui/picture_drop.h"
 #include "ui/services.h"
+#include "ui/step_frames.h"
 #include "ui/text_box.h"
 
 #include <QCheckBox>
@@ -26,7 +28,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const ui::FileFilter PictureFilter{u"Image Files (*.jpg,*.gif,*.bmp) "_s, u"*.jpg;*.gif;*.bmp"_s};
 const ui::FileFilter PageFilter{u"HTM(L) Files *.html,*.htm "_s, u"*.html;*.htm"_s};
 
 // The preview lies inside Frame2, which clips it: of a larger picture only the top left part
@@ -154,97 +155,114 @@ void Form7::createCodeFrame()
 
 void Form7::createTutorial()
 {
-    struct Step {
-        QRect frame;
-        QString label;
-        QSize labelSize;
-        QString text;
-        QString button;
-        QRect ok;
-        void (Form7::*handler)();
-    };
-    const Step steps[] = {
-        {{88, 104, 353, 169},
-         u"Label13"_s,
-         {337, 137},
-         u"The button editor is a more advanced tool that allows you more control over a button. You can "
-         "change the mouseover(which happens when a mouse is over the button), and the mouse down(which "
-         "happens when you click down on the button). If you don't want one of these effects, leave the "
-         "corresponding image blank. You will always need a default image, which is the one everyone will see "
-         "when the page loads. Click the buttons to the right of each image textbox to select an image from "
-         "file. Load some images for the effects you desire and press \"ok\" when you are ready to continue. "_s,
-         u"Command9"_s,
-         {184, 128, 113, 25},
-         &Form7::Command9_Click},
-        {{16, 32, 329, 169},
-         u"Label14"_s,
-         {313, 137},
-         u"After you have selected the images, you will notice the default image appears to your right. This "
-         "will act exactly like your button will on a webpage, so if you have a mouseover effect you can move "
-         "your mouse over the image and it will switch to the next one. Below that is the option \"Don't use "
-         "rollover in preview.\"  Check this if you don't want interference with mouseovers if you have a "
-         "mosuedown effect and a mouseover effect. When you have experimented with this click ok to move on. "_s,
-         u"Command15"_s,
-         {192, 136, 113, 25},
-         &Form7::Command15_Click},
-        {{88, 176, 353, 169},
-         u"Label15"_s,
-         {337, 137},
-         u"Next you will need to get the button width and height. All of your images need to be the same size, "
-         "or you may experience some odd results. You can get the width and height two ways. First, you can "
-         "type them in yourself where you see \"Button Width\" and \"Button Height\". Alternatively you can "
-         "click \"Get width and height from image source. If you have a default image loaded it will set the "
-         "width and height to the width and height of the images. After you have set the width and height "
-         "click ok to proceed. "_s,
-         u"Command16"_s,
-         {184, 128, 113, 25},
-         &Form7::Command16_Click},
-        {{88, 32, 353, 169},
-         u"Label16"_s,
-         {337, 137},
-         u"Next you need to name the button and the images. Keep in mind that no images or button can have the "
-         "same name, they must begin with a letter, and cannot contain spaces. Since these names are only "
-         "used by the javascript and html, if you don't plan on modifying the code then you do not need to "
-         "worry about these names, and if you want you can click \"Random\" to generate a name with random "
-         "numbers in it. Also below that you will see \"Button Link\". This programs assumes your button will "
-         "link to something, so a link here is required. When you have named the images and typed in a link "
-         "click ok. "_s,
-         u"Command17"_s,
-         {184, 128, 113, 25},
-         &Form7::Command17_Click},
-        {{88, 224, 353, 113},
-         u"Label17"_s,
-         {337, 57},
-         u"Congratulations! You have completed everything necessary to generate the button code. Since you are "
-         "in tutorial mode, click ok below to go to the generated code. If you were not in tutorial mode, you "
-         "would click \"See Code\", which this frame is currently hiding. "_s,
-         u"Command18"_s,
-         {224, 80, 113, 25},
-         &Form7::Command18_Click},
-        {{96, 88, 353, 201},
-         u"Label18"_s,
-         {337, 153},
-         u"There are two parts to the button code. The first part is in the first textbox, and this code needs "
-         "to be inserted into the <head> section of your webpage. The second textbox contains the button "
-         "itself, and this needs to be in the <body> section where you want your button be located.  Click "
-         "\"Copy\" beside each textbox to copy the code so you can paste it. If you don't want to paste it "
-         "into an html page, you can save the button in an auto-generated html page by clicking \"Save As "
-         "HTML\". This will open a save dialog and you can type a filename. After that happens, the button "
-         "will be visible on that html page and you can do whatever you want with it. Click ok to finish this "
-         "tutorial, and thanks for using it!"_s,
-         u"Command19"_s,
-         {224, 168, 113, 25},
-         &Form7::Command19_Click},
-    };
     // Created after the code frame and in step order, so that tut6 lies in front of all.
-    int index = 1;
-    for (const Step &step : steps) {
-        QGroupBox *frame = ui::makeStepFrame(this, u"tut"_s + QString::number(index), step.frame);
-        ui::makeLabel(frame, step.label, step.text, QRect(QPoint(8, 16), step.labelSize));
-        QPushButton *ok = ui::makeButton(frame, step.button, u"Ok"_s, step.ok);
-        connect(ok, &QPushButton::clicked, this, step.handler);
-        m_tut[index++] = frame;
-    }
+    // Geometry is in pixels.
+    const std::vector<QGroupBox *> frames = ui::makeStepFrames(
+        this,
+        {
+            {.frame = u"tut1"_s,
+             .frameGeometry = QRect(88, 104, 353, 169),
+             .label = u"Label13"_s,
+             .labelGeometry = QRect(8, 16, 337, 137),
+             .text =
+                 u"The button editor is a more advanced tool that allows you more control over a button. You can "
+                 "change the mouseover(which happens when a mouse is over the button), and the mouse down(which "
+                 "happens when you click down on the button). If you don't want one of these effects, leave the "
+                 "corresponding image blank. You will always need a default image, which is the one everyone will see "
+                 "when the page loads. Click the buttons to the right of each image textbox to select an image from "
+                 "file. Load some images for the effects you desire and press \"ok\" when you are ready to continue. "_s,
+             .button = u"Command9"_s,
+             .buttonGeometry = QRect(184, 128, 113, 25),
+             .ok =
+                 [this] {
+                     Command9_Click();
+                 }},
+            {.frame = u"tut2"_s,
+             .frameGeometry = QRect(16, 32, 329, 169),
+             .label = u"Label14"_s,
+             .labelGeometry = QRect(8, 16, 313, 137),
+             .text =
+                 u"After you have selected the images, you will notice the default image appears to your right. This "
+                 "will act exactly like your button will on a webpage, so if you have a mouseover effect you can move "
+                 "your mouse over the image and it will switch to the next one. Below that is the option \"Don't use "
+                 "rollover in preview.\"  Check this if you don't want interference with mouseovers if you have a "
+                 "mosuedown effect and a mouseover effect. When you have experimented with this click ok to move on. "_s,
+             .button = u"Command15"_s,
+             .buttonGeometry = QRect(192, 136, 113, 25),
+             .ok =
+                 [this] {
+                     Command15_Click();
+                 }},
+            {.frame = u"tut3"_s,
+             .frameGeometry = QRect(88, 176, 353, 169),
+             .label = u"Label15"_s,
+             .labelGeometry = QRect(8, 16, 337, 137),
+             .text =
+                 u"Next you will need to get the button width and height. All of your images need to be the same size, "
+                 "or you may experience some odd results. You can get the width and height two ways. First, you can "
+                 "type them in yourself where you see \"Button Width\" and \"Button Height\". Alternatively you can "
+                 "click \"Get width and height from image source. If you have a default image loaded it will set the "
+                 "width and height to the width and height of the images. After you have set the width and height "
+                 "click ok to proceed. "_s,
+             .button = u"Command16"_s,
+             .buttonGeometry = QRect(184, 128, 113, 25),
+             .ok =
+                 [this] {
+                     Command16_Click();
+                 }},
+            {.frame = u"tut4"_s,
+             .frameGeometry = QRect(88, 32, 353, 169),
+             .label = u"Label16"_s,
+             .labelGeometry = QRect(8, 16, 337, 137),
+             .text =
+                 u"Next you need to name the button and the images. Keep in mind that no images or button can have the "
+                 "same name, they must begin with a letter, and cannot contain spaces. Since these names are only "
+                 "used by the javascript and html, if you don't plan on modifying the code then you do not need to "
+                 "worry about these names, and if you want you can click \"Random\" to generate a name with random "
+                 "numbers in it. Also below that you will see \"Button Link\". This programs assumes your button will "
+                 "link to something, so a link here is required. When you have named the images and typed in a link "
+                 "click ok. "_s,
+             .button = u"Command17"_s,
+             .buttonGeometry = QRect(184, 128, 113, 25),
+             .ok =
+                 [this] {
+                     Command17_Click();
+                 }},
+            {.frame = u"tut5"_s,
+             .frameGeometry = QRect(88, 224, 353, 113),
+             .label = u"Label17"_s,
+             .labelGeometry = QRect(8, 16, 337, 57),
+             .text =
+                 u"Congratulations! You have completed everything necessary to generate the button code. Since you are "
+                 "in tutorial mode, click ok below to go to the generated code. If you were not in tutorial mode, you "
+                 "would click \"See Code\", which this frame is currently hiding. "_s,
+             .button = u"Command18"_s,
+             .buttonGeometry = QRect(224, 80, 113, 25),
+             .ok =
+                 [this] {
+                     Command18_Click();
+                 }},
+            {.frame = u"tut6"_s,
+             .frameGeometry = QRect(96, 88, 353, 201),
+             .label = u"Label18"_s,
+             .labelGeometry = QRect(8, 16, 337, 153),
+             .text =
+                 u"There are two parts to the button code. The first part is in the first textbox, and this code needs "
+                 "to be inserted into the <head> section of your webpage. The second textbox contains the button "
+                 "itself, and this needs to be in the <body> section where you want your button be located.  Click "
+                 "\"Copy\" beside each textbox to copy the code so you can paste it. If you don't want to paste it "
+                 "into an html page, you can save the button in an auto-generated html page by clicking \"Save As "
+                 "HTML\". This will open a save dialog and you can type a filename. After that happens, the button "
+                 "will be visible on that html page and you can do whatever you want with it. Click ok to finish this "
+                 "tutorial, and thanks for using it!"_s,
+             .button = u"Command19"_s,
+             .buttonGeometry = QRect(224, 168, 113, 25),
+             .ok =
+                 [this] {
+                     Command19_Click();
+                 }},
+        });
+    std::copy(frames.cbegin(), frames.cend(), m_tut + 1);
 }
 
 void Form7::setFocusOrder()
@@ -261,7 +279,7 @@ void Form7::setFocusOrder()
 void Form7::acceptPictureDrops()
 {
     // A picture file dropped onto a picture's box or its "..." button is taken as if picked.
-    const QStringList suffixes = ui::pictureSuffixes(PictureFilter);
+    const QStringList suffixes = ui::pictureSuffixes(ui::PictureFilter);
     const auto target = [this, &suffixes](QLineEdit *box, QPushButton *button) {
         auto *drop = new ui::PictureDropTarget(suffixes, this);
         drop->watch(box);
@@ -333,7 +351,7 @@ void Form7::measureSize()
 
 std::optional<QString> Form7::askPicture()
 {
-    const std::optional<QString> chosen = services().openFileName(this, {PictureFilter, QString(), m_lastPicture});
+    const std::optional<QString> chosen = services().openFileName(this, {ui::PictureFilter, QString(), m_lastPicture});
     if (!chosen || chosen->isEmpty())
         return std::nullopt; // a cancel leaves the name, the path, the box and the preview
     return chosen;
@@ -549,24 +567,21 @@ bool Form7::eventFilter(QObject *watched, QEvent *event)
 
 void Form7::Command9_Click()
 {
-    m_tut[2]->show();
-    m_tut[1]->hide();
+    ui::turnStep(m_tut[1], m_tut[2]);
     for (int i : {1, 2, 3})
         ui::clearHighlight(m_label[i]);
 }
 
 void Form7::Command15_Click()
 {
-    m_tut[3]->show();
-    m_tut[2]->hide();
+    ui::turnStep(m_tut[2], m_tut[3]);
     ui::highlightLabel(m_label[5]);
     ui::highlightLabel(m_label[4]);
 }
 
 void Form7::Command16_Click()
 {
-    m_tut[4]->show();
-    m_tut[3]->hide();
+    ui::turnStep(m_tut[3], m_tut[4]);
     for (int i : {6, 7, 8, 9, 12})
         ui::highlightLabel(m_label[i]);
     ui::clearHighlight(m_label[4]);
@@ -575,20 +590,18 @@ void Form7::Command16_Click()
 
 void Form7::Command17_Click()
 {
-    m_tut[4]->hide();
-    m_tut[5]->show();
+    ui::turnStep(m_tut[4], m_tut[5], ui::StepTurn::HideFirst);
     for (int i : {6, 7, 8, 9, 12})
         ui::clearHighlight(m_label[i]);
 }
 
 void Form7::Command18_Click()
 {
-    m_tut[5]->hide();
-    m_tut[6]->show();
+    ui::turnStep(m_tut[5], m_tut[6], ui::StepTurn::HideFirst);
     Command8_Click(); // the code frame opens beneath tut6
 }
 
 void Form7::Command19_Click()
 {
-    m_tut[6]->hide();
+    ui::turnStep(m_tut[6], nullptr);
 }

@@ -1,9 +1,11 @@
 #include "linkfx/link_effects_window.h"
 
 #include "ui/accessibility.h"
+#include "ui/controls.h"
 #include "ui/files.h"
 #include "ui/look.h"
 #include "ui/services.h"
+#include "ui/step_frames.h"
 #include "ui/text_box.h"
 
 #include <QGroupBox>
@@ -110,35 +112,49 @@ void Form5::createTutorial()
 {
     // Built after the other controls, so the step frames lie above them: tut2 covers the
     // effect box, tut1 and tut3 most of the final code box; the bottom row stays free.
-    m_tut1 = ui::makeStepFrame(this, u"tut1"_s, pixelRect(120, 3480, 4455, 1815), ui::WindowBackground);
-    ui::makeLabel(m_tut1, u"label99"_s,
-                  u"The first textbox above you is where the current effect appears when you click an effect button. "
+    const std::vector<QGroupBox *> frames = ui::makeStepFrames(
+        this,
+        {{.frame = u"tut1"_s,
+          .frameGeometry = pixelRect(120, 3480, 4455, 1815),
+          .label = u"label99"_s,
+          .labelGeometry = pixelRect(120, 240, 4215, 1215),
+          .text = u"The first textbox above you is where the current effect appears when you click an effect button. "
                   "For example, If you click \"lineless\", the code for the lineless links will appear in that "
                   "textbox. When you have selected an effect, click ok to proceed to the next section. "_s,
-                  pixelRect(120, 240, 4215, 1215));
-    QPushButton *ok1 = ui::makeButton(m_tut1, u"Command13"_s, u"Ok"_s, pixelRect(1560, 1320, 1335, 375));
-
-    m_tut2 = ui::makeStepFrame(this, u"tut2"_s, pixelRect(120, 1320, 4455, 1815));
-    ui::makeLabel(m_tut2, u"Label3"_s,
-                  u"Now that you see an effect code in the textbox(now hidden), you need to add it to the final code. "
+          .button = u"Command13"_s,
+          .buttonGeometry = pixelRect(1560, 1320, 1335, 375),
+          .ok = [this] { Command13_Click(); },
+          .colour = ui::WindowBackground},
+         {.frame = u"tut2"_s,
+          .frameGeometry = pixelRect(120, 1320, 4455, 1815),
+          .label = u"Label3"_s,
+          .labelGeometry = pixelRect(120, 240, 4215, 1215),
+          .text = u"Now that you see an effect code in the textbox(now hidden), you need to add it to the final code. "
                   "Click \"Add above to final code\" and the code will appear in the textbox below you. This textbox "
                   "displays all of the code you will have. When you have added the effect to the final code, click "
                   "ok."_s,
-                  pixelRect(120, 240, 4215, 1215));
-    QPushButton *ok2 = ui::makeButton(m_tut2, u"Command14"_s, u"Ok"_s, pixelRect(1560, 1320, 1335, 375));
-
-    m_tut3 = ui::makeStepFrame(this, u"tut3"_s, pixelRect(120, 3480, 4455, 1815));
-    ui::makeLabel(m_tut3, u"Label4"_s,
-                  u"Finally, you need to save or copy the final code so you can use it on your webpage. If you want "
+          .button = u"Command14"_s,
+          .buttonGeometry = pixelRect(1560, 1320, 1335, 375),
+          .ok =
+              [this] {
+                  Command14_Click();
+              }},
+         {.frame = u"tut3"_s,
+          .frameGeometry = pixelRect(120, 3480, 4455, 1815),
+          .label = u"Label4"_s,
+          .labelGeometry = pixelRect(120, 240, 4215, 1215),
+          .text = u"Finally, you need to save or copy the final code so you can use it on your webpage. If you want "
                   "to copy it, click \"Copy This\" below, and then paste it into the <head> section of your webpage. "
                   "If you don't want to do this, click \"Save As HTML\" to get an html page with an example link of "
                   "your effects. Thank you for using this tutorial!"_s,
-                  pixelRect(120, 240, 4215, 1215));
-    QPushButton *ok3 = ui::makeButton(m_tut3, u"Command15"_s, u"Ok"_s, pixelRect(3000, 1320, 1335, 375));
-
-    connect(ok1, &QPushButton::clicked, this, &Form5::Command13_Click);
-    connect(ok2, &QPushButton::clicked, this, &Form5::Command14_Click);
-    connect(ok3, &QPushButton::clicked, this, &Form5::Command15_Click);
+          .button = u"Command15"_s,
+          .buttonGeometry = pixelRect(3000, 1320, 1335, 375),
+          .ok = [this] {
+              Command15_Click();
+          }}});
+    m_tut1 = frames[0];
+    m_tut2 = frames[1];
+    m_tut3 = frames[2];
 }
 
 void Form5::setFocusOrder()
@@ -240,17 +256,15 @@ void Form5::Command8_Click()
 
 void Form5::Command13_Click()
 {
-    m_tut1->hide();
-    m_tut2->show();
+    ui::turnStep(m_tut1, m_tut2, ui::StepTurn::HideFirst);
 }
 
 void Form5::Command14_Click()
 {
-    m_tut2->hide();
-    m_tut3->show();
+    ui::turnStep(m_tut2, m_tut3, ui::StepTurn::HideFirst);
 }
 
 void Form5::Command15_Click()
 {
-    m_tut3->hide();
+    ui::turnStep(m_tut3, nullptr);
 }

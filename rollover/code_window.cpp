@@ -2,8 +2,10 @@
 
 #include "rollover/rollover_page.h"
 #include "ui/accessibility.h"
+#include "ui/controls.h"
 #include "ui/files.h"
 #include "ui/look.h"
+#include "ui/step_frames.h"
 #include "ui/text_box.h"
 
 #include <QGroupBox>
@@ -52,22 +54,35 @@ void Form3::createControls()
 void Form3::createTutorial()
 {
     // The step frames lie above the boxes; the copy buttons stay visible to their right.
-    m_tut1 = ui::makeStepFrame(this, u"tut1"_s, pixelRect(240, 480, 4575, 1695));
-    ui::makeLabel(m_tut1, u"Label4"_s,
-                  u"Now you can copy the code into your web page. First,you need to copy the <head> section. Click "
+    const std::vector<QGroupBox *> frames = ui::makeStepFrames(
+        this,
+        {{.frame = u"tut1"_s,
+          .frameGeometry = pixelRect(240, 480, 4575, 1695),
+          .label = u"Label4"_s,
+          .labelGeometry = pixelRect(120, 240, 4335, 1095),
+          .text = u"Now you can copy the code into your web page. First,you need to copy the <head> section. Click "
                   "Copy this to the right of this frame, and then paste it into the <head> section of the webpage. "
                   "Click ok when you have done this"_s,
-                  pixelRect(120, 240, 4335, 1095));
-    QPushButton *ok1 = ui::makeButton(m_tut1, u"Command2"_s, u"Ok"_s, pixelRect(1200, 1080, 1575, 375));
-    m_tut2 = ui::makeStepFrame(this, u"tut2"_s, pixelRect(240, 2520, 4575, 1695));
-    ui::makeLabel(m_tut2, u"Label5"_s,
-                  u"Now you copy the image code itself. Click copy this to the right and then paste the code where you "
+          .button = u"Command2"_s,
+          .buttonGeometry = pixelRect(1200, 1080, 1575, 375),
+          .ok =
+              [this] {
+                  Command2_Click();
+              }},
+         {.frame = u"tut2"_s,
+          .frameGeometry = pixelRect(240, 2520, 4575, 1695),
+          .label = u"Label5"_s,
+          .labelGeometry = pixelRect(120, 240, 4335, 1095),
+          .text = u"Now you copy the image code itself. Click copy this to the right and then paste the code where you "
                   "want the image to be. If you don't want to do that, click \"Save as HTML\" to make an html page "
                   "with the code in place. Thank you for using this tutorial!"_s,
-                  pixelRect(120, 240, 4335, 1095));
-    QPushButton *ok2 = ui::makeButton(m_tut2, u"Command6"_s, u"Ok"_s, pixelRect(1800, 1080, 1575, 375));
-    connect(ok1, &QPushButton::clicked, this, &Form3::Command2_Click);
-    connect(ok2, &QPushButton::clicked, this, &Form3::Command6_Click);
+          .button = u"Command6"_s,
+          .buttonGeometry = pixelRect(1800, 1080, 1575, 375),
+          .ok = [this] {
+              Command6_Click();
+          }}});
+    m_tut1 = frames[0];
+    m_tut2 = frames[1];
 }
 
 void Form3::nameControls()
@@ -115,11 +130,10 @@ void Form3::Command1_Click()
 
 void Form3::Command2_Click()
 {
-    m_tut2->show();
-    m_tut1->hide();
+    ui::turnStep(m_tut1, m_tut2);
 }
 
 void Form3::Command6_Click()
 {
-    m_tut2->hide();
+    ui::turnStep(m_tut2, nullptr);
 }

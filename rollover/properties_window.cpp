@@ -4,10 +4,12 @@
 #include "rollover/random_names.h"
 #include "rollover/rollover_code.h"
 #include "ui/accessibility.h"
+#include "ui/controls.h"
 #include "ui/files.h"
 #include "ui/look.h"
 #include "ui/picture_drop.h"
 #include "ui/services.h"
+#include "ui/step_frames.h"
 #include "ui/text_box.h"
 
 #include <QGroupBox>
@@ -17,12 +19,6 @@
 
 using namespace Qt::StringLiterals;
 using ui::pixelRect;
-
-namespace {
-
-const ui::FileFilter PictureFilter{u"Image Files (*.jpg,*.gif,*.bmp) "_s, u"*.jpg;*.gif;*.bmp"_s};
-
-} // namespace
 
 Form2::Form2(ui::Workspace &workspace)
     : ChildWindow(workspace, u"Form2"_s, u"Rollover Properties"_s, {5430, 4485})
@@ -75,100 +71,98 @@ void Form2::createControls()
 
 void Form2::createTutorial()
 {
-    struct Step {
-        QString frame;
-        QRect frameTwips;
-        QString label;
-        QRect labelTwips;
-        QString text;
-        QString button;
-        QString caption;
-        QRect buttonTwips;
-        void (Form2::*handler)();
-    };
-    const Step steps[] = {
-        {u"tut1"_s,
-         {240, 1680, 4815, 1815},
-         u"Label10"_s,
-         {120, 240, 4575, 1335},
-         u"First, you need to select two images for the rollover. Image #1 should be the image seen when the mouse "
-         "is not over the picture, and Image #2 should be the image shown when the mouse is over the picture   "
-         "Click the buttons to the right of each text box to select an image, or type one in yourself! Click ok "
-         "after you have done this."_s,
-         u"Command6"_s,
-         u"Ok!"_s,
-         {1800, 1320, 1575, 375},
-         &Form2::Command6_Click},
-        {u"tut2"_s,
-         {240, 1920, 4695, 1695},
-         u"Label12"_s,
-         {120, 240, 4455, 1215},
-         u"Now you need to type the link of the rollover above. The link will be activated when someone clicks the "
-         "image. This program assumes that you want to create a linked rollover, so if you don't want a link you "
-         "will have to take it out manually. Click ok when you have typed in a link"_s,
-         u"Command7"_s,
-         u"Ok"_s,
-         {2640, 1080, 1575, 375},
-         &Form2::Command7_Click},
-        {u"tut3"_s,
-         {240, 2400, 4695, 1935},
-         u"Label13"_s,
-         {120, 240, 4455, 1215},
-         u"Now you need to name the rollover. Don't name two rollovers the same thing, or that will cause problems. "
-         "You can name it something like \"Rollover1\", but it must start with letters and contain no spaces. If "
-         "you don't mind it, you can create a random combination of letters by clicking \"random\" beside it. "
-         "Click Ok when you have named the rollover."_s,
-         u"Command8"_s,
-         u"Ok"_s,
-         {1680, 1440, 1575, 375},
-         &Form2::Command8_Click},
-        {u"tut4"_s,
-         {240, 720, 4695, 1695},
-         u"Label14"_s,
-         {120, 240, 4455, 1215},
-         u"Next you need to enter the width and height of the images. It is better if you know the width and "
-         "height, but if you don't you can enter an estimate. Use the format of width,height, so if you have an "
-         "image with width 34 and height 54, it would be 34,54. Click ok when you have entered a width and height"_s,
-         u"Command10"_s,
-         u"Ok"_s,
-         {1680, 1200, 1575, 375},
-         &Form2::Command10_Click},
-        {u"tut5"_s,
-         {240, 960, 4695, 1815},
-         u"Label15"_s,
-         {120, 240, 4455, 1215},
-         u"Last, you need to enter the image numbers. Don't worry about this too much, just remember, no image can "
-         "have the same image number. If you don't plan on modifying the code, just cilck \"random\" beside each "
-         "textbox to get a random number. Click ok when you have assigned image numbers."_s,
-         u"Command11"_s,
-         u"Ok"_s,
-         {1680, 1320, 1575, 375},
-         &Form2::Command11_Click},
-        {u"tut6"_s,
-         {240, 2880, 4695, 1095},
-         u"Label16"_s,
-         {120, 240, 4455, 1215},
-         u"Good job, you have entered all of the properties needed and now you are ready to copy the code. Click "
-         "\"See Code\" below to goto the next screen. "_s,
-         QString(),
-         QString(),
-         {},
-         nullptr},
-    };
-    int index = 1;
-    for (const Step &step : steps) {
-        const QRect &f = step.frameTwips;
-        QGroupBox *frame = ui::makeStepFrame(this, step.frame, pixelRect(f.x(), f.y(), f.width(), f.height()));
-        const QRect &l = step.labelTwips;
-        ui::makeLabel(frame, step.label, step.text, pixelRect(l.x(), l.y(), l.width(), l.height()));
-        if (step.handler) {
-            const QRect &b = step.buttonTwips;
-            QPushButton *ok =
-                ui::makeButton(frame, step.button, step.caption, pixelRect(b.x(), b.y(), b.width(), b.height()));
-            connect(ok, &QPushButton::clicked, this, step.handler);
-        }
-        m_tut[index++] = frame;
-    }
+    const std::vector<QGroupBox *> frames = ui::makeStepFrames(
+        this,
+        {
+            {.frame = u"tut1"_s,
+             .frameGeometry = pixelRect(240, 1680, 4815, 1815),
+             .label = u"Label10"_s,
+             .labelGeometry = pixelRect(120, 240, 4575, 1335),
+             .text =
+                 u"First, you need to select two images for the rollover. Image #1 should be the image seen when the "
+                 u"mouse "
+                 "is not over the picture, and Image #2 should be the image shown when the mouse is over the picture   "
+                 "Click the buttons to the right of each text box to select an image, or type one in yourself! Click "
+                 "ok "
+                 "after you have done this."_s,
+             .button = u"Command6"_s,
+             .caption = u"Ok!"_s,
+             .buttonGeometry = pixelRect(1800, 1320, 1575, 375),
+             .ok =
+                 [this] {
+                     Command6_Click();
+                 }},
+            {.frame = u"tut2"_s,
+             .frameGeometry = pixelRect(240, 1920, 4695, 1695),
+             .label = u"Label12"_s,
+             .labelGeometry = pixelRect(120, 240, 4455, 1215),
+             .text = u"Now you need to type the link of the rollover above. The link will be activated when someone "
+                     u"clicks the "
+                     "image. This program assumes that you want to create a linked rollover, so if you don't want a "
+                     "link you "
+                     "will have to take it out manually. Click ok when you have typed in a link"_s,
+             .button = u"Command7"_s,
+             .buttonGeometry = pixelRect(2640, 1080, 1575, 375),
+             .ok =
+                 [this] {
+                     Command7_Click();
+                 }},
+            {.frame = u"tut3"_s,
+             .frameGeometry = pixelRect(240, 2400, 4695, 1935),
+             .label = u"Label13"_s,
+             .labelGeometry = pixelRect(120, 240, 4455, 1215),
+             .text =
+                 u"Now you need to name the rollover. Don't name two rollovers the same thing, or that will cause "
+                 u"problems. "
+                 "You can name it something like \"Rollover1\", but it must start with letters and contain no spaces. "
+                 "If "
+                 "you don't mind it, you can create a random combination of letters by clicking \"random\" beside it. "
+                 "Click Ok when you have named the rollover."_s,
+             .button = u"Command8"_s,
+             .buttonGeometry = pixelRect(1680, 1440, 1575, 375),
+             .ok =
+                 [this] {
+                     Command8_Click();
+                 }},
+            {.frame = u"tut4"_s,
+             .frameGeometry = pixelRect(240, 720, 4695, 1695),
+             .label = u"Label14"_s,
+             .labelGeometry = pixelRect(120, 240, 4455, 1215),
+             .text =
+                 u"Next you need to enter the width and height of the images. It is better if you know the width and "
+                 "height, but if you don't you can enter an estimate. Use the format of width,height, so if you have "
+                 "an "
+                 "image with width 34 and height 54, it would be 34,54. Click ok when you have entered a width and height"_s,
+             .button = u"Command10"_s,
+             .buttonGeometry = pixelRect(1680, 1200, 1575, 375),
+             .ok =
+                 [this] {
+                     Command10_Click();
+                 }},
+            {.frame = u"tut5"_s,
+             .frameGeometry = pixelRect(240, 960, 4695, 1815),
+             .label = u"Label15"_s,
+             .labelGeometry = pixelRect(120, 240, 4455, 1215),
+             .text = u"Last, you need to enter the image numbers. Don't worry about this too much, just remember, no "
+                     u"image can "
+                     "have the same image number. If you don't plan on modifying the code, just cilck \"random\" "
+                     "beside each "
+                     "textbox to get a random number. Click ok when you have assigned image numbers."_s,
+             .button = u"Command11"_s,
+             .buttonGeometry = pixelRect(1680, 1320, 1575, 375),
+             .ok =
+                 [this] {
+                     Command11_Click();
+                 }},
+            {.frame = u"tut6"_s,
+             .frameGeometry = pixelRect(240, 2880, 4695, 1095),
+             .label = u"Label16"_s,
+             .labelGeometry = pixelRect(120, 240, 4455, 1215),
+             .text = u"Good job, you have entered all of the properties needed and now you are ready to copy the code. "
+                     u"Click "
+                     "\"See Code\" below to goto the next screen. "_s},
+        });
+    std::copy(frames.cbegin(), frames.cend(), m_tut + 1);
 
     // Focus order; a visible step's button takes its turn after Command5 (steps 1 to 3)
     // or after Command9 (steps 4 and 5).
@@ -181,7 +175,7 @@ void Form2::createTutorial()
 void Form2::acceptPictureDrops()
 {
     // A picture file dropped onto a picture's box or its "..." button is taken as if picked.
-    const QStringList suffixes = ui::pictureSuffixes(PictureFilter);
+    const QStringList suffixes = ui::pictureSuffixes(ui::PictureFilter);
     const auto acceptOn = [this, &suffixes](QLineEdit *box, const QString &button) {
         auto *target = new ui::PictureDropTarget(suffixes, this);
         target->watch(box);
@@ -223,7 +217,7 @@ void Form2::Form_Load()
 
 void Form2::pickPicture(QLineEdit *box, const QString &title)
 {
-    const std::optional<QString> path = services().openFileName(this, {PictureFilter, title, m_lastPicture});
+    const std::optional<QString> path = services().openFileName(this, {ui::PictureFilter, title, m_lastPicture});
     if (!path || path->isEmpty())
         return; // a cancel keeps what the box held
     takePicture(box, *path);
@@ -287,8 +281,7 @@ void Form2::Command3_Click()
 void Form2::showStep(QGroupBox *hide, QGroupBox *show, std::initializer_list<QLabel *> restore,
                      std::initializer_list<QLabel *> highlight)
 {
-    hide->hide();
-    show->show();
+    ui::turnStep(hide, show, ui::StepTurn::HideFirst);
     for (QLabel *label : restore)
         ui::clearHighlight(label);
     for (QLabel *label : highlight)

@@ -3,17 +3,10 @@
 #include <QColor>
 #include <QRect>
 #include <QString>
-#include <QStringList>
 
-class QAbstractButton;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QCheckBox;
 class QFont;
 class QIcon;
+class QLabel;
 class QWidget;
 
 // The shared look of every child window, and the conversion from the twips the
@@ -24,6 +17,7 @@ inline constexpr int TwipsPerPixel = 15;
 
 inline const QColor WindowBackground{255, 255, 192}; // light yellow
 inline const QColor ButtonFace{255, 224, 192};       // light orange
+inline const QColor ButtonBorder{128, 112, 96};      // the face at half its brightness
 inline const QColor StepFrameYellow{255, 255, 128};  // tutorial step frames
 inline const QColor HighlightRed{255, 0, 0};
 inline const QColor HighlightText{255, 255, 255};
@@ -46,24 +40,6 @@ QFont windowFont();
 
 // Paints a widget's own background in one colour (labels stay transparent).
 void setBackground(QWidget *widget, const QColor &colour);
-
-// Builders for the controls of the fixed-geometry windows. Geometry is in pixels;
-// windows drawn in twips convert with pixelRect() first.
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry,
-                        const QString &toolTip = {});
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry);
-QLineEdit *makeLineEdit(QWidget *parent, const QString &name, const QString &text, const QRect &geometry);
-// A single-line box takes texts of any length (makeLineEdit does this for its boxes).
-void liftLengthLimit(QLineEdit *box);
-QPlainTextEdit *makeTextBox(QWidget *parent, const QString &name, const QRect &geometry); // multi-line, both bars
-QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry,
-                     const QColor &colour = WindowBackground);
-QCheckBox *makeCheckBox(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
-QGroupBox *makeStepFrame(QWidget *parent, const QString &name, const QRect &geometry,
-                         const QColor &colour = StepFrameYellow);
-
-// Chains the focus through the named children of a window, in the order given.
-void setFocusOrder(QWidget *window, const QStringList &names);
 
 // A tutorial step highlights a field label white on red; clearing restores black on the window's colour.
 void highlightLabel(QLabel *label);

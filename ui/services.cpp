@@ -1,6 +1,6 @@
 #include "ui/services.h"
 
-#include "ui/look.h"
+#include "ui/controls.h"
 
 #include <QDir>
 #include <QFileDialog>

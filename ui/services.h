@@ -17,6 +17,10 @@ struct FileFilter {
     QString patterns;    // separated by ';'
 };
 
+// The filter of every picture picker.
+inline const FileFilter PictureFilter{QStringLiteral("Image Files (*.jpg,*.gif,*.bmp) "),
+                                      QStringLiteral("*.jpg;*.gif;*.bmp")};
+
 // What a file dialog is asked: the filter, the title (empty: the platform's own) and the
 // name the file name field starts with.
 struct FileRequest {

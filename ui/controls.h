@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ui/look.h"
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QWidget;
+
+// Builders for the controls of the fixed-geometry windows, each in the shared look.
+// Geometry is in pixels; windows drawn in twips convert with pixelRect() first.
+namespace ui {
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry,
+                        const QString &toolTip = {});
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry);
+QLineEdit *makeLineEdit(QWidget *parent, const QString &name, const QString &text, const QRect &geometry);
+// A single-line box takes texts of any length (makeLineEdit does this for its boxes).
+void liftLengthLimit(QLineEdit *box);
+QPlainTextEdit *makeTextBox(QWidget *parent, const QString &name, const QRect &geometry); // multi-line, both bars
+QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry,
+                     const QColor &colour = WindowBackground);
+QCheckBox *makeCheckBox(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
+
+// Chains the focus through the named children of a window, in the order given.
+void setFocusOrder(QWidget *window, const QStringList &names);
+
+} // namespace ui

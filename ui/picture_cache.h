@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QByteArray>
-#include <QImage>
+#include "ui/picture_file.h"
+
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -10,34 +10,8 @@
 #include <filesystem>
 #include <vector>
 
-// Pictures from the files the user picks (JPEG, GIF, BMP, or whatever else the image
-// readers know), decoded through Qt's image readers.
+// The pictures a window shows, decoded once and kept small.
 namespace ui {
-
-// The largest picture decoded, in pixels; a file that claims more is refused before its
-// pixels are read. A 16384 by 4096 picture at four bytes a pixel fills 256 MB.
-inline constexpr qint64 MaxPicturePixels = qint64(16384) * 4096;
-
-// What is kept of a picture: its top left part, no larger than asked, and the size of the
-// whole picture.
-struct PicturePart {
-    QImage part;
-    QSize size;
-    bool isNull() const { return part.isNull(); }
-};
-
-// The picture in the file, cut to its top left part of at most `most` pixels; null when the
-// file is missing, is not a picture, is cut short, or claims a size larger than
-// MaxPicturePixels. A JPEG is decoded only down to the bottom of that part.
-PicturePart readPicturePart(const QString &path, QSize most);
-
-// The whole picture in the file, or a null image, as readPicturePart() decides.
-QImage readPicture(const QString &path);
-
-// Whether the bytes hold a whole picture in the format the reader named ("jpeg", "gif",
-// "bmp"): the decoders draw a file that ends too early as far as it goes without a word.
-// Other formats are left to their decoders.
-bool isWholePicture(const QByteArray &data, const QByteArray &format);
 
 // A picture as the preview keeps it: the top left part that its frame lets show, and the
 // whole picture's size, which the preview takes.

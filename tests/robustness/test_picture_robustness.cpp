@@ -17,6 +17,7 @@
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
+using testimages::claimingSize;
 using testwindows::child;
 
 // The button editor's pickers and preview against files that are no pictures, claim
@@ -54,7 +55,7 @@ QByteArray mutated(QByteArray data, const QByteArray &format, QRandomGenerator &
         break;
     }
     default:
-        data = testimages::claimingSize(data, format, quint16(random.bounded(65536)), quint16(random.bounded(65536)));
+        data = claimingSize(data, format, quint16(random.bounded(65536)), quint16(random.bounded(65536)));
         break;
     }
     return data;
@@ -127,7 +128,7 @@ private Q_SLOTS:
             QVERIFY(testfiles::writeFile(bad, valid.left(valid.size() - (format == u"png"_s ? 20 : 3))));
         } else if (kind.startsWith(u"huge."_s)) {
             const QByteArray reader = format == u"jpg"_s ? "jpeg" : format.toLatin1();
-            QVERIFY(testfiles::writeFile(bad, testimages::claimingSize(valid, reader, 65535, 65535)));
+            QVERIFY(testfiles::writeFile(bad, claimingSize(valid, reader, 65535, 65535)));
         } else if (kind == u"folder"_s) {
             QVERIFY(QDir().mkpath(bad));
         } else if (kind == u"fifo"_s) {

@@ -9,6 +9,8 @@
 #include "rollover/properties_window.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/test_images.h"
+#include "tests/support/window_test.h"
+#include "ui/look.h"
 #include "ui/workspace.h"
 
 #include <QAbstractButton>
@@ -26,6 +28,50 @@
 #include <cmath>
 
 using namespace Qt::StringLiterals;
+using testwindows::child;
+using testwindows::click;
+
+namespace {
+
+// The columns of a window's layout table: each control as the window's constructor lays it
+// out, its place in twips from its parent's corner.
+void addLayoutColumns()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("toolTip");
+    QTest::addColumn<QRect>("twips");
+}
+
+void layoutRow(const char *name, const char *parent, const QString &text, const QString &toolTip, QRect twips)
+{
+    QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(parent) << text << toolTip << twips;
+}
+
+// Checks the control of the running row of a layout table.
+void checkLayoutRow(const QWidget *window)
+{
+    QFETCH(QString, name);
+    QFETCH(QString, parent);
+    QFETCH(QString, text);
+    QFETCH(QString, toolTip);
+    QFETCH(QRect, twips);
+    const QList<QWidget *> found = window->findChildren<QWidget *>(name);
+    QCOMPARE(found.size(), 1);
+    QWidget *control = found.first();
+    QCOMPARE(control->parentWidget()->objectName(), parent);
+    QCOMPARE(control->geometry(), ui::pixelRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    QCOMPARE(control->toolTip(), toolTip);
+    if (auto *label = qobject_cast<QLabel *>(control))
+        QCOMPARE(label->text(), text);
+    else if (auto *button = qobject_cast<QPushButton *>(control))
+        QCOMPARE(button->text(), text);
+    else
+        QCOMPARE(qobject_cast<QGroupBox *>(control)->title(), text);
+}
+
+} // namespace
 
 class TestShellWindows final : public QObject {
     Q_OBJECT
@@ -46,49 +92,46 @@ private Q_SLOTS:
         QCOMPARE(m_services->unexpected, 0);
     }
 
-    void quickStartLayout()
+    void quickStartWindow()
     {
+        // The controls' texts and places are rows of quickStartLayout.
         Form4 *quickStart = &m_main->quickStartWindow();
         QCOMPARE(quickStart->windowTitle(), u"Quick Start"_s);
         QCOMPARE(quickStart->size(), QSize(171, 208));
-        auto *frame = quickStart->findChild<QGroupBox *>(u"Frame1"_s);
-        QCOMPARE(frame->title(), u"Start Quickly!"_s);
-        QCOMPARE(frame->geometry(), QRect(8, 8, 153, 193));
-
-        struct Button {
-            QString name, caption, toolTip;
-            QWidget *parent;
-        };
-        const QList<Button> column{
-            {u"Command1"_s, u"Create a Rollover"_s, u"Create a new rollover effect for your webpage"_s, frame},
-            {u"Command2"_s, u"Create a Link Effect"_s, u"Add some new link effects to your webpage"_s, frame},
-            {u"Command5"_s, u"Create a Button"_s, QString(), quickStart},
-            {u"Command4"_s, u"Help Me Get Started"_s, u"Start the interactive tutorials"_s, frame},
-            {u"Command3"_s, u"Quit"_s, u"Leave, Exit, or Quit"_s, frame},
-        };
-        int expectedTop = 24 + 8; // 360 twips in the frame, the frame at 120
-        for (const Button &b : column) {
-            auto *button = quickStart->findChild<QPushButton *>(b.name);
-            QCOMPARE(button->text(), b.caption);
-            QCOMPARE(button->toolTip(), b.toolTip);
-            QCOMPARE(button->parentWidget(), b.parent);
-            QCOMPARE(button->size(), QSize(121, 25));
-            const QPoint inWindow = button->mapTo(quickStart, QPoint(0, 0));
-            QCOMPARE(inWindow, QPoint(24, expectedTop));
-            expectedTop += 32;
-        }
+        // One evenly spaced column, "Create a Button" third in it, though it belongs to the window.
+        const QStringList column{u"Command1"_s, u"Command2"_s, u"Command5"_s, u"Command4"_s, u"Command3"_s};
+        const QPoint top = child<QPushButton>(quickStart, column.first())->mapTo(quickStart, QPoint(0, 0));
+        for (int i = 0; i < column.size(); ++i)
+            QCOMPARE(child<QPushButton>(quickStart, column[i])->mapTo(quickStart, QPoint(0, 0)),
+                     top + QPoint(0, 32 * i));
         // "Create a Button" is drawn above the frame: the frame comes before it among the window's children.
         const QObjectList children = quickStart->children();
-        QVERIFY(children.indexOf(frame) < children.indexOf(quickStart->findChild<QPushButton *>(u"Command5"_s)));
+        QVERIFY(children.indexOf(child<QGroupBox>(quickStart, u"Frame1"_s)) <
+                children.indexOf(child<QPushButton>(quickStart, u"Command5"_s)));
         const QImage image = QImage(testimages::render(quickStart, u"Form4"_s));
         QCOMPARE(image.pixelColor(30, 32 + 2 * 32 + 20), QColor(255, 224, 192));
     }
+
+    void quickStartLayout_data()
+    {
+        addLayoutColumns();
+        layoutRow("Frame1", "Form4", u"Start Quickly!"_s, QString(), {120, 120, 2295, 2895});
+        layoutRow("Command1", "Frame1", u"Create a Rollover"_s, u"Create a new rollover effect for your webpage"_s,
+                  {240, 360, 1815, 375});
+        layoutRow("Command2", "Frame1", u"Create a Link Effect"_s, u"Add some new link effects to your webpage"_s,
+                  {240, 840, 1815, 375});
+        layoutRow("Command5", "Form4", u"Create a Button"_s, QString(), {360, 1440, 1815, 375});
+        layoutRow("Command4", "Frame1", u"Help Me Get Started"_s, u"Start the interactive tutorials"_s,
+                  {240, 1800, 1815, 375});
+        layoutRow("Command3", "Frame1", u"Quit"_s, u"Leave, Exit, or Quit"_s, {240, 2280, 1815, 375});
+    }
+    void quickStartLayout() { checkLayoutRow(&m_main->quickStartWindow()); }
 
     void createARolloverThreeTimes()
     {
         Form4 &quickStart = m_main->quickStartWindow();
         for (int i = 0; i < 3; ++i)
-            QTest::mouseClick(quickStart.findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
+            click(&quickStart, u"Command1"_s);
         const QList<Form2 *> windows = m_main->workspace().findChildren<Form2 *>();
         QCOMPARE(windows.size(), 3);
         for (Form2 *window : windows) {
@@ -112,7 +155,7 @@ private Q_SLOTS:
         QFETCH(QString, button);
         QFETCH(QString, window);
         Form4 &quickStart = m_main->quickStartWindow();
-        QTest::mouseClick(quickStart.findChild<QPushButton *>(button), Qt::LeftButton);
+        click(&quickStart, button);
         auto *opened = m_main->workspace().findChild<ui::ChildWindow *>(window);
         QVERIFY(opened && opened->isVisible());
         QCOMPARE(opened->top(), 0);
@@ -121,10 +164,10 @@ private Q_SLOTS:
 
     void menuOpensIndependentWindows()
     {
-        m_main->rollover_Click();
-        m_main->rollover_Click();
-        m_main->te_Click();
-        m_main->button_Click();
+        choose(u"rollover"_s);
+        choose(u"rollover"_s);
+        choose(u"te"_s);
+        choose(u"button"_s);
         QCOMPARE(m_main->workspace().findChildren<Form2 *>().size(), 2);
         QCOMPARE(m_main->workspace().findChildren<Form5 *>().size(), 1);
         QCOMPARE(m_main->workspace().findChildren<Form7 *>().size(), 1);
@@ -136,7 +179,7 @@ private Q_SLOTS:
     void helpMeGetStartedReusesTheOpenLauncher()
     {
         Form4 &quickStart = m_main->quickStartWindow();
-        QTest::mouseClick(quickStart.findChild<QPushButton *>(u"Command4"_s), Qt::LeftButton);
+        click(&quickStart, u"Command4"_s);
         Form6 *launcher = m_main->workspace().findChild<Form6 *>();
         QVERIFY(launcher && launcher->isVisible());
         QCOMPARE(launcher->top(), 0);
@@ -144,7 +187,7 @@ private Q_SLOTS:
         launcher->setLeft(4500);
         launcher->setTop(900);
         quickStart.showWindow();
-        QTest::mouseClick(quickStart.findChild<QPushButton *>(u"Command4"_s), Qt::LeftButton);
+        click(&quickStart, u"Command4"_s);
         QCOMPARE(m_main->workspace().findChildren<Form6 *>().size(), 1);
         QCOMPARE(launcher->subWindow()->x(), 2600 / 15);
         QCOMPARE(launcher->top(), 0);
@@ -156,8 +199,8 @@ private Q_SLOTS:
         Form4 *first = &m_main->quickStartWindow();
         first->setLeft(3000);
         first->setTop(1500);
-        m_main->rollover_Click();
-        m_main->qs_Click();
+        choose(u"rollover"_s);
+        choose(u"qs"_s);
         QCOMPARE(&m_main->quickStartWindow(), first);
         QCOMPARE(first->left(), 0);
         QCOMPARE(first->top(), 0);
@@ -166,7 +209,7 @@ private Q_SLOTS:
         QPointer<Form4> closed(first);
         first->closeWindow();
         QTRY_VERIFY(closed.isNull());
-        m_main->qs_Click();
+        choose(u"qs"_s);
         Form4 *fresh = m_main->workspace().findChild<Form4 *>();
         QVERIFY(fresh && fresh->isVisible());
         QCOMPARE(fresh->left(), 0);
@@ -176,37 +219,43 @@ private Q_SLOTS:
     void quitOnAFirstRunWritesNoMarker()
     {
         QVERIFY(m_main->workspace().findChild<Form1 *>());
-        QTest::mouseClick(m_main->quickStartWindow().findChild<QPushButton *>(u"Command3"_s), Qt::LeftButton);
+        click(&m_main->quickStartWindow(), u"Command3"_s);
         QCOMPARE(m_services->endings, 1);
         QVERIFY(!QFile::exists(m_folder->filePath(u"hasran.txt"_s)));
     }
 
-    void launcherLayout()
+    void launcherWindow()
     {
-        m_main->hgs_Click();
+        // The controls' texts and places are rows of launcherLayout.
+        choose(u"hgs"_s);
         Form6 *launcher = m_main->workspace().findChild<Form6 *>();
         QCOMPARE(launcher->windowTitle(), u"Help Getting Started"_s);
         QCOMPARE(launcher->size(), QSize(558, 382));
-        auto *label = launcher->findChild<QLabel *>(u"Label1"_s);
-        QCOMPARE(label->text(), u"Ok, so you don't know how to use this? No Problem! This interactive tutorial will "
-                                "guide you through the process of creating a rollover,link effect, or button. Click on "
-                                "one of the options below to begin!"_s);
-        QCOMPARE(label->font().pointSizeF(), 18.0);
-        QCOMPARE(label->geometry(), QRect(8, 8, 537, 169));
-        const QList<std::tuple<QString, QString, QString, int>> buttons{
-            {u"Command1"_s, u"A Rollover"_s, u"Start the interactive tutorial for creating a rollover"_s, 176},
-            {u"Command2"_s, u"A Link Effect"_s, u"Start the interactive tutorial for creating a link effect"_s, 216},
-            {u"Command4"_s, u"A Button"_s, QString(), 256},
-            {u"Command3"_s, u"Pick One For Me"_s, u"Pick a random tutorial; either a rollover or a link effect"_s, 296},
-            {u"Command5"_s, u"Close"_s, QString(), 336},
-        };
-        for (const auto &[name, caption, toolTip, top] : buttons) {
-            auto *button = launcher->findChild<QPushButton *>(name);
-            QCOMPARE(button->text(), caption);
-            QCOMPARE(button->toolTip(), toolTip);
-            QCOMPARE(button->geometry(), QRect(168, top, 185, 33));
-        }
+        QCOMPARE(child<QLabel>(launcher, u"Label1"_s)->font().pointSizeF(), 18.0);
         testimages::render(launcher, u"Form6"_s);
+    }
+
+    void launcherLayout_data()
+    {
+        addLayoutColumns();
+        layoutRow("Label1", "Form6",
+                  u"Ok, so you don't know how to use this? No Problem! This interactive tutorial will guide you "
+                  "through the process of creating a rollover,link effect, or button. Click on one of the options "
+                  "below to begin!"_s,
+                  QString(), {120, 120, 8055, 2535});
+        layoutRow("Command1", "Form6", u"A Rollover"_s, u"Start the interactive tutorial for creating a rollover"_s,
+                  {2520, 2640, 2775, 495});
+        layoutRow("Command2", "Form6", u"A Link Effect"_s,
+                  u"Start the interactive tutorial for creating a link effect"_s, {2520, 3240, 2775, 495});
+        layoutRow("Command4", "Form6", u"A Button"_s, QString(), {2520, 3840, 2775, 495});
+        layoutRow("Command3", "Form6", u"Pick One For Me"_s,
+                  u"Pick a random tutorial; either a rollover or a link effect"_s, {2520, 4440, 2775, 495});
+        layoutRow("Command5", "Form6", u"Close"_s, QString(), {2520, 5040, 2775, 495});
+    }
+    void launcherLayout()
+    {
+        choose(u"hgs"_s);
+        checkLayoutRow(m_main->workspace().findChild<Form6 *>());
     }
 
     void launcherStartsEachTutorial_data()
@@ -227,10 +276,10 @@ private Q_SLOTS:
         QFETCH(float, draw);
         QFETCH(QString, window);
         m_services->scriptDraws({draw});
-        m_main->hgs_Click();
+        choose(u"hgs"_s);
         Form6 *launcher = m_main->workspace().findChild<Form6 *>();
         QPointer<Form6> alive(launcher);
-        QTest::mouseClick(launcher->findChild<QPushButton *>(button), Qt::LeftButton);
+        click(launcher, button);
         QVERIFY(launcher->isClosed());
         QTRY_VERIFY(alive.isNull());
 
@@ -248,8 +297,8 @@ private Q_SLOTS:
     // main window: the workspace scrolls so that each shows whole, at its own position.
     void aTutorialsWindowsScrollIntoView()
     {
-        m_main->hgs_Click();
-        QTest::mouseClick(m_main->tutorialLauncher().findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
+        choose(u"hgs"_s);
+        click(&m_main->tutorialLauncher(), u"Command1"_s);
         Form2 *properties = m_main->workspace().findChild<Form2 *>();
         QVERIFY(properties);
         QCoreApplication::processEvents(); // the scroll bars take their room
@@ -261,7 +310,7 @@ private Q_SLOTS:
         const int left = properties->left();
         const int top = properties->top();
 
-        QTest::mouseClick(properties->findChild<QPushButton *>(u"Command3"_s), Qt::LeftButton);
+        click(properties, u"Command3"_s);
         Form3 *code = m_main->workspace().findChild<Form3 *>();
         QVERIFY(code && code->isVisible());
         QCoreApplication::processEvents(); // the scroll bars take their room
@@ -275,10 +324,10 @@ private Q_SLOTS:
 
     void closeOpensNothing()
     {
-        m_main->hgs_Click();
+        choose(u"hgs"_s);
         Form6 *launcher = m_main->workspace().findChild<Form6 *>();
         QPointer<Form6> alive(launcher);
-        QTest::mouseClick(launcher->findChild<QPushButton *>(u"Command5"_s), Qt::LeftButton);
+        click(launcher, u"Command5"_s);
         QTRY_VERIFY(alive.isNull());
         QVERIFY(wizardWindows().isEmpty());
     }
@@ -286,10 +335,10 @@ private Q_SLOTS:
     void twoRolloverTutorialsAndOneFromTheMenu()
     {
         for (int i = 0; i < 2; ++i) {
-            m_main->hgs_Click();
-            m_main->tutorialLauncher().Command1_Click();
+            choose(u"hgs"_s);
+            click(&m_main->tutorialLauncher(), u"Command1"_s);
         }
-        m_main->rollover_Click();
+        choose(u"rollover"_s);
         const QList<Form2 *> windows = m_main->workspace().findChildren<Form2 *>();
         QCOMPARE(windows.size(), 3);
         int tutorials = 0;
@@ -300,7 +349,7 @@ private Q_SLOTS:
         }
         QCOMPARE(tutorials, 2);
         // The tutorials advance independently.
-        windows[0]->tutmode ? windows[0]->Command6_Click() : windows[1]->Command6_Click();
+        click(windows[0]->tutmode ? windows[0] : windows[1], u"Command6"_s);
         int onStepTwo = 0;
         for (Form2 *window : windows)
             onStepTwo += window->findChild<QGroupBox *>(u"tut2"_s)->isVisible() ? 1 : 0;
@@ -406,7 +455,7 @@ private Q_SLOTS:
 
     void screenshotWithAWizard()
     {
-        m_main->rollover_Click();
+        choose(u"rollover"_s);
         Form2 *rollover = m_main->workspace().findChild<Form2 *>();
         rollover->setLeft(2700);
         rollover->setTop(300);
@@ -420,16 +469,19 @@ private Q_SLOTS:
     }
 
 private:
+    // Chooses the named item of the main window's menus, as the user does.
+    void choose(const QString &item) { child<QAction>(m_main, item)->trigger(); }
+
     // Every child window as the user opens it: the welcome and Quick Start windows are open
     // at a first start; the code window comes from a rollover's "See Code".
     void openEveryWindow()
     {
-        m_main->hgs_Click();
-        m_main->rollover_Click();
-        static_cast<Form2 *>(childWindow(u"Form2"_s))->Command3_Click();
-        m_main->rollover_Click();
-        m_main->te_Click();
-        m_main->button_Click();
+        choose(u"hgs"_s);
+        choose(u"rollover"_s);
+        click(childWindow(u"Form2"_s), u"Command3"_s);
+        choose(u"rollover"_s);
+        choose(u"te"_s);
+        choose(u"button"_s);
     }
 
     // The open child window of that name.

@@ -5,6 +5,7 @@
 #include "tests/support/fake_services.h"
 #include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
+#include "ui/look.h"
 #include "ui/workspace.h"
 
 #include <QLabel>
@@ -166,8 +167,8 @@ private Q_SLOTS:
                  "more flexibility. If you have any questions,comments, suggestions, or complaints send them to be "
                  "at quillarc@example.org. Thanks!"_s);
         QCOMPARE(label2->text(), u"(If you close this window once it will never show up again!)"_s);
-        QCOMPARE(label1->geometry(), QRect(8, 24, 497, 161));
-        QCOMPARE(label2->geometry(), QRect(80, 176, 361, 41));
+        QCOMPARE(label1->geometry(), ui::pixelRect(120, 360, 7455, 2415));
+        QCOMPARE(label2->geometry(), ui::pixelRect(1200, 2640, 5415, 615));
         QCOMPARE(label1->font().pointSizeF(), 13.5);
         QCOMPARE(label2->font().pointSizeF(), 12.0);
         QVERIFY(label1->alignment() & Qt::AlignHCenter);

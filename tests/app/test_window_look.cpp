@@ -7,9 +7,8 @@
 #include "rollover/code_window.h"
 #include "rollover/properties_window.h"
 #include "tests/support/test_images.h"
-#include "tests/support/test_workspace.h"
+#include "tests/support/window_test.h"
 #include "ui/look.h"
-#include "ui/workspace.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -182,18 +181,18 @@ QString shownToolTip(QWidget *control)
 
 } // namespace
 
-class TestWindowLook final : public QObject {
+class TestWindowLook final : public WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
     void init()
     {
+        WindowTest::init();
         m_folder = std::make_unique<QTemporaryDir>();
-        m_workspace = std::make_unique<TestWorkspace>();
     }
     void cleanup()
     {
-        m_workspace.reset();
+        WindowTest::cleanup();
         m_folder.reset();
     }
 
@@ -210,7 +209,7 @@ private Q_SLOTS:
     void everyTextShowsWhole()
     {
         QFETCH(QString, window);
-        QWidget *shown = openWindow(window, *m_workspace->workspace, m_folder->path());
+        QWidget *shown = openWindow(window, workspace(), m_folder->path());
         QVERIFY(shown);
         QStringList faults;
         // Every text in the one face, whatever its size.
@@ -268,7 +267,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, window);
         QFETCH(QStringList, toolTips);
-        QWidget *shown = openWindow(window, *m_workspace->workspace, m_folder->path());
+        QWidget *shown = openWindow(window, workspace(), m_folder->path());
         QVERIFY(shown);
         QStringList expected;
         for (qsizetype i = 0; i + 1 < toolTips.size(); i += 2)
@@ -287,7 +286,7 @@ private Q_SLOTS:
     void focusedButtonKeepsItsFace()
     {
         QFETCH(QString, window);
-        QWidget *shown = openWindow(window, *m_workspace->workspace, m_folder->path());
+        QWidget *shown = openWindow(window, workspace(), m_folder->path());
         QVERIFY(shown);
         // The keyboard moves the focus from button to button, as a user tabbing through the window.
         QStringList faults;
@@ -319,7 +318,6 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<TestWorkspace> m_workspace;
 };
 
 QTEST_MAIN(TestWindowLook)

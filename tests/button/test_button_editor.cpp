@@ -1,19 +1,15 @@
 #include "button/button_editor.h"
 #include "button/picture_box.h"
 #include "tests/support/drag_drop.h"
-#include "tests/support/fake_services.h"
 #include "tests/support/line_break_rows.h"
 #include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
-#include "tests/support/test_workspace.h"
+#include "tests/support/window_test.h"
 #include "ui/files.h"
 #include "ui/look.h"
-#include "ui/workspace.h"
 
 #include <QCheckBox>
-#include <QClipboard>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -24,12 +20,20 @@
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
+using testwindows::child;
+using testwindows::click;
+using testwindows::clipboardText;
 
 // The button editor window: its controls, the pickers, the size, the random names, "See
 // Code" and the code frame with copying and saving.
 
-class TestButtonEditor final : public QObject {
+class TestButtonEditor final : public WindowTest {
     Q_OBJECT
+
+public:
+    TestButtonEditor()
+        : WindowTest({800, 600})
+    {}
 
 private Q_SLOTS:
     void initTestCase()
@@ -43,91 +47,43 @@ private Q_SLOTS:
         QVERIFY(testimages::writePattern(path(u"large.jpg"_s), 1600, 1200));
         QVERIFY(testimages::writePattern(path(u"wide.bmp"_s), 400, 100));
         QVERIFY(testimages::writeClaimingGif(path(u"claims.gif"_s), 3000, 2000));
-        QFile notes(path(u"notes.jpg"_s));
-        QVERIFY(notes.open(QIODevice::WriteOnly));
-        notes.write("These are not the pixels you are looking for.\r\n");
-        notes.close();
-        QVERIFY(notes.copy(path(u"notes.txt"_s)));
+        QVERIFY(testfiles::writeFile(path(u"notes.jpg"_s), "These are not the pixels you are looking for.\r\n"));
+        QVERIFY(QFile::copy(path(u"notes.jpg"_s), path(u"notes.txt"_s)));
         // The first half of a real JPEG.
         QVERIFY(testimages::writePicture(path(u"whole.jpg"_s), 200, 100, Qt::magenta));
         const QByteArray whole = testfiles::contentOf(path(u"whole.jpg"_s));
-        QFile cut(path(u"cut.jpg"_s));
-        QVERIFY(cut.open(QIODevice::WriteOnly));
-        cut.write(whole.left(whole.size() / 2));
-        cut.close();
+        QVERIFY(testfiles::writeFile(path(u"cut.jpg"_s), whole.left(whole.size() / 2)));
         // A bitmap header that claims 50000 by 50000 pixels in a 60-byte file.
-        QByteArray huge("BM");
-        const auto le32 = [&huge](quint32 v) {
-            for (int i = 0; i < 4; ++i)
-                huge.append(char((v >> (8 * i)) & 0xff));
-        };
-        le32(60);
-        le32(0);
-        le32(54);
-        le32(40);
-        le32(50000);
-        le32(50000);
-        huge.append(char(1)).append(char(0)).append(char(24)).append(char(0));
-        le32(0);
-        le32(0);
-        le32(2835);
-        le32(2835);
-        le32(0);
-        le32(0);
-        huge.append(QByteArray(6, '\0'));
-        QFile hugeFile(path(u"huge.bmp"_s));
-        QVERIFY(hugeFile.open(QIODevice::WriteOnly));
-        hugeFile.write(huge);
-        hugeFile.close();
-    }
-
-    void init()
-    {
-        m_fixture = std::make_unique<TestWorkspace>(QSize(800, 600));
-        m_services = &m_fixture->services;
-        m_workspace = m_fixture->workspace;
-    }
-
-    void cleanup()
-    {
-        QCOMPARE(m_services->unexpected, 0);
-        m_fixture.reset();
+        QVERIFY(testfiles::writeFile(path(u"huge.bmp"_s), testimages::claimingBitmap(50000, 50000, 6)));
     }
 
     void freshWindow()
     {
-        Form7 *w = open();
+        // The boxes' first texts and every control's place are rows of controls.
+        Form7 *w = open<Form7>();
         QCOMPARE(w->objectName(), u"Form7"_s);
         QCOMPARE(w->windowTitle(), u"Button Editor"_s);
         QCOMPARE(w->size(), QSize(553, 372));
         QCOMPARE(w->palette().color(QPalette::Window), ui::WindowBackground);
         QCOMPARE(w->subWindow()->pos(), QPoint(0, 0));
-        for (const QString &name : {u"Text1"_s, u"Text2"_s, u"Text3"_s, u"Text4"_s, u"Text5"_s})
-            QCOMPARE(edit(w, name)->text(), QString());
-        QCOMPARE(edit(w, u"Text6"_s)->text(), u"DefaultImage"_s);
-        QCOMPARE(edit(w, u"Text7"_s)->text(), u"MouseOverImage"_s);
-        QCOMPARE(edit(w, u"Text8"_s)->text(), u"MouseDownImage"_s);
-        QCOMPARE(edit(w, u"Text9"_s)->text(), u"Example"_s);
-        QCOMPARE(edit(w, u"Text11"_s)->text(), u"http://"_s);
         for (const QString &name : {u"Text1"_s, u"Text2"_s, u"Text3"_s})
-            QVERIFY(edit(w, name)->isReadOnly());
+            QVERIFY(child<QLineEdit>(w, name)->isReadOnly());
         for (const QString &name :
              {u"Text4"_s, u"Text5"_s, u"Text6"_s, u"Text7"_s, u"Text8"_s, u"Text9"_s, u"Text11"_s})
-            QVERIFY(!edit(w, name)->isReadOnly());
-        QVERIFY(!check(w, u"Check1"_s)->isChecked());
-        QVERIFY(!check(w, u"Check2"_s)->isChecked());
+            QVERIFY(!child<QLineEdit>(w, name)->isReadOnly());
+        QVERIFY(!child<QCheckBox>(w, u"Check1"_s)->isChecked());
+        QVERIFY(!child<QCheckBox>(w, u"Check2"_s)->isChecked());
         QVERIFY(preview(w)->picture().isNull());
-        QCOMPARE(preview(w)->geometry(), QRect(8, 16, 177, 153));
         QVERIFY(w->findChild<QWidget *>(u"Frame1"_s)->isVisible());
-        QVERIFY(button(w, u"Command5"_s)->isVisible());
-        QVERIFY(button(w, u"Command6"_s)->isVisible());
-        QVERIFY(!frame(w, u"Frame3"_s)->isVisible());
+        QVERIFY(child<QPushButton>(w, u"Command5"_s)->isVisible());
+        QVERIFY(child<QPushButton>(w, u"Command6"_s)->isVisible());
+        QVERIFY(!child<QGroupBox>(w, u"Frame3"_s)->isVisible());
         for (int i = 1; i <= 6; ++i)
-            QVERIFY(!frame(w, u"tut"_s + QString::number(i))->isVisible());
+            QVERIFY(!child<QGroupBox>(w, u"tut"_s + QString::number(i))->isVisible());
         QCOMPARE(w->shownPicture(), std::string());
         QCOMPARE(w->findChildren<QLineEdit *>().size(), 10);
         // The load moved the code frame to the top left corner.
-        QCOMPARE(frame(w, u"Frame3"_s)->geometry(), QRect(0, 1, 561, 337));
+        QCOMPARE(child<QGroupBox>(w, u"Frame3"_s)->geometry(), QRect(0, 1, 561, 337));
     }
 
     void controls_data()
@@ -195,7 +151,7 @@ private Q_SLOTS:
         QFETCH(QString, container);
         QFETCH(QString, text);
         QFETCH(QRect, geometry);
-        Form7 *w = open();
+        Form7 *w = open<Form7>();
         const QList<QWidget *> found = w->findChildren<QWidget *>(name);
         QCOMPARE(found.size(), 1);
         QWidget *control = found.first();
@@ -228,7 +184,7 @@ private Q_SLOTS:
 
     void frontToBack()
     {
-        Form7 *w = open();
+        Form7 *w = open<Form7>();
         // Among siblings a later child lies in front.
         const auto depth = [w](const QString &name) {
             return w->children().indexOf(w->findChild<QWidget *>(name, Qt::FindDirectChildrenOnly));
@@ -256,7 +212,7 @@ private Q_SLOTS:
 
     void focusOrder()
     {
-        Form7 *w = open();
+        Form7 *w = open<Form7>();
         const QStringList expected{u"Text1"_s,     u"Text2"_s,     u"Text3"_s,     u"Command1"_s,  u"Command2"_s,
                                    u"Command3"_s,  u"Text4"_s,     u"Text5"_s,     u"Check1"_s,    u"Text6"_s,
                                    u"Text7"_s,     u"Text8"_s,     u"Command4"_s,  u"Command5"_s,  u"Command6"_s,
@@ -289,32 +245,32 @@ private Q_SLOTS:
     {
         QFETCH(QString, file);
         QFETCH(QSize, size);
-        Form7 *w = open();
-        check(w, u"Check1"_s)->setChecked(true);
-        QCOMPARE(edit(w, u"Text4"_s)->text(), QString()); // nothing to measure yet
-        m_services->answerOpen(path(file));
-        QTest::mouseClick(button(w, u"Command1"_s), Qt::LeftButton);
-        QCOMPARE(m_services->questions.size(), 1);
-        const FakeServices::Question &asked = m_services->questions.first();
+        Form7 *w = open<Form7>();
+        child<QCheckBox>(w, u"Check1"_s)->setChecked(true);
+        QCOMPARE(child<QLineEdit>(w, u"Text4"_s)->text(), QString()); // nothing to measure yet
+        services().answerOpen(path(file));
+        click(w, u"Command1"_s);
+        QCOMPARE(services().questions.size(), 1);
+        const FakeServices::Question &asked = services().questions.first();
         QCOMPARE(asked.kind, FakeServices::Question::Open);
         QCOMPARE(asked.request.filter.description, u"Image Files (*.jpg,*.gif,*.bmp) "_s);
         QCOMPARE(asked.request.filter.patterns, u"*.jpg;*.gif;*.bmp"_s);
         QCOMPARE(asked.request.title, QString());
-        QCOMPARE(edit(w, u"Text1"_s)->text(), file);
+        QCOMPARE(child<QLineEdit>(w, u"Text1"_s)->text(), file);
         QCOMPARE(preview(w)->size(), size);
         // Only what the frame around the preview lets show is kept.
         QCOMPARE(preview(w)->picture().size(), size.boundedTo(shownPart(w)));
-        QCOMPARE(edit(w, u"Text4"_s)->text(), QString::number(size.width()));
-        QCOMPARE(edit(w, u"Text5"_s)->text(), QString::number(size.height()));
+        QCOMPARE(child<QLineEdit>(w, u"Text4"_s)->text(), QString::number(size.width()));
+        QCOMPARE(child<QLineEdit>(w, u"Text5"_s)->text(), QString::number(size.height()));
         QCOMPARE(w->shownPicture(), std::string()); // the picker takes no key
     }
 
     void largePictureShowsItsTopLeft()
     {
         // What the frame shows of a picture larger than itself: the whole picture's top left.
-        Form7 *w = open();
-        m_services->answerOpen(path(u"large.jpg"_s));
-        w->Command1_Click();
+        Form7 *w = open<Form7>();
+        services().answerOpen(path(u"large.jpg"_s));
+        click(w, u"Command1"_s);
         QWidget *frame2 = w->findChild<QWidget *>(u"Frame2"_s);
         const QRect visible(preview(w)->pos(), shownPart(w));
         const QImage seen = frame2->grab(visible).toImage().convertToFormat(QImage::Format_RGB32);
@@ -324,26 +280,26 @@ private Q_SLOTS:
 
     void pickDefaultUncheckedKeepsSize()
     {
-        Form7 *w = open();
-        edit(w, u"Text4"_s)->setText(u"7"_s);
-        edit(w, u"Text5"_s)->setText(u"8"_s);
-        m_services->answerOpen(path(u"default.jpg"_s));
-        w->Command1_Click();
+        Form7 *w = open<Form7>();
+        child<QLineEdit>(w, u"Text4"_s)->setText(u"7"_s);
+        child<QLineEdit>(w, u"Text5"_s)->setText(u"8"_s);
+        services().answerOpen(path(u"default.jpg"_s));
+        click(w, u"Command1"_s);
         QCOMPARE(preview(w)->size(), QSize(120, 40));
-        QCOMPARE(edit(w, u"Text4"_s)->text(), u"7"_s);
-        QCOMPARE(edit(w, u"Text5"_s)->text(), u"8"_s);
+        QCOMPARE(child<QLineEdit>(w, u"Text4"_s)->text(), u"7"_s);
+        QCOMPARE(child<QLineEdit>(w, u"Text5"_s)->text(), u"8"_s);
         // Checking it now measures the picture shown.
-        QTest::mouseClick(check(w, u"Check1"_s), Qt::LeftButton);
-        QVERIFY(check(w, u"Check1"_s)->isChecked());
-        QCOMPARE(edit(w, u"Text4"_s)->text(), u"120"_s);
-        QCOMPARE(edit(w, u"Text5"_s)->text(), u"40"_s);
+        QTest::mouseClick(child<QCheckBox>(w, u"Check1"_s), Qt::LeftButton);
+        QVERIFY(child<QCheckBox>(w, u"Check1"_s)->isChecked());
+        QCOMPARE(child<QLineEdit>(w, u"Text4"_s)->text(), u"120"_s);
+        QCOMPARE(child<QLineEdit>(w, u"Text5"_s)->text(), u"40"_s);
     }
 
     void wrappedCaptionClicks()
     {
         // The caption of Check2 takes two lines; a click on the second line toggles it too.
-        Form7 *w = open();
-        QCheckBox *check2 = check(w, u"Check2"_s);
+        Form7 *w = open<Form7>();
+        QCheckBox *check2 = child<QCheckBox>(w, u"Check2"_s);
         QTest::mouseClick(check2, Qt::LeftButton, Qt::NoModifier, QPoint(60, 28));
         QVERIFY(check2->isChecked());
         QTest::mouseClick(check2, Qt::LeftButton, Qt::NoModifier, QPoint(130, 3));
@@ -352,57 +308,57 @@ private Q_SLOTS:
 
     void checkBeforeAnyPictureClears()
     {
-        Form7 *w = open();
-        edit(w, u"Text4"_s)->setText(u"50"_s);
-        edit(w, u"Text5"_s)->setText(u"60"_s);
-        QTest::mouseClick(check(w, u"Check1"_s), Qt::LeftButton);
-        QVERIFY(check(w, u"Check1"_s)->isChecked());
-        QCOMPARE(edit(w, u"Text4"_s)->text(), QString());
-        QCOMPARE(edit(w, u"Text5"_s)->text(), QString());
+        Form7 *w = open<Form7>();
+        child<QLineEdit>(w, u"Text4"_s)->setText(u"50"_s);
+        child<QLineEdit>(w, u"Text5"_s)->setText(u"60"_s);
+        QTest::mouseClick(child<QCheckBox>(w, u"Check1"_s), Qt::LeftButton);
+        QVERIFY(child<QCheckBox>(w, u"Check1"_s)->isChecked());
+        QCOMPARE(child<QLineEdit>(w, u"Text4"_s)->text(), QString());
+        QCOMPARE(child<QLineEdit>(w, u"Text5"_s)->text(), QString());
     }
 
     void uncheckingClearsSizes()
     {
-        Form7 *w = open();
-        m_services->answerOpen(path(u"default.jpg"_s));
-        w->Command1_Click();
-        QTest::mouseClick(check(w, u"Check1"_s), Qt::LeftButton);
-        QCOMPARE(edit(w, u"Text4"_s)->text(), u"120"_s);
-        edit(w, u"Text4"_s)->setText(u"121"_s); // typed over the measured width
-        QTest::mouseClick(check(w, u"Check1"_s), Qt::LeftButton);
-        QVERIFY(!check(w, u"Check1"_s)->isChecked());
-        QCOMPARE(edit(w, u"Text4"_s)->text(), QString());
-        QCOMPARE(edit(w, u"Text5"_s)->text(), QString());
+        Form7 *w = open<Form7>();
+        services().answerOpen(path(u"default.jpg"_s));
+        click(w, u"Command1"_s);
+        QTest::mouseClick(child<QCheckBox>(w, u"Check1"_s), Qt::LeftButton);
+        QCOMPARE(child<QLineEdit>(w, u"Text4"_s)->text(), u"120"_s);
+        child<QLineEdit>(w, u"Text4"_s)->setText(u"121"_s); // typed over the measured width
+        QTest::mouseClick(child<QCheckBox>(w, u"Check1"_s), Qt::LeftButton);
+        QVERIFY(!child<QCheckBox>(w, u"Check1"_s)->isChecked());
+        QCOMPARE(child<QLineEdit>(w, u"Text4"_s)->text(), QString());
+        QCOMPARE(child<QLineEdit>(w, u"Text5"_s)->text(), QString());
     }
 
     void newDefaultMeasuresAgain()
     {
-        Form7 *w = open();
-        check(w, u"Check1"_s)->setChecked(true);
-        m_services->answerOpen(path(u"default.jpg"_s));
-        m_services->answerOpen(path(u"other.bmp"_s));
-        w->Command1_Click();
-        w->Command1_Click();
-        QCOMPARE(edit(w, u"Text1"_s)->text(), u"other.bmp"_s);
-        QCOMPARE(edit(w, u"Text4"_s)->text(), u"88"_s);
-        QCOMPARE(edit(w, u"Text5"_s)->text(), u"31"_s);
+        Form7 *w = open<Form7>();
+        child<QCheckBox>(w, u"Check1"_s)->setChecked(true);
+        services().answerOpen(path(u"default.jpg"_s));
+        services().answerOpen(path(u"other.bmp"_s));
+        click(w, u"Command1"_s);
+        click(w, u"Command1"_s);
+        QCOMPARE(child<QLineEdit>(w, u"Text1"_s)->text(), u"other.bmp"_s);
+        QCOMPARE(child<QLineEdit>(w, u"Text4"_s)->text(), u"88"_s);
+        QCOMPARE(child<QLineEdit>(w, u"Text5"_s)->text(), u"31"_s);
         QCOMPARE(preview(w)->size(), QSize(88, 31));
         // The second picker proposes the picture picked last.
-        QCOMPARE(m_services->questions.at(1).request.proposedName, path(u"default.jpg"_s));
+        QCOMPARE(services().questions.at(1).request.proposedName, path(u"default.jpg"_s));
     }
 
     void overAndDownPickersLoadNothing()
     {
-        Form7 *w = open();
-        m_services->answerOpen(path(u"default.jpg"_s));
-        m_services->answerOpen(path(u"over.gif"_s));
-        m_services->answerOpen(path(u"down.bmp"_s));
-        w->Command1_Click();
+        Form7 *w = open<Form7>();
+        services().answerOpen(path(u"default.jpg"_s));
+        services().answerOpen(path(u"over.gif"_s));
+        services().answerOpen(path(u"down.bmp"_s));
+        click(w, u"Command1"_s);
         const qint64 shown = preview(w)->picture().cacheKey();
-        QTest::mouseClick(button(w, u"Command2"_s), Qt::LeftButton);
-        QTest::mouseClick(button(w, u"Command3"_s), Qt::LeftButton);
-        QCOMPARE(edit(w, u"Text2"_s)->text(), u"over.gif"_s);
-        QCOMPARE(edit(w, u"Text3"_s)->text(), u"down.bmp"_s);
+        click(w, u"Command2"_s);
+        click(w, u"Command3"_s);
+        QCOMPARE(child<QLineEdit>(w, u"Text2"_s)->text(), u"over.gif"_s);
+        QCOMPARE(child<QLineEdit>(w, u"Text3"_s)->text(), u"down.bmp"_s);
         QCOMPARE(preview(w)->picture().cacheKey(), shown);
         QCOMPARE(preview(w)->size(), QSize(120, 40));
     }
@@ -419,21 +375,21 @@ private Q_SLOTS:
     {
         QFETCH(QString, picker);
         QFETCH(QString, box);
-        Form7 *w = open();
-        check(w, u"Check1"_s)->setChecked(true);
-        m_services->answerOpen(path(u"down.bmp"_s));
-        m_services->answerOpen(std::nullopt);
-        QTest::mouseClick(button(w, picker), Qt::LeftButton);
+        Form7 *w = open<Form7>();
+        child<QCheckBox>(w, u"Check1"_s)->setChecked(true);
+        services().answerOpen(path(u"down.bmp"_s));
+        services().answerOpen(std::nullopt);
+        click(w, picker);
         const QPixmap before = preview(w)->picture();
-        const QString width = edit(w, u"Text4"_s)->text();
-        QTest::mouseClick(button(w, picker), Qt::LeftButton);
-        QCOMPARE(m_services->questions.size(), 2);
-        QCOMPARE(edit(w, box)->text(), u"down.bmp"_s);
+        const QString width = child<QLineEdit>(w, u"Text4"_s)->text();
+        click(w, picker);
+        QCOMPARE(services().questions.size(), 2);
+        QCOMPARE(child<QLineEdit>(w, box)->text(), u"down.bmp"_s);
         QCOMPARE(preview(w)->picture().cacheKey(), before.cacheKey());
-        QCOMPARE(edit(w, u"Text4"_s)->text(), width);
+        QCOMPARE(child<QLineEdit>(w, u"Text4"_s)->text(), width);
         // The name and the path are still the picked ones: "See Code" and the preview use them.
-        w->Command8_Click();
-        QVERIFY(textBox(w, u"first"_s)->toPlainText().contains(u"=\"down.bmp\""_s));
+        click(w, u"Command8"_s);
+        QVERIFY(child<QPlainTextEdit>(w, u"first"_s)->toPlainText().contains(u"=\"down.bmp\""_s));
         if (picker == u"Command1"_s) {
             QCOMPARE(preview(w)->size(), QSize(30, 50));
             w->Form_MouseMove();
@@ -452,40 +408,41 @@ private Q_SLOTS:
     void unreadablePictures()
     {
         QFETCH(QString, file);
-        Form7 *w = open();
-        check(w, u"Check1"_s)->setChecked(true);
+        Form7 *w = open<Form7>();
+        child<QCheckBox>(w, u"Check1"_s)->setChecked(true);
         // On a fresh window: the name is taken, the preview stays empty, nothing is measured.
-        m_services->answerOpen(path(file));
-        w->Command1_Click();
-        QCOMPARE(edit(w, u"Text1"_s)->text(), file);
+        services().answerOpen(path(file));
+        click(w, u"Command1"_s);
+        QCOMPARE(child<QLineEdit>(w, u"Text1"_s)->text(), file);
         QVERIFY(preview(w)->picture().isNull());
         QCOMPARE(preview(w)->size(), QSize(177, 153));
-        QCOMPARE(edit(w, u"Text4"_s)->text(), QString());
-        QCOMPARE(edit(w, u"Text5"_s)->text(), QString());
+        QCOMPARE(child<QLineEdit>(w, u"Text4"_s)->text(), QString());
+        QCOMPARE(child<QLineEdit>(w, u"Text5"_s)->text(), QString());
         // After a good picture: the preview and the measured size stay.
-        m_services->answerOpen(path(u"default.jpg"_s));
-        m_services->answerOpen(path(file));
-        w->Command1_Click();
+        services().answerOpen(path(u"default.jpg"_s));
+        services().answerOpen(path(file));
+        click(w, u"Command1"_s);
         const qint64 shown = preview(w)->picture().cacheKey();
-        w->Command1_Click();
-        QCOMPARE(edit(w, u"Text1"_s)->text(), file);
+        click(w, u"Command1"_s);
+        QCOMPARE(child<QLineEdit>(w, u"Text1"_s)->text(), file);
         QCOMPARE(preview(w)->picture().cacheKey(), shown);
         QCOMPARE(preview(w)->size(), QSize(120, 40));
-        QCOMPARE(edit(w, u"Text4"_s)->text(), u"120"_s);
-        QCOMPARE(edit(w, u"Text5"_s)->text(), u"40"_s);
+        QCOMPARE(child<QLineEdit>(w, u"Text4"_s)->text(), u"120"_s);
+        QCOMPARE(child<QLineEdit>(w, u"Text5"_s)->text(), u"40"_s);
     }
 
     void pickedNamesAreRelativeUrls()
     {
-        Form7 *w = open();
-        m_services->answerOpen(path(u"my pic#1.bmp"_s));
-        m_services->answerOpen(path(u"over.gif"_s));
-        w->Command2_Click();
-        QCOMPARE(edit(w, u"Text2"_s)->text(), u"my%20pic%231.bmp"_s);
-        w->Command3_Click();
-        QCOMPARE(edit(w, u"Text3"_s)->text(), u"over.gif"_s);
-        w->Command8_Click();
-        QVERIFY(textBox(w, u"first"_s)->toPlainText().contains(u"MouseOverImage.src=\"my%20pic%231.bmp\""_s));
+        Form7 *w = open<Form7>();
+        services().answerOpen(path(u"my pic#1.bmp"_s));
+        services().answerOpen(path(u"over.gif"_s));
+        click(w, u"Command2"_s);
+        QCOMPARE(child<QLineEdit>(w, u"Text2"_s)->text(), u"my%20pic%231.bmp"_s);
+        click(w, u"Command3"_s);
+        QCOMPARE(child<QLineEdit>(w, u"Text3"_s)->text(), u"over.gif"_s);
+        click(w, u"Command8"_s);
+        QVERIFY(
+            child<QPlainTextEdit>(w, u"first"_s)->toPlainText().contains(u"MouseOverImage.src=\"my%20pic%231.bmp\""_s));
         // The preview's key is the plain file name.
         w->button_MouseMove();
         QCOMPARE(w->shownPicture(), std::string("my pic#1.bmp"));
@@ -538,20 +495,20 @@ private Q_SLOTS:
         QFETCH(int, picture);
         QFETCH(QString, name);
         QFETCH(QSize, size);
-        Form7 *w = open();
-        check(w, u"Check1"_s)->setChecked(true);
+        Form7 *w = open<Form7>();
+        child<QCheckBox>(w, u"Check1"_s)->setChecked(true);
         const std::unique_ptr<QMimeData> data = dragdrop::mimeData(urls, text);
         const dragdrop::Answer answer = dragdrop::dragOnto(w->findChild<QWidget *>(target), data.get());
         QCOMPARE(answer.drop, picture != 0);
-        QVERIFY(m_services->questions.isEmpty()); // no dialog
+        QVERIFY(services().questions.isEmpty()); // no dialog
         for (int i = 1; i <= 3; ++i)
-            QCOMPARE(edit(w, u"Text"_s + QString::number(i))->text(), i == picture ? name : QString());
+            QCOMPARE(child<QLineEdit>(w, u"Text"_s + QString::number(i))->text(), i == picture ? name : QString());
 
         // The default picture goes into the preview at once and is measured; a file that is
         // no picture changes neither. The others show when the preview is moved over or pressed.
         const bool measured = picture == 1 && size.isValid();
-        QCOMPARE(edit(w, u"Text4"_s)->text(), measured ? QString::number(size.width()) : QString());
-        QCOMPARE(edit(w, u"Text5"_s)->text(), measured ? QString::number(size.height()) : QString());
+        QCOMPARE(child<QLineEdit>(w, u"Text4"_s)->text(), measured ? QString::number(size.width()) : QString());
+        QCOMPARE(child<QLineEdit>(w, u"Text5"_s)->text(), measured ? QString::number(size.height()) : QString());
         if (picture != 1)
             QVERIFY(preview(w)->picture().isNull());
         if (picture == 2)
@@ -564,9 +521,9 @@ private Q_SLOTS:
             QVERIFY(preview(w)->picture().isNull());
 
         // The dialog proposes the dropped file next, as after a pick.
-        m_services->answerOpen(std::nullopt);
-        w->Command2_Click();
-        QCOMPARE(m_services->questions.last().request.proposedName,
+        services().answerOpen(std::nullopt);
+        click(w, u"Command2"_s);
+        QCOMPARE(services().questions.last().request.proposedName,
                  picture == 0 ? QString() : urls.first().toLocalFile());
     }
 
@@ -585,35 +542,36 @@ private Q_SLOTS:
         QFETCH(QString, command);
         QFETCH(QString, box);
         QFETCH(QString, name);
-        Form7 *w = open();
-        const QStringList before{edit(w, u"Text6"_s)->text(), edit(w, u"Text7"_s)->text(), edit(w, u"Text8"_s)->text(),
-                                 edit(w, u"Text9"_s)->text()};
-        m_services->scriptDraws({0.0f, 0.99999f, 0.5f, 0.2f, 0.25f});
-        QTest::mouseClick(button(w, command), Qt::LeftButton);
-        QCOMPARE(edit(w, box)->text(), name);
+        Form7 *w = open<Form7>();
+        const QStringList before{child<QLineEdit>(w, u"Text6"_s)->text(), child<QLineEdit>(w, u"Text7"_s)->text(),
+                                 child<QLineEdit>(w, u"Text8"_s)->text(), child<QLineEdit>(w, u"Text9"_s)->text()};
+        services().scriptDraws({0.0f, 0.99999f, 0.5f, 0.2f, 0.25f});
+        click(w, command);
+        QCOMPARE(child<QLineEdit>(w, box)->text(), name);
         int changed = 0;
         for (const QString &other : {u"Text6"_s, u"Text7"_s, u"Text8"_s, u"Text9"_s})
-            changed += before.contains(edit(w, other)->text()) ? 0 : 1;
+            changed += before.contains(child<QLineEdit>(w, other)->text()) ? 0 : 1;
         QCOMPARE(changed, 1);
         // Unscripted draws from the clock: always five digits from 1 to 9.
         const QRegularExpression pattern(name.startsWith(u"Button"_s) ? u"^Button[1-9]{5}$"_s : u"^Image[1-9]{5}$"_s);
         for (int i = 0; i < 200; ++i) {
-            button(w, command)->click();
-            QVERIFY2(pattern.match(edit(w, box)->text()).hasMatch(), qPrintable(edit(w, box)->text()));
+            child<QPushButton>(w, command)->click();
+            QVERIFY2(pattern.match(child<QLineEdit>(w, box)->text()).hasMatch(),
+                     qPrintable(child<QLineEdit>(w, box)->text()));
         }
     }
 
     void seeCodeTwiceReplaces()
     {
-        Form7 *w = open();
-        m_services->answerOpen(path(u"default.jpg"_s));
-        m_services->answerOpen(path(u"down.bmp"_s));
-        w->Command1_Click();
-        w->Command3_Click();
-        edit(w, u"Text4"_s)->setText(u"120"_s);
-        edit(w, u"Text5"_s)->setText(u"40"_s);
-        QTest::mouseClick(button(w, u"Command8"_s), Qt::LeftButton);
-        QVERIFY(frame(w, u"Frame3"_s)->isVisible());
+        Form7 *w = open<Form7>();
+        services().answerOpen(path(u"default.jpg"_s));
+        services().answerOpen(path(u"down.bmp"_s));
+        click(w, u"Command1"_s);
+        click(w, u"Command3"_s);
+        child<QLineEdit>(w, u"Text4"_s)->setText(u"120"_s);
+        child<QLineEdit>(w, u"Text5"_s)->setText(u"40"_s);
+        click(w, u"Command8"_s);
+        QVERIFY(child<QGroupBox>(w, u"Frame3"_s)->isVisible());
         const QString head = u"<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--\n"
                              "DefaultImage= new Image(120,40)\n"
                              "DefaultImage.src=\"default.jpg\"\n"
@@ -625,51 +583,49 @@ private Q_SLOTS:
                              "onmousedown=\"document.images['Example'].src=MouseDownImage.src\" "
                              "onmouseup=\"document.images['Example'].src=DefaultImage.src\" "
                              "><img src=\"default.jpg\" name=\"Example\"></a>"_s;
-        QCOMPARE(textBox(w, u"first"_s)->toPlainText(), head);
-        QCOMPARE(textBox(w, u"second"_s)->toPlainText(), body);
-        textBox(w, u"first"_s)->appendPlainText(u"hand edit"_s);
-        QTest::mouseClick(button(w, u"Command13"_s), Qt::LeftButton); // Done
-        QVERIFY(!frame(w, u"Frame3"_s)->isVisible());
-        edit(w, u"Text9"_s)->setText(u"Go"_s);
-        w->Command8_Click();
-        QVERIFY(frame(w, u"Frame3"_s)->isVisible());
-        QCOMPARE(textBox(w, u"first"_s)->toPlainText(), head);
-        QCOMPARE(textBox(w, u"second"_s)->toPlainText(), QString(body).replace(u"Example"_s, u"Go"_s));
+        QCOMPARE(child<QPlainTextEdit>(w, u"first"_s)->toPlainText(), head);
+        QCOMPARE(child<QPlainTextEdit>(w, u"second"_s)->toPlainText(), body);
+        child<QPlainTextEdit>(w, u"first"_s)->appendPlainText(u"hand edit"_s);
+        click(w, u"Command13"_s); // Done
+        QVERIFY(!child<QGroupBox>(w, u"Frame3"_s)->isVisible());
+        child<QLineEdit>(w, u"Text9"_s)->setText(u"Go"_s);
+        click(w, u"Command8"_s);
+        QVERIFY(child<QGroupBox>(w, u"Frame3"_s)->isVisible());
+        QCOMPARE(child<QPlainTextEdit>(w, u"first"_s)->toPlainText(), head);
+        QCOMPARE(child<QPlainTextEdit>(w, u"second"_s)->toPlainText(), QString(body).replace(u"Example"_s, u"Go"_s));
     }
 
     void doneKeepsTexts()
     {
-        Form7 *w = open();
-        w->Command8_Click();
-        textBox(w, u"second"_s)->setPlainText(u"kept"_s);
-        const QString head = textBox(w, u"first"_s)->toPlainText();
-        QTest::mouseClick(button(w, u"Command13"_s), Qt::LeftButton);
-        QVERIFY(!frame(w, u"Frame3"_s)->isVisible());
-        QCOMPARE(textBox(w, u"first"_s)->toPlainText(), head);
-        QCOMPARE(textBox(w, u"second"_s)->toPlainText(), u"kept"_s);
-        QVERIFY(frame(w, u"Frame1"_s)->isVisible());
+        Form7 *w = open<Form7>();
+        click(w, u"Command8"_s);
+        child<QPlainTextEdit>(w, u"second"_s)->setPlainText(u"kept"_s);
+        const QString head = child<QPlainTextEdit>(w, u"first"_s)->toPlainText();
+        click(w, u"Command13"_s);
+        QVERIFY(!child<QGroupBox>(w, u"Frame3"_s)->isVisible());
+        QCOMPARE(child<QPlainTextEdit>(w, u"first"_s)->toPlainText(), head);
+        QCOMPARE(child<QPlainTextEdit>(w, u"second"_s)->toPlainText(), u"kept"_s);
+        QVERIFY(child<QGroupBox>(w, u"Frame1"_s)->isVisible());
     }
 
     void copyTakesHandEdits()
     {
-        Form7 *w = open();
-        w->Command8_Click();
-        QPlainTextEdit *first = textBox(w, u"first"_s);
-        QPlainTextEdit *second = textBox(w, u"second"_s);
+        Form7 *w = open<Form7>();
+        click(w, u"Command8"_s);
+        QPlainTextEdit *first = child<QPlainTextEdit>(w, u"first"_s);
+        QPlainTextEdit *second = child<QPlainTextEdit>(w, u"second"_s);
         first->moveCursor(QTextCursor::End);
         QTest::keyClicks(first, u"<!-- mine -->"_s);
         second->moveCursor(QTextCursor::Start);
         QTest::keyClicks(second, u"<p>"_s);
-        QTest::mouseClick(button(w, u"Command10"_s), Qt::LeftButton);
-        QCOMPARE(QGuiApplication::clipboard()->text(),
-                 u"<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--\r\n"
-                 "DefaultImage= new Image(,)\r\n"
-                 "DefaultImage.src=\"\"\r\n"
-                 "\r\n"
-                 "--> </script><!-- mine -->"_s);
-        QTest::mouseClick(button(w, u"Command11"_s), Qt::LeftButton);
-        QCOMPARE(QGuiApplication::clipboard()->text(),
-                 u"<p><a href=\"http://\" ><img src=\"\" name=\"Example\"></a>"_s);
+        click(w, u"Command10"_s);
+        QCOMPARE(clipboardText(), u"<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--\r\n"
+                                  "DefaultImage= new Image(,)\r\n"
+                                  "DefaultImage.src=\"\"\r\n"
+                                  "\r\n"
+                                  "--> </script><!-- mine -->"_s);
+        click(w, u"Command11"_s);
+        QCOMPARE(clipboardText(), u"<p><a href=\"http://\" ><img src=\"\" name=\"Example\"></a>"_s);
     }
 
     // A line break put into a field stays as it is in the code, on the clipboard and in the
@@ -681,10 +637,10 @@ private Q_SLOTS:
         QFETCH(QString, lineBreak);
         QFETCH(QString, use);
         QFETCH(bool, edited);
-        Form7 *w = open();
-        edit(w, u"Text6"_s)->setText(u"Default"_s + lineBreak + u"Image"_s);
-        edit(w, u"Text9"_s)->setText(u"Exa"_s + lineBreak + u"mple"_s);
-        QTest::mouseClick(button(w, u"Command8"_s), Qt::LeftButton);
+        Form7 *w = open<Form7>();
+        child<QLineEdit>(w, u"Text6"_s)->setText(u"Default"_s + lineBreak + u"Image"_s);
+        child<QLineEdit>(w, u"Text9"_s)->setText(u"Exa"_s + lineBreak + u"mple"_s);
+        click(w, u"Command8"_s);
 
         const auto head = [](const QString &lineBreak) -> QString {
             return u"<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--\r\n"
@@ -701,8 +657,8 @@ private Q_SLOTS:
         QString expectedBody = body(lineBreak);
         if (edited) {
             for (const QString &name : {u"first"_s, u"second"_s}) {
-                textBox(w, name)->moveCursor(QTextCursor::End);
-                QTest::keyClicks(textBox(w, name), u"x"_s);
+                child<QPlainTextEdit>(w, name)->moveCursor(QTextCursor::End);
+                QTest::keyClicks(child<QPlainTextEdit>(w, name), u"x"_s);
             }
             expectedHead = head(u"\r\n"_s) + u"x"_s;
             expectedBody = body(u"\r\n"_s) + u"x"_s;
@@ -710,8 +666,8 @@ private Q_SLOTS:
         if (use == u"save"_s) {
             const QTemporaryDir dir; // the shared folder's pages are counted elsewhere
             const QString target = dir.filePath(u"breaks.html"_s);
-            m_services->answerSave(target);
-            QTest::mouseClick(button(w, u"Command12"_s), Qt::LeftButton);
+            services().answerSave(target);
+            click(w, u"Command12"_s);
             QCOMPARE(testfiles::contentOf(target), "<html>\r\n"
                                                    "<head> <title> Quillarc 2: Button Page </title>\r\n" +
                                                        expectedHead.toUtf8() +
@@ -722,27 +678,27 @@ private Q_SLOTS:
                                                        "</body> </html>\r\n");
         } else {
             const bool copyHead = use == u"copy head"_s;
-            QTest::mouseClick(button(w, copyHead ? u"Command10"_s : u"Command11"_s), Qt::LeftButton);
-            QCOMPARE(QGuiApplication::clipboard()->text(), copyHead ? expectedHead : expectedBody);
+            click(w, copyHead ? u"Command10"_s : u"Command11"_s);
+            QCOMPARE(clipboardText(), copyHead ? expectedHead : expectedBody);
         }
     }
 
     void saveWritesThePage()
     {
-        Form7 *w = open();
-        m_services->answerOpen(path(u"default.jpg"_s));
-        m_services->answerOpen(path(u"over.gif"_s));
-        m_services->answerOpen(path(u"down.bmp"_s));
-        w->Command1_Click();
-        w->Command2_Click();
-        w->Command3_Click();
-        w->Command8_Click();
-        textBox(w, u"second"_s)->moveCursor(QTextCursor::End);
-        QTest::keyClicks(textBox(w, u"second"_s), u" <br>"_s);
+        Form7 *w = open<Form7>();
+        services().answerOpen(path(u"default.jpg"_s));
+        services().answerOpen(path(u"over.gif"_s));
+        services().answerOpen(path(u"down.bmp"_s));
+        click(w, u"Command1"_s);
+        click(w, u"Command2"_s);
+        click(w, u"Command3"_s);
+        click(w, u"Command8"_s);
+        child<QPlainTextEdit>(w, u"second"_s)->moveCursor(QTextCursor::End);
+        QTest::keyClicks(child<QPlainTextEdit>(w, u"second"_s), u" <br>"_s);
         const QString target = path(u"button page"_s); // no extension is added
-        m_services->answerSave(target);
-        QTest::mouseClick(button(w, u"Command12"_s), Qt::LeftButton);
-        const FakeServices::Question &asked = m_services->questions.last();
+        services().answerSave(target);
+        click(w, u"Command12"_s);
+        const FakeServices::Question &asked = services().questions.last();
         QCOMPARE(asked.kind, FakeServices::Question::Save);
         QCOMPARE(asked.request.filter.description, u"HTM(L) Files *.html,*.htm "_s);
         QCOMPARE(asked.request.filter.patterns, u"*.html;*.htm"_s);
@@ -768,99 +724,99 @@ private Q_SLOTS:
                             "onmouseup=\"document.images['Example'].src=DefaultImage.src\" "
                             "><img src=\"default.jpg\" name=\"Example\"></a> <br>\r\n"
                             "</body> </html>\r\n"));
-        QVERIFY(m_services->messages.isEmpty());
-        QVERIFY(frame(w, u"Frame3"_s)->isVisible());
+        QVERIFY(services().messages.isEmpty());
+        QVERIFY(child<QGroupBox>(w, u"Frame3"_s)->isVisible());
     }
 
     void saveTwiceThenCancel()
     {
-        Form7 *w = open();
-        m_services->answerOpen(path(u"default.jpg"_s));
-        w->Command1_Click();
-        w->Command8_Click();
+        Form7 *w = open<Form7>();
+        services().answerOpen(path(u"default.jpg"_s));
+        click(w, u"Command1"_s);
+        click(w, u"Command8"_s);
         const QString one = path(u"one.html"_s);
         const QString two = path(u"two.htm"_s);
         QFile::remove(one);
         QFile::remove(two);
-        m_services->answerSave(one);
-        m_services->answerSave(two);
-        m_services->answerSave(std::nullopt);
-        m_services->answerSave(QString()); // an empty name writes nothing either
-        w->Command12_Click();
+        services().answerSave(one);
+        services().answerSave(two);
+        services().answerSave(std::nullopt);
+        services().answerSave(QString()); // an empty name writes nothing either
+        click(w, u"Command12"_s);
         const QByteArray page = testfiles::contentOf(one);
         QVERIFY(page.startsWith("<html>\r\n"));
-        textBox(w, u"first"_s)->setPlainText(u"changed"_s);
-        w->Command12_Click();
-        QCOMPARE(m_services->questions.last().request.proposedName, one);
+        child<QPlainTextEdit>(w, u"first"_s)->setPlainText(u"changed"_s);
+        click(w, u"Command12"_s);
+        QCOMPARE(services().questions.last().request.proposedName, one);
         QVERIFY(testfiles::contentOf(two).contains("\r\nchanged\r\n"));
         QCOMPARE(testfiles::contentOf(one), page); // the first page stays as it was
-        w->Command12_Click();
-        QCOMPARE(m_services->questions.last().request.proposedName, two);
-        w->Command12_Click();
+        click(w, u"Command12"_s);
+        QCOMPARE(services().questions.last().request.proposedName, two);
+        click(w, u"Command12"_s);
         QCOMPARE(testfiles::contentOf(one), page);
         QVERIFY(testfiles::contentOf(two).contains("\r\nchanged\r\n"));
         QCOMPARE(QDir(m_dir.path()).entryList({u"*.htm*"_s}, QDir::Files).size(), 2);
-        QVERIFY(m_services->messages.isEmpty());
+        QVERIFY(services().messages.isEmpty());
     }
 
     void unwritablePathIsReported()
     {
-        Form7 *w = open();
-        w->Command8_Click();
-        const QString head = textBox(w, u"first"_s)->toPlainText();
+        Form7 *w = open<Form7>();
+        click(w, u"Command8"_s);
+        const QString head = child<QPlainTextEdit>(w, u"first"_s)->toPlainText();
         const QString target = path(u"notes.jpg/page.html"_s); // a file stands where the folder should
-        m_services->answerSave(target);
-        w->Command12_Click();
-        QCOMPARE(m_services->messages.size(), 1);
-        QVERIFY(m_services->messages.first().text.contains(QDir::toNativeSeparators(target)));
+        services().answerSave(target);
+        click(w, u"Command12"_s);
+        QCOMPARE(services().messages.size(), 1);
+        QVERIFY(services().messages.first().text.contains(QDir::toNativeSeparators(target)));
         QVERIFY(!QFile::exists(target));
         QVERIFY(testfiles::contentOf(path(u"notes.jpg"_s)).startsWith("These are not"));
-        QVERIFY(frame(w, u"Frame3"_s)->isVisible());
-        QCOMPARE(textBox(w, u"first"_s)->toPlainText(), head);
+        QVERIFY(child<QGroupBox>(w, u"Frame3"_s)->isVisible());
+        QCOMPARE(child<QPlainTextEdit>(w, u"first"_s)->toPlainText(), head);
     }
 
     void closeDiscardsTheWindow()
     {
-        Form7 *w = open();
+        Form7 *w = open<Form7>();
         QPointer<Form7> alive(w);
-        QTest::mouseClick(button(w, u"Command14"_s), Qt::LeftButton);
+        click(w, u"Command14"_s);
         QTRY_VERIFY(alive.isNull());
-        QVERIFY(m_services->questions.isEmpty());
+        QVERIFY(services().questions.isEmpty());
     }
 
     void twoWindowsAreIndependent()
     {
-        Form7 *a = open();
-        Form7 *b = open();
+        Form7 *a = open<Form7>();
+        Form7 *b = open<Form7>();
         QVERIFY(a != b);
-        check(a, u"Check1"_s)->setChecked(true);
-        m_services->answerOpen(path(u"default.jpg"_s));
-        m_services->answerOpen(path(u"other.bmp"_s));
-        a->Command1_Click();
-        b->Command1_Click();
-        edit(a, u"Text9"_s)->setText(u"First"_s);
-        QCOMPARE(edit(a, u"Text1"_s)->text(), u"default.jpg"_s);
-        QCOMPARE(edit(b, u"Text1"_s)->text(), u"other.bmp"_s);
+        child<QCheckBox>(a, u"Check1"_s)->setChecked(true);
+        services().answerOpen(path(u"default.jpg"_s));
+        services().answerOpen(path(u"other.bmp"_s));
+        click(a, u"Command1"_s);
+        click(b, u"Command1"_s);
+        child<QLineEdit>(a, u"Text9"_s)->setText(u"First"_s);
+        QCOMPARE(child<QLineEdit>(a, u"Text1"_s)->text(), u"default.jpg"_s);
+        QCOMPARE(child<QLineEdit>(b, u"Text1"_s)->text(), u"other.bmp"_s);
         QCOMPARE(preview(a)->size(), QSize(120, 40));
         QCOMPARE(preview(b)->size(), QSize(88, 31));
-        QCOMPARE(edit(a, u"Text4"_s)->text(), u"120"_s);
-        QCOMPARE(edit(b, u"Text4"_s)->text(), QString());
-        QCOMPARE(edit(b, u"Text9"_s)->text(), u"Example"_s);
+        QCOMPARE(child<QLineEdit>(a, u"Text4"_s)->text(), u"120"_s);
+        QCOMPARE(child<QLineEdit>(b, u"Text4"_s)->text(), QString());
+        QCOMPARE(child<QLineEdit>(b, u"Text9"_s)->text(), u"Example"_s);
         a->Form_MouseMove();
         QCOMPARE(a->shownPicture(), path(u"default.jpg"_s).toStdString());
         QCOMPARE(b->shownPicture(), std::string());
-        a->Command8_Click();
-        QVERIFY(!frame(b, u"Frame3"_s)->isVisible());
+        click(a, u"Command8"_s);
+        QVERIFY(!child<QGroupBox>(b, u"Frame3"_s)->isVisible());
     }
 
     void render()
     {
-        Form7 *w = open();
-        m_services->answerOpen(path(u"default.jpg"_s));
-        m_services->answerOpen(path(u"over.gif"_s));
-        check(w, u"Check1"_s)->setChecked(true);
-        w->Command1_Click();
-        w->Command2_Click();
+        Form7 *w = open<Form7>();
+        services().answerOpen(path(u"default.jpg"_s));
+        services().answerOpen(path(u"over.gif"_s));
+        child<QCheckBox>(w, u"Check1"_s)->setChecked(true);
+        click(w, u"Command1"_s);
+        click(w, u"Command2"_s);
         QVERIFY(!testimages::render(w, u"button_editor"_s).isEmpty());
         // The colours as painted, not only as set.
         const QImage shot = w->grab().toImage();
@@ -872,7 +828,7 @@ private Q_SLOTS:
         QCOMPARE(shot.pixelColor(32 + 40 + 1, 8 + 168), ui::WindowBackground);      // Check1's own background
         QCOMPARE(shot.pixelColor(32 + 360 + 1, 8 + 192 + 1), ui::WindowBackground); // Check2's
         QCOMPARE(shot.pixelColor(320 + 3, 232 + 3), ui::ButtonFace);                // Command5
-        w->Command8_Click();
+        click(w, u"Command8"_s);
         QVERIFY(!testimages::render(w, u"button_editor_code"_s).isEmpty());
         const QImage code = w->grab().toImage();
         QCOMPARE(code.pixelColor(4, 300), ui::WindowBackground);           // Frame3 over the editor
@@ -883,17 +839,7 @@ private Q_SLOTS:
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
-    Form7 *open()
-    {
-        Form7 *w = ui::openAtTop<Form7>(*m_workspace);
-        return w;
-    }
-    static QLineEdit *edit(Form7 *w, const QString &name) { return w->findChild<QLineEdit *>(name); }
-    static QPlainTextEdit *textBox(Form7 *w, const QString &name) { return w->findChild<QPlainTextEdit *>(name); }
-    static QCheckBox *check(Form7 *w, const QString &name) { return w->findChild<QCheckBox *>(name); }
-    static QPushButton *button(Form7 *w, const QString &name) { return w->findChild<QPushButton *>(name); }
-    static QGroupBox *frame(Form7 *w, const QString &name) { return w->findChild<QGroupBox *>(name); }
-    static PictureBox *preview(Form7 *w) { return w->findChild<PictureBox *>(u"button"_s); }
+    static PictureBox *preview(Form7 *w) { return child<PictureBox>(w, u"button"_s); }
     // The part of the preview that its frame lets show: from its corner to the frame's edges.
     static QSize shownPart(Form7 *w)
     {
@@ -902,9 +848,6 @@ private:
     }
 
     QTemporaryDir m_dir;
-    std::unique_ptr<TestWorkspace> m_fixture;
-    FakeServices *m_services = nullptr;
-    ui::Workspace *m_workspace = nullptr;
 };
 
 QTEST_MAIN(TestButtonEditor)

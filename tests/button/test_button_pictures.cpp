@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -20,10 +21,7 @@ const QSize Shown(185, 161);
 // Moves a file's modification time on, as a save a few seconds later would.
 bool touchLater(const QString &path, int seconds)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite))
-        return false;
-    return file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(seconds), QFileDevice::FileModificationTime);
+    return testfiles::setModified(path, QDateTime::currentDateTimeUtc().addSecs(seconds));
 }
 
 } // namespace
@@ -132,21 +130,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("content");
         // Bitmap header: 50000 by 50000 at 24 bits, no pixels behind it.
-        QByteArray bmp("BM");
-        const auto le32 = [](QByteArray &data, quint32 v) {
-            for (int i = 0; i < 4; ++i)
-                data.append(char((v >> (8 * i)) & 0xff));
-        };
-        le32(bmp, 54);
-        le32(bmp, 0);
-        le32(bmp, 54);
-        le32(bmp, 40);
-        le32(bmp, 50000);
-        le32(bmp, 50000);
-        bmp.append(char(1)).append(char(0)).append(char(24)).append(char(0));
-        for (int i = 0; i < 6; ++i)
-            le32(bmp, 0);
-        QTest::newRow("bmp") << bmp;
+        QTest::newRow("bmp") << testimages::claimingBitmap(50000, 50000);
         // A GIF whose screen and image claim 65535 by 65535, with a little data.
         QByteArray gif("GIF89a\xFF\xFF\xFF\xFF\x80\x00\x00"
                        "\x00\x00\x00\xFF\xFF\xFF"
@@ -218,15 +202,10 @@ private Q_SLOTS:
         QVERIFY(blue.cacheKey() != red.cacheKey());
         QCOMPARE(blue.toImage().pixelColor(3, 3), QColor(Qt::blue));
         // A new size with the same time is seen by its size.
-        QFile stamp(file);
-        QVERIFY(stamp.open(QIODevice::ReadOnly));
-        const QDateTime when = stamp.fileTime(QFileDevice::FileModificationTime);
-        stamp.close();
+        const QDateTime when = QFileInfo(file).fileTime(QFileDevice::FileModificationTime);
+        QVERIFY(when.isValid());
         QVERIFY(testimages::writePicture(file, 21, 10, Qt::green));
-        QFile back(file);
-        QVERIFY(back.open(QIODevice::ReadWrite));
-        QVERIFY(back.setFileTime(when, QFileDevice::FileModificationTime));
-        back.close();
+        QVERIFY(testfiles::setModified(file, when));
         QCOMPARE(cache.picture(file).size, QSize(21, 10));
     }
 
@@ -255,17 +234,11 @@ private Q_SLOTS:
         QVERIFY(testfiles::writeFile(file, broken));
         // A time in whole seconds, which every file system keeps exactly.
         const QDateTime when = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch() - 60, Qt::UTC);
-        QFile stamp(file);
-        QVERIFY(stamp.open(QIODevice::ReadWrite));
-        QVERIFY(stamp.setFileTime(when, QFileDevice::FileModificationTime));
-        stamp.close();
+        QVERIFY(testfiles::setModified(file, when));
         ui::PictureCache cache(Shown);
         QVERIFY(cache.picture(file).isNull());
         QVERIFY(testfiles::writeFile(file, bytes));
-        QFile back(file);
-        QVERIFY(back.open(QIODevice::ReadWrite));
-        QVERIFY(back.setFileTime(when, QFileDevice::FileModificationTime));
-        back.close();
+        QVERIFY(testfiles::setModified(file, when));
         QVERIFY(cache.picture(file).isNull());
         // Saved again later: read anew.
         QVERIFY(touchLater(file, 5));

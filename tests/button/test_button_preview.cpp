@@ -1,20 +1,20 @@
 #include "button/button_editor.h"
 #include "button/picture_box.h"
-#include "tests/support/fake_services.h"
+#include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
-#include "tests/support/test_workspace.h"
+#include "tests/support/window_test.h"
 #include "ui/picture_cache.h"
-#include "ui/workspace.h"
 
 #include <QCheckBox>
 #include <QDateTime>
 #include <QGroupBox>
-#include <QMouseEvent>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
+using testwindows::child;
+using testwindows::click;
+using testwindows::sendMouse;
 
 // The live preview: which picture the preview shows, and at which size, after each mouse
 // event on the preview, the window's background, Frame2 and the "..." buttons.
@@ -40,20 +40,17 @@ QSize sizeOf(Picture picture)
     return {177, 153}; // the preview's design size
 }
 
-// Sends one mouse event straight to a control, with the buttons the event says are held.
-void send(QWidget *target, QEvent::Type type, Qt::MouseButton button = Qt::NoButton, QPoint at = {3, 3},
-          Qt::MouseButtons held = Qt::NoButton)
-{
-    QMouseEvent event(type, QPointF(at), QPointF(target->mapToGlobal(at)), button, held, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Picture)
 
-class TestButtonPreview final : public QObject {
+class TestButtonPreview final : public WindowTest {
     Q_OBJECT
+
+public:
+    TestButtonPreview()
+        : WindowTest({800, 600})
+    {}
 
 private Q_SLOTS:
     void initTestCase()
@@ -69,22 +66,9 @@ private Q_SLOTS:
         QVERIFY(testimages::writeGif(path(u"Over.gif"_s), 60, 40, Qt::blue));
     }
 
-    void init()
-    {
-        m_fixture = std::make_unique<TestWorkspace>(QSize(800, 600));
-        m_services = &m_fixture->services;
-        m_workspace = m_fixture->workspace;
-    }
-
-    void cleanup()
-    {
-        QCOMPARE(m_services->unexpected, 0);
-        m_fixture.reset();
-    }
-
     void movesArriveWithoutAButtonHeld()
     {
-        Form7 *w = open();
+        Form7 *w = open<Form7>();
         QVERIFY(w->hasMouseTracking());
         for (const QString &name : {u"button"_s, u"Frame2"_s, u"Command1"_s, u"Command2"_s, u"Command3"_s})
             QVERIFY2(w->findChild<QWidget *>(name)->hasMouseTracking(), qPrintable(name));
@@ -133,24 +117,24 @@ private Q_SLOTS:
         Form7 *w = openWithAllThree();
 
         // Bring the preview to the state of the row.
-        send(w, QEvent::MouseMove, Qt::NoButton, background());
+        sendMouse(w, QEvent::MouseMove, Qt::NoButton, background());
         if (showing == Picture::Over)
-            send(preview(w), QEvent::MouseMove);
+            sendMouse(preview(w), QEvent::MouseMove);
         else if (showing == Picture::Down)
-            send(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
+            sendMouse(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
         QCOMPARE(shown(w), showing);
         w->findChild<QCheckBox *>(u"Check2"_s)->setChecked(check2);
 
         if (event == u"move over preview"_s)
-            send(preview(w), QEvent::MouseMove);
+            sendMouse(preview(w), QEvent::MouseMove);
         else if (event == u"press"_s)
-            send(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
+            sendMouse(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
         else if (event == u"release"_s)
-            send(preview(w), QEvent::MouseButtonRelease, Qt::LeftButton);
+            sendMouse(preview(w), QEvent::MouseButtonRelease, Qt::LeftButton);
         else if (event == u"move over background"_s)
-            send(w, QEvent::MouseMove, Qt::NoButton, background());
+            sendMouse(w, QEvent::MouseMove, Qt::NoButton, background());
         else
-            send(w->findChild<QWidget *>(event.mid(QStringLiteral("move over ").size())), QEvent::MouseMove);
+            sendMouse(w->findChild<QWidget *>(event.mid(QStringLiteral("move over ").size())), QEvent::MouseMove);
 
         QCOMPARE(shown(w), after);
         QCOMPARE(preview(w)->size(), sizeOf(after));
@@ -162,17 +146,17 @@ private Q_SLOTS:
         // Every small move with the button held fires the mouse-over rule again.
         Form7 *w = openWithAllThree();
         QCheckBox *check2 = w->findChild<QCheckBox *>(u"Check2"_s);
-        send(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
+        sendMouse(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
         QCOMPARE(shown(w), Picture::Down);
-        send(preview(w), QEvent::MouseMove, Qt::NoButton, {4, 3}, Qt::LeftButton);
+        sendMouse(preview(w), QEvent::MouseMove, Qt::NoButton, {4, 3}, Qt::LeftButton);
         QCOMPARE(shown(w), Picture::Over);
-        send(preview(w), QEvent::MouseButtonRelease, Qt::LeftButton);
+        sendMouse(preview(w), QEvent::MouseButtonRelease, Qt::LeftButton);
         QCOMPARE(shown(w), Picture::Default);
         check2->setChecked(true);
-        send(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
-        send(preview(w), QEvent::MouseMove, Qt::NoButton, {4, 3}, Qt::LeftButton);
+        sendMouse(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
+        sendMouse(preview(w), QEvent::MouseMove, Qt::NoButton, {4, 3}, Qt::LeftButton);
         QCOMPARE(shown(w), Picture::Down);
-        send(preview(w), QEvent::MouseButtonRelease, Qt::LeftButton);
+        sendMouse(preview(w), QEvent::MouseButtonRelease, Qt::LeftButton);
         QCOMPARE(shown(w), Picture::Default);
     }
 
@@ -187,11 +171,11 @@ private Q_SLOTS:
     {
         QFETCH(Qt::MouseButton, button);
         Form7 *w = openWithAllThree();
-        send(w, QEvent::MouseMove, Qt::NoButton, background());
-        send(preview(w), QEvent::MouseButtonPress, button, {3, 3}, button);
+        sendMouse(w, QEvent::MouseMove, Qt::NoButton, background());
+        sendMouse(preview(w), QEvent::MouseButtonPress, button, {3, 3}, button);
         QCOMPARE(shown(w), Picture::Down);
         QCOMPARE(preview(w)->size(), QSize(60, 40));
-        send(preview(w), QEvent::MouseButtonRelease, button);
+        sendMouse(preview(w), QEvent::MouseButtonRelease, button);
         QCOMPARE(shown(w), Picture::Default);
     }
 
@@ -226,15 +210,15 @@ private Q_SLOTS:
     {
         QFETCH(QString, control);
         Form7 *w = openWithAllThree();
-        send(w, QEvent::MouseMove, Qt::NoButton, background());
-        send(preview(w), QEvent::MouseMove);
+        sendMouse(w, QEvent::MouseMove, Qt::NoButton, background());
+        sendMouse(preview(w), QEvent::MouseMove);
         QCOMPARE(shown(w), Picture::Over);
         QWidget *target = w->findChild<QWidget *>(control);
         QVERIFY(target);
-        send(target, QEvent::MouseMove, Qt::NoButton, {2, 2});
+        sendMouse(target, QEvent::MouseMove, Qt::NoButton, {2, 2});
         QCOMPARE(shown(w), Picture::Over);
         // With a button held the move comes up through the frames to the window: still no restore.
-        send(target, QEvent::MouseMove, Qt::NoButton, {2, 2}, Qt::LeftButton);
+        sendMouse(target, QEvent::MouseMove, Qt::NoButton, {2, 2}, Qt::LeftButton);
         QCOMPARE(shown(w), Picture::Over);
         // The same through the window system.
         QTest::mouseMove(target, {2, 2});
@@ -245,53 +229,53 @@ private Q_SLOTS:
     {
         // A drag that began on the bare background restores wherever it goes.
         Form7 *w = openWithAllThree();
-        send(preview(w), QEvent::MouseMove);
+        sendMouse(preview(w), QEvent::MouseMove);
         QCOMPARE(shown(w), Picture::Over);
-        send(w, QEvent::MouseButtonPress, Qt::LeftButton, background(), Qt::LeftButton);
+        sendMouse(w, QEvent::MouseButtonPress, Qt::LeftButton, background(), Qt::LeftButton);
         QCOMPARE(shown(w), Picture::Over); // a press restores nothing
         const QPoint overText1 = w->findChild<QWidget *>(u"Text1"_s)->mapTo(w, QPoint(2, 2));
-        send(w, QEvent::MouseMove, Qt::NoButton, overText1, Qt::LeftButton);
+        sendMouse(w, QEvent::MouseMove, Qt::NoButton, overText1, Qt::LeftButton);
         QCOMPARE(shown(w), Picture::Default);
-        send(w, QEvent::MouseButtonRelease, Qt::LeftButton, overText1);
+        sendMouse(w, QEvent::MouseButtonRelease, Qt::LeftButton, overText1);
         // A drag that began on a label does not.
-        send(preview(w), QEvent::MouseMove);
+        sendMouse(preview(w), QEvent::MouseMove);
         QWidget *label = w->findChild<QWidget *>(u"Label4"_s);
-        send(label, QEvent::MouseButtonPress, Qt::LeftButton, {2, 2}, Qt::LeftButton);
-        send(label, QEvent::MouseMove, Qt::NoButton, {3, 2}, Qt::LeftButton);
+        sendMouse(label, QEvent::MouseButtonPress, Qt::LeftButton, {2, 2}, Qt::LeftButton);
+        sendMouse(label, QEvent::MouseMove, Qt::NoButton, {3, 2}, Qt::LeftButton);
         QCOMPARE(shown(w), Picture::Over);
         // The label keeps the moves of its drag, and they come up to the window even over
         // the bare background.
-        send(label, QEvent::MouseMove, Qt::NoButton, label->mapFrom(w, background()), Qt::LeftButton);
+        sendMouse(label, QEvent::MouseMove, Qt::NoButton, label->mapFrom(w, background()), Qt::LeftButton);
         QCOMPARE(shown(w), Picture::Over);
     }
 
     void codeFrameAndStepFramesLeaveThePreview()
     {
         Form7 *w = openWithAllThree();
-        send(w, QEvent::MouseMove, Qt::NoButton, background());
-        send(preview(w), QEvent::MouseMove);
-        w->Command8_Click();
+        sendMouse(w, QEvent::MouseMove, Qt::NoButton, background());
+        sendMouse(preview(w), QEvent::MouseMove);
+        click(w, u"Command8"_s);
         for (const QString &name : {u"Frame3"_s, u"first"_s, u"Label10"_s, u"Command12"_s}) {
             QWidget *target = w->findChild<QWidget *>(name);
-            send(target, QEvent::MouseMove, Qt::NoButton, {2, 2});
+            sendMouse(target, QEvent::MouseMove, Qt::NoButton, {2, 2});
             QCOMPARE(shown(w), Picture::Over);
         }
-        w->Command13_Click();
+        click(w, u"Command13"_s);
         QGroupBox *tut2 = w->findChild<QGroupBox *>(u"tut2"_s);
         tut2->show();
-        send(tut2, QEvent::MouseMove, Qt::NoButton, {100, 100});
-        send(tut2->findChild<QWidget *>(u"Label14"_s), QEvent::MouseMove, Qt::NoButton, {2, 2});
+        sendMouse(tut2, QEvent::MouseMove, Qt::NoButton, {100, 100});
+        sendMouse(tut2->findChild<QWidget *>(u"Label14"_s), QEvent::MouseMove, Qt::NoButton, {2, 2});
         QCOMPARE(shown(w), Picture::Over);
     }
 
     void noPictures()
     {
-        Form7 *w = open();
-        send(preview(w), QEvent::MouseMove);
-        send(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
-        send(preview(w), QEvent::MouseButtonRelease, Qt::LeftButton);
-        send(w, QEvent::MouseMove, Qt::NoButton, background());
-        send(w->findChild<QWidget *>(u"Frame2"_s), QEvent::MouseMove);
+        Form7 *w = open<Form7>();
+        sendMouse(preview(w), QEvent::MouseMove);
+        sendMouse(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
+        sendMouse(preview(w), QEvent::MouseButtonRelease, Qt::LeftButton);
+        sendMouse(w, QEvent::MouseMove, Qt::NoButton, background());
+        sendMouse(w->findChild<QWidget *>(u"Frame2"_s), QEvent::MouseMove);
         QVERIFY(preview(w)->picture().isNull());
         QCOMPARE(preview(w)->size(), QSize(177, 153));
         QCOMPARE(w->shownPicture(), std::string());
@@ -299,66 +283,66 @@ private Q_SLOTS:
 
     void onlyAMouseOverPicture()
     {
-        Form7 *w = open();
-        m_services->answerOpen(path(u"over.gif"_s));
-        w->Command2_Click();
+        Form7 *w = open<Form7>();
+        services().answerOpen(path(u"over.gif"_s));
+        click(w, u"Command2"_s);
         QVERIFY(preview(w)->picture().isNull());
-        send(preview(w), QEvent::MouseMove, Qt::NoButton, {170, 150}); // the empty preview's far corner
+        sendMouse(preview(w), QEvent::MouseMove, Qt::NoButton, {170, 150}); // the empty preview's far corner
         QCOMPARE(shown(w), Picture::Over);
         QCOMPARE(preview(w)->size(), QSize(50, 30));
-        send(w, QEvent::MouseMove, Qt::NoButton, background());
-        send(w->findChild<QWidget *>(u"Frame2"_s), QEvent::MouseMove);
-        send(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
-        send(preview(w), QEvent::MouseButtonRelease, Qt::LeftButton);
+        sendMouse(w, QEvent::MouseMove, Qt::NoButton, background());
+        sendMouse(w->findChild<QWidget *>(u"Frame2"_s), QEvent::MouseMove);
+        sendMouse(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
+        sendMouse(preview(w), QEvent::MouseButtonRelease, Qt::LeftButton);
         QCOMPARE(shown(w), Picture::Over);
         QCOMPARE(w->shownPicture(), std::string("over.gif"));
     }
 
     void defaultAndDownWithoutOver()
     {
-        Form7 *w = open();
-        m_services->answerOpen(path(u"default.bmp"_s));
-        m_services->answerOpen(path(u"down.jpg"_s));
-        w->Command1_Click();
-        w->Command3_Click();
-        send(preview(w), QEvent::MouseMove);
+        Form7 *w = open<Form7>();
+        services().answerOpen(path(u"default.bmp"_s));
+        services().answerOpen(path(u"down.jpg"_s));
+        click(w, u"Command1"_s);
+        click(w, u"Command3"_s);
+        sendMouse(preview(w), QEvent::MouseMove);
         QCOMPARE(shown(w), Picture::Default);
-        send(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
+        sendMouse(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
         QCOMPARE(shown(w), Picture::Down);
-        send(preview(w), QEvent::MouseButtonRelease, Qt::LeftButton);
+        sendMouse(preview(w), QEvent::MouseButtonRelease, Qt::LeftButton);
         QCOMPARE(shown(w), Picture::Default);
     }
 
     void sameFileNameFromTwoFolders()
     {
-        Form7 *w = open();
-        m_services->answerOpen(path(u"default.bmp"_s));
-        m_services->answerOpen(path(u"one/same.gif"_s));
-        m_services->answerOpen(path(u"two/same.gif"_s));
-        w->Command1_Click();
-        w->Command2_Click();
-        w->Command3_Click();
-        send(preview(w), QEvent::MouseMove);
+        Form7 *w = open<Form7>();
+        services().answerOpen(path(u"default.bmp"_s));
+        services().answerOpen(path(u"one/same.gif"_s));
+        services().answerOpen(path(u"two/same.gif"_s));
+        click(w, u"Command1"_s);
+        click(w, u"Command2"_s);
+        click(w, u"Command3"_s);
+        sendMouse(preview(w), QEvent::MouseMove);
         QCOMPARE(preview(w)->size(), QSize(50, 30));
         QCOMPARE(w->shownPicture(), std::string("same.gif"));
         // Both keys are "same.gif": pressing changes nothing.
-        send(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
+        sendMouse(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
         QCOMPARE(preview(w)->size(), QSize(50, 30));
         QCOMPARE(colourShown(w), QColor(Qt::green));
-        send(preview(w), QEvent::MouseButtonRelease, Qt::LeftButton);
+        sendMouse(preview(w), QEvent::MouseButtonRelease, Qt::LeftButton);
         QCOMPARE(shown(w), Picture::Default);
     }
 
     void keysAreCaseSensitive()
     {
-        Form7 *w = open();
-        m_services->answerOpen(path(u"over.gif"_s));
-        m_services->answerOpen(path(u"Over.gif"_s));
-        w->Command2_Click();
-        w->Command3_Click();
-        send(preview(w), QEvent::MouseMove);
+        Form7 *w = open<Form7>();
+        services().answerOpen(path(u"over.gif"_s));
+        services().answerOpen(path(u"Over.gif"_s));
+        click(w, u"Command2"_s);
+        click(w, u"Command3"_s);
+        sendMouse(preview(w), QEvent::MouseMove);
         QCOMPARE(preview(w)->size(), QSize(50, 30));
-        send(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
+        sendMouse(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
         QCOMPARE(w->shownPicture(), std::string("Over.gif"));
         QCOMPARE(preview(w)->size(), QSize(60, 40));
     }
@@ -366,18 +350,18 @@ private Q_SLOTS:
     void pickersChangeOnlyWhatTheySay()
     {
         Form7 *w = openWithAllThree();
-        send(w, QEvent::MouseMove, Qt::NoButton, background());
-        send(preview(w), QEvent::MouseMove);
+        sendMouse(w, QEvent::MouseMove, Qt::NoButton, background());
+        sendMouse(preview(w), QEvent::MouseMove);
         QCOMPARE(shown(w), Picture::Over);
         // A new mouse-over picture waits for the mouse; a new default shows at once.
-        m_services->answerOpen(path(u"two/same.gif"_s));
-        w->Command2_Click();
+        services().answerOpen(path(u"two/same.gif"_s));
+        click(w, u"Command2"_s);
         QCOMPARE(shown(w), Picture::Over);
-        m_services->answerOpen(path(u"down.jpg"_s));
-        w->Command1_Click();
+        services().answerOpen(path(u"down.jpg"_s));
+        click(w, u"Command1"_s);
         QCOMPARE(preview(w)->size(), QSize(60, 40));
         QCOMPARE(w->shownPicture(), std::string("over.gif")); // the picker takes no key
-        send(preview(w), QEvent::MouseMove);
+        sendMouse(preview(w), QEvent::MouseMove);
         QCOMPARE(w->shownPicture(), std::string("same.gif"));
         QCOMPARE(colourShown(w), QColor(Qt::blue));
     }
@@ -386,34 +370,34 @@ private Q_SLOTS:
     {
         const QString gone = path(u"gone.gif"_s);
         QVERIFY(testimages::writeGif(gone, 70, 10, Qt::yellow));
-        Form7 *w = open();
-        m_services->answerOpen(path(u"default.bmp"_s));
-        m_services->answerOpen(gone);
-        w->Command1_Click();
-        w->Command3_Click();
+        Form7 *w = open<Form7>();
+        services().answerOpen(path(u"default.bmp"_s));
+        services().answerOpen(gone);
+        click(w, u"Command1"_s);
+        click(w, u"Command3"_s);
         QVERIFY(QFile::remove(gone));
-        send(w, QEvent::MouseMove, Qt::NoButton, background());
-        send(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
+        sendMouse(w, QEvent::MouseMove, Qt::NoButton, background());
+        sendMouse(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
         // The key is taken, the old picture stays.
         QCOMPARE(w->shownPicture(), std::string("gone.gif"));
         QCOMPARE(shown(w), Picture::Default);
-        send(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
+        sendMouse(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
         QCOMPARE(shown(w), Picture::Default);
-        send(preview(w), QEvent::MouseButtonRelease, Qt::LeftButton);
+        sendMouse(preview(w), QEvent::MouseButtonRelease, Qt::LeftButton);
         QCOMPARE(w->shownPicture(), path(u"default.bmp"_s).toStdString());
         // A deleted default: the restore tries it at every move and the preview stays.
         const QString def = path(u"passing.bmp"_s);
         QVERIFY(testimages::writePicture(def, 33, 22, Qt::red));
-        m_services->answerOpen(def);
-        w->Command1_Click();
+        services().answerOpen(def);
+        click(w, u"Command1"_s);
         QVERIFY(QFile::remove(def));
         for (int i = 0; i < 3; ++i)
-            send(w, QEvent::MouseMove, Qt::NoButton, background());
+            sendMouse(w, QEvent::MouseMove, Qt::NoButton, background());
         QCOMPARE(preview(w)->size(), QSize(33, 22));
         QCOMPARE(w->shownPicture(), def.toStdString());
         // And back on disk with new pixels: the next restore shows them.
         QVERIFY(testimages::writePicture(def, 44, 11, Qt::green));
-        send(w, QEvent::MouseMove, Qt::NoButton, background());
+        sendMouse(w, QEvent::MouseMove, Qt::NoButton, background());
         QCOMPARE(preview(w)->size(), QSize(44, 11));
     }
 
@@ -421,18 +405,15 @@ private Q_SLOTS:
     {
         const QString file = path(u"rewritten.bmp"_s);
         QVERIFY(testimages::writePicture(file, 40, 20, Qt::red));
-        Form7 *w = open();
-        m_services->answerOpen(file);
-        w->Command1_Click();
-        send(w, QEvent::MouseMove, Qt::NoButton, background());
+        Form7 *w = open<Form7>();
+        services().answerOpen(file);
+        click(w, u"Command1"_s);
+        sendMouse(w, QEvent::MouseMove, Qt::NoButton, background());
         QCOMPARE(colourShown(w), QColor(Qt::red));
         // The same number of bytes, other pixels, saved a little later.
         QVERIFY(testimages::writePicture(file, 40, 20, Qt::blue));
-        QFile stamp(file);
-        QVERIFY(stamp.open(QIODevice::ReadWrite));
-        QVERIFY(stamp.setFileTime(QDateTime::currentDateTimeUtc().addSecs(3), QFileDevice::FileModificationTime));
-        stamp.close();
-        send(w, QEvent::MouseMove, Qt::NoButton, background());
+        QVERIFY(testfiles::setModified(file, QDateTime::currentDateTimeUtc().addSecs(3)));
+        sendMouse(w, QEvent::MouseMove, Qt::NoButton, background());
         QCOMPARE(colourShown(w), QColor(Qt::blue));
         QCOMPARE(preview(w)->size(), QSize(40, 20));
     }
@@ -440,22 +421,16 @@ private Q_SLOTS:
     void restoreKeepsALargePictureShown()
     {
         const QString file = path(u"large.jpg"_s);
-        QImage large(4000, 3000, QImage::Format_RGB32);
-        for (int y = 0; y < large.height(); ++y) {
-            auto *line = reinterpret_cast<QRgb *>(large.scanLine(y));
-            for (int x = 0; x < large.width(); ++x)
-                line[x] = qRgb(x * 7 % 256, y * 3 % 256, (x ^ y) % 256);
-        }
-        QVERIFY(large.save(file, "JPG", 90));
-        Form7 *w = open();
-        m_services->answerOpen(file);
-        w->Command1_Click();
+        QVERIFY(testimages::writePattern(file, 4000, 3000, 90));
+        Form7 *w = open<Form7>();
+        services().answerOpen(file);
+        click(w, u"Command1"_s);
         QCOMPARE(preview(w)->size(), QSize(4000, 3000));
         const qint64 shownKey = preview(w)->picture().cacheKey();
         // The restore move hands back the picture already shown instead of decoding it again;
         // scripts/bench shows what that costs.
         for (int i = 0; i < 50; ++i)
-            send(w, QEvent::MouseMove, Qt::NoButton, background());
+            sendMouse(w, QEvent::MouseMove, Qt::NoButton, background());
         QCOMPARE(preview(w)->picture().cacheKey(), shownKey);
         QCOMPARE(w->shownPicture(), file.toStdString());
     }
@@ -464,21 +439,19 @@ private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
     static QPoint background() { return {10, 100}; } // left of Frame1
 
-    Form7 *open() { return ui::openAtTop<Form7>(*m_workspace); }
-
     Form7 *openWithAllThree()
     {
-        Form7 *w = open();
-        m_services->answerOpen(path(u"default.bmp"_s));
-        m_services->answerOpen(path(u"over.gif"_s));
-        m_services->answerOpen(path(u"down.jpg"_s));
-        w->Command1_Click();
-        w->Command2_Click();
-        w->Command3_Click();
+        Form7 *w = open<Form7>();
+        services().answerOpen(path(u"default.bmp"_s));
+        services().answerOpen(path(u"over.gif"_s));
+        services().answerOpen(path(u"down.jpg"_s));
+        click(w, u"Command1"_s);
+        click(w, u"Command2"_s);
+        click(w, u"Command3"_s);
         return w;
     }
 
-    static PictureBox *preview(Form7 *w) { return w->findChild<PictureBox *>(u"button"_s); }
+    static PictureBox *preview(Form7 *w) { return child<PictureBox>(w, u"button"_s); }
 
     static QColor colourShown(Form7 *w)
     {
@@ -517,9 +490,6 @@ private:
     }
 
     QTemporaryDir m_dir;
-    std::unique_ptr<TestWorkspace> m_fixture;
-    FakeServices *m_services = nullptr;
-    ui::Workspace *m_workspace = nullptr;
 };
 
 QTEST_MAIN(TestButtonPreview)

@@ -1,9 +1,7 @@
 #include "button/button_editor.h"
-#include "tests/support/fake_services.h"
 #include "tests/support/test_images.h"
-#include "tests/support/test_workspace.h"
+#include "tests/support/window_test.h"
 #include "ui/look.h"
-#include "ui/workspace.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -13,26 +11,20 @@
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
+using testwindows::child;
+using testwindows::click;
 
 // The button editor's six tutorial steps.
 
-class TestButtonTutorial final : public QObject {
+class TestButtonTutorial final : public WindowTest {
     Q_OBJECT
 
+public:
+    TestButtonTutorial()
+        : WindowTest({800, 600})
+    {}
+
 private Q_SLOTS:
-    void init()
-    {
-        m_fixture = std::make_unique<TestWorkspace>(QSize(800, 600));
-        m_services = &m_fixture->services;
-        m_workspace = m_fixture->workspace;
-    }
-
-    void cleanup()
-    {
-        QCOMPARE(m_services->unexpected, 0);
-        m_fixture.reset();
-    }
-
     void stepFrames_data()
     {
         QTest::addColumn<int>("step");
@@ -105,7 +97,7 @@ private Q_SLOTS:
         QFETCH(QString, ok);
         QFETCH(QRect, okGeometry);
         QFETCH(QString, text);
-        Form7 *w = open(true);
+        Form7 *w = open<Form7>(true);
         auto *tut = w->findChild<QGroupBox *>(u"tut"_s + QString::number(step));
         QVERIFY(tut);
         QCOMPARE(tut->parentWidget(), w);
@@ -130,7 +122,7 @@ private Q_SLOTS:
 
     void firstStepAtLoad()
     {
-        Form7 *w = open(true);
+        Form7 *w = open<Form7>(true);
         QVERIFY(frame(w, 1)->isVisible());
         for (int i = 2; i <= 6; ++i)
             QVERIFY(!frame(w, i)->isVisible());
@@ -150,9 +142,9 @@ private Q_SLOTS:
 
     void eachOkInTurn()
     {
-        Form7 *w = open(true);
-        edit(w, u"Text4"_s)->setText(u"88"_s);
-        edit(w, u"Text5"_s)->setText(u"31"_s);
+        Form7 *w = open<Form7>(true);
+        child<QLineEdit>(w, u"Text4"_s)->setText(u"88"_s);
+        child<QLineEdit>(w, u"Text5"_s)->setText(u"31"_s);
 
         click(w, u"Command9"_s);
         QCOMPARE(visibleSteps(w), QList<int>{2});
@@ -205,7 +197,7 @@ private Q_SLOTS:
 
     void okButtonsOnlyWithTheirFrames()
     {
-        Form7 *w = open(true);
+        Form7 *w = open<Form7>(true);
         const QStringList oks{u"Command9"_s,  u"Command15"_s, u"Command16"_s,
                               u"Command17"_s, u"Command18"_s, u"Command19"_s};
         for (int step = 1; step <= 6; ++step) {
@@ -219,8 +211,8 @@ private Q_SLOTS:
 
     void seeCodeDuringAStep()
     {
-        Form7 *w = open(true);
-        QTest::mouseClick(w->findChild<QPushButton *>(u"Command8"_s), Qt::LeftButton);
+        Form7 *w = open<Form7>(true);
+        click(w, u"Command8"_s);
         auto *frame3 = w->findChild<QGroupBox *>(u"Frame3"_s);
         QVERIFY(frame3->isVisible());
         QVERIFY(frame(w, 1)->isVisible());
@@ -235,19 +227,19 @@ private Q_SLOTS:
 
     void withoutTutmodeNoStepFrame()
     {
-        Form7 *w = open(false);
+        Form7 *w = open<Form7>();
         QCOMPARE(visibleSteps(w), QList<int>());
         QCOMPARE(highlighted(w), QStringList());
-        w->Command8_Click();
-        w->Command13_Click();
-        w->Command8_Click();
+        click(w, u"Command8"_s);
+        click(w, u"Command13"_s);
+        click(w, u"Command8"_s);
         QCOMPARE(visibleSteps(w), QList<int>());
         QCOMPARE(highlighted(w), QStringList());
     }
 
     void tutmodeIsReadAtLoadOnly()
     {
-        auto *w = new Form7(*m_workspace);
+        auto *w = new Form7(workspace());
         w->setTop(0); // loads
         w->tutmode = true;
         w->showWindow();
@@ -255,23 +247,7 @@ private Q_SLOTS:
     }
 
 private:
-    Form7 *open(bool tutorial)
-    {
-        auto *w = new Form7(*m_workspace);
-        w->tutmode = tutorial;
-        w->setTop(0);
-        w->showWindow();
-        return w;
-    }
-
-    static QGroupBox *frame(Form7 *w, int step) { return w->findChild<QGroupBox *>(u"tut"_s + QString::number(step)); }
-    static QLineEdit *edit(Form7 *w, const QString &name) { return w->findChild<QLineEdit *>(name); }
-    static void click(Form7 *w, const QString &name)
-    {
-        QPushButton *button = w->findChild<QPushButton *>(name);
-        QVERIFY(button->isVisible());
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
+    static QGroupBox *frame(Form7 *w, int step) { return child<QGroupBox>(w, u"tut"_s + QString::number(step)); }
 
     static QList<int> visibleSteps(Form7 *w)
     {
@@ -294,10 +270,6 @@ private:
         }
         return names;
     }
-
-    std::unique_ptr<TestWorkspace> m_fixture;
-    FakeServices *m_services = nullptr;
-    ui::Workspace *m_workspace = nullptr;
 };
 
 QTEST_MAIN(TestButtonTutorial)

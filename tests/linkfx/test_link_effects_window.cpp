@@ -1,12 +1,10 @@
 #include "linkfx/link_effects_window.h"
-#include "tests/support/fake_services.h"
 #include "tests/support/line_break_rows.h"
 #include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
-#include "tests/support/test_workspace.h"
-#include "ui/child_window.h"
+#include "tests/support/window_test.h"
+#include "ui/look.h"
 #include "ui/text_box.h"
-#include "ui/workspace.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -24,6 +22,9 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
+using testwindows::child;
+using testwindows::click;
+using testwindows::clipboardText;
 
 namespace {
 
@@ -42,11 +43,6 @@ const QByteArray EmptyPage = "<html> <head> \r\n"
                              "<a href=\"example.html\"> Example Link </a>\r\n"
                              "</body> </html>\r\n";
 
-QString clipboardText()
-{
-    return QGuiApplication::clipboard()->text();
-}
-
 // A point of the window where a click reaches the control itself, not a frame above it.
 std::optional<QPoint> reachablePoint(QWidget *window, QWidget *control)
 {
@@ -63,44 +59,42 @@ std::optional<QPoint> reachablePoint(QWidget *window, QWidget *control)
 
 } // namespace
 
-class TestLinkEffectsWindow final : public QObject {
+class TestLinkEffectsWindow final : public WindowTest {
     Q_OBJECT
+
+public:
+    TestLinkEffectsWindow()
+        : WindowTest({800, 600})
+    {}
 
 private Q_SLOTS:
     void init()
     {
-        m_fixture = std::make_unique<TestWorkspace>(QSize(800, 600));
-        m_services = &m_fixture->services;
-        m_workspace = m_fixture->workspace;
+        WindowTest::init();
         QGuiApplication::clipboard()->setText(u"before"_s);
-    }
-    void cleanup()
-    {
-        QCOMPARE(m_services->unexpected, 0);
-        m_fixture.reset();
     }
 
     void opensEmptyAtTheTop()
     {
-        Form5 *w = open();
+        Form5 *w = open<Form5>();
         QCOMPARE(w->objectName(), u"Form5"_s);
         QCOMPARE(w->windowTitle(), u"Customizable Link Effects"_s);
         QCOMPARE(w->size(), QSize(347, 417)); // 5205 x 6255 twips
         QCOMPARE(w->top(), 0);
-        QCOMPARE(m_workspace->activeSubWindow(), w->subWindow());
+        QCOMPARE(workspace().activeSubWindow(), w->subWindow());
         QCOMPARE(text(w, u"RichTextBox1"_s), QByteArray());
         QCOMPARE(text(w, u"Text1"_s), QByteArray());
         for (const QString &name : {u"tut1"_s, u"tut2"_s, u"tut3"_s})
-            QVERIFY2(!frame(w, name)->isVisible(), qPrintable(name));
+            QVERIFY2(!child<QGroupBox>(w, name)->isVisible(), qPrintable(name));
         for (const QString &name : {u"RichTextBox1"_s, u"Text1"_s}) {
-            QPlainTextEdit *edit = box(w, name);
+            QPlainTextEdit *edit = child<QPlainTextEdit>(w, name);
             QVERIFY(!edit->isReadOnly());
             QCOMPARE(edit->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
             QCOMPARE(edit->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
             QVERIFY(edit->horizontalScrollBar()->isVisible());
             QVERIFY(edit->verticalScrollBar()->isVisible());
         }
-        QVERIFY(m_services->questions.isEmpty());
+        QVERIFY(services().questions.isEmpty());
     }
 
     void effectButton_data()
@@ -146,20 +140,20 @@ private Q_SLOTS:
         QFETCH(QString, answer);
         QFETCH(QByteArray, expected);
 
-        Form5 *w = open();
-        ui::setText(box(w, u"RichTextBox1"_s), "old snippet");
-        ui::setText(box(w, u"Text1"_s), "\r\nkept");
+        Form5 *w = open<Form5>();
+        ui::setText(child<QPlainTextEdit>(w, u"RichTextBox1"_s), "old snippet");
+        ui::setText(child<QPlainTextEdit>(w, u"Text1"_s), "\r\nkept");
         if (!prompt.isEmpty())
-            m_services->answerPrompt(cancel ? std::nullopt : std::optional<QString>(answer));
+            services().answerPrompt(cancel ? std::nullopt : std::optional<QString>(answer));
         click(w, button);
 
         QCOMPARE(text(w, u"RichTextBox1"_s), expected);
         QCOMPARE(text(w, u"Text1"_s), QByteArray("\r\nkept"));
         if (prompt.isEmpty()) {
-            QVERIFY(m_services->questions.isEmpty());
+            QVERIFY(services().questions.isEmpty());
         } else {
-            QCOMPARE(m_services->questions.size(), 1);
-            const FakeServices::Question &question = m_services->questions.front();
+            QCOMPARE(services().questions.size(), 1);
+            const FakeServices::Question &question = services().questions.front();
             QCOMPARE(question.kind, FakeServices::Question::Prompt);
             QCOMPARE(question.title, u"Quillarc 2"_s);
             QCOMPARE(question.prompt, prompt);
@@ -169,7 +163,7 @@ private Q_SLOTS:
 
     void addClearAndAddAgain()
     {
-        Form5 *w = open();
+        Form5 *w = open<Form5>();
         click(w, u"Command12"_s);
         click(w, u"Command9"_s);
         QCOMPARE(text(w, u"Text1"_s), QByteArray("\r\n"
@@ -192,7 +186,7 @@ private Q_SLOTS:
 
     void addingAnEmptyEffectBoxAddsALineBreak()
     {
-        Form5 *w = open();
+        Form5 *w = open<Form5>();
         click(w, u"Command9"_s);
         QCOMPARE(text(w, u"Text1"_s), QByteArray("\r\n"));
         click(w, u"Command9"_s);
@@ -201,9 +195,9 @@ private Q_SLOTS:
 
     void twoColoursKeptInOrder()
     {
-        Form5 *w = open();
-        m_services->answerPrompt(u"red"_s);
-        m_services->answerPrompt(u"navy"_s);
+        Form5 *w = open<Form5>();
+        services().answerPrompt(u"red"_s);
+        services().answerPrompt(u"navy"_s);
         click(w, u"Command2"_s);
         click(w, u"Command9"_s);
         click(w, u"Command3"_s);
@@ -215,7 +209,7 @@ private Q_SLOTS:
 
     void copyButtonsCopyOnlyTheirOwnBox()
     {
-        Form5 *w = open();
+        Form5 *w = open<Form5>();
         click(w, u"Command12"_s);
         click(w, u"Command9"_s);
         click(w, u"Command5"_s);
@@ -238,7 +232,7 @@ private Q_SLOTS:
     void copyingAnEmptyBoxLeavesEmptyText()
     {
         QFETCH(QString, button);
-        Form5 *w = open();
+        Form5 *w = open<Form5>();
         QCOMPARE(clipboardText(), u"before"_s);
         click(w, button);
         QCOMPARE(clipboardText(), QString());
@@ -248,9 +242,9 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"edited.html"_s);
-        Form5 *w = open();
-        QPlainTextEdit *effect = box(w, u"RichTextBox1"_s);
-        QPlainTextEdit *finalCode = box(w, u"Text1"_s);
+        Form5 *w = open<Form5>();
+        QPlainTextEdit *effect = child<QPlainTextEdit>(w, u"RichTextBox1"_s);
+        QPlainTextEdit *finalCode = child<QPlainTextEdit>(w, u"Text1"_s);
 
         click(w, u"Command12"_s);
         effect->moveCursor(QTextCursor::End);
@@ -275,7 +269,7 @@ private Q_SLOTS:
         click(w, u"Command10"_s);
         QCOMPARE(clipboardText(), u"<!-- mine -->"_s);
 
-        m_services->answerSave(path);
+        services().answerSave(path);
         click(w, u"Command7"_s);
         QCOMPARE(testfiles::contentOf(path), QByteArray("<html> <head> \r\n"
                                                         "<title> Quillarc 2: Link Effects Page </title>\r\n"
@@ -305,8 +299,8 @@ private Q_SLOTS:
         QFETCH(bool, edited);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"page.html"_s);
-        Form5 *w = open();
-        m_services->answerPrompt(u"1"_s + lineBreak + u"2"_s);
+        Form5 *w = open<Form5>();
+        services().answerPrompt(u"1"_s + lineBreak + u"2"_s);
         click(w, u"Command1"_s);
         click(w, u"Command9"_s);
 
@@ -314,13 +308,13 @@ private Q_SLOTS:
         QString expected = (effectBox ? QString() : u"\r\n"_s) + u"<style><!--a:hover{font-size:1"_s + lineBreak +
                            u"2; }--></style>"_s;
         if (edited) {
-            QPlainTextEdit *edit = box(w, effectBox ? u"RichTextBox1"_s : u"Text1"_s);
+            QPlainTextEdit *edit = child<QPlainTextEdit>(w, effectBox ? u"RichTextBox1"_s : u"Text1"_s);
             edit->moveCursor(QTextCursor::End);
             QTest::keyClicks(edit, u"x"_s);
             expected = (effectBox ? QString() : u"\r\n"_s) + u"<style><!--a:hover{font-size:1\r\n2; }--></style>x"_s;
         }
         if (use == u"save"_s) {
-            m_services->answerSave(path);
+            services().answerSave(path);
             click(w, u"Command7"_s);
             QCOMPARE(testfiles::contentOf(path), "<html> <head> \r\n"
                                                  "<title> Quillarc 2: Link Effects Page </title>\r\n"
@@ -340,22 +334,22 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"links.html"_s);
-        Form5 *w = open();
+        Form5 *w = open<Form5>();
         click(w, u"Command12"_s);
         click(w, u"Command9"_s);
         click(w, u"Command5"_s); // in the effect box only: not in the page
-        m_services->answerSave(path);
+        services().answerSave(path);
         click(w, u"Command7"_s);
 
         QCOMPARE(testfiles::contentOf(path), LinelessPage);
-        QCOMPARE(m_services->questions.size(), 1);
-        const FakeServices::Question &question = m_services->questions.front();
+        QCOMPARE(services().questions.size(), 1);
+        const FakeServices::Question &question = services().questions.front();
         QCOMPARE(question.kind, FakeServices::Question::Save);
         QCOMPARE(question.request.filter.description, u"HTM(L) *.html, *.htm "_s);
         QCOMPARE(question.request.filter.patterns, u"*.html"_s);
         QCOMPARE(question.request.title, QString());
         QCOMPARE(question.request.proposedName, QString());
-        QVERIFY(m_services->messages.isEmpty());
+        QVERIFY(services().messages.isEmpty());
         // Saving changes neither box.
         QCOMPARE(text(w, u"Text1"_s), QByteArray("\r\n<style><!--a{text-decoration:none}--></style>"));
         QCOMPARE(text(w, u"RichTextBox1"_s), QByteArray("<style><!--a:hover{text-transform:uppercase; }--></style>"));
@@ -365,8 +359,8 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"empty.htm"_s);
-        Form5 *w = open();
-        m_services->answerSave(path);
+        Form5 *w = open<Form5>();
+        services().answerSave(path);
         click(w, u"Command7"_s);
         QCOMPARE(testfiles::contentOf(path), EmptyPage);
     }
@@ -375,8 +369,8 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"page"_s);
-        Form5 *w = open();
-        m_services->answerSave(path);
+        Form5 *w = open<Form5>();
+        services().answerSave(path);
         click(w, u"Command7"_s);
         QCOMPARE(testfiles::contentOf(path), EmptyPage);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"page"_s});
@@ -386,17 +380,17 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"first.html"_s);
-        Form5 *w = open();
-        m_services->answerSave(path);
+        Form5 *w = open<Form5>();
+        services().answerSave(path);
         click(w, u"Command7"_s);
         QCOMPARE(testfiles::contentOf(path), EmptyPage);
 
         click(w, u"Command12"_s);
         click(w, u"Command9"_s);
-        m_services->answerSave(path);
+        services().answerSave(path);
         click(w, u"Command7"_s);
-        QCOMPARE(m_services->questions.size(), 2);
-        QCOMPARE(m_services->questions[1].request.proposedName, path);
+        QCOMPARE(services().questions.size(), 2);
+        QCOMPARE(services().questions[1].request.proposedName, path);
         QCOMPARE(testfiles::contentOf(path), LinelessPage);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"first.html"_s});
     }
@@ -412,24 +406,24 @@ private Q_SLOTS:
         QFETCH(bool, cancel);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"first.html"_s);
-        Form5 *w = open();
-        m_services->answerSave(path);
+        Form5 *w = open<Form5>();
+        services().answerSave(path);
         click(w, u"Command7"_s);
 
         click(w, u"Command12"_s);
         click(w, u"Command9"_s);
-        m_services->answerSave(cancel ? std::nullopt : std::optional<QString>(QString()));
+        services().answerSave(cancel ? std::nullopt : std::optional<QString>(QString()));
         click(w, u"Command7"_s);
-        QCOMPARE(m_services->questions.size(), 2);
-        QCOMPARE(m_services->questions[1].request.proposedName, path);
+        QCOMPARE(services().questions.size(), 2);
+        QCOMPARE(services().questions[1].request.proposedName, path);
         QCOMPARE(testfiles::contentOf(path), EmptyPage); // the first file as it was
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"first.html"_s});
-        QVERIFY(m_services->messages.isEmpty());
+        QVERIFY(services().messages.isEmpty());
 
         // The name proposed next is still the one chosen before.
-        m_services->answerSave(std::nullopt);
+        services().answerSave(std::nullopt);
         click(w, u"Command7"_s);
-        QCOMPARE(m_services->questions[2].request.proposedName, path);
+        QCOMPARE(services().questions[2].request.proposedName, path);
     }
 
     void anUnwritablePathIsReportedAndWritesNothing_data()
@@ -444,16 +438,16 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(u"folder"_s));
         const QString path = dir.filePath(relative);
-        Form5 *w = open();
+        Form5 *w = open<Form5>();
         click(w, u"Command12"_s);
         click(w, u"Command9"_s);
-        m_services->answerSave(path);
+        services().answerSave(path);
         click(w, u"Command7"_s);
 
-        QCOMPARE(m_services->messages.size(), 1);
-        QCOMPARE(m_services->messages.front().title, u"Quillarc 2"_s);
-        QVERIFY2(m_services->messages.front().text.contains(QDir::toNativeSeparators(path)),
-                 qPrintable(m_services->messages.front().text));
+        QCOMPARE(services().messages.size(), 1);
+        QCOMPARE(services().messages.front().title, u"Quillarc 2"_s);
+        QVERIFY2(services().messages.front().text.contains(QDir::toNativeSeparators(path)),
+                 qPrintable(services().messages.front().text));
         QVERIFY(!QFile::exists(dir.filePath(u"missing"_s)));
         QVERIFY(QFileInfo(dir.filePath(u"folder"_s)).isDir());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
@@ -469,14 +463,14 @@ private Q_SLOTS:
     void twoWindowsKeepSeparateTexts()
     {
         QTemporaryDir dir;
-        Form5 *first = open();
-        Form5 *second = open();
+        Form5 *first = open<Form5>();
+        Form5 *second = open<Form5>();
         QVERIFY(first != second);
-        QCOMPARE(m_workspace->subWindowList().size(), 2);
+        QCOMPARE(workspace().subWindowList().size(), 2);
 
         click(first, u"Command12"_s);
         click(first, u"Command9"_s);
-        m_services->answerPrompt(u"red"_s);
+        services().answerPrompt(u"red"_s);
         click(second, u"Command2"_s);
         QCOMPARE(text(first, u"RichTextBox1"_s), QByteArray("<style><!--a{text-decoration:none}--></style>"));
         QCOMPARE(text(first, u"Text1"_s), QByteArray("\r\n<style><!--a{text-decoration:none}--></style>"));
@@ -488,151 +482,130 @@ private Q_SLOTS:
 
         // Each window's dialog remembers its own name.
         const QString firstPath = dir.filePath(u"one.html"_s);
-        m_services->answerSave(firstPath);
+        services().answerSave(firstPath);
         click(first, u"Command7"_s);
-        m_services->answerSave(std::nullopt);
+        services().answerSave(std::nullopt);
         click(second, u"Command7"_s);
-        QCOMPARE(m_services->questions.last().request.proposedName, QString());
+        QCOMPARE(services().questions.last().request.proposedName, QString());
         QCOMPARE(testfiles::contentOf(firstPath), LinelessPage);
     }
 
     void closeDiscardsTheWindowWithoutAQuestion()
     {
-        Form5 *w = open();
+        Form5 *w = open<Form5>();
         click(w, u"Command12"_s);
         click(w, u"Command9"_s);
         QPointer<Form5> alive(w);
         click(w, u"Command8"_s);
         QVERIFY(w->isClosed());
         QTRY_VERIFY(alive.isNull());
-        QVERIFY(m_services->questions.isEmpty());
-        QVERIFY(m_workspace->subWindowList().isEmpty());
+        QVERIFY(services().questions.isEmpty());
+        QVERIFY(workspace().subWindowList().isEmpty());
     }
 
-    void controls_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("toolTip");
-
-        QTest::newRow("Command1") << u"Command1"_s << u"FontSize"_s << u"Change the fontsize of the links"_s;
-        QTest::newRow("Command2") << u"Command2"_s << u"ForeColor"_s << u"Change the text color of the links"_s;
-        QTest::newRow("Command3") << u"Command3"_s << u"BackColor"_s << u"Change the background color of the links"_s;
-        QTest::newRow("Command5") << u"Command5"_s << u"Uppercase"_s << u"Convert all links to uppercase"_s;
-        QTest::newRow("Command4") << u"Command4"_s << u"Lowercase"_s << u"Convert all links to lowercase"_s;
-        QTest::newRow("Command6") << u"Command6"_s << u"Copy"_s << u"Copy the text below to the clipboard"_s;
-        QTest::newRow("Command12") << u"Command12"_s << u"Lineless"_s
-                                   << u"Make links appear to have no lines below them"_s;
-        QTest::newRow("Command9") << u"Command9"_s << u"Add Above to Final Code"_s
-                                  << u"Add the above code to teh final result"_s;
-        QTest::newRow("Command11") << u"Command11"_s << u"Clear final code"_s << u"Clear the final result"_s;
-        QTest::newRow("Command10") << u"Command10"_s << u"Copy This"_s << u"Copy the final code to the clipboard"_s;
-        QTest::newRow("Command7") << u"Command7"_s << u"Save As HTML"_s
-                                  << u"Create an HTML file with your chosen link effects(includes an example link)"_s;
-        QTest::newRow("Command8") << u"Command8"_s << u"Close"_s << u"Close this link effect window"_s;
-        QTest::newRow("Command13") << u"Command13"_s << u"Ok"_s << QString();
-        QTest::newRow("Command14") << u"Command14"_s << u"Ok"_s << QString();
-        QTest::newRow("Command15") << u"Command15"_s << u"Ok"_s << QString();
-    }
-    void controls()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, caption);
-        QFETCH(QString, toolTip);
-        Form5 *w = open();
-        QPushButton *control = button(w, name);
-        QCOMPARE(control->text(), caption);
-        QCOMPARE(control->toolTip(), toolTip);
-        QCOMPARE(control->palette().color(QPalette::Button), QColor(255, 224, 192));
-    }
-
-    void labels_data()
+    // The window's controls as its constructor lays them out: the parent, the text, the tip and
+    // the place in twips (in a step frame, from the frame's corner). A label's length is
+    // counted too, so that a blank lost at its end shows.
+    void layout_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("parent");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<int>("length");
-
-        QTest::newRow("Label1") << u"Label1"_s << u"Form5"_s << u"Click a button to select a style"_s << 32;
-        QTest::newRow("Label2") << u"Label2"_s << u"Form5"_s
-                                << u"Paste the code into the <Head>. All links will be changed!"_s << 58;
-        QTest::newRow("label99")
-            << u"label99"_s << u"tut1"_s
-            << u"The first textbox above you is where the current effect appears when you click an effect button. "
-               "For example, If you click \"lineless\", the code for the lineless links will appear in that textbox. "
-               "When you have selected an effect, click ok to proceed to the next section. "_s
-            << 271;
-        QTest::newRow("Label3")
-            << u"Label3"_s << u"tut2"_s
-            << u"Now that you see an effect code in the textbox(now hidden), you need to add it to the final code. "
-               "Click \"Add above to final code\" and the code will appear in the textbox below you. This textbox "
-               "displays all of the code you will have. When you have added the effect to the final code, click ok."_s
-            << 293;
-        QTest::newRow("Label4")
-            << u"Label4"_s << u"tut3"_s
-            << u"Finally, you need to save or copy the final code so you can use it on your webpage. If you want to "
-               "copy it, click \"Copy This\" below, and then paste it into the <head> section of your webpage. If you "
-               "don't want to do this, click \"Save As HTML\" to get an html page with an example link of your "
-               "effects. Thank you for using this tutorial!"_s
-            << 335;
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("toolTip");
+        QTest::addColumn<int>("length"); // labels only
+        QTest::addColumn<QRect>("twips");
+        const auto control = [](const char *name, const char *parent, const QString &text, const QString &toolTip,
+                                QRect twips) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(parent) << text << toolTip << -1
+                                << twips;
+        };
+        const auto label = [](const char *name, const char *parent, const QString &text, int length, QRect twips) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(parent) << text << QString()
+                                << length << twips;
+        };
+        label("Label1", "Form5", u"Click a button to select a style"_s, 32, {120, 120, 3735, 255});
+        label("Label2", "Form5", u"Paste the code into the <Head>. All links will be changed!"_s, 58,
+              {120, 360, 4575, 255});
+        control("Command1", "Form5", u"FontSize"_s, u"Change the fontsize of the links"_s, {120, 600, 1335, 375});
+        control("Command2", "Form5", u"ForeColor"_s, u"Change the text color of the links"_s, {1440, 600, 1335, 375});
+        control("Command3", "Form5", u"BackColor"_s, u"Change the background color of the links"_s,
+                {2760, 600, 1335, 375});
+        control("Command5", "Form5", u"Uppercase"_s, u"Convert all links to uppercase"_s, {120, 960, 1335, 375});
+        control("Command4", "Form5", u"Lowercase"_s, u"Convert all links to lowercase"_s, {1440, 960, 1335, 375});
+        control("Command6", "Form5", u"Copy"_s, u"Copy the text below to the clipboard"_s, {2760, 960, 1335, 375});
+        control("Command12", "Form5", u"Lineless"_s, u"Make links appear to have no lines below them"_s,
+                {4080, 840, 1095, 375});
+        control("RichTextBox1", "Form5", QString(), QString(), {0, 1320, 4575, 1935});
+        control("Command9", "Form5", u"Add Above to Final Code"_s, u"Add the above code to teh final result"_s,
+                {240, 3240, 2535, 615});
+        control("Command11", "Form5", u"Clear final code"_s, u"Clear the final result"_s, {2760, 3240, 1215, 615});
+        control("Text1", "Form5", QString(), QString(), {0, 3840, 4575, 1815});
+        control("Command10", "Form5", u"Copy This"_s, u"Copy the final code to the clipboard"_s,
+                {360, 5640, 1095, 495});
+        control("Command7", "Form5", u"Save As HTML"_s,
+                u"Create an HTML file with your chosen link effects(includes an example link)"_s,
+                {1440, 5640, 1335, 495});
+        control("Command8", "Form5", u"Close"_s, u"Close this link effect window"_s, {2760, 5640, 1335, 495});
+        control("tut1", "Form5", u"Interactive Tutorial"_s, QString(), {120, 3480, 4455, 1815});
+        label("label99", "tut1",
+              u"The first textbox above you is where the current effect appears when you click an effect button. "
+              "For example, If you click \"lineless\", the code for the lineless links will appear in that textbox. "
+              "When you have selected an effect, click ok to proceed to the next section. "_s,
+              271, {120, 240, 4215, 1215});
+        control("Command13", "tut1", u"Ok"_s, QString(), {1560, 1320, 1335, 375});
+        control("tut2", "Form5", u"Interactive Tutorial"_s, QString(), {120, 1320, 4455, 1815});
+        label("Label3", "tut2",
+              u"Now that you see an effect code in the textbox(now hidden), you need to add it to the final code. "
+              "Click \"Add above to final code\" and the code will appear in the textbox below you. This textbox "
+              "displays all of the code you will have. When you have added the effect to the final code, click ok."_s,
+              293, {120, 240, 4215, 1215});
+        control("Command14", "tut2", u"Ok"_s, QString(), {1560, 1320, 1335, 375});
+        control("tut3", "Form5", u"Interactive Tutorial"_s, QString(), {120, 3480, 4455, 1815});
+        label("Label4", "tut3",
+              u"Finally, you need to save or copy the final code so you can use it on your webpage. If you want to "
+              "copy it, click \"Copy This\" below, and then paste it into the <head> section of your webpage. If you "
+              "don't want to do this, click \"Save As HTML\" to get an html page with an example link of your "
+              "effects. Thank you for using this tutorial!"_s,
+              335, {120, 240, 4215, 1215});
+        control("Command15", "tut3", u"Ok"_s, QString(), {3000, 1320, 1335, 375});
     }
-    void labels()
+    void layout()
     {
         QFETCH(QString, name);
         QFETCH(QString, parent);
-        QFETCH(QString, expected);
+        QFETCH(QString, text);
+        QFETCH(QString, toolTip);
         QFETCH(int, length);
-        Form5 *w = open();
-        auto *label = w->findChild<QLabel *>(name);
-        QVERIFY(label);
-        QCOMPARE(label->parentWidget()->objectName(), parent);
-        QCOMPARE(label->text(), expected);
-        QCOMPARE(label->text().size(), length);
-        QCOMPARE(label->textFormat(), Qt::PlainText);
-        QVERIFY(!label->autoFillBackground());
-    }
-
-    void geometry_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("pixels");
-
-        // Twips divided by 15.
-        QTest::newRow("Label2 120,360,4575,255") << u"Label2"_s << QRect(8, 24, 305, 17);
-        QTest::newRow("Command1 120,600,1335,375") << u"Command1"_s << QRect(8, 40, 89, 25);
-        QTest::newRow("Command12 4080,840,1095,375") << u"Command12"_s << QRect(272, 56, 73, 25);
-        QTest::newRow("RichTextBox1 0,1320,4575,1935") << u"RichTextBox1"_s << QRect(0, 88, 305, 129);
-        QTest::newRow("Command9 240,3240,2535,615") << u"Command9"_s << QRect(16, 216, 169, 41);
-        QTest::newRow("Command11 2760,3240,1215,615") << u"Command11"_s << QRect(184, 216, 81, 41);
-        QTest::newRow("Text1 0,3840,4575,1815") << u"Text1"_s << QRect(0, 256, 305, 121);
-        QTest::newRow("Command10 360,5640,1095,495") << u"Command10"_s << QRect(24, 376, 73, 33);
-        QTest::newRow("Command7 1440,5640,1335,495") << u"Command7"_s << QRect(96, 376, 89, 33);
-        QTest::newRow("Command8 2760,5640,1335,495") << u"Command8"_s << QRect(184, 376, 89, 33);
-        QTest::newRow("tut1 120,3480,4455,1815") << u"tut1"_s << QRect(8, 232, 297, 121);
-        QTest::newRow("tut2 120,1320,4455,1815") << u"tut2"_s << QRect(8, 88, 297, 121);
-        QTest::newRow("tut3 120,3480,4455,1815") << u"tut3"_s << QRect(8, 232, 297, 121);
-        QTest::newRow("label99 120,240,4215,1215 in tut1") << u"label99"_s << QRect(8, 16, 281, 81);
-        QTest::newRow("Command13 1560,1320,1335,375 in tut1") << u"Command13"_s << QRect(104, 88, 89, 25);
-        QTest::newRow("Command14 1560,1320,1335,375 in tut2") << u"Command14"_s << QRect(104, 88, 89, 25);
-        QTest::newRow("Command15 3000,1320,1335,375 in tut3") << u"Command15"_s << QRect(200, 88, 89, 25);
-    }
-    void geometry()
-    {
-        QFETCH(QString, name);
-        QFETCH(QRect, pixels);
-        Form5 *w = open();
-        QWidget *control = w->findChild<QWidget *>(name);
-        QVERIFY(control);
-        QCOMPARE(control->geometry(), pixels);
+        QFETCH(QRect, twips);
+        Form5 *w = open<Form5>();
+        const QList<QWidget *> found = w->findChildren<QWidget *>(name);
+        QCOMPARE(found.size(), 1);
+        QWidget *control = found.first();
+        QCOMPARE(control->parentWidget()->objectName(), parent);
+        QCOMPARE(control->geometry(), ui::pixelRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        QCOMPARE(control->toolTip(), toolTip);
+        if (auto *label = qobject_cast<QLabel *>(control)) {
+            QCOMPARE(label->text(), text);
+            QCOMPARE(label->text().size(), length);
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+            QVERIFY(!label->autoFillBackground());
+        } else if (auto *button = qobject_cast<QPushButton *>(control)) {
+            QCOMPARE(button->text(), text);
+            QCOMPARE(button->palette().color(QPalette::Button), QColor(255, 224, 192));
+        } else if (auto *frame = qobject_cast<QGroupBox *>(control)) {
+            QCOMPARE(frame->title(), text);
+        } else {
+            QCOMPARE(qobject_cast<QPlainTextEdit *>(control)->toPlainText(), text);
+        }
     }
 
     void tabOrderFollowsTheTabIndices()
     {
-        Form5 *w = open();
-        m_workspace->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_workspace));
-        button(w, u"Command1"_s)->setFocus();
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(button(w, u"Command1"_s)));
+        Form5 *w = open<Form5>();
+        workspace().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&workspace()));
+        child<QPushButton>(w, u"Command1"_s)->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(child<QPushButton>(w, u"Command1"_s)));
         QStringList visited{u"Command1"_s};
         for (int i = 0; i < 13; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -645,41 +618,41 @@ private Q_SLOTS:
 
     void tabReachesTheOkOfTheShownStep()
     {
-        Form5 *w = open(true);
-        m_workspace->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_workspace));
+        Form5 *w = open<Form5>(true);
+        workspace().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&workspace()));
         const QString oks[] = {u"Command13"_s, u"Command14"_s, u"Command15"_s};
         for (const QString &ok : oks) {
-            button(w, u"Command12"_s)->setFocus();
-            QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(button(w, u"Command12"_s)));
+            child<QPushButton>(w, u"Command12"_s)->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(child<QPushButton>(w, u"Command12"_s)));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), ok);
             // The Ok takes the space bar like every button.
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         }
         for (const QString &name : {u"tut1"_s, u"tut2"_s, u"tut3"_s})
-            QVERIFY2(!frame(w, name)->isVisible(), qPrintable(name));
+            QVERIFY2(!child<QGroupBox>(w, name)->isVisible(), qPrintable(name));
     }
 
     void colours()
     {
-        Form5 *w = open(true);
+        Form5 *w = open<Form5>(true);
         QCOMPARE(w->palette().color(QPalette::Window), QColor(255, 255, 192));
-        QCOMPARE(frame(w, u"tut1"_s)->palette().color(QPalette::Window), QColor(255, 255, 192));
-        QCOMPARE(frame(w, u"tut2"_s)->palette().color(QPalette::Window), QColor(255, 255, 128));
-        QCOMPARE(frame(w, u"tut3"_s)->palette().color(QPalette::Window), QColor(255, 255, 128));
+        QCOMPARE(child<QGroupBox>(w, u"tut1"_s)->palette().color(QPalette::Window), QColor(255, 255, 192));
+        QCOMPARE(child<QGroupBox>(w, u"tut2"_s)->palette().color(QPalette::Window), QColor(255, 255, 128));
+        QCOMPARE(child<QGroupBox>(w, u"tut3"_s)->palette().color(QPalette::Window), QColor(255, 255, 128));
         for (const QString &name : {u"tut1"_s, u"tut2"_s, u"tut3"_s})
-            QCOMPARE(frame(w, name)->title(), u"Interactive Tutorial"_s);
+            QCOMPARE(child<QGroupBox>(w, name)->title(), u"Interactive Tutorial"_s);
 
         // What is drawn: a spot of each frame left free by its text and its button.
         const QPoint spot(30, 105);
-        QCOMPARE(w->grab().toImage().pixelColor(frame(w, u"tut1"_s)->geometry().topLeft() + spot),
+        QCOMPARE(w->grab().toImage().pixelColor(child<QGroupBox>(w, u"tut1"_s)->geometry().topLeft() + spot),
                  QColor(255, 255, 192));
         click(w, u"Command13"_s);
-        QCOMPARE(w->grab().toImage().pixelColor(frame(w, u"tut2"_s)->geometry().topLeft() + spot),
+        QCOMPARE(w->grab().toImage().pixelColor(child<QGroupBox>(w, u"tut2"_s)->geometry().topLeft() + spot),
                  QColor(255, 255, 128));
         click(w, u"Command14"_s);
-        QCOMPARE(w->grab().toImage().pixelColor(frame(w, u"tut3"_s)->geometry().topLeft() + spot),
+        QCOMPARE(w->grab().toImage().pixelColor(child<QGroupBox>(w, u"tut3"_s)->geometry().topLeft() + spot),
                  QColor(255, 255, 128));
         // And the window's own background beside the boxes.
         QCOMPARE(w->grab().toImage().pixelColor(330, 150), QColor(255, 255, 192));
@@ -687,12 +660,12 @@ private Q_SLOTS:
 
     void tutorialLeadsThroughTheFramesInOrder()
     {
-        Form5 *w = open(true);
+        Form5 *w = open<Form5>(true);
         QVERIFY(w->tutmode);
         const auto visibleFrames = [w] {
             QStringList names;
             for (const QString &name : {u"tut1"_s, u"tut2"_s, u"tut3"_s})
-                if (frame(w, name)->isVisible())
+                if (child<QGroupBox>(w, name)->isVisible())
                     names.append(name);
             return names;
         };
@@ -707,107 +680,74 @@ private Q_SLOTS:
         click(w, u"Command15"_s);
         QCOMPARE(visibleFrames(), QStringList());
         checkUsable(w, 4);
-        QVERIFY(m_services->messages.isEmpty());
+        QVERIFY(services().messages.isEmpty());
     }
 
     void tutorialStepsDoNotWaitForTheUser()
     {
         // The Ok buttons move on whatever was or was not done.
-        Form5 *w = open(true);
+        Form5 *w = open<Form5>(true);
         click(w, u"Command13"_s);
         click(w, u"Command14"_s);
-        QVERIFY(frame(w, u"tut3"_s)->isVisible());
+        QVERIFY(child<QGroupBox>(w, u"tut3"_s)->isVisible());
         QCOMPARE(text(w, u"Text1"_s), QByteArray());
         click(w, u"Command15"_s);
-        QVERIFY(!frame(w, u"tut3"_s)->isVisible());
+        QVERIFY(!child<QGroupBox>(w, u"tut3"_s)->isVisible());
     }
 
     void tutorialFlagSetAfterLoadingShowsNothing()
     {
-        Form5 *w = open();
+        Form5 *w = open<Form5>();
         w->tutmode = true;
         w->showWindow();
-        QVERIFY(!frame(w, u"tut1"_s)->isVisible());
+        QVERIFY(!child<QGroupBox>(w, u"tut1"_s)->isVisible());
     }
 
     void renders()
     {
-        Form5 *plain = open();
+        Form5 *plain = open<Form5>();
         click(plain, u"Command12"_s);
         click(plain, u"Command9"_s);
         const QString plainPath = testimages::render(plain, u"linkfx_window"_s);
         QVERIFY(QImage(plainPath).size() == QSize(347, 417));
 
-        Form5 *tutorial = open(true);
+        Form5 *tutorial = open<Form5>(true);
         const QString steps[] = {u"linkfx_window_tut1"_s, u"linkfx_window_tut2"_s, u"linkfx_window_tut3"_s};
         const QString oks[] = {u"Command13"_s, u"Command14"_s, u"Command15"_s};
         for (int i = 0; i < 3; ++i) {
             QVERIFY(QImage(testimages::render(tutorial, steps[i])).size() == QSize(347, 417));
             click(tutorial, oks[i]);
         }
-        testimages::render(m_workspace, u"linkfx_workspace"_s);
+        testimages::render(&workspace(), u"linkfx_workspace"_s);
     }
 
 private:
-    Form5 *open(bool tutorial = false)
+    static QByteArray text(QWidget *w, const QString &name)
     {
-        if (!tutorial)
-            return ui::openAtTop<Form5>(*m_workspace);
-        auto *w = new Form5(*m_workspace);
-        w->tutmode = true; // before anything loads the window
-        w->setTop(0);
-        w->showWindow();
-        return w;
+        return QByteArray::fromStdString(ui::textOf(child<QPlainTextEdit>(w, name)));
     }
-
-    static QPushButton *button(Form5 *w, const QString &name)
-    {
-        auto *found = w->findChild<QPushButton *>(name);
-        if (!found)
-            qFatal("no button %s", qPrintable(name));
-        return found;
-    }
-    static QPlainTextEdit *box(Form5 *w, const QString &name)
-    {
-        auto *found = w->findChild<QPlainTextEdit *>(name);
-        if (!found)
-            qFatal("no box %s", qPrintable(name));
-        return found;
-    }
-    static QGroupBox *frame(Form5 *w, const QString &name)
-    {
-        auto *found = w->findChild<QGroupBox *>(name);
-        if (!found)
-            qFatal("no frame %s", qPrintable(name));
-        return found;
-    }
-    static QByteArray text(Form5 *w, const QString &name)
-    {
-        return QByteArray::fromStdString(ui::textOf(box(w, name)));
-    }
-    static void click(Form5 *w, const QString &name) { QTest::mouseClick(button(w, name), Qt::LeftButton); }
 
     // While a step frame is shown every button of the window can still be reached with the
     // mouse, and both boxes take typing.
     void checkUsable(Form5 *w, int step)
     {
         const QString context = u"step %1"_s.arg(step);
-        ui::setText(box(w, u"Text1"_s), std::string());
+        ui::setText(child<QPlainTextEdit>(w, u"Text1"_s), std::string());
         const QString buttons[] = {u"Command1"_s,  u"Command2"_s,  u"Command3"_s,  u"Command5"_s,
                                    u"Command4"_s,  u"Command6"_s,  u"Command12"_s, u"Command9"_s,
                                    u"Command11"_s, u"Command10"_s, u"Command7"_s,  u"Command8"_s};
         for (const QString &name : buttons) {
-            QPushButton *control = button(w, name);
+            QPushButton *control = child<QPushButton>(w, name);
             const std::optional<QPoint> point = reachablePoint(w, control);
             QVERIFY2(point, qPrintable(context + u": "_s + name + u" is covered"_s));
             QVERIFY2(control->isEnabled(), qPrintable(context + u": "_s + name));
         }
         const auto clickAt = [w](const QString &name) {
-            QPushButton *control = button(w, name);
+            QPushButton *control = child<QPushButton>(w, name);
             const QPoint point = *reachablePoint(w, control);
             QTest::mouseClick(control, Qt::LeftButton, {}, control->mapFrom(w, point));
         };
-        m_services->answerPrompt(u"blue"_s);
+        services().answerPrompt(u"blue"_s);
         clickAt(u"Command2"_s);
         QCOMPARE(text(w, u"RichTextBox1"_s), QByteArray("<style><!--a:hover{color:blue; }--></style>"));
         clickAt(u"Command9"_s);
@@ -818,18 +758,14 @@ private:
         QCOMPARE(text(w, u"Text1"_s), QByteArray());
 
         for (const QString &name : {u"RichTextBox1"_s, u"Text1"_s}) {
-            QPlainTextEdit *edit = box(w, name);
+            QPlainTextEdit *edit = child<QPlainTextEdit>(w, name);
             edit->selectAll();
             QTest::keyClicks(edit, u"typed"_s);
             QCOMPARE(text(w, name), QByteArray("typed"));
         }
-        ui::setText(box(w, u"RichTextBox1"_s), std::string());
-        ui::setText(box(w, u"Text1"_s), std::string());
+        ui::setText(child<QPlainTextEdit>(w, u"RichTextBox1"_s), std::string());
+        ui::setText(child<QPlainTextEdit>(w, u"Text1"_s), std::string());
     }
-
-    std::unique_ptr<TestWorkspace> m_fixture;
-    FakeServices *m_services = nullptr;
-    ui::Workspace *m_workspace = nullptr;
 };
 
 QTEST_MAIN(TestLinkEffectsWindow)

@@ -3,8 +3,7 @@
 #include "tests/support/hostile_places.h"
 #include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
-#include "tests/support/test_workspace.h"
-#include "ui/workspace.h"
+#include "tests/support/window_test.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -18,73 +17,14 @@
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
+using testimages::claimingSize;
+using testwindows::child;
 
 // The button editor's pickers and preview against files that are no pictures, claim
 // pictures too large to hold, cannot be read, never end, or change between loads. Every
 // pick ends at once and either shows the picture or leaves the preview as it was.
 
 namespace {
-
-void putBig16(QByteArray &data, qsizetype at, quint16 value)
-{
-    data[at] = char(value >> 8);
-    data[at + 1] = char(value & 0xff);
-}
-
-void putLittle16(QByteArray &data, qsizetype at, quint16 value)
-{
-    data[at] = char(value & 0xff);
-    data[at + 1] = char(value >> 8);
-}
-
-void putBig32(QByteArray &data, qsizetype at, quint32 value)
-{
-    for (int i = 0; i < 4; ++i)
-        data[at + i] = char((value >> (8 * (3 - i))) & 0xff);
-}
-
-void putLittle32(QByteArray &data, qsizetype at, quint32 value)
-{
-    for (int i = 0; i < 4; ++i)
-        data[at + i] = char((value >> (8 * i)) & 0xff);
-}
-
-// The CRC of a PNG chunk, so that a changed header still passes the reader's check.
-quint32 pngCrc(const QByteArray &bytes)
-{
-    quint32 crc = 0xffffffffu;
-    for (const char byte : bytes) {
-        crc ^= quint8(byte);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-// A valid file of the format whose header claims the given size.
-QByteArray claimingSize(QByteArray data, const QByteArray &format, quint16 width, quint16 height)
-{
-    if (format == "bmp") {
-        putLittle32(data, 18, width);
-        putLittle32(data, 22, height);
-    } else if (format == "gif") {
-        putLittle16(data, 6, width); // the logical screen
-        putLittle16(data, 8, height);
-        putLittle16(data, 24, width); // the image, after a two-colour table
-        putLittle16(data, 26, height);
-    } else if (format == "png") {
-        putBig32(data, 16, width);
-        putBig32(data, 20, height);
-        putBig32(data, 29, pngCrc(data.mid(12, 17)));
-    } else if (format == "jpeg") {
-        const qsizetype frame = data.indexOf("\xff\xc0");
-        if (frame >= 0) {
-            putBig16(data, frame + 5, height);
-            putBig16(data, frame + 7, width);
-        }
-    }
-    return data;
-}
 
 // One seeded change to a valid file: bytes flipped, a piece cut out or added, the end cut
 // off, a run of 0xff (which looks like markers to a JPEG reader), or a size field changed.
@@ -123,8 +63,13 @@ QByteArray mutated(QByteArray data, const QByteArray &format, QRandomGenerator &
 
 } // namespace
 
-class TestPictureRobustness final : public QObject {
+class TestPictureRobustness final : public WindowTest {
     Q_OBJECT
+
+public:
+    TestPictureRobustness()
+        : WindowTest({800, 600})
+    {}
 
 private Q_SLOTS:
     void initTestCase()
@@ -139,16 +84,11 @@ private Q_SLOTS:
 
     void init()
     {
-        m_fixture = std::make_unique<TestWorkspace>(QSize(800, 600));
-        m_editor = ui::openAtTop<Form7>(*m_fixture->workspace);
-        m_editor->findChild<QCheckBox *>(u"Check1"_s)->setChecked(true); // the size follows the picture
+        WindowTest::init();
+        m_editor = open<Form7>();
+        child<QCheckBox>(m_editor, u"Check1"_s)->setChecked(true); // the size follows the picture
         pickDefault(path(u"shown.bmp"_s));
         QCOMPARE(preview()->picture().size(), QSize(30, 14));
-    }
-    void cleanup()
-    {
-        QCOMPARE(m_fixture->services.unexpected, 0);
-        m_fixture.reset();
     }
 
     void badFiles_data()
@@ -277,31 +217,23 @@ private Q_SLOTS:
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
-    PictureBox *preview() const { return m_editor->findChild<PictureBox *>(u"button"_s); }
-    QLineEdit *box(const QString &name) const { return m_editor->findChild<QLineEdit *>(name); }
+    PictureBox *preview() const { return child<PictureBox>(m_editor, u"button"_s); }
+    QLineEdit *box(const QString &name) const { return child<QLineEdit>(m_editor, name); }
 
     void pick(const QString &button, const QString &file)
     {
-        m_fixture->services.answerOpen(file);
+        services().answerOpen(file);
         hostile::FifoWatchdog watchdog(file);
-        m_editor->findChild<QPushButton *>(button)->click();
+        child<QPushButton>(m_editor, button)->click();
         QVERIFY2(!watchdog.stop(), "the picker waited on a FIFO");
     }
     void pickDefault(const QString &file) { pick(u"Command1"_s, file); }
 
-    void hoverPreview()
-    {
-        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), preview()->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(preview(), &move);
-    }
+    void hoverPreview() { testwindows::sendMouse(preview(), QEvent::MouseMove, Qt::NoButton, {2, 2}); }
     void pressPreview()
     {
-        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-            QMouseEvent event(type, QPointF(2, 2), preview()->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
-                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-            QApplication::sendEvent(preview(), &event);
-        }
+        testwindows::sendMouse(preview(), QEvent::MouseButtonPress, Qt::LeftButton, {2, 2}, Qt::LeftButton);
+        testwindows::sendMouse(preview(), QEvent::MouseButtonRelease, Qt::LeftButton, {2, 2});
     }
     void leavePreview() { m_editor->Form_MouseMove(); }
 
@@ -332,7 +264,6 @@ private:
     }
 
     QTemporaryDir m_dir;
-    std::unique_ptr<TestWorkspace> m_fixture;
     Form7 *m_editor = nullptr;
 };
 

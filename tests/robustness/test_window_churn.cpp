@@ -5,9 +5,8 @@
 #include "linkfx/link_effects_window.h"
 #include "rollover/code_window.h"
 #include "rollover/properties_window.h"
-#include "tests/support/test_workspace.h"
+#include "tests/support/window_test.h"
 #include "ui/look.h"
-#include "ui/workspace.h"
 
 #include <QApplication>
 #include <QMdiSubWindow>
@@ -44,13 +43,15 @@ QString describe(const Leftovers &counts)
 
 } // namespace
 
-class TestWindowChurn final : public QObject {
+class TestWindowChurn final : public WindowTest {
     Q_OBJECT
 
-private Q_SLOTS:
-    void init() { m_fixture = std::make_unique<TestWorkspace>(QSize(800, 600)); }
-    void cleanup() { m_fixture.reset(); }
+public:
+    TestWindowChurn()
+        : WindowTest({800, 600})
+    {}
 
+private Q_SLOTS:
     void openAndCloseLeavesNothing_data()
     {
         QTest::addColumn<QString>("kind");
@@ -88,7 +89,7 @@ private Q_SLOTS:
         const qint64 icon = ui::applicationIcon().cacheKey();
         QCOMPARE(ui::applicationIcon().cacheKey(), icon);
         for (const QString &kind : {u"Form2"_s, u"Form3"_s, u"Form5"_s, u"Form7"_s}) {
-            ui::ChildWindow *window = open(kind, false);
+            ui::ChildWindow *window = openWindow(kind, false);
             QCOMPARE(window->windowIcon().cacheKey(), icon);
             QCOMPARE(window->subWindow()->windowIcon().cacheKey(), icon);
             window->closeWindow();
@@ -96,32 +97,24 @@ private Q_SLOTS:
     }
 
 private:
-    ui::ChildWindow *open(const QString &kind, bool tutorial)
+    ui::ChildWindow *openWindow(const QString &kind, bool tutorial)
     {
-        ui::Workspace &workspace = *m_fixture->workspace;
-        // As the launcher does: the flag is set before the window loads.
-        const auto opened = [&](auto *window) {
-            window->tutmode = tutorial;
-            window->setTop(0);
-            window->showWindow();
-            return window;
-        };
         if (kind.startsWith(u"Form2"_s))
-            return opened(new Form2(workspace));
+            return open<Form2>(tutorial);
         if (kind == u"Form3"_s)
-            return opened(new Form3(workspace));
+            return open<Form3>(tutorial);
         if (kind == u"Form5"_s)
-            return opened(new Form5(workspace));
-        return opened(new Form7(workspace));
+            return open<Form5>(tutorial);
+        return open<Form7>(tutorial);
     }
 
     void cycle(const QString &kind, bool tutorial)
     {
-        ui::ChildWindow *window = open(kind, tutorial);
+        ui::ChildWindow *window = openWindow(kind, tutorial);
         if (kind == u"Form2 to Form3"_s) {
             // "See Code" opens the code window in its place and closes the properties window.
-            static_cast<Form2 *>(window)->Command3_Click();
-            window = m_fixture->workspace->findChild<Form3 *>();
+            testwindows::click(window, u"Command3"_s);
+            window = workspace().findChild<Form3 *>();
             QVERIFY(window);
         }
         // The frame's title bar drawn as the user sees it, with the caption and the icon.
@@ -138,11 +131,9 @@ private:
     Leftovers count() const
     {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return {QApplication::topLevelWidgets().size(), m_fixture->workspace->findChildren<QObject *>().size(),
-                m_fixture->workspace->subWindowList().size(), QPixmapCache::totalUsed()};
+        return {QApplication::topLevelWidgets().size(), workspace().findChildren<QObject *>().size(),
+                workspace().subWindowList().size(), QPixmapCache::totalUsed()};
     }
-
-    std::unique_ptr<TestWorkspace> m_fixture;
 };
 
 QTEST_MAIN(TestWindowChurn)

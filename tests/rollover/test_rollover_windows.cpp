@@ -3,15 +3,12 @@
 #include "rollover/rollover_code.h"
 #include "rollover/rollover_page.h"
 #include "tests/support/drag_drop.h"
-#include "tests/support/fake_services.h"
 #include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
-#include "tests/support/test_workspace.h"
+#include "tests/support/window_test.h"
 #include "ui/look.h"
 #include "ui/text_box.h"
-#include "ui/workspace.h"
 
-#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +22,8 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
+using testwindows::child;
+using testwindows::click;
 
 namespace {
 
@@ -44,7 +43,7 @@ const char DefaultBody[] = "<a href=\"http://\" onmouseover=\r\n"
 
 } // namespace
 
-class TestRolloverWindows final : public QObject {
+class TestRolloverWindows final : public WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -58,37 +57,15 @@ private Q_SLOTS:
         QVERIFY(notes.open(QIODevice::WriteOnly));
     }
 
-    void init()
-    {
-        m_fixture = std::make_unique<TestWorkspace>();
-        m_services = &m_fixture->services;
-        m_workspace = m_fixture->workspace;
-    }
-    void cleanup()
-    {
-        QCOMPARE(m_services->unexpected, 0);
-        m_fixture.reset();
-    }
-
     void propertiesWindowOpensWithItsDefaults()
     {
-        Form2 *form = openProperties(false);
+        // The boxes' texts and the controls' places are rows of controlsOfBothWindows.
+        Form2 *form = open<Form2>();
         QCOMPARE(form->windowTitle(), u"Rollover Properties"_s);
         QCOMPARE(form->size(), QSize(362, 299));
-        const QList<std::pair<QString, QString>> texts{{u"Text1"_s, QString()},    {u"Text2"_s, QString()},
-                                                       {u"Text3"_s, u"http://"_s}, {u"Text4"_s, u"Example"_s},
-                                                       {u"Text5"_s, u"32,32"_s},   {u"Text6"_s, u"Image01"_s},
-                                                       {u"Text7"_s, u"Image02"_s}};
-        for (const auto &[name, text] : texts)
-            QCOMPARE(child<QLineEdit>(form, name)->text(), text);
         for (int step = 1; step <= 6; ++step)
             QVERIFY(!child<QGroupBox>(form, u"tut%1"_s.arg(step))->isVisible());
         QVERIFY(!ui::isHighlighted(child<QLabel>(form, u"Label2"_s)));
-        QCOMPARE(child<QLabel>(form, u"Label6"_s)->text(),
-                 u"That's it!  Now all you have to do is copy the code and your done!"_s);
-        QCOMPARE(child<QPushButton>(form, u"Command3"_s)->geometry(), QRect(80, 264, 145, 25));
-        QCOMPARE(child<QLineEdit>(form, u"Text7"_s)->geometry(), QRect(96, 216, 177, 19));
-        QCOMPARE(child<QPushButton>(form, u"Command1"_s)->text(), u"..."_s);
         QVERIFY(child<QPushButton>(form, u"Command9"_s)->toolTip().isEmpty());
     }
 
@@ -111,18 +88,24 @@ private Q_SLOTS:
         row("Form2", "Label3", u"Image #2"_s, {240, 1200, 735, 255});
         row("Form2", "Label4", u"<A href> url:"_s, {120, 1680, 3975, 255});
         row("Form2", "Label5", u"Name of rollover"_s, {120, 2040, 1215, 255});
+        row("Form2", "Label6", u"That's it!  Now all you have to do is copy the code and your done!"_s,
+            {360, 3600, 4935, 255});
         row("Form2", "Label7", u"Width and Height for both:"_s, {120, 2400, 2535, 255});
         row("Form2", "Label8", u"Image 1#"_s, {240, 2760, 1575, 255});
         row("Form2", "Label9", u"Image 2#"_s, {240, 3120, 975, 255});
         row("Form2", "Text1", QString(), {960, 840, 3135, 285});
+        row("Form2", "Text2", QString(), {960, 1200, 3135, 285});
         row("Form2", "Text3", u"http://"_s, {1080, 1680, 3015, 285});
         row("Form2", "Text4", u"Example"_s, {1320, 2040, 2775, 285});
         row("Form2", "Text5", u"32,32"_s, {2040, 2400, 2055, 285});
         row("Form2", "Text6", u"Image01"_s, {1440, 2760, 2655, 285});
+        row("Form2", "Text7", u"Image02"_s, {1440, 3240, 2655, 285});
+        row("Form2", "Command1", u"..."_s, {4080, 840, 255, 255});
         row("Form2", "Command2", u"..."_s, {4080, 1200, 255, 255});
         row("Form2", "Command9", u"Random"_s, {4080, 2040, 1215, 375});
         row("Form2", "Command4", u"Random"_s, {4080, 2760, 1215, 375});
         row("Form2", "Command5", u"Random"_s, {4080, 3240, 1215, 375});
+        row("Form2", "Command3", u"See Code"_s, {1200, 3960, 2175, 375});
         row("Form2", "tut1", u"Interactive Tutorial"_s, {240, 1680, 4815, 1815});
         row("Form2", "tut2", u"Interactive Tutorial"_s, {240, 1920, 4695, 1695});
         row("Form2", "tut3", u"Interactive Tutorial"_s, {240, 2400, 4695, 1935});
@@ -194,7 +177,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QString, text);
         QFETCH(QRect, twips);
-        QWidget *form = window == u"Form2"_s ? static_cast<QWidget *>(openProperties(false)) : openCode(false);
+        QWidget *form = window == u"Form2"_s ? static_cast<QWidget *>(open<Form2>()) : openCode(false);
         QWidget *control = child<QWidget>(form, name);
         QString shown;
         if (auto *label = qobject_cast<QLabel *>(control))
@@ -213,7 +196,7 @@ private Q_SLOTS:
 
     void focusRunsInTheWindowsOrder()
     {
-        Form2 *form = openProperties(false);
+        Form2 *form = open<Form2>();
         const QStringList order{u"Text1"_s,    u"Command1"_s, u"Text2"_s,   u"Command2"_s, u"Text3"_s,
                                 u"Text4"_s,    u"Command3"_s, u"Text5"_s,   u"Text6"_s,    u"Text7"_s,
                                 u"Command4"_s, u"Command5"_s, u"Command9"_s};
@@ -228,10 +211,10 @@ private Q_SLOTS:
 
     void accessKeyOfTheIntroductionFocusesTheFirstPicture()
     {
-        Form2 *form = openProperties(false);
+        Form2 *form = open<Form2>();
         QCOMPARE(child<QLabel>(form, u"Label1"_s)->buddy(), child<QLineEdit>(form, u"Text1"_s));
         child<QLineEdit>(form, u"Text5"_s)->setFocus();
-        QVERIFY(QTest::qWaitForWindowActive(m_workspace));
+        QVERIFY(QTest::qWaitForWindowActive(&workspace()));
         QTest::keyClick(form, Qt::Key_A, Qt::AltModifier);
         QTRY_COMPARE(QApplication::focusWidget(), child<QLineEdit>(form, u"Text1"_s));
     }
@@ -259,12 +242,12 @@ private Q_SLOTS:
         QFETCH(QString, title);
         QFETCH(QString, path);
         QFETCH(QString, text);
-        Form2 *form = openProperties(false);
-        m_services->answerOpen(path);
-        QTest::mouseClick(child<QPushButton>(form, button), Qt::LeftButton);
+        Form2 *form = open<Form2>();
+        services().answerOpen(path);
+        click(form, button);
         QCOMPARE(child<QLineEdit>(form, box)->text(), text);
-        QCOMPARE(m_services->questions.size(), 1);
-        const FakeServices::Question &asked = m_services->questions.first();
+        QCOMPARE(services().questions.size(), 1);
+        const FakeServices::Question &asked = services().questions.first();
         QCOMPARE(asked.kind, FakeServices::Question::Open);
         QCOMPARE(asked.request.title, title);
         QCOMPARE(asked.request.filter.description, u"Image Files (*.jpg,*.gif,*.bmp) "_s);
@@ -273,19 +256,19 @@ private Q_SLOTS:
 
     void cancelledPickKeepsTheBoxAndTheDialogKeepsItsLastName()
     {
-        Form2 *form = openProperties(false);
-        m_services->answerOpen(u"/pics/up.gif"_s);
-        form->Command1_Click();
-        m_services->answerOpen(std::nullopt);
-        form->Command1_Click();
+        Form2 *form = open<Form2>();
+        services().answerOpen(u"/pics/up.gif"_s);
+        click(form, u"Command1"_s);
+        services().answerOpen(std::nullopt);
+        click(form, u"Command1"_s);
         QCOMPARE(child<QLineEdit>(form, u"Text1"_s)->text(), u"up.gif"_s);
         child<QLineEdit>(form, u"Text2"_s)->setText(u"typed.gif"_s);
-        m_services->answerOpen(std::nullopt);
-        form->Command2_Click();
+        services().answerOpen(std::nullopt);
+        click(form, u"Command2"_s);
         QCOMPARE(child<QLineEdit>(form, u"Text2"_s)->text(), u"typed.gif"_s);
-        QCOMPARE(m_services->questions.size(), 3);
-        QCOMPARE(m_services->questions[1].request.proposedName, u"/pics/up.gif"_s);
-        QCOMPARE(m_services->questions[2].request.proposedName, u"/pics/up.gif"_s);
+        QCOMPARE(services().questions.size(), 3);
+        QCOMPARE(services().questions[1].request.proposedName, u"/pics/up.gif"_s);
+        QCOMPARE(services().questions[2].request.proposedName, u"/pics/up.gif"_s);
     }
 
     void droppedPictureIsTakenAsPicked_data()
@@ -324,17 +307,17 @@ private Q_SLOTS:
         QFETCH(QList<QUrl>, urls);
         QFETCH(QString, text);
         QFETCH(QString, taken);
-        Form2 *form = openProperties(false);
+        Form2 *form = open<Form2>();
         child<QLineEdit>(form, box)->setText(u"typed.gif"_s);
         const std::unique_ptr<QMimeData> data = dragdrop::mimeData(urls, text);
         const dragdrop::Answer answer = dragdrop::dragOnto(child<QWidget>(form, target), data.get());
         QCOMPARE(answer.drop, !taken.isEmpty());
         QCOMPARE(child<QLineEdit>(form, box)->text(), taken.isEmpty() ? u"typed.gif"_s : taken);
-        QVERIFY(m_services->questions.isEmpty()); // no dialog
+        QVERIFY(services().questions.isEmpty()); // no dialog
         // The window's one dialog proposes the dropped file next, as after a pick.
-        m_services->answerOpen(std::nullopt);
-        form->Command1_Click();
-        QCOMPARE(m_services->questions.last().request.proposedName,
+        services().answerOpen(std::nullopt);
+        click(form, u"Command1"_s);
+        QCOMPARE(services().questions.last().request.proposedName,
                  taken.isEmpty() ? QString() : urls.first().toLocalFile());
     }
 
@@ -354,23 +337,23 @@ private Q_SLOTS:
         QFETCH(QString, box);
         QFETCH(float, draw);
         QFETCH(QString, name);
-        Form2 *form = openProperties(false);
-        m_services->scriptDraws({draw});
-        QTest::mouseClick(child<QPushButton>(form, button), Qt::LeftButton);
+        Form2 *form = open<Form2>();
+        services().scriptDraws({draw});
+        click(form, button);
         QCOMPARE(child<QLineEdit>(form, box)->text(), name);
     }
 
     void randomRolloverNameIsEightLetters()
     {
-        Form2 *form = openProperties(false);
-        m_services->scriptDraws({0.0f, 0.1f, 0.2f, 0.3f, 0.45f, 0.5f, 0.99f, std::nextafter(1.0f, 0.0f)});
-        QTest::mouseClick(child<QPushButton>(form, u"Command9"_s), Qt::LeftButton);
+        Form2 *form = open<Form2>();
+        services().scriptDraws({0.0f, 0.1f, 0.2f, 0.3f, 0.45f, 0.5f, 0.99f, std::nextafter(1.0f, 0.0f)});
+        click(form, u"Command9"_s);
         QCOMPARE(child<QLineEdit>(form, u"Text4"_s)->text(), u"Rolloverabcdefjj"_s);
 
         // Unscripted draws: always 16 characters, letters a to j only, and not all the same.
         QSet<QChar> seen;
         for (int run = 0; run < 20; ++run) {
-            form->Command9_Click();
+            click(form, u"Command9"_s);
             const QString name = child<QLineEdit>(form, u"Text4"_s)->text();
             QCOMPARE(name.size(), 16);
             QVERIFY(name.startsWith(u"Rollover"_s));
@@ -391,14 +374,14 @@ private Q_SLOTS:
     void seeCodeOpensTheCodeWindowInItsPlace()
     {
         QFETCH(bool, tutorial);
-        Form2 *form = openProperties(tutorial);
+        Form2 *form = open<Form2>(tutorial);
         form->setLeft(1500);
         QPointer<Form2> properties(form);
-        QTest::mouseClick(child<QPushButton>(form, u"Command3"_s), Qt::LeftButton);
+        click(form, u"Command3"_s);
         QVERIFY(form->isClosed());
         QTRY_VERIFY(properties.isNull());
 
-        Form3 *code = m_workspace->findChild<Form3 *>();
+        Form3 *code = workspace().findChild<Form3 *>();
         QVERIFY(code);
         QVERIFY(code->isVisible());
         QVERIFY(code->instanced);
@@ -413,7 +396,7 @@ private Q_SLOTS:
 
     void seeCodeReadsTheBoxesAsTyped()
     {
-        Form2 *form = openProperties(false);
+        Form2 *form = open<Form2>();
         const QList<std::pair<QString, QString>> typed{
             {u"Text1"_s, u"a.gif"_s}, {u"Text2"_s, u"b.gif"_s}, {u"Text3"_s, u"x.html"_s}, {u"Text4"_s, u"R"_s},
             {u"Text5"_s, u"1,2"_s},   {u"Text6"_s, u"P"_s},     {u"Text7"_s, u"Q"_s}};
@@ -421,8 +404,8 @@ private Q_SLOTS:
             child<QLineEdit>(form, name)->clear();
             QTest::keyClicks(child<QLineEdit>(form, name), text);
         }
-        form->Command3_Click();
-        Form3 *code = m_workspace->findChild<Form3 *>();
+        click(form, u"Command3"_s);
+        Form3 *code = workspace().findChild<Form3 *>();
         RolloverProperties p{"a.gif", "b.gif", "x.html", "R", "1,2", "P", "Q"};
         const RolloverCode expected = GenerateRolloverCode(p);
         QCOMPARE(ui::textOf(child<QPlainTextEdit>(code, u"RichTextBox1"_s)), expected.head);
@@ -432,7 +415,7 @@ private Q_SLOTS:
 
     void propertiesTutorialSteps()
     {
-        Form2 *form = openProperties(true);
+        Form2 *form = open<Form2>(true);
         struct Expect {
             QString button; // pressed before checking; empty for the opening state
             int visible;    // the one step frame showing
@@ -450,7 +433,7 @@ private Q_SLOTS:
                                  u"Label7"_s, u"Label8"_s, u"Label9"_s};
         for (const Expect &step : steps) {
             if (!step.button.isEmpty())
-                QTest::mouseClick(child<QPushButton>(form, step.button), Qt::LeftButton);
+                click(form, step.button);
             for (int frame = 1; frame <= 6; ++frame)
                 QCOMPARE(child<QGroupBox>(form, u"tut%1"_s.arg(frame))->isVisible(), frame == step.visible);
             for (const QString &label : labels)
@@ -469,12 +452,12 @@ private Q_SLOTS:
 
     void fieldsWorkDuringATutorialStep()
     {
-        Form2 *form = openProperties(true);
-        m_services->scriptDraws({0.5f});
-        QTest::mouseClick(child<QPushButton>(form, u"Command5"_s), Qt::LeftButton);
+        Form2 *form = open<Form2>(true);
+        services().scriptDraws({0.5f});
+        click(form, u"Command5"_s);
         QCOMPARE(child<QLineEdit>(form, u"Text7"_s)->text(), u"Image501"_s);
-        form->Command3_Click(); // See Code before the last step still passes the tutorial on
-        Form3 *code = m_workspace->findChild<Form3 *>();
+        click(form, u"Command3"_s); // See Code before the last step still passes the tutorial on
+        Form3 *code = workspace().findChild<Form3 *>();
         QVERIFY(code->tutmode);
         QVERIFY(child<QGroupBox>(code, u"tut1"_s)->isVisible());
     }
@@ -485,10 +468,10 @@ private Q_SLOTS:
         QGroupBox *tut1 = child<QGroupBox>(code, u"tut1"_s);
         QGroupBox *tut2 = child<QGroupBox>(code, u"tut2"_s);
         QVERIFY(tut1->isVisible() && !tut2->isVisible());
-        QTest::mouseClick(child<QPushButton>(code, u"Command2"_s), Qt::LeftButton);
+        click(code, u"Command2"_s);
         QVERIFY(!tut1->isVisible() && tut2->isVisible());
         QVERIFY(tut2->y() > tut1->y());
-        QTest::mouseClick(child<QPushButton>(code, u"Command6"_s), Qt::LeftButton);
+        click(code, u"Command6"_s);
         QVERIFY(!tut1->isVisible() && !tut2->isVisible());
         QCOMPARE(tut1->palette().color(QPalette::Window), QColor(255, 255, 128));
     }
@@ -501,7 +484,7 @@ private Q_SLOTS:
         QVERIFY(child<QPlainTextEdit>(code, u"RichTextBox1"_s)->isReadOnly());
         QVERIFY(child<QPlainTextEdit>(code, u"RichTextBox2"_s)->isReadOnly());
         // The tips with angle brackets are escaped, so that they show as written.
-        const auto shownTip = [this, code](const QString &name) {
+        const auto shownTip = [code](const QString &name) {
             QTextDocument tip;
             tip.setHtml(child<QPushButton>(code, name)->toolTip());
             return tip.toPlainText();
@@ -514,7 +497,7 @@ private Q_SLOTS:
 
     void codeWindowLoadedWithoutInstancedClosesItself()
     {
-        auto *code = new Form3(*m_workspace);
+        auto *code = new Form3(workspace());
         QPointer<Form3> alive(code);
         code->setTop(0);
         code->showWindow();
@@ -526,10 +509,10 @@ private Q_SLOTS:
     void copyButtonsCopyTheirOwnBox()
     {
         Form3 *code = openCode(false);
-        QTest::mouseClick(child<QPushButton>(code, u"Command3"_s), Qt::LeftButton);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromLatin1(DefaultHead));
-        QTest::mouseClick(child<QPushButton>(code, u"Command4"_s), Qt::LeftButton);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromLatin1(DefaultBody));
+        click(code, u"Command3"_s);
+        QCOMPARE(testwindows::clipboardText(), QString::fromLatin1(DefaultHead));
+        click(code, u"Command4"_s);
+        QCOMPARE(testwindows::clipboardText(), QString::fromLatin1(DefaultBody));
     }
 
     void saveTwiceThenCancel()
@@ -538,28 +521,28 @@ private Q_SLOTS:
         Form3 *code = openCode(false);
         const QString page = dir.filePath(u"rollover.html"_s);
         const QByteArray expected = QByteArray::fromStdString(RolloverPage(DefaultHead, DefaultBody));
-        m_services->answerSave(page);
-        QTest::mouseClick(child<QPushButton>(code, u"Command5"_s), Qt::LeftButton);
+        services().answerSave(page);
+        click(code, u"Command5"_s);
         QCOMPARE(testfiles::contentOf(page), expected);
         QVERIFY(expected.endsWith("</body> </html>\r\n"));
 
         QFile::remove(page);
-        m_services->answerSave(page);
-        code->Command5_Click();
+        services().answerSave(page);
+        click(code, u"Command5"_s);
         QCOMPARE(testfiles::contentOf(page), expected);
 
-        m_services->answerSave(std::nullopt);
-        code->Command5_Click();
+        services().answerSave(std::nullopt);
+        click(code, u"Command5"_s);
         QCOMPARE(testfiles::contentOf(page), expected);
 
-        QCOMPARE(m_services->questions.size(), 3);
-        QCOMPARE(m_services->questions[0].request.proposedName, QString());
-        QCOMPARE(m_services->questions[1].request.proposedName, page);
-        QCOMPARE(m_services->questions[2].request.proposedName, page);
-        QCOMPARE(m_services->questions[0].request.filter.description, u"HTM(L) Files *.html, *.htm "_s);
-        QCOMPARE(m_services->questions[0].request.filter.patterns, u"*.html"_s);
-        QVERIFY(m_services->questions[0].request.title.isEmpty());
-        QVERIFY(m_services->messages.isEmpty());
+        QCOMPARE(services().questions.size(), 3);
+        QCOMPARE(services().questions[0].request.proposedName, QString());
+        QCOMPARE(services().questions[1].request.proposedName, page);
+        QCOMPARE(services().questions[2].request.proposedName, page);
+        QCOMPARE(services().questions[0].request.filter.description, u"HTM(L) Files *.html, *.htm "_s);
+        QCOMPARE(services().questions[0].request.filter.patterns, u"*.html"_s);
+        QVERIFY(services().questions[0].request.title.isEmpty());
+        QVERIFY(services().messages.isEmpty());
         QVERIFY(code->isVisible());
     }
 
@@ -568,10 +551,10 @@ private Q_SLOTS:
         QTemporaryDir dir;
         Form3 *code = openCode(false);
         const QString target = dir.filePath(u"no such folder/page.html"_s);
-        m_services->answerSave(target);
-        code->Command5_Click();
-        QCOMPARE(m_services->messages.size(), 1);
-        QVERIFY(m_services->messages[0].text.contains(u"no such folder/page.html"_s));
+        services().answerSave(target);
+        click(code, u"Command5"_s);
+        QCOMPARE(services().messages.size(), 1);
+        QVERIFY(services().messages[0].text.contains(u"no such folder/page.html"_s));
         QVERIFY(!QFile::exists(target));
         QCOMPARE(ui::textOf(child<QPlainTextEdit>(code, u"RichTextBox1"_s)), std::string(DefaultHead));
         QVERIFY(code->isVisible());
@@ -590,10 +573,10 @@ private Q_SLOTS:
         }
         Form3 *code = openCode(false);
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        m_services->answerSave(existing);
-        code->Command5_Click();
+        services().answerSave(existing);
+        click(code, u"Command5"_s);
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QCOMPARE(m_services->messages.size(), 1);
+        QCOMPARE(services().messages.size(), 1);
         QCOMPARE(testfiles::contentOf(existing), QByteArray("old page"));
     }
 
@@ -601,20 +584,20 @@ private Q_SLOTS:
     {
         Form3 *code = openCode(false);
         QPointer<Form3> alive(code);
-        QTest::mouseClick(child<QPushButton>(code, u"Command1"_s), Qt::LeftButton);
+        click(code, u"Command1"_s);
         QTRY_VERIFY(alive.isNull());
     }
 
     void renders()
     {
-        Form2 *plain = openProperties(false);
+        Form2 *plain = open<Form2>();
         QImage image = QImage(testimages::render(plain, u"Form2"_s));
         QCOMPARE(image.size(), QSize(362, 299));
         QCOMPARE(image.pixelColor(5, 5), QColor(255, 255, 192));
         const QRect see = child<QPushButton>(plain, u"Command3"_s)->geometry();
         QCOMPARE(image.pixelColor(see.x() + 10, see.y() + 5), QColor(255, 224, 192));
 
-        Form2 *tutorial = openProperties(true);
+        Form2 *tutorial = open<Form2>(true);
         image = QImage(testimages::render(tutorial, u"Form2-tutorial"_s));
         const QRect label2 = child<QLabel>(tutorial, u"Label2"_s)->geometry();
         QCOMPARE(image.pixelColor(label2.x() + 1, label2.y() + 1), QColor(255, 0, 0));
@@ -624,32 +607,16 @@ private Q_SLOTS:
         Form3 *code = openCode(true);
         image = QImage(testimages::render(code, u"Form3-tutorial"_s));
         QCOMPARE(image.pixelColor(5, 5), QColor(255, 255, 192));
-        code->Command2_Click();
-        code->Command6_Click();
+        click(code, u"Command2"_s);
+        click(code, u"Command6"_s);
         testimages::render(code, u"Form3"_s);
     }
 
 private:
-    template <typename T> T *child(QWidget *parent, const QString &name)
-    {
-        T *widget = parent->findChild<T *>(name);
-        if (!widget)
-            qFatal("no child %s", qPrintable(name));
-        return widget;
-    }
-
-    Form2 *openProperties(bool tutorial)
-    {
-        auto *form = new Form2(*m_workspace);
-        form->tutmode = tutorial;
-        form->setTop(0);
-        form->showWindow();
-        return form;
-    }
-
+    // The code window as "See Code" opens it.
     Form3 *openCode(bool tutorial)
     {
-        auto *code = new Form3(*m_workspace);
+        auto *code = new Form3(workspace());
         code->tutmode = tutorial;
         code->instanced = true;
         code->setLeft(0);
@@ -662,9 +629,6 @@ private:
     QString picture(const QString &name) const { return m_pictures.filePath(name); }
 
     QTemporaryDir m_pictures;
-    std::unique_ptr<TestWorkspace> m_fixture;
-    FakeServices *m_services = nullptr;
-    ui::Workspace *m_workspace = nullptr;
 };
 
 QTEST_MAIN(TestRolloverWindows)

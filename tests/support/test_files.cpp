@@ -17,6 +17,12 @@ bool writeFile(const QString &path, const QByteArray &content)
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush();
 }
 
+bool setModified(const QString &path, const QDateTime &when)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) && file.setFileTime(when, QFileDevice::FileModificationTime);
+}
+
 QStringList entriesOf(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);

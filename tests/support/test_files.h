@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +14,9 @@ QByteArray contentOf(const QString &path);
 
 // Writes the content as the whole file, flushed; false when any of it could not be written.
 bool writeFile(const QString &path, const QByteArray &content);
+
+// Sets the file's modification time, as a save at that time would; false when it cannot.
+bool setModified(const QString &path, const QDateTime &when);
 
 // The names in a folder, hidden and special ones included, sorted by name.
 QStringList entriesOf(const QString &folder);

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QImage>
 #include <QWidget>
+#include <QtEndian>
 
 namespace testimages {
 
@@ -14,7 +15,7 @@ bool writePicture(const QString &path, int width, int height, const QColor &colo
     return image.save(path);
 }
 
-bool writePattern(const QString &path, int width, int height)
+bool writePattern(const QString &path, int width, int height, int quality)
 {
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y) {
@@ -22,7 +23,7 @@ bool writePattern(const QString &path, int width, int height)
         for (int x = 0; x < width; ++x)
             line[x] = qRgb(x * 7 % 256, y * 3 % 256, (x ^ y) % 256);
     }
-    return image.save(path);
+    return image.save(path, nullptr, quality);
 }
 
 namespace {
@@ -33,8 +34,9 @@ QByteArray gifHead(int width, int height, const QColor &first, const QColor &sec
 {
     QByteArray gif("GIF89a");
     const auto le16 = [&gif](int v) {
-        gif.append(char(v & 0xff));
-        gif.append(char((v >> 8) & 0xff));
+        char bytes[2];
+        qToLittleEndian(quint16(v), bytes);
+        gif.append(bytes, 2);
     };
     le16(width);
     le16(height);
@@ -104,6 +106,65 @@ bool writeClaimingGif(const QString &path, int width, int height)
     // Code size 2; one sub-block of one byte: clear (4) then end (5) in 3-bit codes.
     gif.append("\x02\x01\x2C\x00;", 5);
     return testfiles::writeFile(path, gif);
+}
+
+QByteArray claimingBitmap(quint32 width, quint32 height, qsizetype pixelBytes)
+{
+    QByteArray bitmap(54 + pixelBytes, '\0');
+    char *const at = bitmap.data();
+    at[0] = 'B';
+    at[1] = 'M';
+    qToLittleEndian(quint32(bitmap.size()), at + 2);
+    qToLittleEndian(quint32(54), at + 10); // where the pixels start
+    qToLittleEndian(quint32(40), at + 14); // the size of the header that follows
+    qToLittleEndian(width, at + 18);
+    qToLittleEndian(height, at + 22);
+    qToLittleEndian(quint16(1), at + 26);    // planes
+    qToLittleEndian(quint16(24), at + 28);   // bits per pixel, uncompressed
+    qToLittleEndian(quint32(2835), at + 38); // 72 dots per inch, both ways
+    qToLittleEndian(quint32(2835), at + 42);
+    return bitmap;
+}
+
+namespace {
+
+// The CRC of a PNG chunk, so that a changed header still passes the reader's check.
+quint32 pngCrc(const QByteArray &bytes)
+{
+    quint32 crc = 0xffffffffu;
+    for (const char byte : bytes) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+} // namespace
+
+QByteArray claimingSize(QByteArray data, const QByteArray &format, quint16 width, quint16 height)
+{
+    char *const at = data.data();
+    if (format == "bmp") {
+        qToLittleEndian(quint32(width), at + 18);
+        qToLittleEndian(quint32(height), at + 22);
+    } else if (format == "gif") {
+        qToLittleEndian(width, at + 6); // the logical screen
+        qToLittleEndian(height, at + 8);
+        qToLittleEndian(width, at + 24); // the image, after a two-colour table
+        qToLittleEndian(height, at + 26);
+    } else if (format == "png") {
+        qToBigEndian(quint32(width), at + 16);
+        qToBigEndian(quint32(height), at + 20);
+        qToBigEndian(pngCrc(data.mid(12, 17)), at + 29);
+    } else if (format == "jpeg") {
+        const qsizetype frame = data.indexOf("\xff\xc0");
+        if (frame >= 0) {
+            qToBigEndian(height, at + frame + 5);
+            qToBigEndian(width, at + frame + 7);
+        }
+    }
+    return data;
 }
 
 QString render(QWidget *widget, const QString &name)

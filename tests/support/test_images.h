@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QColor>
 #include <QString>
 
@@ -13,8 +14,9 @@ namespace testimages {
 bool writePicture(const QString &path, int width, int height, const QColor &colour);
 
 // Writes a picture whose every pixel differs from its neighbours, so that a part cut from
-// the wrong place or scaled shows; the format follows the suffix.
-bool writePattern(const QString &path, int width, int height);
+// the wrong place or scaled shows; the format follows the suffix, the quality is the
+// writer's (-1: its default).
+bool writePattern(const QString &path, int width, int height, int quality = -1);
 
 // Writes a minimal one-colour GIF89a, which Qt cannot write itself.
 bool writeGif(const QString &path, int width, int height, const QColor &colour);
@@ -22,6 +24,14 @@ bool writeGif(const QString &path, int width, int height, const QColor &colour);
 // Writes a 34-byte GIF89a whose screen and image claim the given size while its data holds
 // only a clear code and the end code: the decoder fills the whole size from nothing.
 bool writeClaimingGif(const QString &path, int width, int height);
+
+// A 24-bit bitmap whose header claims the given size, followed by only pixelBytes bytes of
+// pixels: a small file that claims a huge picture.
+QByteArray claimingBitmap(quint32 width, quint32 height, qsizetype pixelBytes = 0);
+
+// A valid picture of the format ("bmp", "gif", "png" or "jpeg") whose header now claims the
+// given size; a PNG header keeps a checksum that matches.
+QByteArray claimingSize(QByteArray data, const QByteArray &format, quint16 width, quint16 height);
 
 // Renders a widget to a PNG in the build's render folder and returns the picture's path,
 // or an empty text when it could not be written.

@@ -1,8 +1,7 @@
-#include "tests/support/fake_services.h"
+#include "tests/support/window_test.h"
 #include "ui/child_window.h"
 #include "ui/look.h"
 #include "ui/single_window.h"
-#include "ui/workspace.h"
 
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -40,18 +39,15 @@ private:
 
 } // namespace
 
-class TestChildWindow final : public QObject {
+class TestChildWindow final : public WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
     void init()
     {
-        m_workspace = new ui::Workspace(m_services);
-        m_workspace->resize(760, 512);
-        m_workspace->show();
+        WindowTest::init();
         m_log.clear();
     }
-    void cleanup() { delete m_workspace; }
 
     void flagsDoNotLoad_positionLoads_data()
     {
@@ -65,7 +61,7 @@ private Q_SLOTS:
     void flagsDoNotLoad_positionLoads()
     {
         QFETCH(QString, access);
-        auto *probe = new Probe(*m_workspace, &m_log);
+        auto *probe = new Probe(workspace(), &m_log);
         probe->flag = true;
         QVERIFY(!probe->isLoaded());
         QVERIFY(m_log.isEmpty());
@@ -87,7 +83,7 @@ private Q_SLOTS:
 
     void positionsAreTwipsFromTheWorkspaceCorner()
     {
-        auto *probe = new Probe(*m_workspace, &m_log);
+        auto *probe = new Probe(workspace(), &m_log);
         probe->setLeft(2700);
         probe->setTop(0);
         probe->showWindow();
@@ -95,7 +91,7 @@ private Q_SLOTS:
         QCOMPARE(probe->left(), 2700);
         QCOMPARE(probe->top(), 0);
         QCOMPARE(probe->size(), QSize(200, 100));
-        QCOMPARE(m_workspace->activeSubWindow(), probe->subWindow());
+        QCOMPARE(workspace().activeSubWindow(), probe->subWindow());
     }
 
     // A window shown beyond the visible part of the workspace scrolls into view: its top left
@@ -114,13 +110,13 @@ private Q_SLOTS:
     {
         QFETCH(QPoint, position);
         QFETCH(QSize, size);
-        auto *probe = new Probe(*m_workspace, &m_log);
+        auto *probe = new Probe(workspace(), &m_log);
         probe->setFixedSize(size);
         probe->setLeft(position.x());
         probe->setTop(position.y());
         probe->showWindow();
         QCoreApplication::processEvents(); // the scroll bars take their room
-        const QRect visible = m_workspace->viewport()->rect();
+        const QRect visible = workspace().viewport()->rect();
         const QRect frame = probe->subWindow()->geometry();
         QVERIFY2(visible.contains(frame.topLeft()),
                  qPrintable(u"top left corner at %1,%2"_s.arg(frame.x()).arg(frame.y())));
@@ -136,7 +132,7 @@ private Q_SLOTS:
         QCOMPARE(probe->top(), position.y());
 
         // A second window placed by position after the scroll stands where it is told.
-        auto *second = new Probe(*m_workspace, &m_log);
+        auto *second = new Probe(workspace(), &m_log);
         second->setLeft(0);
         second->setTop(0);
         second->showWindow();
@@ -149,18 +145,18 @@ private Q_SLOTS:
 
     void showingAnOpenWindowActivatesIt()
     {
-        auto *first = new Probe(*m_workspace, &m_log);
-        auto *second = new Probe(*m_workspace, &m_log);
+        auto *first = new Probe(workspace(), &m_log);
+        auto *second = new Probe(workspace(), &m_log);
         first->showWindow();
         second->showWindow();
-        QCOMPARE(m_workspace->activeSubWindow(), second->subWindow());
+        QCOMPARE(workspace().activeSubWindow(), second->subWindow());
         first->showWindow();
-        QCOMPARE(m_workspace->activeSubWindow(), first->subWindow());
+        QCOMPARE(workspace().activeSubWindow(), first->subWindow());
     }
 
     void closingRunsHandlersAndDiscardsLater()
     {
-        auto *probe = new Probe(*m_workspace, &m_log);
+        auto *probe = new Probe(workspace(), &m_log);
         probe->showWindow();
         QPointer<Probe> alive(probe);
         probe->closeWindow();
@@ -171,7 +167,7 @@ private Q_SLOTS:
 
     void closeBoxRunsTheSameHandlers()
     {
-        auto *probe = new Probe(*m_workspace, &m_log);
+        auto *probe = new Probe(workspace(), &m_log);
         probe->showWindow();
         QPointer<Probe> alive(probe);
         probe->subWindow()->close();
@@ -181,7 +177,7 @@ private Q_SLOTS:
 
     void closedDuringLoadIsNeverShown()
     {
-        auto *probe = new Probe(*m_workspace, &m_log, true);
+        auto *probe = new Probe(workspace(), &m_log, true);
         QPointer<Probe> alive(probe);
         probe->setTop(0);
         probe->showWindow();
@@ -196,7 +192,7 @@ private Q_SLOTS:
         int created = 0;
         const auto make = [&] {
             ++created;
-            return new Probe(*m_workspace, &m_log);
+            return new Probe(workspace(), &m_log);
         };
         Probe &first = single.get(make);
         QCOMPARE(&single.get(make), &first);
@@ -224,8 +220,6 @@ private Q_SLOTS:
     }
 
 private:
-    FakeServices m_services;
-    ui::Workspace *m_workspace = nullptr;
     QStringList m_log;
 };
 

@@ -4,6 +4,7 @@
 #include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
 #include "tests/support/test_workspace.h"
+#include "ui/picture_cache.h"
 #include "ui/workspace.h"
 
 #include <QCheckBox>
@@ -16,6 +17,8 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -121,6 +124,37 @@ QByteArray mutated(QByteArray data, const QByteArray &format, QRandomGenerator &
     return data;
 }
 
+// A JPEG as a camera writes it: right after the start marker an Exif block whose second
+// directory holds a whole small JPEG, the thumbnail, with its own scan and end marker.
+QByteArray withThumbnail(const QByteArray &picture, const QByteArray &thumbnail)
+{
+    QByteArray tiff("MM\x00\x2A\x00\x00\x00\x08", 8); // big-endian, the first directory at 8
+    const auto big16 = [&tiff](quint16 value) {
+        tiff.append(char(value >> 8)).append(char(value & 0xff));
+    };
+    const auto big32 = [&](quint32 value) {
+        big16(quint16(value >> 16));
+        big16(quint16(value & 0xffff));
+    };
+    big16(0);  // the first directory: no entries,
+    big32(14); // then the second: the thumbnail's offset and length as two longs
+    big16(2);
+    const quint32 thumbnailAt = 14 + 2 + 2 * 12 + 4;
+    for (const auto &[tag, value] : {std::pair{0x0201, thumbnailAt}, {0x0202, quint32(thumbnail.size())}}) {
+        big16(quint16(tag));
+        big16(4);
+        big32(1);
+        big32(value);
+    }
+    big32(0);
+    tiff.append(thumbnail);
+    QByteArray segment("\xff\xe1\x00\x00"
+                       "Exif\x00\x00",
+                       10);
+    putBig16(segment, 2, quint16(segment.size() - 2 + tiff.size()));
+    return picture.left(2) + segment + tiff + picture.mid(2);
+}
+
 } // namespace
 
 class TestPictureRobustness final : public QObject {
@@ -162,6 +196,8 @@ private Q_SLOTS:
             QTest::addRow("%s without its last bytes", format) << u"short."_s + QLatin1String(format);
             QTest::addRow("%s claiming 65535 by 65535", format) << u"huge."_s + QLatin1String(format);
         }
+        // The thumbnail's scan and end marker come before the picture's own.
+        QTest::newRow("jpg with a thumbnail, cut in its picture's scan") << u"thumbnail"_s;
         QTest::newRow("a folder") << u"folder"_s;
         QTest::newRow("a FIFO") << u"fifo"_s;
         QTest::newRow("a link to /dev/zero") << u"zero"_s;
@@ -189,6 +225,20 @@ private Q_SLOTS:
         } else if (kind.startsWith(u"huge."_s)) {
             const QByteArray reader = format == u"jpg"_s ? "jpeg" : format.toLatin1();
             QVERIFY(testfiles::writeFile(bad, claimingSize(valid, reader, 65535, 65535)));
+        } else if (kind == u"thumbnail"_s) {
+            const QString main = path(u"camera main.jpg"_s);
+            const QString small = path(u"camera thumbnail.jpg"_s);
+            QVERIFY(testimages::writePattern(main, 64, 48));
+            QVERIFY(testimages::writePicture(small, 16, 16, Qt::blue));
+            const QByteArray camera = withThumbnail(testfiles::contentOf(main), testfiles::contentOf(small));
+            // Whole, the file is read as the picture, not the thumbnail.
+            const QString whole = path(u"camera.jpg"_s);
+            QVERIFY(testfiles::writeFile(whole, camera));
+            QCOMPARE(ui::readPicture(whole).size(), QSize(64, 48));
+            // Cut half way through the picture's scan, the last one in the file.
+            const qsizetype scan = camera.lastIndexOf("\xff\xda");
+            QVERIFY(scan > camera.indexOf("\xff\xda"));
+            QVERIFY(testfiles::writeFile(bad, camera.left((scan + camera.size()) / 2)));
         } else if (kind == u"folder"_s) {
             QVERIFY(QDir().mkpath(bad));
         } else if (kind == u"fifo"_s) {

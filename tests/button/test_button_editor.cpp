@@ -240,6 +240,16 @@ private Q_SLOTS:
         QTest::newRow("jpeg larger than the frame") << u"large.jpg"_s << QSize(1600, 1200);
         QTest::newRow("bmp wider than the frame") << u"wide.bmp"_s << QSize(400, 100);
         QTest::newRow("gif claiming more than it holds") << u"claims.gif"_s << QSize(3000, 2000);
+        // The limits, exactly: the most pixels a picture may have, and the largest file read
+        // (sparse, a small picture and then nothing).
+        constexpr qint64 LargestFile = qint64(256) * 1024 * 1024;
+        QVERIFY(testimages::writeClaimingGif(path(u"most-pixels.gif"_s), 16384, 4096));
+        QVERIFY(testimages::writePicture(path(u"most-pixels.jpg"_s), 16384, 4096, Qt::darkRed));
+        QVERIFY(testimages::writeGif(path(u"largest-file.gif"_s), 16, 12, Qt::green));
+        QVERIFY(QFile::resize(path(u"largest-file.gif"_s), LargestFile));
+        QTest::newRow("gif claiming exactly the most pixels") << u"most-pixels.gif"_s << QSize(16384, 4096);
+        QTest::newRow("jpeg of exactly the most pixels") << u"most-pixels.jpg"_s << QSize(16384, 4096);
+        QTest::newRow("gif in a file of exactly the largest size read") << u"largest-file.gif"_s << QSize(16, 12);
     }
     void pickDefaultMeasures()
     {
@@ -404,6 +414,15 @@ private Q_SLOTS:
         QTest::newRow("truncated jpeg") << u"cut.jpg"_s;
         QTest::newRow("claims a huge size") << u"huge.bmp"_s;
         QTest::newRow("missing") << u"gone.gif"_s;
+        // One past each limit that pickDefaultMeasures takes exactly.
+        constexpr qint64 LargestFile = qint64(256) * 1024 * 1024;
+        QVERIFY(testimages::writeClaimingGif(path(u"row-too-many.gif"_s), 16384, 4097));
+        QVERIFY(testimages::writePicture(path(u"row-too-many.jpg"_s), 16384, 4097, Qt::darkRed));
+        QVERIFY(testimages::writeGif(path(u"byte-too-large.gif"_s), 16, 12, Qt::green));
+        QVERIFY(QFile::resize(path(u"byte-too-large.gif"_s), LargestFile + 1));
+        QTest::newRow("gif claiming a row more than the most pixels") << u"row-too-many.gif"_s;
+        QTest::newRow("jpeg of a row more than the most pixels") << u"row-too-many.jpg"_s;
+        QTest::newRow("gif in a file a byte larger than the largest read") << u"byte-too-large.gif"_s;
     }
     void unreadablePictures()
     {

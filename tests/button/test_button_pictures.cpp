@@ -1,6 +1,7 @@
 #include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
 #include "ui/picture_cache.h"
+#include "ui/picture_file.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -4,6 +4,7 @@
 #include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
 #include "tests/support/window_test.h"
+#include "ui/picture_file.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -15,6 +16,8 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 using testimages::claimingSize;
@@ -102,6 +105,8 @@ private Q_SLOTS:
             QTest::addRow("%s without its last bytes", format) << u"short."_s + QLatin1String(format);
             QTest::addRow("%s claiming 65535 by 65535", format) << u"huge."_s + QLatin1String(format);
         }
+        // The thumbnail's scan and end marker come before the picture's own.
+        QTest::newRow("jpg with a thumbnail, cut in its picture's scan") << u"thumbnail"_s;
         QTest::newRow("a folder") << u"folder"_s;
         QTest::newRow("a FIFO") << u"fifo"_s;
         QTest::newRow("a link to /dev/zero") << u"zero"_s;
@@ -129,6 +134,21 @@ private Q_SLOTS:
         } else if (kind.startsWith(u"huge."_s)) {
             const QByteArray reader = format == u"jpg"_s ? "jpeg" : format.toLatin1();
             QVERIFY(testfiles::writeFile(bad, claimingSize(valid, reader, 65535, 65535)));
+        } else if (kind == u"thumbnail"_s) {
+            const QString main = path(u"camera main.jpg"_s);
+            const QString small = path(u"camera thumbnail.jpg"_s);
+            QVERIFY(testimages::writePattern(main, 64, 48));
+            QVERIFY(testimages::writePicture(small, 16, 16, Qt::blue));
+            const QByteArray camera =
+                testimages::withThumbnail(testfiles::contentOf(main), testfiles::contentOf(small));
+            // Whole, the file is read as the picture, not the thumbnail.
+            const QString whole = path(u"camera.jpg"_s);
+            QVERIFY(testfiles::writeFile(whole, camera));
+            QCOMPARE(ui::readPicture(whole).size(), QSize(64, 48));
+            // Cut half way through the picture's scan, the last one in the file.
+            const qsizetype scan = camera.lastIndexOf("\xff\xda");
+            QVERIFY(scan > camera.indexOf("\xff\xda"));
+            QVERIFY(testfiles::writeFile(bad, camera.left((scan + camera.size()) / 2)));
         } else if (kind == u"folder"_s) {
             QVERIFY(QDir().mkpath(bad));
         } else if (kind == u"fifo"_s) {

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 // "Save as HTML" against places that refuse the page: a save either puts every byte into
@@ -124,16 +126,43 @@ private Q_SLOTS:
         QTest::addColumn<bool>("readOnlyFolder");
         QTest::addColumn<bool>("readOnlyPage");
         QTest::addColumn<bool>("existing");
-        QTest::newRow("read-only folder, existing page") << true << false << true;
-        QTest::newRow("read-only folder, new page") << true << false << false;
-        QTest::newRow("read-only page") << false << true << true;
-        QTest::newRow("read-only page in a read-only folder") << true << true << true;
+        QTest::addColumn<bool>("rootsPageInStickyFolder"); // root sets it up before the run as nobody
+        QTest::newRow("read-only folder, existing page") << true << false << true << false;
+        QTest::newRow("read-only folder, new page") << true << false << false << false;
+        QTest::newRow("read-only page") << false << true << true << false;
+        QTest::newRow("read-only page in a read-only folder") << true << true << true << false;
+        // The sticky bit lets none but root replace root's page: every byte is written, and only
+        // the rename fails.
+        QTest::newRow("root's writable page in a sticky folder") << false << false << true << true;
     }
     void unprivileged()
     {
+        QFETCH(bool, rootsPageInStickyFolder);
         if (hostile::runsAsRoot()) {
+            // Only root can own the page; the run as nobody finds its folder in the environment.
+            std::optional<QTemporaryDir> sticky;
+            if (rootsPageInStickyFolder) {
+                sticky.emplace(u"/tmp/quillarc-sticky-XXXXXX"_s);
+                QVERIFY(sticky->isValid());
+                QCOMPARE(::chmod(QFile::encodeName(sticky->path()).constData(), 01777), 0);
+                const QString page = sticky->filePath(u"page.html"_s);
+                QVERIFY(testfiles::writeFile(page, OldPage));
+                QCOMPARE(::chmod(QFile::encodeName(page).constData(), 0666), 0);
+                qputenv("QUILLARC_STICKY_FOLDER", QFile::encodeName(sticky->path()));
+            }
+            const auto unset = qScopeGuard([] { qunsetenv("QUILLARC_STICKY_FOLDER"); });
             if (const std::optional<QString> failure = hostile::runAsNobody(hostile::currentTestRow()))
                 QFAIL(qPrintable(*failure));
+            return;
+        }
+        if (rootsPageInStickyFolder) {
+            const QString folder = qEnvironmentVariable("QUILLARC_STICKY_FOLDER");
+            if (folder.isEmpty())
+                QSKIP("only a run as root can set up a page of root's");
+            const QString page = QDir(folder).filePath(u"page.html"_s);
+            QCOMPARE(QFileInfo(page).ownerId(), 0u);
+            QVERIFY(QFileInfo(page).isWritable()); // so that the save gets as far as the rename
+            expectRefusedSave(page, smallPage(), folder);
             return;
         }
         QFETCH(bool, readOnlyFolder);

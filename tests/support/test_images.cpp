@@ -6,6 +6,9 @@
 #include <QWidget>
 #include <QtEndian>
 
+#include <cstring>
+#include <utility>
+
 namespace testimages {
 
 bool writePicture(const QString &path, int width, int height, const QColor &colour)
@@ -165,6 +168,35 @@ QByteArray claimingSize(QByteArray data, const QByteArray &format, quint16 width
         }
     }
     return data;
+}
+
+QByteArray withThumbnail(const QByteArray &picture, const QByteArray &thumbnail)
+{
+    // Big-endian TIFF: the first directory at 8 with no entries, then the second at 14 with
+    // two entries, the thumbnail's offset and length as longs, and no directory after it.
+    const quint32 thumbnailAt = 14 + 2 + 2 * 12 + 4;
+    QByteArray tiff(thumbnailAt, '\0');
+    char *const at = tiff.data();
+    std::memcpy(at, "MM\x00\x2A", 4);
+    qToBigEndian(quint32(8), at + 4);
+    qToBigEndian(quint16(0), at + 8);
+    qToBigEndian(quint32(14), at + 10);
+    qToBigEndian(quint16(2), at + 14);
+    const std::pair<quint16, quint32> entries[] = {{0x0201, thumbnailAt}, {0x0202, quint32(thumbnail.size())}};
+    for (qsizetype i = 0; i < 2; ++i) {
+        char *const entry = at + 16 + 12 * i;
+        qToBigEndian(entries[i].first, entry);
+        qToBigEndian(quint16(4), entry + 2); // a long
+        qToBigEndian(quint32(1), entry + 4);
+        qToBigEndian(entries[i].second, entry + 8);
+    }
+    qToBigEndian(quint32(0), at + 40);
+    tiff.append(thumbnail);
+    QByteArray segment("\xff\xe1\x00\x00"
+                       "Exif\x00\x00",
+                       10);
+    qToBigEndian(quint16(segment.size() - 2 + tiff.size()), segment.data() + 2);
+    return picture.left(2) + segment + tiff + picture.mid(2);
 }
 
 QString render(QWidget *widget, const QString &name)

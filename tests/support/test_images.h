@@ -33,6 +33,10 @@ QByteArray claimingBitmap(quint32 width, quint32 height, qsizetype pixelBytes = 
 // given size; a PNG header keeps a checksum that matches.
 QByteArray claimingSize(QByteArray data, const QByteArray &format, quint16 width, quint16 height);
 
+// A JPEG as a camera writes it: right after the picture's start marker an Exif block whose
+// second directory holds a whole small JPEG, the thumbnail, with its own scan and end marker.
+QByteArray withThumbnail(const QByteArray &picture, const QByteArray &thumbnail);
+
 // Renders a widget to a PNG in the build's render folder and returns the picture's path,
 // or an empty text when it could not be written.
 QString render(QWidget *widget, const QString &name);

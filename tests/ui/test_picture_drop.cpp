@@ -75,6 +75,10 @@ private Q_SLOTS:
                                      << u"https://example.org/up.gif"_s << all << QString();
         QTest::newRow("file on another host")
             << QList<QUrl>{QUrl(u"file://server/pics/up.gif"_s)} << QString() << all << QString();
+        // The same path as the "gif" row's, which is taken from this machine.
+        QTest::newRow("file on another host whose path is here too")
+            << QList<QUrl>{QUrl(u"file://otherhost"_s + QUrl::fromLocalFile(path(u"up.gif"_s)).path())} << QString()
+            << all << QString();
         QTest::newRow("plain text naming a picture") << QList<QUrl>() << path(u"up.gif"_s) << all << QString();
         QTest::newRow("nothing") << QList<QUrl>() << QString() << all << QString();
         QTest::newRow("a drag that only moves") << local(u"up.gif"_s) << QString() << int(Qt::MoveAction) << QString();

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package into a scratch folder and checks its fields, its dependencies and
-# its file list.
+# Builds the Debian package into a scratch folder and checks its fields, its dependencies, its
+# file list and its copyright file.
 set -euo pipefail
 build=$1
 version=$2
@@ -18,6 +18,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Section)" = web ] || fail "section $(field Section)"
 [[ "$(field Maintainer)" == *\<*@*\> ]] || fail "maintainer $(field Maintainer)"
 [ -n "$(field Description | sed -n 2p)" ] || fail "no long description"
+homepage=$(field Homepage)
+[[ "$homepage" == https://* ]] || fail "homepage '$homepage'"
 
 # Computed from the linked libraries (libqt6gui6 also holds the JPEG and GIF readers), and
 # the face the windows' texts are set in.
@@ -33,6 +35,7 @@ done
 expected=(/usr/bin/quillarc
     "/usr/share/applications/$id.desktop"
     "/usr/share/metainfo/$id.metainfo.xml"
+    /usr/share/doc/quillarc/copyright
     "/usr/share/icons/hicolor/scalable/apps/$id.svg")
 for size in "${icon_sizes[@]}"; do
     expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
@@ -44,4 +47,9 @@ wanted=$(printf '%s\n' "${expected[@]}" | sort)
 $(diff <(echo "$wanted") <(echo "$actual"))"
 echo "$listing" | grep -q '^-rwxr-xr-x root/root .* ./usr/bin/quillarc$' ||
     fail "the program is not an executable owned by root"
+echo "$listing" | grep -q '^-rw-r--r-- root/root .* ./usr/share/doc/quillarc/copyright$' ||
+    fail "the copyright file is not a readable file owned by root"
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/quillarc/copyright >"$scratch/copyright" ||
+    fail "cannot read the copyright file from the package"
+check_copyright "$scratch/copyright" "$homepage"
 echo "package $(basename "$deb"), $(stat -c %s "$deb") bytes, depends on: $depends"

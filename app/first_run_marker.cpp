@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/first_run_marker.h"
 
 #include "ui/files.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Which tutorial "Pick One For Me" starts for a uniform draw 0 <= r < 1:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/quick_start_window.h"
 
 #include "button/button_editor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs every measurement of the benchmark and prints one table: start-up against the floor
 // program, opening each wizard from the menu, picking a large picture against one full decode
 // of it, what a picked picture holds, and the preview's restore move. Run by scripts/bench.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor of start-up: a bare toolkit program with a main window that holds an MDI area
 // and a menu bar, run to its first paint and idle like the program's own start-up.
 // With the argument "windows" it also shows two empty sub-windows with the titles, frames

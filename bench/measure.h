@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the benchmark programs share: the process's CPU time and peak memory, and a watch

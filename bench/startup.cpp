@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own start-up, run to the first paint of the Quick Start and welcome windows
 // and idle. argv[1]: a folder without a first-run marker, so that the welcome window shows.
 

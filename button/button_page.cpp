@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "button/button_page.h"
 
 std::string ButtonPage(const std::string &head, const std::string &body)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "linkfx/link_effects_window.h"
 
 #include "ui/accessibility.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rollover/rollover_page.h"
 
 std::string RolloverPage(const std::string &head, const std::string &body)

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The pages the program writes, opened in headless Chromium and worked with real pointer input.
 
     check_pages.py --writer PATH/write_pages [--keep FOLDER]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the pages and pictures that the browser checks open: the pictures as real files of
 // one colour each, the pages through the same code and page functions and the same encoding
 // of picked names that the windows use. What to write comes as a JSON order:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
 #include "ui/picture_cache.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "button/preview_rules.h"
 #include "button/random_names.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "button/button_editor.h"
 #include "tests/support/test_images.h"
 #include "tests/support/window_test.h"

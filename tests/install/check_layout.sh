@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs into a scratch folder and checks what a desktop finds there: the menu entry and the
 # software-centre metadata pass their validators, the icon is there in every size, and the
 # copyright file and the metadata give the program's licence.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package into a scratch folder and checks its fields, its dependencies, its
 # file list and its copyright file.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs into a scratch folder whose bin folder cannot be written, as under /usr, and starts
 # the installed program twice as an unprivileged user with an empty home, on the offscreen
 # platform. Each time it must come up, stay up without a word on its error output until it is

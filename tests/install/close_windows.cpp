@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loaded into the installed program by the start test (LD_PRELOAD), so the program itself
 // needs no option for it. Once the program has been up for a while, it writes down which
 // windows are showing and then closes the main window the way a user does, so the test can

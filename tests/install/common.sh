@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Shared by the install tests: a scratch folder that goes away at the end, and an install of
 # the build into a folder as if it were the root of the machine.

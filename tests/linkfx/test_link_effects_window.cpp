@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "linkfx/link_effects_window.h"
 #include "tests/support/line_break_rows.h"
 #include "tests/support/test_files.h"

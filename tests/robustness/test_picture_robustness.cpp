@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "button/button_editor.h"
 #include "button/picture_box.h"
 #include "tests/support/hostile_places.h"

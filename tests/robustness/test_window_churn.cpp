@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Declares QPixmapCache::totalUsed(), which the toolkit exports for its own tests.
 #define Q_TEST_QPIXMAPCACHE
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rollover/code_window.h"
 #include "rollover/properties_window.h"
 #include "rollover/rollover_code.h"

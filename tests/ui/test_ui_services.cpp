@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "button/button_editor.h"
 #include "linkfx/link_effects_window.h"
 #include "rollover/code_window.h"

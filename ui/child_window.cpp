@@ -46,8 +46,18 @@ void ChildWindow::ensureLoaded()
     m_workspace.addSubWindow(m_subWindow);
     m_subWindow->adjustSize();
     QCoreApplication::sendPostedEvents(m_subWindow, QEvent::LayoutRequest);
+    placeInView();
     m_subWindow->setWindowTitle(windowTitle());
     Form_Load();
+}
+
+void ChildWindow::placeInView()
+{
+    // The toolkit steps each new window on from the others; one that would then reach past
+    // the part of the client area that shows starts again at its top left, and so does a
+    // window too big to fit at all.
+    if (!m_workspace.visibleArea().contains(m_subWindow->geometry()))
+        m_subWindow->move(0, 0);
 }
 
 // Positions are in the workspace's own terms: scrolling it moves what is seen, not where

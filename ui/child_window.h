@@ -52,6 +52,7 @@ protected:
 
 private:
     void ensureLoaded();
+    void placeInView();
 
     Workspace &m_workspace;
     QPointer<QMdiSubWindow> m_subWindow;

@@ -28,6 +28,8 @@ Workspace::Workspace(Services &services, QWidget *parent)
     setObjectName(QStringLiteral("Workspace"));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Closing a window brings back the one used before it, not the next one created.
+    setActivationOrder(QMdiArea::StackingOrder);
 }
 
 QPoint Workspace::scrollOffset() const
@@ -46,6 +48,11 @@ QSize Workspace::visibleSize() const
     if (down->maximum() > down->minimum())
         size.rwidth() -= down->sizeHint().width();
     return size;
+}
+
+QRect Workspace::visibleArea() const
+{
+    return QRect(QPoint(0, 0), visibleSize());
 }
 
 void Workspace::scrollToShow(const QWidget *child)

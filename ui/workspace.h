@@ -23,6 +23,8 @@ public:
 
     // How far the area is scrolled: where the visible part's top left corner lies in the area.
     QPoint scrollOffset() const;
+    // The part of the area that shows, in the terms its windows are placed in.
+    QRect visibleArea() const;
     // Scrolls so that the child window's top left corner is visible, with as much of the
     // window as fits.
     void scrollToShow(const QWidget *child);

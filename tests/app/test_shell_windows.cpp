@@ -23,10 +23,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <cmath>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 using testwindows::child;
@@ -323,6 +325,30 @@ private Q_SLOTS:
         testimages::render(m_main, u"Mainfrm tutorial code window"_s);
     }
 
+    // Wizards from the menu, the Quick Start window and the launcher, tutorials among them: each
+    // new window lies whole in the client area, which never needs a scroll bar.
+    void newWindowsOfEveryKindStayInView()
+    {
+        const QList<std::function<void()>> openers{
+            [this] { choose(u"rollover"_s); },        [this] { click(&m_main->quickStartWindow(), u"Command2"_s); },
+            [this] { startTutorial(u"Command1"_s); }, [this] { choose(u"button"_s); },
+            [this] { startTutorial(u"Command4"_s); }, [this] { click(&m_main->quickStartWindow(), u"Command5"_s); },
+            [this] { startTutorial(u"Command2"_s); }, [this] { choose(u"te"_s); },
+        };
+        ui::Workspace &workspace = m_main->workspace();
+        for (qsizetype i = 0; i < openers.size(); ++i) {
+            openers[i]();
+            QCoreApplication::processEvents(); // the scroll bars would take their room
+            const QMdiSubWindow *opened = workspace.activeSubWindow();
+            QVERIFY(opened);
+            const QString what = u"window %1, %2"_s.arg(i + 1).arg(opened->widget()->objectName());
+            QVERIFY2(workspace.viewport()->rect().contains(opened->geometry()), qPrintable(what));
+            QVERIFY2(!workspace.horizontalScrollBar()->isVisible(), qPrintable(what));
+            QVERIFY2(!workspace.verticalScrollBar()->isVisible(), qPrintable(what));
+        }
+        QCOMPARE(wizardWindows().size(), openers.size());
+    }
+
     void closeOpensNothing()
     {
         choose(u"hgs"_s);
@@ -472,6 +498,11 @@ private Q_SLOTS:
 private:
     // Chooses the named item of the main window's menus, as the user does.
     void choose(const QString &item) { child<QAction>(m_main, item)->trigger(); }
+    void startTutorial(const QString &button)
+    {
+        choose(u"hgs"_s);
+        click(&m_main->tutorialLauncher(), button);
+    }
 
     // Every child window as the user opens it: the welcome and Quick Start windows are open
     // at a first start; the code window comes from a rollover's "See Code".

@@ -155,6 +155,53 @@ private Q_SLOTS:
         QCOMPARE(workspace().activeSubWindow(), first->subWindow());
     }
 
+    // Closing the active window brings back the one used before it, not the next one made.
+    void closingActivatesTheWindowUsedBefore()
+    {
+        Probe *const a = new Probe(workspace(), &m_log);
+        Probe *const b = new Probe(workspace(), &m_log);
+        Probe *const c = new Probe(workspace(), &m_log);
+        for (Probe *probe : {a, b, c, a})
+            probe->showWindow();
+        a->closeWindow();
+        QCOMPARE(workspace().activeSubWindow(), c->subWindow());
+        c->closeWindow();
+        QCOMPARE(workspace().activeSubWindow(), b->subWindow());
+    }
+
+    // A new window goes where the workspace steps it, unless that reaches past the part of
+    // the area that shows: then it starts again at the top left.
+    void newWindowsStayInView_data()
+    {
+        QTest::addColumn<QList<QSize>>("sizes"); // client areas in pixels, the last one checked
+        QTest::addColumn<QSize>("area");
+        QTest::newRow("many that fit") << QList<QSize>(12, QSize(200, 150)) << QSize(760, 512);
+        QTest::newRow("wider than the area") << QList<QSize>{{200, 100}, {900, 100}} << QSize(760, 512);
+        QTest::newRow("taller than the area") << QList<QSize>{{200, 100}, {200, 600}} << QSize(760, 512);
+        QTest::newRow("a small area") << QList<QSize>{{200, 100}, {200, 100}, {200, 100}} << QSize(300, 200);
+    }
+    void newWindowsStayInView()
+    {
+        QFETCH(QList<QSize>, sizes);
+        QFETCH(QSize, area);
+        workspace().resize(area);
+        QCoreApplication::processEvents();
+        Probe *probe = nullptr;
+        for (const QSize &size : sizes) {
+            probe = new Probe(workspace(), &m_log);
+            probe->setFixedSize(size);
+            probe->showWindow();
+        }
+        const QRect visible = workspace().viewport()->rect();
+        const QRect frame = probe->subWindow()->geometry();
+        if (frame.width() <= visible.width() && frame.height() <= visible.height())
+            QVERIFY2(visible.contains(frame),
+                     qPrintable(
+                         u"at %1,%2, %3 by %4"_s.arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height())));
+        else
+            QCOMPARE(frame.topLeft(), QPoint(0, 0));
+    }
+
     void closingRunsHandlersAndDiscardsLater()
     {
         auto *probe = new Probe(workspace(), &m_log);

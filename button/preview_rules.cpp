@@ -42,4 +42,12 @@ std::optional<std::string> PreviewRestore(const std::string &defpath, std::strin
     return defpath;
 }
 
+std::optional<std::string> PreviewFrameMove(bool insideDefaultArea, const std::string &overfile,
+                                            const std::string &defpath, std::string &shownpic)
+{
+    if (insideDefaultArea && !overfile.empty() && shownpic == overfile)
+        return std::nullopt;
+    return PreviewRestore(defpath, shownpic);
+}
+
 } // namespace button

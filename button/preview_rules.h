@@ -24,4 +24,11 @@ std::optional<std::string> PreviewUp(const std::string &defpath, std::string &sh
 // the default picture again, whatever is shown.
 std::optional<std::string> PreviewRestore(const std::string &defpath, std::string &shownpic);
 
+// The mouse moves over the preview's frame, outside the preview. While the mouse-over picture
+// shows and the pointer is still inside the area the default picture covers in the preview,
+// the pointer left the preview only because the picture shrank under it: the mouse-over
+// picture stays, or the two would take turns at every move. Elsewhere the frame restores.
+std::optional<std::string> PreviewFrameMove(bool insideDefaultArea, const std::string &overfile,
+                                            const std::string &defpath, std::string &shownpic);
+
 } // namespace button

@@ -65,6 +65,8 @@ private Q_SLOTS:
         QVERIFY(testimages::writeGif(path(u"one/same.gif"_s), 50, 30, Qt::green));
         QVERIFY(testimages::writeGif(path(u"two/same.gif"_s), 60, 40, Qt::blue));
         QVERIFY(testimages::writeGif(path(u"Over.gif"_s), 60, 40, Qt::blue));
+        QVERIFY(testimages::writePicture(path(u"large default.bmp"_s), 160, 120, Qt::red));
+        QVERIFY(testimages::writeGif(path(u"small over.gif"_s), 30, 20, Qt::green));
     }
 
     void movesArriveWithoutAButtonHeld()
@@ -140,6 +142,37 @@ private Q_SLOTS:
         QCOMPARE(shown(w), after);
         QCOMPARE(preview(w)->size(), sizeOf(after));
         QCOMPARE(w->shownPicture(), keyOf(after));
+    }
+
+    // A pointer at rest over the preview sees one picture, whichever control is under it as
+    // the picture changes size: a mouse-over picture smaller than the default stays while the
+    // pointer is inside the default picture's area, where the restore would bring it back.
+    void aPointerAtRestSeesOnePicture_data()
+    {
+        QTest::addColumn<QPoint>("at"); // in Frame2
+        QTest::addColumn<Picture>("seen");
+        QTest::newRow("inside the default's area, outside the mouse-over's") << QPoint(108, 76) << Picture::Over;
+        QTest::newRow("inside both") << QPoint(12, 20) << Picture::Over;
+        QTest::newRow("outside the default's area") << QPoint(180, 150) << Picture::Default;
+    }
+    void aPointerAtRestSeesOnePicture()
+    {
+        QFETCH(QPoint, at);
+        QFETCH(Picture, seen);
+        Form7 *w = open<Form7>();
+        services().answerOpen(path(u"large default.bmp"_s));
+        services().answerOpen(path(u"small over.gif"_s));
+        click(w, u"Command1"_s);
+        click(w, u"Command2"_s);
+        sendMouse(w, QEvent::MouseMove, Qt::NoButton, background());
+        const QPoint inWindow = child<QWidget>(w, u"Frame2"_s)->mapTo(w, at);
+        for (int move = 1; move <= 20; ++move) {
+            // Each move goes to the control the point is over now.
+            QWidget *under = w->childAt(inWindow);
+            QVERIFY(under);
+            sendMouse(under, QEvent::MouseMove, Qt::NoButton, under->mapFrom(w, inWindow));
+            QVERIFY2(shown(w) == seen, qPrintable(u"move %1 over %2"_s.arg(move).arg(under->objectName())));
+        }
     }
 
     void holdingTheButtonOverThePreview()

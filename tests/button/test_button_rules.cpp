@@ -97,6 +97,30 @@ private Q_SLOTS:
         QCOMPARE(none, std::string("c.gif"));
     }
 
+    void frameMove_data()
+    {
+        QTest::addColumn<bool>("inside"); // inside the default picture's area
+        QTest::addColumn<QString>("overfile");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("loads"); // the default again
+        QTest::newRow("over shown, inside: stays") << true << u"b.gif"_s << u"b.gif"_s << false;
+        QTest::newRow("over shown, outside: restores") << false << u"b.gif"_s << u"b.gif"_s << true;
+        QTest::newRow("down shown, inside: restores") << true << u"b.gif"_s << u"c.gif"_s << true;
+        QTest::newRow("default shown, inside: restores") << true << u"b.gif"_s << u"/p/a.gif"_s << true;
+        QTest::newRow("no over, inside: restores") << true << QString() << QString() << true;
+    }
+    void frameMove()
+    {
+        QFETCH(bool, inside);
+        QFETCH(QString, overfile);
+        QFETCH(QString, shown);
+        QFETCH(bool, loads);
+        std::string shownpic = shown.toStdString();
+        const auto path = button::PreviewFrameMove(inside, overfile.toStdString(), "/p/a.gif", shownpic);
+        QCOMPARE(path.has_value(), loads);
+        QCOMPARE(QString::fromStdString(shownpic), loads ? u"/p/a.gif"_s : shown);
+    }
+
     void restoreEveryTime()
     {
         std::string shownpic = "/p/a.gif";

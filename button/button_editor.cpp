@@ -40,7 +40,8 @@ const QSize PreviewShows(Frame2Geometry.width() - PreviewGeometry.x(), Frame2Geo
 } // namespace
 
 Form7::Form7(ui::Workspace &workspace)
-    : ChildWindow(workspace, u"Form7"_s, u"Button Editor"_s, {8295, 5580})
+    // 561 pixels wide, not the layout's 553: the code frame, as wide as that, shows whole.
+    : ChildWindow(workspace, u"Form7"_s, u"Button Editor"_s, {8415, 5580})
     , m_pictures(PreviewShows)
     , m_saver(PageFilter)
 {
@@ -131,8 +132,9 @@ void Form7::createControls()
 
 void Form7::createCodeFrame()
 {
-    // Hidden until "See Code"; the window's load moves it to the top left corner.
-    m_frame3 = ui::makeFrame(this, u"Frame3"_s, u"Button Code:"_s, QRect(512, 352, 561, 337));
+    // Hidden until "See Code"; the window's load moves it to the top left corner. It reaches
+    // down to the window's bottom, so that it covers the whole editor.
+    m_frame3 = ui::makeFrame(this, u"Frame3"_s, u"Button Code:"_s, QRect(512, 352, 561, 371));
     m_frame3->hide();
     ui::makeLabel(m_frame3, u"Label10"_s,
                   u"There are two steps to adding this button to your webpage. First, add this code below to the "
@@ -178,8 +180,9 @@ void Form7::createTutorial()
                  [this] {
                      Command9_Click();
                  }},
+            // Raised from 32, so that it covers the "Default Image:" row whole.
             {.frame = u"tut2"_s,
-             .frameGeometry = QRect(16, 32, 329, 169),
+             .frameGeometry = QRect(16, 24, 329, 169),
              .label = u"Label14"_s,
              .labelGeometry = QRect(8, 16, 313, 137),
              .text =
@@ -194,8 +197,9 @@ void Form7::createTutorial()
                  [this] {
                      Command15_Click();
                  }},
+            // Lowered from 176, so that the check box its text asks for shows whole.
             {.frame = u"tut3"_s,
-             .frameGeometry = QRect(88, 176, 353, 169),
+             .frameGeometry = QRect(88, 193, 353, 169),
              .label = u"Label15"_s,
              .labelGeometry = QRect(8, 16, 337, 137),
              .text =
@@ -324,8 +328,8 @@ void Form7::Form_Load()
         ui::highlightLabel(m_label[2]);
         ui::highlightLabel(m_label[3]);
     }
-    // The window measures in twips: left 8 and top 16 is the top left corner, which keeps
-    // the code frame's "Copy" buttons inside the window.
+    // The window measures in twips: left 8 and top 16 is the top left corner, where the
+    // code frame with its "Copy" buttons lies inside the window.
     m_frame3->move(ui::pixels(8), ui::pixels(16));
     crlf = "\r\n";
 }
@@ -508,9 +512,13 @@ void Form7::Form_MouseMove()
         showPicture(*path);
 }
 
-void Form7::Frame2_MouseMove()
+void Form7::Frame2_MouseMove(QPoint at)
 {
-    Form_MouseMove();
+    // The area the default picture covers in the preview, as far as the frame lets it show.
+    const QSize defaultSize = defpath.empty() ? QSize() : m_pictures.picture(ui::toQString(defpath)).size;
+    const QRect defaultArea = QRect(m_button->pos(), defaultSize) & m_frame2->rect();
+    if (const auto path = button::PreviewFrameMove(defaultArea.contains(at), overfile, defpath, shownpic))
+        showPicture(*path);
 }
 
 void Form7::Command1_MouseMove()
@@ -553,7 +561,7 @@ bool Form7::eventFilter(QObject *watched, QEvent *event)
     // none: whatever reaches these four is a move over them.
     if (event->type() == QEvent::MouseMove) {
         if (watched == m_frame2)
-            Frame2_MouseMove();
+            Frame2_MouseMove(static_cast<QMouseEvent *>(event)->position().toPoint());
         else if (watched == m_command1)
             Command1_MouseMove();
         else if (watched == m_command2)

@@ -5,6 +5,7 @@
 #include "ui/page_saver.h"
 #include "ui/picture_cache.h"
 
+#include <QPoint>
 #include <QString>
 
 #include <optional>
@@ -51,7 +52,7 @@ public:
     void button_MouseDown();
     void button_MouseUp();
     void Form_MouseMove();
-    void Frame2_MouseMove();
+    void Frame2_MouseMove(QPoint at); // at: in the frame
     void Command1_MouseMove();
     void Command2_MouseMove();
     void Command3_MouseMove();

@@ -115,8 +115,10 @@ void Form5::createTutorial()
     // effect box, tut1 and tut3 most of the final code box; the bottom row stays free.
     const std::vector<QGroupBox *> frames = ui::makeStepFrames(
         this,
-        {{.frame = u"tut1"_s,
-          .frameGeometry = pixelRect(120, 3480, 4455, 1815),
+        {// Below the two buttons over the final code box, not across them, and up to the
+         // bottom row: it covers the box and leaves every button whole.
+         {.frame = u"tut1"_s,
+          .frameGeometry = pixelRect(120, 3855, 4455, 1785),
           .label = u"label99"_s,
           .labelGeometry = pixelRect(120, 240, 4215, 1215),
           .text = u"The first textbox above you is where the current effect appears when you click an effect button. "

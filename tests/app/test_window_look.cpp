@@ -226,6 +226,44 @@ private Q_SLOTS:
         QVERIFY2(faults.isEmpty(), qPrintable(u"%1 texts do not show whole, each named above"_s.arg(faults.size())));
     }
 
+    // A step frame leaves whole the controls its text sends the user to, and cuts no control
+    // in half: each control listed is either clear of the frame or under it whole.
+    void stepFramesCutNoControl_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("frame");
+        QTest::addColumn<QStringList>("clear");   // shows whole beside the frame
+        QTest::addColumn<QStringList>("covered"); // lies whole under the frame
+        QTest::newRow("Form7 tut2") << u"Form7"_s << u"tut2"_s << QStringList{u"button"_s, u"Check2"_s}
+                                    << QStringList{u"Label1"_s, u"Text1"_s, u"Command1"_s, u"Check1"_s};
+        QTest::newRow("Form7 tut3") << u"Form7"_s << u"tut3"_s
+                                    << QStringList{u"Check1"_s, u"Label4"_s, u"Text4"_s, u"Label5"_s, u"Text5"_s}
+                                    << QStringList{u"Text6"_s, u"Text7"_s, u"Text8"_s, u"Text9"_s, u"Text11"_s};
+        QTest::newRow("Form5 tut1") << u"Form5"_s << u"tut1"_s
+                                    << QStringList{u"RichTextBox1"_s, u"Command9"_s, u"Command11"_s,
+                                                   u"Command10"_s,    u"Command7"_s, u"Command8"_s}
+                                    << QStringList{};
+    }
+    void stepFramesCutNoControl()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, frame);
+        QFETCH(QStringList, clear);
+        QFETCH(QStringList, covered);
+        QWidget *shown = openWindow(window, workspace(), m_folder->path());
+        QVERIFY(shown);
+        auto *step = testwindows::child<QGroupBox>(shown, frame);
+        step->show();
+        QVERIFY(!testimages::render(shown, window + u" with "_s + frame).isEmpty());
+        const auto place = [shown](const QWidget *control) {
+            return QRect(control->mapTo(shown, QPoint(0, 0)), control->size());
+        };
+        for (const QString &name : clear)
+            QVERIFY2(!place(step).intersects(place(testwindows::child<QWidget>(shown, name))), qPrintable(name));
+        for (const QString &name : covered)
+            QVERIFY2(place(step).contains(place(testwindows::child<QWidget>(shown, name))), qPrintable(name));
+    }
+
     void everyToolTipShowsAsWritten_data()
     {
         QTest::addColumn<QString>("window");

@@ -64,7 +64,7 @@ private Q_SLOTS:
         Form7 *w = open<Form7>();
         QCOMPARE(w->objectName(), u"Form7"_s);
         QCOMPARE(w->windowTitle(), u"Button Editor"_s);
-        QCOMPARE(w->size(), QSize(553, 372));
+        QCOMPARE(w->size(), QSize(561, 372));
         QCOMPARE(w->palette().color(QPalette::Window), ui::WindowBackground);
         QCOMPARE(w->subWindow()->pos(), QPoint(0, 0));
         for (const QString &name : {u"Text1"_s, u"Text2"_s, u"Text3"_s})
@@ -84,7 +84,7 @@ private Q_SLOTS:
         QCOMPARE(w->shownPicture(), std::string());
         QCOMPARE(w->findChildren<QLineEdit *>().size(), 10);
         // The load moved the code frame to the top left corner.
-        QCOMPARE(child<QGroupBox>(w, u"Frame3"_s)->geometry(), QRect(0, 1, 561, 337));
+        QCOMPARE(child<QGroupBox>(w, u"Frame3"_s)->geometry(), QRect(0, 1, 561, 371));
     }
 
     void controls_data()
@@ -854,6 +854,19 @@ private Q_SLOTS:
         QCOMPARE(code.pixelColor(4, 300), ui::WindowBackground);           // Frame3 over the editor
         QCOMPARE(code.pixelColor(496 + 3, 1 + 64 + 3), ui::ButtonFace);    // the upper "Copy", whole in the window
         QCOMPARE(code.pixelColor(552, 1 + 64 + 16), QColor(128, 112, 96)); // its right border
+        // The code view shows whole, both "Copy" buttons and its own right border too, and
+        // covers the whole editor: nothing of it peeks out.
+        const auto *frame3 = child<QGroupBox>(w, u"Frame3"_s);
+        QVERIFY(w->rect().contains(frame3->geometry()));
+        for (const QString &copy : {u"Command10"_s, u"Command11"_s}) {
+            const auto *button = child<QPushButton>(frame3, copy);
+            QVERIFY2(w->rect().contains(QRect(button->mapTo(w, QPoint(0, 0)), button->size())), qPrintable(copy));
+        }
+        QCOMPARE(code.pixelColor(frame3->geometry().right(), 100), QColor(128, 128, 128));
+        for (const QWidget *control : w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (control != frame3 && control->isVisible())
+                QVERIFY2(frame3->geometry().contains(control->geometry()), qPrintable(control->objectName()));
+        }
     }
 
 private:

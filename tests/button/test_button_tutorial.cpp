@@ -44,7 +44,7 @@ private Q_SLOTS:
                               "image, which is the one everyone will see when the page loads. Click the buttons to the "
                               "right of each image textbox to select an image from file. Load some images for the "
                               "effects you desire and press \"ok\" when you are ready to continue. "_s;
-        QTest::newRow("2") << 2 << QRect(16, 32, 329, 169) << u"Label14"_s << QRect(8, 16, 313, 137) << u"Command15"_s
+        QTest::newRow("2") << 2 << QRect(16, 24, 329, 169) << u"Label14"_s << QRect(8, 16, 313, 137) << u"Command15"_s
                            << QRect(192, 136, 113, 25)
                            << u"After you have selected the images, you will notice the default image appears to your "
                               "right. This will act exactly like your button will on a webpage, so if you have a "
@@ -52,7 +52,7 @@ private Q_SLOTS:
                               "one. Below that is the option \"Don't use rollover in preview.\"  Check this if you "
                               "don't want interference with mouseovers if you have a mosuedown effect and a mouseover "
                               "effect. When you have experimented with this click ok to move on. "_s;
-        QTest::newRow("3") << 3 << QRect(88, 176, 353, 169) << u"Label15"_s << QRect(8, 16, 337, 137) << u"Command16"_s
+        QTest::newRow("3") << 3 << QRect(88, 193, 353, 169) << u"Label15"_s << QRect(8, 16, 337, 137) << u"Command16"_s
                            << QRect(184, 128, 113, 25)
                            << u"Next you will need to get the button width and height. All of your images need to be "
                               "the same size, or you may experience some odd results. You can get the width and height "

@@ -547,7 +547,7 @@ private Q_SLOTS:
                 u"Create an HTML file with your chosen link effects(includes an example link)"_s,
                 {1440, 5640, 1335, 495});
         control("Command8", "Form5", u"Close"_s, u"Close this link effect window"_s, {2760, 5640, 1335, 495});
-        control("tut1", "Form5", u"Interactive Tutorial"_s, QString(), {120, 3480, 4455, 1815});
+        control("tut1", "Form5", u"Interactive Tutorial"_s, QString(), {120, 3855, 4455, 1785});
         label("label99", "tut1",
               u"The first textbox above you is where the current effect appears when you click an effect button. "
               "For example, If you click \"lineless\", the code for the lineless links will appear in that textbox. "

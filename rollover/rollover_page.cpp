@@ -1,5 +1,7 @@
 #include "rollover/rollover_page.h"
 
+#include "html/html_text.h"
+
 std::string RolloverPage(const std::string &head, const std::string &body)
 {
     // The title stands before the head element, as it always has.
@@ -13,4 +15,16 @@ std::string RolloverPage(const std::string &head, const std::string &body)
            body +
            "\r\n"
            "</body> </html>\r\n";
+}
+
+std::string ModernRolloverPage(const std::string &head, const std::string &body)
+{
+    return std::string(StandardsPageStart) + "<title> Quillarc: Rollover Page </title>\r\n" + head +
+           "\r\n"
+           "</head>\r\n"
+           "<body>\r\n" +
+           body +
+           "\r\n"
+           "</body>\r\n"
+           "</html>\r\n";
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "button/button_code.h"
 
+#include "html/html_text.h"
+
 #include <string_view>
 
 namespace {
@@ -27,6 +29,7 @@ constexpr std::string_view TagEnd = ">";
 constexpr std::string_view ImgOpen = "<img src=\"";
 constexpr std::string_view ImgName = "\" name=\"";
 constexpr std::string_view ImgClose = "\"></a>";
+constexpr std::string_view AltOpen = "\" alt=\"";
 
 // The pages already made with these fragments depend on every character of them.
 static_assert(ScriptOpen.size() == 64);
@@ -44,6 +47,17 @@ static_assert(HandlerEnd.size() == 6);
 static_assert(ImgOpen.size() == 10);
 static_assert(ImgName.size() == 8);
 static_assert(ImgClose.size() == 6);
+
+// The modern head, written once for every button of a page. The pictures stand down, over,
+// default in the link, so each state hides the pictures after its own. The down rules win over
+// the hover and focus rules by their extra element in the selector.
+constexpr std::string_view ModernHead =
+    "<style>\r\n"
+    ".q2-over,.q2-down{display:none}\r\n"
+    "@media (hover:hover){a:hover>.q2-over{display:inline}a:hover>.q2-over~img{display:none}}\r\n"
+    "a:focus-visible>.q2-over{display:inline}a:focus-visible>.q2-over~img{display:none}\r\n"
+    "a:active>.q2-down{display:inline}a:active>.q2-down~img{display:none}\r\n"
+    "</style>";
 
 // The preload line and the source line of one image, each followed by CR LF.
 void appendPreload(std::string &head, const ButtonSpec &fields, const std::string &name, const std::string &source)
@@ -86,6 +100,35 @@ ButtonCode GenerateButtonCode(const ButtonSpec &fields)
         appendHandler(code.body, OnMouseUp, fields.ButtonName, fields.DefaultImageName);
     }
     code.body.append(TagEnd);
-    code.body.append(ImgOpen).append(fields.DefaultImageSrc).append(ImgName).append(fields.ButtonName).append(ImgClose);
+    code.body.append(ImgOpen).append(fields.DefaultImageSrc).append(ImgName).append(fields.ButtonName);
+    if (!fields.AltText.empty())
+        code.body.append(AltOpen).append(HtmlAttributeText(fields.AltText));
+    code.body.append(ImgClose);
+    return code;
+}
+
+ButtonCode GenerateModernButtonCode(const ButtonSpec &fields)
+{
+    std::string end;
+    if (!fields.AltText.empty())
+        end.append(" alt=\"").append(HtmlAttributeText(fields.AltText)).append("\"");
+    if (const std::optional<std::string> width = WholeNumberIn(fields.ButtonWidth))
+        end.append(" width=\"").append(*width).append("\"");
+    if (const std::optional<std::string> height = WholeNumberIn(fields.ButtonHeight))
+        end.append(" height=\"").append(*height).append("\"");
+    end.append(">");
+    const auto appendImage = [&end](std::string &body, std::string_view start, const std::string &source) {
+        body.append(start).append(HtmlUrlAttributeText(source)).append("\"").append(end);
+    };
+
+    ButtonCode code;
+    code.head = ModernHead;
+    code.body.append("<a href=\"").append(HtmlUrlAttributeText(fields.ButtonLink)).append("\">");
+    if (!fields.MouseDownImageSrc.empty())
+        appendImage(code.body, "<img class=\"q2-down\" src=\"", fields.MouseDownImageSrc);
+    if (!fields.MouseOverImageSrc.empty())
+        appendImage(code.body, "<img class=\"q2-over\" src=\"", fields.MouseOverImageSrc);
+    appendImage(code.body, "<img src=\"", fields.DefaultImageSrc);
+    code.body.append("</a>");
     return code;
 }

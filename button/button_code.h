@@ -3,7 +3,7 @@
 
 #include <string>
 
-// The ten fields of a three-state image button, each exactly as its box holds it.
+// The fields of a three-state image button, each exactly as its box holds it.
 struct ButtonSpec {
     std::string ButtonLink;
     std::string ButtonName;
@@ -15,6 +15,9 @@ struct ButtonSpec {
     std::string DefaultImageName;
     std::string MouseOverImageName;
     std::string MouseDownImageName;
+    // The text that names the picture, and so the link, for people who cannot see it. Empty:
+    // the classic code has no alt attribute and stays as it always was.
+    std::string AltText{};
 };
 
 // The code a page takes: the script for its head section and the one line of markup for
@@ -28,3 +31,12 @@ struct ButtonCode {
 // source on the mouse events. The mouse-over and mouse-down parts are written only when
 // their source is not the empty text (a single blank counts as given).
 ButtonCode GenerateButtonCode(const ButtonSpec &fields);
+
+// The modern code. The head is one style element, the same for every button: the over
+// picture shows while the pointer is over the link (only where the device can hover, so a
+// tap leaves nothing behind) and while the link has keyboard focus, the down picture while
+// the link is pressed. The body is the link holding the down picture, the over picture and
+// the default picture, in this order, each with the alt text and with width and height where
+// the width and height boxes hold whole numbers. A missing over or down picture has no
+// picture in the link, and so no state. No script; the names are not used.
+ButtonCode GenerateModernButtonCode(const ButtonSpec &fields);

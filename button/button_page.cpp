@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "button/button_page.h"
 
+#include "html/html_text.h"
+
 std::string ButtonPage(const std::string &head, const std::string &body)
 {
     return "<html>\r\n"
@@ -11,4 +13,16 @@ std::string ButtonPage(const std::string &head, const std::string &body)
            body +
            "\r\n"
            "</body> </html>\r\n";
+}
+
+std::string ModernButtonPage(const std::string &head, const std::string &body)
+{
+    return std::string(StandardsPageStart) + "<title> Quillarc 2: Button Page </title>\r\n" + head +
+           "\r\n"
+           "</head>\r\n"
+           "<body>\r\n" +
+           body +
+           "\r\n"
+           "</body>\r\n"
+           "</html>\r\n";
 }

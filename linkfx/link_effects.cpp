@@ -1,10 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "linkfx/link_effects.h"
 
+#include "html/html_text.h"
+
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 // Every valued snippet ends the same way: a semicolon and one blank before the brace.
 constexpr const char *ValueSuffix = "; }--></style>";
+
+// The modern snippet of a declaration that applies to hovered and focused links.
+std::string hoverAndFocus(const std::string &declaration)
+{
+    return "<style>@media (hover:hover){a:hover{" + declaration + "}}a:focus-visible{" + declaration + "}</style>";
+}
+
+bool isAsciiDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// One sRGB channel, 0 to 255, as linear light.
+double linearChannel(int value)
+{
+    const double c = value / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
 
 } // namespace
 
@@ -12,7 +35,7 @@ std::string LinkEffectSnippet(LinkEffect effect, const std::string &value)
 {
     switch (effect) {
     case LinkEffect::FontSize:
-        return "<style><!--a:hover{font-size:" + value + ValueSuffix;
+        return "<style><!--a:hover{font-size:" + FontSizeValue(value) + ValueSuffix;
     case LinkEffect::ForeColor:
         return "<style><!--a:hover{color:" + value + ValueSuffix;
     case LinkEffect::BackColor:
@@ -25,6 +48,37 @@ std::string LinkEffectSnippet(LinkEffect effect, const std::string &value)
         // A rule for every link, not only the hovered one, in the same style element as the
         // others: a bare rule pasted into the head would end the head and show as text.
         return "<style><!--a{text-decoration:none}--></style>";
+    }
+    return {};
+}
+
+std::string FontSizeValue(const std::string &answer)
+{
+    // Digits, then at most one point with digits after it; "12." is no CSS number either way.
+    const std::size_t point = answer.find('.');
+    const std::string whole = answer.substr(0, point);
+    const std::string fraction = point == std::string::npos ? std::string() : answer.substr(point + 1);
+    const bool digitsOnly = std::all_of(whole.begin(), whole.end(), isAsciiDigit) &&
+                            std::all_of(fraction.begin(), fraction.end(), isAsciiDigit);
+    const bool isNumber = digitsOnly && (point == std::string::npos ? !whole.empty() : !fraction.empty());
+    return isNumber ? answer + "px" : answer;
+}
+
+std::string ModernLinkEffectSnippet(LinkEffect effect, const std::string &value)
+{
+    switch (effect) {
+    case LinkEffect::FontSize:
+        return hoverAndFocus("font-size:" + FontSizeValue(value));
+    case LinkEffect::ForeColor:
+        return hoverAndFocus("color:" + value);
+    case LinkEffect::BackColor:
+        return hoverAndFocus("background-color:" + value);
+    case LinkEffect::Uppercase:
+        return hoverAndFocus("text-transform:uppercase");
+    case LinkEffect::Lowercase:
+        return hoverAndFocus("text-transform:lowercase");
+    case LinkEffect::Lineless:
+        return "<style>a{text-decoration:none}</style>";
     }
     return {};
 }
@@ -44,4 +98,31 @@ std::string LinkEffectsPage(const std::string &finalCode)
            "<body>\r\n"
            "<a href=\"example.html\"> Example Link </a>\r\n"
            "</body> </html>\r\n";
+}
+
+std::string ModernLinkEffectsPage(const std::string &finalCode)
+{
+    return std::string(StandardsPageStart) +
+           "<title> Quillarc 2: Link Effects Page </title>\r\n"
+           "<!-- Created by Quillarc 2-->" +
+           finalCode +
+           "\r\n"
+           "</head>\r\n"
+           "<body>\r\n"
+           "<a href=\"example.html\"> Example Link </a>\r\n"
+           "</body>\r\n"
+           "</html>\r\n";
+}
+
+double RelativeLuminance(Rgb colour)
+{
+    return 0.2126 * linearChannel(colour.red) + 0.7152 * linearChannel(colour.green) +
+           0.0722 * linearChannel(colour.blue);
+}
+
+double ContrastRatio(Rgb first, Rgb second)
+{
+    const double a = RelativeLuminance(first);
+    const double b = RelativeLuminance(second);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }

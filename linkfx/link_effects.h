@@ -8,8 +8,21 @@
 enum class LinkEffect { FontSize, ForeColor, BackColor, Uppercase, Lowercase, Lineless };
 
 // The snippet of one effect. The value goes in exactly as typed (not trimmed, checked or
-// escaped) and is ignored by the effects that take none.
+// escaped), except that a FontSize that is only a number gets its unit (FontSizeValue). The
+// effects that take no value ignore it.
 std::string LinkEffectSnippet(LinkEffect effect, const std::string &value);
+
+// The answer to "Enter a size number" as it goes into a rule: an answer that is only a number
+// (ASCII digits with at most one decimal point and at least one digit after it: "12", "12.5",
+// ".5") gets px after it, for a page with a doctype drops a size without a unit. Every other
+// answer ("12px", "1em", " 12", "12.", "") goes in as typed.
+std::string FontSizeValue(const std::string &answer);
+
+// The modern snippet of one effect: one style element, no comment markers. The valued and
+// the case effects apply the same declaration on keyboard focus (a:focus-visible) as on
+// hover, and their hover rule stands inside @media (hover:hover), so a tap leaves nothing
+// behind. Lineless stays a plain rule for all links. Values go in as LinkEffectSnippet puts them.
+std::string ModernLinkEffectSnippet(LinkEffect effect, const std::string &value);
 
 // The final code with one more snippet: the final code, CR LF, the snippet. The line break
 // is written also into an empty final code, so the first line of a built final code is empty.
@@ -19,3 +32,25 @@ std::string AppendToFinalCode(const std::string &finalCode, const std::string &s
 // included, ends in CR LF. The final code runs straight on from the comment line and
 // straight into "</head>".
 std::string LinkEffectsPage(const std::string &finalCode);
+
+// The link effects page as a standards page, for the modern code: doctype, language,
+// character set, viewport, the title inside the head, the comment, then the final code as it
+// stands and a line break before "</head>"; the example link in the body.
+std::string ModernLinkEffectsPage(const std::string &finalCode);
+
+// A colour as its red, green and blue parts, 0 to 255 each.
+struct Rgb {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+};
+
+// The relative luminance of an sRGB colour, 0 for black to 1 for white, as WCAG 2 defines it.
+double RelativeLuminance(Rgb colour);
+
+// The WCAG 2 contrast ratio of two colours, from 1 (the same) to 21 (black on white), in
+// either order.
+double ContrastRatio(Rgb first, Rgb second);
+
+// The contrast that WCAG 2 level AA asks of normal text against its background.
+inline constexpr double MinimumTextContrast = 4.5;

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 
-// The seven texts of one image rollover, exactly as the user typed them.
+// The texts of one image rollover, exactly as the user typed them.
 struct RolloverProperties {
     std::string Image1Src;
     std::string Image2Src;
@@ -12,6 +13,9 @@ struct RolloverProperties {
     std::string RolloverSize = "32,32";
     std::string Image1Name = "Image01";
     std::string Image2Name = "Image02";
+    // The text that names the picture, and so the link, for people who cannot see it. Empty:
+    // the classic code has no alt attribute and stays as it always was.
+    std::string AltText{};
 };
 
 // Head code (9 lines, for the page's head section) and body code (4 lines, where the
@@ -22,3 +26,21 @@ struct RolloverCode {
 };
 
 RolloverCode GenerateRolloverCode(const RolloverProperties &properties);
+
+// Width and height, each the digits of a whole number.
+struct PictureSize {
+    std::string width;
+    std::string height;
+};
+
+// The size box read as "width,height": two whole numbers and one comma, blanks allowed
+// around each number ("32,32", "32, 32"). Anything else ("40", "32,32px", "") reads as none.
+std::optional<PictureSize> TwoWholeNumbersIn(const std::string &size);
+bool ReadsAsTwoWholeNumbers(const std::string &size);
+
+// The modern code: the head is one style element, the same for every rollover; the body is
+// the link holding the over picture (shown on hover where the device can hover, and on
+// keyboard focus) and the picture shown normally, both with the alt text, and with width and
+// height when the size box reads as two whole numbers. No script. The image names and the
+// rollover's name are not used. Without an over picture the body holds the one picture.
+RolloverCode GenerateModernRolloverCode(const RolloverProperties &properties);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rollover/rollover_page.h"
 
+#include "html/html_text.h"
+
 std::string RolloverPage(const std::string &head, const std::string &body)
 {
     // The title stands before the head element, as it always has.
@@ -14,4 +16,16 @@ std::string RolloverPage(const std::string &head, const std::string &body)
            body +
            "\r\n"
            "</body> </html>\r\n";
+}
+
+std::string ModernRolloverPage(const std::string &head, const std::string &body)
+{
+    return std::string(StandardsPageStart) + "<title> Quillarc: Rollover Page </title>\r\n" + head +
+           "\r\n"
+           "</head>\r\n"
+           "<body>\r\n" +
+           body +
+           "\r\n"
+           "</body>\r\n"
+           "</html>\r\n";
 }

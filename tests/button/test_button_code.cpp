@@ -163,6 +163,37 @@ private Q_SLOTS:
                           "onmouseout=\"document.images['Example'].src=DefaultImage.src\" "
                           "><img src=\"a.gif\" name=\"Example\"></a>");
 
+        ButtonSpec withAlt = neither;
+        withAlt.AltText = "Go";
+        QTest::newRow("alt text at the end of the image")
+            << withAlt
+            << QByteArray("<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--\r\n"
+                          "DefaultImage= new Image(100,30)\r\n"
+                          "DefaultImage.src=\"a.gif\"\r\n"
+                          "\r\n"
+                          "--> </script>")
+            << QByteArray("<a href=\"http://\" ><img src=\"a.gif\" name=\"Example\" alt=\"Go\"></a>");
+
+        ButtonSpec escapedAlt = sample();
+        escapedAlt.AltText = "Tom & \"Jerry\" <3 >";
+        QTest::newRow("alt text with &, quotes and < escaped")
+            << escapedAlt
+            << QByteArray("<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--\r\n"
+                          "DefaultImage= new Image(100,30)\r\n"
+                          "DefaultImage.src=\"a.gif\"\r\n"
+                          "MouseOverImage= new Image(100,30)\r\n"
+                          "MouseOverImage.src=\"b.gif\"\r\n"
+                          "MouseDownImage= new Image(100,30)\r\n"
+                          "MouseDownImage.src=\"c.gif\"\r\n"
+                          "\r\n"
+                          "--> </script>")
+            << QByteArray("<a href=\"http://\" "
+                          "onmouseover=\"document.images['Example'].src=MouseOverImage.src\" "
+                          "onmouseout=\"document.images['Example'].src=DefaultImage.src\" "
+                          "onmousedown=\"document.images['Example'].src=MouseDownImage.src\" "
+                          "onmouseup=\"document.images['Example'].src=DefaultImage.src\" "
+                          "><img src=\"a.gif\" name=\"Example\" alt=\"Tom &amp; &quot;Jerry&quot; &lt;3 &gt;\"></a>");
+
         // Nothing is trimmed, escaped or checked: the texts go in as they stand.
         ButtonSpec raw = neither;
         raw.ButtonLink = " a b\"c ";
@@ -249,6 +280,195 @@ private Q_SLOTS:
                                   "onmouseup=\"document.images['Example'].src=DefaultImage.src\" "
                                   "><img src=\"a.gif\" name=\"Example\"></a>\r\n"
                                   "</body> </html>\r\n"));
+    }
+
+    void modernCode_data()
+    {
+        QTest::addColumn<ButtonSpec>("fields");
+        QTest::addColumn<QByteArray>("body");
+
+        ButtonSpec three = sample();
+        three.AltText = "Go";
+        QTest::newRow("all three pictures") << three
+                                            << QByteArray("<a href=\"http://\">"
+                                                          "<img class=\"q2-down\" src=\"c.gif\" alt=\"Go\" "
+                                                          "width=\"100\" height=\"30\">"
+                                                          "<img class=\"q2-over\" src=\"b.gif\" alt=\"Go\" "
+                                                          "width=\"100\" height=\"30\">"
+                                                          "<img src=\"a.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
+                                                          "</a>");
+
+        ButtonSpec overOnly = three;
+        overOnly.MouseDownImageSrc.clear();
+        QTest::newRow("only an over picture")
+            << overOnly
+            << QByteArray("<a href=\"http://\">"
+                          "<img class=\"q2-over\" src=\"b.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
+                          "<img src=\"a.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
+                          "</a>");
+
+        ButtonSpec downOnly = three;
+        downOnly.MouseOverImageSrc.clear();
+        QTest::newRow("only a down picture")
+            << downOnly
+            << QByteArray("<a href=\"http://\">"
+                          "<img class=\"q2-down\" src=\"c.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
+                          "<img src=\"a.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
+                          "</a>");
+
+        ButtonSpec neither = three;
+        neither.MouseOverImageSrc.clear();
+        neither.MouseDownImageSrc.clear();
+        QTest::newRow("no over and no down picture")
+            << neither
+            << QByteArray("<a href=\"http://\"><img src=\"a.gif\" alt=\"Go\" width=\"100\" height=\"30\"></a>");
+
+        ButtonSpec blankOver = neither;
+        blankOver.MouseOverImageSrc = " ";
+        QTest::newRow("over source of one blank counts as given")
+            << blankOver
+            << QByteArray("<a href=\"http://\">"
+                          "<img class=\"q2-over\" src=\" \" alt=\"Go\" width=\"100\" height=\"30\">"
+                          "<img src=\"a.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
+                          "</a>");
+
+        ButtonSpec noAlt = three;
+        noAlt.AltText.clear();
+        QTest::newRow("no alt text, no alt attribute")
+            << noAlt
+            << QByteArray("<a href=\"http://\">"
+                          "<img class=\"q2-down\" src=\"c.gif\" width=\"100\" height=\"30\">"
+                          "<img class=\"q2-over\" src=\"b.gif\" width=\"100\" height=\"30\">"
+                          "<img src=\"a.gif\" width=\"100\" height=\"30\">"
+                          "</a>");
+
+        ButtonSpec link = neither;
+        link.ButtonLink = "shop.html?item=1&copy=2&say=\"hi\"";
+        QTest::newRow("link with & and quotes")
+            << link
+            << QByteArray("<a href=\"shop.html?item=1&amp;copy=2&amp;say=%22hi%22\">"
+                          "<img src=\"a.gif\" alt=\"Go\" width=\"100\" height=\"30\"></a>");
+
+        ButtonSpec alt = neither;
+        alt.AltText = "Tom & \"Jerry\" <3 >";
+        QTest::newRow("alt text with &, quotes and <")
+            << alt
+            << QByteArray("<a href=\"http://\"><img src=\"a.gif\" alt=\"Tom &amp; &quot;Jerry&quot; &lt;3 &gt;\" "
+                          "width=\"100\" height=\"30\"></a>");
+
+        ButtonSpec names = three;
+        names.DefaultImageSrc = "b%20down&up.bmp";
+        names.MouseOverImageSrc = "say \"hi\".png";
+        names.MouseDownImageSrc = "<1>.gif";
+        QTest::newRow("names that need encoding")
+            << names
+            << QByteArray("<a href=\"http://\">"
+                          "<img class=\"q2-down\" src=\"%3C1%3E.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
+                          "<img class=\"q2-over\" src=\"say %22hi%22.png\" alt=\"Go\" width=\"100\" height=\"30\">"
+                          "<img src=\"b%20down&amp;up.bmp\" alt=\"Go\" width=\"100\" height=\"30\">"
+                          "</a>");
+
+        ButtonSpec blankSize = neither;
+        blankSize.ButtonWidth = " 48";
+        blankSize.ButtonHeight = "48 ";
+        QTest::newRow("blanks around the size dropped")
+            << blankSize
+            << QByteArray("<a href=\"http://\"><img src=\"a.gif\" alt=\"Go\" width=\"48\" height=\"48\"></a>");
+
+        ButtonSpec noSize = neither;
+        noSize.ButtonWidth.clear();
+        noSize.ButtonHeight.clear();
+        QTest::newRow("empty width and height")
+            << noSize << QByteArray("<a href=\"http://\"><img src=\"a.gif\" alt=\"Go\"></a>");
+
+        ButtonSpec oddSize = neither;
+        oddSize.ButtonWidth = "48px";
+        oddSize.ButtonHeight = "30";
+        QTest::newRow("width not a whole number, height kept")
+            << oddSize << QByteArray("<a href=\"http://\"><img src=\"a.gif\" alt=\"Go\" height=\"30\"></a>");
+
+        ButtonSpec oddHeight = neither;
+        oddHeight.ButtonHeight = "1.5";
+        QTest::newRow("height not a whole number, width kept")
+            << oddHeight << QByteArray("<a href=\"http://\"><img src=\"a.gif\" alt=\"Go\" width=\"100\"></a>");
+
+        // The script names and the button's name have no part in the modern code.
+        ButtonSpec unused = three;
+        unused.ButtonName.clear();
+        unused.DefaultImageName = "D D";
+        unused.MouseOverImageName.clear();
+        unused.MouseDownImageName = "'";
+        QTest::newRow("names the modern code does not use")
+            << unused
+            << QByteArray("<a href=\"http://\">"
+                          "<img class=\"q2-down\" src=\"c.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
+                          "<img class=\"q2-over\" src=\"b.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
+                          "<img src=\"a.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
+                          "</a>");
+    }
+
+    void modernCode()
+    {
+        QFETCH(ButtonSpec, fields);
+        QFETCH(QByteArray, body);
+        const ButtonCode code = GenerateModernButtonCode(fields);
+        // The head is the same for every button.
+        QCOMPARE(
+            bytes(code.head),
+            QByteArray("<style>\r\n"
+                       ".q2-over,.q2-down{display:none}\r\n"
+                       "@media (hover:hover){a:hover>.q2-over{display:inline}a:hover>.q2-over~img{display:none}}\r\n"
+                       "a:focus-visible>.q2-over{display:inline}a:focus-visible>.q2-over~img{display:none}\r\n"
+                       "a:active>.q2-down{display:inline}a:active>.q2-down~img{display:none}\r\n"
+                       "</style>"));
+        QCOMPARE(bytes(code.body), body);
+    }
+
+    void modernPageWithThreePictures()
+    {
+        ButtonSpec fields = sample();
+        fields.AltText = "Go";
+        const ButtonCode code = GenerateModernButtonCode(fields);
+        QCOMPARE(
+            bytes(ModernButtonPage(code.head, code.body)),
+            QByteArray("<!DOCTYPE html>\r\n"
+                       "<html lang=\"en\">\r\n"
+                       "<head>\r\n"
+                       "<meta charset=\"utf-8\">\r\n"
+                       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\r\n"
+                       "<title> Quillarc 2: Button Page </title>\r\n"
+                       "<style>\r\n"
+                       ".q2-over,.q2-down{display:none}\r\n"
+                       "@media (hover:hover){a:hover>.q2-over{display:inline}a:hover>.q2-over~img{display:none}}\r\n"
+                       "a:focus-visible>.q2-over{display:inline}a:focus-visible>.q2-over~img{display:none}\r\n"
+                       "a:active>.q2-down{display:inline}a:active>.q2-down~img{display:none}\r\n"
+                       "</style>\r\n"
+                       "</head>\r\n"
+                       "<body>\r\n"
+                       "<a href=\"http://\">"
+                       "<img class=\"q2-down\" src=\"c.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
+                       "<img class=\"q2-over\" src=\"b.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
+                       "<img src=\"a.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
+                       "</a>\r\n"
+                       "</body>\r\n"
+                       "</html>\r\n"));
+    }
+
+    void modernPageOfEmptyCodes()
+    {
+        QCOMPARE(bytes(ModernButtonPage("", "")),
+                 QByteArray("<!DOCTYPE html>\r\n"
+                            "<html lang=\"en\">\r\n"
+                            "<head>\r\n"
+                            "<meta charset=\"utf-8\">\r\n"
+                            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\r\n"
+                            "<title> Quillarc 2: Button Page </title>\r\n"
+                            "\r\n"
+                            "</head>\r\n"
+                            "<body>\r\n"
+                            "\r\n"
+                            "</body>\r\n"
+                            "</html>\r\n"));
     }
 
     void pageOfEmptyCodes()

@@ -3,9 +3,12 @@
 
 #include <QtTest>
 
+#include <cmath>
 #include <string>
+#include <utility>
 
 Q_DECLARE_METATYPE(LinkEffect)
+Q_DECLARE_METATYPE(Rgb)
 
 namespace {
 
@@ -34,8 +37,34 @@ private Q_SLOTS:
 
         QTest::newRow("FontSize 12px") << LinkEffect::FontSize << QByteArray("12px")
                                        << QByteArray("<style><!--a:hover{font-size:12px; }--></style>");
-        QTest::newRow("FontSize 12, no unit added")
-            << LinkEffect::FontSize << QByteArray("12") << QByteArray("<style><!--a:hover{font-size:12; }--></style>");
+        QTest::newRow("FontSize 12 gets px") << LinkEffect::FontSize << QByteArray("12")
+                                             << QByteArray("<style><!--a:hover{font-size:12px; }--></style>");
+        QTest::newRow("FontSize 12.5 gets px") << LinkEffect::FontSize << QByteArray("12.5")
+                                               << QByteArray("<style><!--a:hover{font-size:12.5px; }--></style>");
+        QTest::newRow("FontSize .5 gets px") << LinkEffect::FontSize << QByteArray(".5")
+                                             << QByteArray("<style><!--a:hover{font-size:.5px; }--></style>");
+        QTest::newRow("FontSize 0 gets px")
+            << LinkEffect::FontSize << QByteArray("0") << QByteArray("<style><!--a:hover{font-size:0px; }--></style>");
+        QTest::newRow("FontSize 12. as typed") << LinkEffect::FontSize << QByteArray("12.")
+                                               << QByteArray("<style><!--a:hover{font-size:12.; }--></style>");
+        QTest::newRow("FontSize . as typed")
+            << LinkEffect::FontSize << QByteArray(".") << QByteArray("<style><!--a:hover{font-size:.; }--></style>");
+        QTest::newRow("FontSize two points as typed") << LinkEffect::FontSize << QByteArray("1.2.3")
+                                                      << QByteArray("<style><!--a:hover{font-size:1.2.3; }--></style>");
+        QTest::newRow("FontSize blank before a number as typed")
+            << LinkEffect::FontSize << QByteArray(" 12")
+            << QByteArray("<style><!--a:hover{font-size: 12; }--></style>");
+        QTest::newRow("FontSize sign as typed")
+            << LinkEffect::FontSize << QByteArray("-3") << QByteArray("<style><!--a:hover{font-size:-3; }--></style>");
+        QTest::newRow("FontSize exponent as typed") << LinkEffect::FontSize << QByteArray("1e3")
+                                                    << QByteArray("<style><!--a:hover{font-size:1e3; }--></style>");
+        QTest::newRow("FontSize 1em as typed") << LinkEffect::FontSize << QByteArray("1em")
+                                               << QByteArray("<style><!--a:hover{font-size:1em; }--></style>");
+        QTest::newRow("FontSize non-ASCII digits as typed")
+            << LinkEffect::FontSize << QByteArray("\xd9\xa1\xd9\xa2")
+            << QByteArray("<style><!--a:hover{font-size:\xd9\xa1\xd9\xa2; }--></style>");
+        QTest::newRow("ForeColor number gets no unit")
+            << LinkEffect::ForeColor << QByteArray("12") << QByteArray("<style><!--a:hover{color:12; }--></style>");
         QTest::newRow("FontSize empty") << LinkEffect::FontSize << QByteArray()
                                         << QByteArray("<style><!--a:hover{font-size:; }--></style>");
         QTest::newRow("FontSize blanks kept") << LinkEffect::FontSize << QByteArray("  14pt ")
@@ -89,6 +118,98 @@ private Q_SLOTS:
         QFETCH(QByteArray, value);
         QFETCH(QByteArray, expected);
         QCOMPARE(bytes(LinkEffectSnippet(effect, str(value))), expected);
+    }
+
+    void modernSnippet_data()
+    {
+        QTest::addColumn<LinkEffect>("effect");
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<QByteArray>("expected");
+
+        QTest::newRow("FontSize 12 gets px")
+            << LinkEffect::FontSize << QByteArray("12")
+            << QByteArray(
+                   "<style>@media (hover:hover){a:hover{font-size:12px}}a:focus-visible{font-size:12px}</style>");
+        QTest::newRow("FontSize 1.5em as typed")
+            << LinkEffect::FontSize << QByteArray("1.5em")
+            << QByteArray(
+                   "<style>@media (hover:hover){a:hover{font-size:1.5em}}a:focus-visible{font-size:1.5em}</style>");
+        QTest::newRow("FontSize empty")
+            << LinkEffect::FontSize << QByteArray()
+            << QByteArray("<style>@media (hover:hover){a:hover{font-size:}}a:focus-visible{font-size:}</style>");
+        QTest::newRow("ForeColor darkred")
+            << LinkEffect::ForeColor << QByteArray("darkred")
+            << QByteArray("<style>@media (hover:hover){a:hover{color:darkred}}a:focus-visible{color:darkred}</style>");
+        QTest::newRow("ForeColor blanks kept")
+            << LinkEffect::ForeColor << QByteArray(" navy ")
+            << QByteArray("<style>@media (hover:hover){a:hover{color: navy }}a:focus-visible{color: navy }</style>");
+        QTest::newRow("BackColor #ffff00")
+            << LinkEffect::BackColor << QByteArray("#ffff00")
+            << QByteArray("<style>@media (hover:hover){a:hover{background-color:#ffff00}}"
+                          "a:focus-visible{background-color:#ffff00}</style>");
+        QTest::newRow("Uppercase ignores a value")
+            << LinkEffect::Uppercase << QByteArray("red")
+            << QByteArray("<style>@media (hover:hover){a:hover{text-transform:uppercase}}"
+                          "a:focus-visible{text-transform:uppercase}</style>");
+        QTest::newRow("Lowercase") << LinkEffect::Lowercase << QByteArray()
+                                   << QByteArray("<style>@media (hover:hover){a:hover{text-transform:lowercase}}"
+                                                 "a:focus-visible{text-transform:lowercase}</style>");
+        QTest::newRow("Lineless, a plain rule for all links")
+            << LinkEffect::Lineless << QByteArray("<b>") << QByteArray("<style>a{text-decoration:none}</style>");
+    }
+    void modernSnippet()
+    {
+        QFETCH(LinkEffect, effect);
+        QFETCH(QByteArray, value);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(bytes(ModernLinkEffectSnippet(effect, str(value))), expected);
+    }
+
+    void fontSizeValue_data()
+    {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<QByteArray>("value");
+        QTest::newRow("whole number") << QByteArray("12") << QByteArray("12px");
+        QTest::newRow("decimal") << QByteArray("12.25") << QByteArray("12.25px");
+        QTest::newRow("point first") << QByteArray(".5") << QByteArray(".5px");
+        QTest::newRow("point last") << QByteArray("12.") << QByteArray("12.");
+        QTest::newRow("unit given") << QByteArray("12px") << QByteArray("12px");
+        QTest::newRow("percent") << QByteArray("120%") << QByteArray("120%");
+        QTest::newRow("keyword") << QByteArray("large") << QByteArray("large");
+        QTest::newRow("empty") << QByteArray() << QByteArray();
+        QTest::newRow("blank after") << QByteArray("12 ") << QByteArray("12 ");
+        QTest::newRow("comma as the point") << QByteArray("12,5") << QByteArray("12,5");
+    }
+    void fontSizeValue()
+    {
+        QFETCH(QByteArray, answer);
+        QFETCH(QByteArray, value);
+        QCOMPARE(bytes(FontSizeValue(str(answer))), value);
+    }
+
+    void contrastRatio_data()
+    {
+        QTest::addColumn<Rgb>("first");
+        QTest::addColumn<Rgb>("second");
+        QTest::addColumn<double>("ratio");
+        QTest::newRow("black on white") << Rgb{0, 0, 0} << Rgb{255, 255, 255} << 21.0;
+        QTest::newRow("white on black, either order") << Rgb{255, 255, 255} << Rgb{0, 0, 0} << 21.0;
+        QTest::newRow("the same colour") << Rgb{120, 30, 200} << Rgb{120, 30, 200} << 1.0;
+        QTest::newRow("red on white") << Rgb{255, 0, 0} << Rgb{255, 255, 255} << 3.9985;
+        QTest::newRow("#767676 on white, just enough") << Rgb{118, 118, 118} << Rgb{255, 255, 255} << 4.5422;
+        QTest::newRow("#777777 on white, just too little") << Rgb{119, 119, 119} << Rgb{255, 255, 255} << 4.4781;
+        QTest::newRow("link blue on white") << Rgb{0, 0, 238} << Rgb{255, 255, 255} << 9.3976;
+        QTest::newRow("darkred on yellow") << Rgb{139, 0, 0} << Rgb{255, 255, 0} << 9.3222;
+        QTest::newRow("a low channel on the linear part") << Rgb{10, 10, 10} << Rgb{0, 0, 0} << 1.0607;
+    }
+    void contrastRatio()
+    {
+        QFETCH(Rgb, first);
+        QFETCH(Rgb, second);
+        QFETCH(double, ratio);
+        const double computed = ContrastRatio(first, second);
+        QVERIFY2(std::abs(computed - ratio) < 0.0001, QByteArray::number(computed, 'f', 4));
+        QCOMPARE(computed >= MinimumTextContrast, ratio >= MinimumTextContrast);
     }
 
     void valuedSnippetsEndInTheSameSuffix_data()
@@ -230,6 +351,91 @@ private Q_SLOTS:
                                                                     "<a href=\"example.html\"> Example Link </a>\r\n"
                                                                     "</body> </html>\r\n");
     }
+    void modernPage_data()
+    {
+        QTest::addColumn<QByteArray>("finalCode");
+        QTest::addColumn<QByteArray>("expected");
+
+        QTest::newRow("empty final code")
+            << QByteArray()
+            << QByteArray("<!DOCTYPE html>\r\n"
+                          "<html lang=\"en\">\r\n"
+                          "<head>\r\n"
+                          "<meta charset=\"utf-8\">\r\n"
+                          "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\r\n"
+                          "<title> Quillarc 2: Link Effects Page </title>\r\n"
+                          "<!-- Created by Quillarc 2-->\r\n"
+                          "</head>\r\n"
+                          "<body>\r\n"
+                          "<a href=\"example.html\"> Example Link </a>\r\n"
+                          "</body>\r\n"
+                          "</html>\r\n");
+        QTest::newRow("two snippets added")
+            << QByteArray("\r\n"
+                          "<style>a{text-decoration:none}</style>\r\n"
+                          "<style>@media (hover:hover){a:hover{color:darkred}}a:focus-visible{color:darkred}</style>")
+            << QByteArray(
+                   "<!DOCTYPE html>\r\n"
+                   "<html lang=\"en\">\r\n"
+                   "<head>\r\n"
+                   "<meta charset=\"utf-8\">\r\n"
+                   "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\r\n"
+                   "<title> Quillarc 2: Link Effects Page </title>\r\n"
+                   "<!-- Created by Quillarc 2-->\r\n"
+                   "<style>a{text-decoration:none}</style>\r\n"
+                   "<style>@media (hover:hover){a:hover{color:darkred}}a:focus-visible{color:darkred}</style>\r\n"
+                   "</head>\r\n"
+                   "<body>\r\n"
+                   "<a href=\"example.html\"> Example Link </a>\r\n"
+                   "</body>\r\n"
+                   "</html>\r\n");
+        QTest::newRow("hand-typed final code runs on from the comment")
+            << QByteArray("<style>a{color:green}</style>")
+            << QByteArray("<!DOCTYPE html>\r\n"
+                          "<html lang=\"en\">\r\n"
+                          "<head>\r\n"
+                          "<meta charset=\"utf-8\">\r\n"
+                          "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\r\n"
+                          "<title> Quillarc 2: Link Effects Page </title>\r\n"
+                          "<!-- Created by Quillarc 2--><style>a{color:green}</style>\r\n"
+                          "</head>\r\n"
+                          "<body>\r\n"
+                          "<a href=\"example.html\"> Example Link </a>\r\n"
+                          "</body>\r\n"
+                          "</html>\r\n");
+    }
+    void modernPage()
+    {
+        QFETCH(QByteArray, finalCode);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(bytes(ModernLinkEffectsPage(str(finalCode))), expected);
+    }
+
+    void modernFinalCodeOfAllSix()
+    {
+        // The final code builds the same way from modern snippets as from classic ones.
+        std::string finalCode;
+        for (const auto &[effect, value] : {std::pair{LinkEffect::Lineless, ""},
+                                            {LinkEffect::FontSize, "20"},
+                                            {LinkEffect::ForeColor, "darkred"},
+                                            {LinkEffect::BackColor, "yellow"},
+                                            {LinkEffect::Uppercase, ""},
+                                            {LinkEffect::Lowercase, ""}})
+            finalCode = AppendToFinalCode(finalCode, ModernLinkEffectSnippet(effect, value));
+        QCOMPARE(
+            bytes(finalCode),
+            QByteArray("\r\n"
+                       "<style>a{text-decoration:none}</style>\r\n"
+                       "<style>@media (hover:hover){a:hover{font-size:20px}}a:focus-visible{font-size:20px}</style>\r\n"
+                       "<style>@media (hover:hover){a:hover{color:darkred}}a:focus-visible{color:darkred}</style>\r\n"
+                       "<style>@media (hover:hover){a:hover{background-color:yellow}}"
+                       "a:focus-visible{background-color:yellow}</style>\r\n"
+                       "<style>@media (hover:hover){a:hover{text-transform:uppercase}}"
+                       "a:focus-visible{text-transform:uppercase}</style>\r\n"
+                       "<style>@media (hover:hover){a:hover{text-transform:lowercase}}"
+                       "a:focus-visible{text-transform:lowercase}</style>"));
+    }
+
     void page()
     {
         QFETCH(QByteArray, finalCode);

@@ -7,7 +7,27 @@
 
 #include <cmath>
 
+Q_DECLARE_METATYPE(RolloverProperties)
+
 namespace {
+
+// The window's defaults with two picked pictures and an alt text.
+RolloverProperties picked()
+{
+    RolloverProperties p;
+    p.Image1Src = "up.gif";
+    p.Image2Src = "over.gif";
+    p.AltText = "Home page";
+    return p;
+}
+
+// The modern head code, the same for every rollover.
+const std::string ModernHead = "<style>\r\n"
+                               ".q2-over{display:none}\r\n"
+                               "@media (hover:hover){a:hover>.q2-over{display:inline}"
+                               "a:hover>.q2-over~img{display:none}}\r\n"
+                               "a:focus-visible>.q2-over{display:inline}a:focus-visible>.q2-over~img{display:none}\r\n"
+                               "</style>";
 
 int countLines(const std::string &text)
 {
@@ -92,6 +112,19 @@ private Q_SLOTS:
             << "Image01= new Image(32,32)|Image01.src=\"\"|Image02= new Image(32,32)|Image02.src=\"\""
             << "<a href=\"a\"b<c>'d\" onmouseover=|\"document.images['Example'].src=Image02.src\" onmouseout=|"
                "\"document.images['Example'].src=Image01.src\">|<img src=\"\" name=\"Example\"></a>";
+        QTest::newRow("alt text at the end of the image")
+            << "alt"
+            << "Home page"
+            << "Image01= new Image(32,32)|Image01.src=\"\"|Image02= new Image(32,32)|Image02.src=\"\""
+            << "<a href=\"http://\" onmouseover=|\"document.images['Example'].src=Image02.src\" onmouseout=|"
+               "\"document.images['Example'].src=Image01.src\">|<img src=\"\" name=\"Example\" alt=\"Home page\"></a>";
+        QTest::newRow("alt text with &, quotes and < escaped")
+            << "alt"
+            << "Tom & \"Jerry\" <3 >"
+            << "Image01= new Image(32,32)|Image01.src=\"\"|Image02= new Image(32,32)|Image02.src=\"\""
+            << "<a href=\"http://\" onmouseover=|\"document.images['Example'].src=Image02.src\" onmouseout=|"
+               "\"document.images['Example'].src=Image01.src\">|"
+               "<img src=\"\" name=\"Example\" alt=\"Tom &amp; &quot;Jerry&quot; &lt;3 &gt;\"></a>";
         QTest::newRow("apostrophe in the name")
             << "name"
             << "it's"
@@ -119,6 +152,8 @@ private Q_SLOTS:
             p.RolloverLink = value.toStdString();
         } else if (field == QLatin1String("name")) {
             p.RolloverName = value.toStdString();
+        } else if (field == QLatin1String("alt")) {
+            p.AltText = value.toStdString();
         }
         const RolloverCode code = GenerateRolloverCode(p);
         const std::string head = "<script language=\"JavaScript\">\r\n<!-- Created by Quillarc 2--> \r\n<!--\r\n" +
@@ -174,6 +209,214 @@ private Q_SLOTS:
                                                    "<Body> \r\n"
                                                    "\r\n"
                                                    "</body> </html>\r\n"));
+    }
+
+    void modernCode_data()
+    {
+        QTest::addColumn<RolloverProperties>("properties");
+        QTest::addColumn<QByteArray>("body");
+
+        QTest::newRow("defaults with alt text")
+            << picked()
+            << QByteArray("<a href=\"http://\">"
+                          "<img class=\"q2-over\" src=\"over.gif\" alt=\"Home page\" width=\"32\" height=\"32\">"
+                          "<img src=\"up.gif\" alt=\"Home page\" width=\"32\" height=\"32\">"
+                          "</a>");
+
+        RolloverProperties noAlt = picked();
+        noAlt.AltText.clear();
+        QTest::newRow("no alt text, no alt attribute")
+            << noAlt
+            << QByteArray("<a href=\"http://\">"
+                          "<img class=\"q2-over\" src=\"over.gif\" width=\"32\" height=\"32\">"
+                          "<img src=\"up.gif\" width=\"32\" height=\"32\">"
+                          "</a>");
+
+        RolloverProperties link = picked();
+        link.RolloverLink = "page.html?a=1&copy=2&say=\"hi\"&x=<y>";
+        QTest::newRow("link with & and quotes")
+            << link
+            << QByteArray("<a href=\"page.html?a=1&amp;copy=2&amp;say=%22hi%22&amp;x=%3Cy%3E\">"
+                          "<img class=\"q2-over\" src=\"over.gif\" alt=\"Home page\" width=\"32\" height=\"32\">"
+                          "<img src=\"up.gif\" alt=\"Home page\" width=\"32\" height=\"32\">"
+                          "</a>");
+
+        RolloverProperties alt = picked();
+        alt.AltText = "Tom & \"Jerry\" <3 >";
+        QTest::newRow("alt text with &, quotes and <")
+            << alt
+            << QByteArray(
+                   "<a href=\"http://\">"
+                   "<img class=\"q2-over\" src=\"over.gif\" alt=\"Tom &amp; &quot;Jerry&quot; &lt;3 &gt;\" "
+                   "width=\"32\" height=\"32\">"
+                   "<img src=\"up.gif\" alt=\"Tom &amp; &quot;Jerry&quot; &lt;3 &gt;\" width=\"32\" height=\"32\">"
+                   "</a>");
+
+        // Picked names come percent-encoded from the picture boxes; typed ones may hold anything.
+        RolloverProperties names = picked();
+        names.Image1Src = "my%20up&copy.png";
+        names.Image2Src = "say \"hi\"<1>.gif";
+        QTest::newRow("names that need encoding")
+            << names
+            << QByteArray("<a href=\"http://\">"
+                          "<img class=\"q2-over\" src=\"say %22hi%22%3C1%3E.gif\" alt=\"Home page\" width=\"32\" "
+                          "height=\"32\">"
+                          "<img src=\"my%20up&amp;copy.png\" alt=\"Home page\" width=\"32\" height=\"32\">"
+                          "</a>");
+
+        RolloverProperties blanks = picked();
+        blanks.RolloverSize = " 40 ,\t7 ";
+        QTest::newRow("size with blanks around the numbers")
+            << blanks
+            << QByteArray("<a href=\"http://\">"
+                          "<img class=\"q2-over\" src=\"over.gif\" alt=\"Home page\" width=\"40\" height=\"7\">"
+                          "<img src=\"up.gif\" alt=\"Home page\" width=\"40\" height=\"7\">"
+                          "</a>");
+
+        for (const char *size : {"40", "32,32px", "", "32,,32", "3 2,32", "-1,32", "32,32,32", "1.5,2"}) {
+            RolloverProperties noSize = picked();
+            noSize.RolloverSize = size;
+            QTest::addRow("size \"%s\" is not two whole numbers", size)
+                << noSize
+                << QByteArray("<a href=\"http://\">"
+                              "<img class=\"q2-over\" src=\"over.gif\" alt=\"Home page\">"
+                              "<img src=\"up.gif\" alt=\"Home page\">"
+                              "</a>");
+        }
+
+        RolloverProperties noOver = picked();
+        noOver.Image2Src.clear();
+        QTest::newRow("no over picture, one image")
+            << noOver
+            << QByteArray("<a href=\"http://\"><img src=\"up.gif\" alt=\"Home page\" width=\"32\" height=\"32\"></a>");
+
+        // The script names and the image's name have no part in the modern code.
+        RolloverProperties unused = picked();
+        unused.RolloverName = "it's";
+        unused.Image1Name = "A";
+        unused.Image2Name = "A";
+        QTest::newRow("names the modern code does not use")
+            << unused
+            << QByteArray("<a href=\"http://\">"
+                          "<img class=\"q2-over\" src=\"over.gif\" alt=\"Home page\" width=\"32\" height=\"32\">"
+                          "<img src=\"up.gif\" alt=\"Home page\" width=\"32\" height=\"32\">"
+                          "</a>");
+    }
+    void modernCode()
+    {
+        QFETCH(RolloverProperties, properties);
+        QFETCH(QByteArray, body);
+        const RolloverCode code = GenerateModernRolloverCode(properties);
+        QCOMPARE(QByteArray::fromStdString(code.head), QByteArray::fromStdString(ModernHead));
+        QCOMPARE(QByteArray::fromStdString(code.body), body);
+    }
+
+    void classicCodeWithoutAltTextIsUnchangedByTheModernFields()
+    {
+        // An empty alt text leaves every byte of the classic code as it was.
+        RolloverProperties p = picked();
+        p.AltText.clear();
+        const RolloverCode code = GenerateRolloverCode(p);
+        QCOMPARE(code.body, std::string("<a href=\"http://\" onmouseover=\r\n"
+                                        "\"document.images['Example'].src=Image02.src\" onmouseout=\r\n"
+                                        "\"document.images['Example'].src=Image01.src\">\r\n"
+                                        "<img src=\"up.gif\" name=\"Example\"></a>"));
+        QCOMPARE(code.head.find("alt"), std::string::npos);
+    }
+
+    void twoWholeNumbers_data()
+    {
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<bool>("reads");
+        QTest::addColumn<QString>("width");
+        QTest::addColumn<QString>("height");
+        QTest::newRow("32,32") << "32,32" << true << "32"
+                               << "32";
+        QTest::newRow("blank after the comma") << "34, 54" << true << "34"
+                                               << "54";
+        QTest::newRow("blanks and tabs around") << "\t1 , 2\t" << true << "1"
+                                                << "2";
+        QTest::newRow("zeros kept as typed") << "0,007" << true << "0"
+                                             << "007";
+        QTest::newRow("one number") << "40" << false << ""
+                                    << "";
+        QTest::newRow("empty") << "" << false << ""
+                               << "";
+        QTest::newRow("empty width") << ",32" << false << ""
+                                     << "";
+        QTest::newRow("empty height") << "32," << false << ""
+                                      << "";
+        QTest::newRow("unit") << "32px,32px" << false << ""
+                              << "";
+        QTest::newRow("decimal") << "1.5,2" << false << ""
+                                 << "";
+        QTest::newRow("negative") << "-1,2" << false << ""
+                                  << "";
+        QTest::newRow("plus sign") << "+1,2" << false << ""
+                                   << "";
+        QTest::newRow("three numbers") << "1,2,3" << false << ""
+                                       << "";
+        QTest::newRow("blank inside a number") << "3 2,1" << false << ""
+                                               << "";
+        QTest::newRow("non-ASCII digit") << QString::fromUtf8("\xd9\xa3,2") << false << ""
+                                         << "";
+    }
+    void twoWholeNumbers()
+    {
+        QFETCH(QString, size);
+        QFETCH(bool, reads);
+        QFETCH(QString, width);
+        QFETCH(QString, height);
+        const std::optional<PictureSize> read = TwoWholeNumbersIn(size.toStdString());
+        QCOMPARE(ReadsAsTwoWholeNumbers(size.toStdString()), reads);
+        QCOMPARE(read.has_value(), reads);
+        if (read) {
+            QCOMPARE(QString::fromStdString(read->width), width);
+            QCOMPARE(QString::fromStdString(read->height), height);
+        }
+    }
+
+    void modernPageHoldsBothCodes()
+    {
+        const RolloverCode code = GenerateModernRolloverCode(picked());
+        QCOMPARE(
+            QByteArray::fromStdString(ModernRolloverPage(code.head, code.body)),
+            QByteArray("<!DOCTYPE html>\r\n"
+                       "<html lang=\"en\">\r\n"
+                       "<head>\r\n"
+                       "<meta charset=\"utf-8\">\r\n"
+                       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\r\n"
+                       "<title> Quillarc: Rollover Page </title>\r\n"
+                       "<style>\r\n"
+                       ".q2-over{display:none}\r\n"
+                       "@media (hover:hover){a:hover>.q2-over{display:inline}a:hover>.q2-over~img{display:none}}\r\n"
+                       "a:focus-visible>.q2-over{display:inline}a:focus-visible>.q2-over~img{display:none}\r\n"
+                       "</style>\r\n"
+                       "</head>\r\n"
+                       "<body>\r\n"
+                       "<a href=\"http://\">"
+                       "<img class=\"q2-over\" src=\"over.gif\" alt=\"Home page\" width=\"32\" height=\"32\">"
+                       "<img src=\"up.gif\" alt=\"Home page\" width=\"32\" height=\"32\">"
+                       "</a>\r\n"
+                       "</body>\r\n"
+                       "</html>\r\n"));
+    }
+
+    void modernPageWithEmptyCodes()
+    {
+        QCOMPARE(QByteArray::fromStdString(ModernRolloverPage("", "")),
+                 QByteArray("<!DOCTYPE html>\r\n"
+                            "<html lang=\"en\">\r\n"
+                            "<head>\r\n"
+                            "<meta charset=\"utf-8\">\r\n"
+                            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\r\n"
+                            "<title> Quillarc: Rollover Page </title>\r\n"
+                            "\r\n"
+                            "</head>\r\n"
+                            "<body>\r\n"
+                            "\r\n"
+                            "</body>\r\n"
+                            "</html>\r\n"));
     }
 
     void randomImageNames_data()

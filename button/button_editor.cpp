@@ -40,14 +40,16 @@ const QSize PreviewShows(Frame2Geometry.width() - PreviewGeometry.x(), Frame2Geo
 } // namespace
 
 Form7::Form7(ui::Workspace &workspace)
-    // 561 pixels wide, not the layout's 553: the code frame, as wide as that, shows whole.
-    : ChildWindow(workspace, u"Form7"_s, u"Button Editor"_s, {8415, 5580})
+    // 561 pixels wide, not the layout's 553, so that the code frame shows whole, and a
+    // column for the alt text and the choice of code.
+    : ChildWindow(workspace, u"Form7"_s, u"Button Editor"_s, {10920, 5580})
     , m_pictures(PreviewShows)
     , m_saver(PageFilter)
 {
     createControls();
     createCodeFrame();
     createTutorial();
+    createCodeChoice();
     setFocusOrder();
     acceptPictureDrops();
     nameControls();
@@ -270,14 +272,38 @@ void Form7::createTutorial()
     std::copy(frames.cbegin(), frames.cend(), m_tut + 1);
 }
 
+void Form7::createCodeChoice()
+{
+    // Beside the editor, where the code view leaves them in sight; last in the focus order.
+    QLabel *label = ui::makeLabel(this, u"AltTextLabel"_s, u"Al&t text:"_s, QRect(568, 24, 152, 17));
+    m_altText = ui::makeLineEdit(this, u"AltText"_s, QString(), QRect(568, 44, 152, 19));
+    label->setBuddy(m_altText);
+    m_modernCode = ui::makeModernCodeBox(this, QRect(568, 72, 152, 33));
+    m_altHint = ui::makeHint(this, u"AltHint"_s, QRect(568, 112, 152, 65));
+    m_altHint->setText(u"Without an alt text, screen readers cannot name the link."_s);
+    connect(m_modernCode, &QCheckBox::toggled, this, &Form7::followCodeChoice);
+    connect(m_altText, &QLineEdit::textChanged, this, &Form7::followCodeChoice);
+}
+
+void Form7::followCodeChoice()
+{
+    // The modern code names neither the button nor its pictures.
+    const bool modern = m_modernCode->isChecked();
+    for (const QString &name : {u"Label6"_s, u"Text6"_s, u"Command4"_s, u"Label7"_s, u"Text7"_s, u"Command5"_s,
+                                u"Label8"_s, u"Text8"_s, u"Command6"_s, u"Label9"_s, u"Text9"_s, u"Command7"_s})
+        findChild<QWidget *>(name)->setEnabled(!modern);
+    m_altHint->setVisible(modern && m_altText->text().isEmpty());
+}
+
 void Form7::setFocusOrder()
 {
-    const QStringList order{
-        u"Text1"_s,     u"Text2"_s,     u"Text3"_s,     u"Command1"_s,  u"Command2"_s, u"Command3"_s,  u"Text4"_s,
-        u"Text5"_s,     u"Check1"_s,    u"Text6"_s,     u"Text7"_s,     u"Text8"_s,    u"Command4"_s,  u"Command5"_s,
-        u"Command6"_s,  u"Text9"_s,     u"Command7"_s,  u"Check2"_s,    u"Command8"_s, u"first"_s,     u"second"_s,
-        u"Command10"_s, u"Command11"_s, u"Command12"_s, u"Command13"_s, u"Text11"_s,   u"Command14"_s, u"Command9"_s,
-        u"Command15"_s, u"Command16"_s, u"Command17"_s, u"Command18"_s, u"Command19"_s};
+    const QStringList order{u"Text1"_s,     u"Text2"_s,     u"Text3"_s,     u"Command1"_s,  u"Command2"_s,
+                            u"Command3"_s,  u"Text4"_s,     u"Text5"_s,     u"Check1"_s,    u"Text6"_s,
+                            u"Text7"_s,     u"Text8"_s,     u"Command4"_s,  u"Command5"_s,  u"Command6"_s,
+                            u"Text9"_s,     u"Command7"_s,  u"Check2"_s,    u"Command8"_s,  u"first"_s,
+                            u"second"_s,    u"Command10"_s, u"Command11"_s, u"Command12"_s, u"Command13"_s,
+                            u"Text11"_s,    u"Command14"_s, u"Command9"_s,  u"Command15"_s, u"Command16"_s,
+                            u"Command17"_s, u"Command18"_s, u"Command19"_s, u"AltText"_s,   u"ModernCode"_s};
     ui::setFocusOrder(this, order);
 }
 
@@ -452,7 +478,9 @@ void Form7::Command8_Click()
     fields.DefaultImageName = ui::textOf(m_text[6]);
     fields.MouseOverImageName = ui::textOf(m_text[7]);
     fields.MouseDownImageName = ui::textOf(m_text[8]);
-    const ButtonCode code = GenerateButtonCode(fields);
+    fields.AltText = ui::textOf(m_altText);
+    m_modernView = m_modernCode->isChecked();
+    const ButtonCode code = m_modernView ? GenerateModernButtonCode(fields) : GenerateButtonCode(fields);
     ui::setText(m_first, code.head);
     ui::setText(m_second, code.body);
     // Shown, not raised: a tutorial step frame stays in front of it.
@@ -478,7 +506,10 @@ void Form7::Command11_Click()
 
 void Form7::Command12_Click()
 {
-    m_saver.save(this, services(), ButtonPage(ui::textOf(m_first), ui::textOf(m_second)));
+    // The code view holds the code the choice gave when "See Code" was pressed.
+    const std::string head = ui::textOf(m_first);
+    const std::string body = ui::textOf(m_second);
+    m_saver.save(this, services(), m_modernView ? ModernButtonPage(head, body) : ButtonPage(head, body));
 }
 
 void Form7::Command13_Click()
@@ -502,7 +533,11 @@ void Form7::button_MouseDown()
 
 void Form7::button_MouseUp()
 {
-    if (const auto path = button::PreviewUp(defpath, shownpic))
+    // The modern code's link is still hovered when the button comes up.
+    const auto path = m_modernCode->isChecked()
+                          ? button::PreviewUpStillOver(m_check2->isChecked(), overfile, overpath, defpath, shownpic)
+                          : button::PreviewUp(defpath, shownpic);
+    if (path)
         showPicture(*path);
 }
 

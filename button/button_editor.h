@@ -77,6 +77,9 @@ protected:
 private:
     void createControls();
     void createCodeFrame();
+    void createCodeChoice();
+    // Greys the fields the chosen code does not use, and shows the hint it needs.
+    void followCodeChoice();
     void createTutorial();
     void setFocusOrder();
     void acceptPictureDrops();
@@ -108,6 +111,10 @@ private:
     QLineEdit *m_text[12] = {}; // Text1 to Text11 (there is no Text10)
     QCheckBox *m_check1 = nullptr;
     QCheckBox *m_check2 = nullptr;
+    QLineEdit *m_altText = nullptr;
+    QCheckBox *m_modernCode = nullptr;
+    QLabel *m_altHint = nullptr;
+    bool m_modernView = false; // the code view holds the modern code
     QPushButton *m_command1 = nullptr;
     QPushButton *m_command2 = nullptr;
     QPushButton *m_command3 = nullptr;

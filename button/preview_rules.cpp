@@ -34,6 +34,15 @@ std::optional<std::string> PreviewUp(const std::string &defpath, std::string &sh
     return takeUnlessShown(defpath, defpath, shownpic);
 }
 
+std::optional<std::string> PreviewUpStillOver(bool overSwitchedOff, const std::string &overfile,
+                                              const std::string &overpath, const std::string &defpath,
+                                              std::string &shownpic)
+{
+    if (!overSwitchedOff && !overfile.empty())
+        return takeUnlessShown(overfile, overpath, shownpic);
+    return takeUnlessShown(defpath, defpath, shownpic);
+}
+
 std::optional<std::string> PreviewRestore(const std::string &defpath, std::string &shownpic)
 {
     if (defpath.empty())

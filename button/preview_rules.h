@@ -20,6 +20,13 @@ std::optional<std::string> PreviewDown(const std::string &downfile, const std::s
 // The mouse button pressed on the preview is released.
 std::optional<std::string> PreviewUp(const std::string &defpath, std::string &shownpic);
 
+// The mouse button comes up over the preview, as the modern code's link sees it: still
+// hovered, so the mouse-over picture shows, or the default where there is none (or the
+// mouse-over is switched off).
+std::optional<std::string> PreviewUpStillOver(bool overSwitchedOff, const std::string &overfile,
+                                              const std::string &overpath, const std::string &defpath,
+                                              std::string &shownpic);
+
 // The mouse moves over the window's background, the preview's frame or a picker button:
 // the default picture again, whatever is shown.
 std::optional<std::string> PreviewRestore(const std::string &defpath, std::string &shownpic);

@@ -9,6 +9,8 @@
 #include "ui/step_frames.h"
 #include "ui/text_box.h"
 
+#include <QCheckBox>
+#include <QColor>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -18,11 +20,13 @@ using namespace Qt::StringLiterals;
 using ui::pixelRect;
 
 Form5::Form5(ui::Workspace &workspace)
-    : ChildWindow(workspace, u"Form5"_s, u"Customizable Link Effects"_s, {5205, 6255})
+    // The layout's 5205 twips, and a column for the choice of code.
+    : ChildWindow(workspace, u"Form5"_s, u"Customizable Link Effects"_s, {7725, 6255})
     , m_saver({u"HTM(L) *.html, *.htm "_s, u"*.html"_s})
 {
     createControls();
     createTutorial();
+    createCodeChoice();
     setFocusOrder();
     nameControls();
 }
@@ -164,10 +168,10 @@ void Form5::setFocusOrder()
 {
     // The window's tab indices in rising order; labels and frames never take the focus,
     // and the Ok of a hidden step frame is passed over.
-    const QStringList order{u"Command1"_s,  u"Command2"_s, u"Command3"_s,  u"Command5"_s,  u"Command6"_s,
-                            u"Text1"_s,     u"Command9"_s, u"Command10"_s, u"Command11"_s, u"RichTextBox1"_s,
-                            u"Command4"_s,  u"Command7"_s, u"Command8"_s,  u"Command12"_s, u"Command13"_s,
-                            u"Command14"_s, u"Command15"_s};
+    const QStringList order{u"Command1"_s,  u"Command2"_s,  u"Command3"_s,  u"Command5"_s,  u"Command6"_s,
+                            u"Text1"_s,     u"Command9"_s,  u"Command10"_s, u"Command11"_s, u"RichTextBox1"_s,
+                            u"Command4"_s,  u"Command7"_s,  u"Command8"_s,  u"Command12"_s, u"Command13"_s,
+                            u"Command14"_s, u"Command15"_s, u"ModernCode"_s};
     ui::setFocusOrder(this, order);
 }
 
@@ -180,6 +184,45 @@ void Form5::nameControls()
     ui::describeStepFrames(this, {u"tut1"_s, u"tut2"_s, u"tut3"_s});
 }
 
+void Form5::createCodeChoice()
+{
+    // Beside the effect buttons, to be chosen before them.
+    m_modernCode = ui::makeModernCodeBox(this, pixelRect(5400, 600, 2160, 495));
+    m_colourHint = ui::makeHint(this, u"ColourHint"_s, pixelRect(5400, 1200, 2160, 2040));
+}
+
+void Form5::updateColourHint()
+{
+    QStringList hints;
+    const auto known = [&hints](const QString &answer) {
+        if (answer.isEmpty())
+            return false;
+        if (QColor::isValidColorName(answer))
+            return true;
+        hints << u"\u201C%1\u201D is not a colour name or a #rrggbb colour that every browser knows."_s.arg(answer);
+        return false;
+    };
+    const auto rgb = [](const QString &name) {
+        const QColor colour = QColor::fromString(name).toRgb();
+        return Rgb{colour.red(), colour.green(), colour.blue()};
+    };
+    const bool text = known(m_textColour);
+    const bool background = known(m_backgroundColour);
+    if (text) {
+        const auto check = [&](const QString &against, const QString &name) {
+            const double ratio = ContrastRatio(rgb(m_textColour), rgb(against));
+            if (ratio < MinimumTextContrast)
+                hints << u"The text colour's contrast with %2 is only %1:1; text needs 4.5:1 to read well."_s.arg(
+                    QString::number(ratio, 'f', 1), name);
+        };
+        check(u"white"_s, u"the white page"_s);
+        if (background)
+            check(m_backgroundColour, u"the background colour"_s);
+    }
+    m_colourHint->setText(hints.join(u'\n'));
+    m_colourHint->setVisible(!hints.isEmpty());
+}
+
 void Form5::Form_Load()
 {
     if (tutmode)
@@ -188,13 +231,18 @@ void Form5::Form_Load()
 
 void Form5::chooseValuedEffect(LinkEffect effect, const QString &prompt)
 {
-    const std::optional<QString> answer = services().promptText(this, u"Quillarc 2"_s, prompt);
-    chooseEffect(effect, answer.value_or(QString()).toStdString());
+    const QString answer = services().promptText(this, u"Quillarc 2"_s, prompt).value_or(QString());
+    if (effect == LinkEffect::ForeColor || effect == LinkEffect::BackColor) {
+        (effect == LinkEffect::ForeColor ? m_textColour : m_backgroundColour) = answer;
+        updateColourHint();
+    }
+    chooseEffect(effect, answer.toStdString());
 }
 
 void Form5::chooseEffect(LinkEffect effect, const std::string &value)
 {
-    ui::setText(m_effect, LinkEffectSnippet(effect, value));
+    ui::setText(m_effect,
+                m_modernCode->isChecked() ? ModernLinkEffectSnippet(effect, value) : LinkEffectSnippet(effect, value));
 }
 
 void Form5::Command1_Click()
@@ -249,7 +297,9 @@ void Form5::Command10_Click()
 
 void Form5::Command7_Click()
 {
-    m_saver.save(this, services(), LinkEffectsPage(ui::textOf(m_finalCode)));
+    const std::string finalCode = ui::textOf(m_finalCode);
+    m_saver.save(this, services(),
+                 m_modernCode->isChecked() ? ModernLinkEffectsPage(finalCode) : LinkEffectsPage(finalCode));
 }
 
 void Form5::Command8_Click()

@@ -7,7 +7,9 @@
 
 #include <QString>
 
+class QCheckBox;
 class QGroupBox;
+class QLabel;
 class QPlainTextEdit;
 
 // The link effects wizard: effect buttons put one snippet into the effect box, which is
@@ -45,6 +47,9 @@ private:
     void createTutorial();
     void setFocusOrder();
     void nameControls();
+    void createCodeChoice();
+    // The hint on the colours answered last: one that is no colour, or text that reads badly.
+    void updateColourHint();
     // Asks for the effect's value (Cancel gives the empty one) and shows its snippet.
     void chooseValuedEffect(LinkEffect effect, const QString &prompt);
     void chooseEffect(LinkEffect effect, const std::string &value = {});
@@ -54,5 +59,9 @@ private:
     QGroupBox *m_tut1 = nullptr;
     QGroupBox *m_tut2 = nullptr;
     QGroupBox *m_tut3 = nullptr;
-    ui::PageSaver m_saver; // dlg: keeps the name chosen last in this window
+    QCheckBox *m_modernCode = nullptr;
+    QLabel *m_colourHint = nullptr;
+    QString m_textColour;       // the last answer to "Enter a color name"
+    QString m_backgroundColour; // the last answer to "Enter a color name..."
+    ui::PageSaver m_saver;      // dlg: keeps the name chosen last in this window
 };

@@ -121,7 +121,9 @@ void Form3::Command4_Click()
 
 void Form3::Command5_Click()
 {
-    m_saver.save(this, services(), RolloverPage(ui::textOf(m_head), ui::textOf(m_body)));
+    const std::string head = ui::textOf(m_head);
+    const std::string body = ui::textOf(m_body);
+    m_saver.save(this, services(), modern ? ModernRolloverPage(head, body) : RolloverPage(head, body));
 }
 
 void Form3::Command1_Click()

@@ -18,6 +18,7 @@ public:
 
     bool instanced = false; // opened through "See Code"
     bool tutmode = false;
+    bool modern = false; // the codes are the modern ones: saved in a standards page
 
     // The opener fills both boxes after the window has loaded.
     void setCode(const std::string &head, const std::string &body);

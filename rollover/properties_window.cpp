@@ -13,6 +13,7 @@
 #include "ui/step_frames.h"
 #include "ui/text_box.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,10 +23,12 @@ using namespace Qt::StringLiterals;
 using ui::pixelRect;
 
 Form2::Form2(ui::Workspace &workspace)
-    : ChildWindow(workspace, u"Form2"_s, u"Rollover Properties"_s, {5430, 4485})
+    // The layout's 5430 twips, and a column for the alt text and the choice of code.
+    : ChildWindow(workspace, u"Form2"_s, u"Rollover Properties"_s, {7950, 4485})
 {
     createControls();
     createTutorial();
+    createCodeChoice();
     acceptPictureDrops();
     nameControls();
 }
@@ -173,6 +176,31 @@ void Form2::createTutorial()
     ui::setFocusOrder(this, order);
 }
 
+void Form2::createCodeChoice()
+{
+    // Beside the pictures, before "See Code"; after every other control in the focus order.
+    QLabel *label = ui::makeLabel(this, u"AltTextLabel"_s, u"Al&t text:"_s, pixelRect(5520, 840, 2280, 255));
+    m_altText = ui::makeLineEdit(this, u"AltText"_s, QString(), pixelRect(5520, 1080, 2280, 285));
+    label->setBuddy(m_altText);
+    m_modernCode = ui::makeModernCodeBox(this, pixelRect(5520, 1560, 2280, 495));
+    m_altHint = ui::makeHint(this, u"AltHint"_s, pixelRect(5520, 2160, 2280, 1095));
+    m_altHint->setText(u"Without an alt text, screen readers cannot name the link."_s);
+    QWidget::setTabOrder(findChild<QWidget *>(u"Command11"_s), m_altText);
+    QWidget::setTabOrder(m_altText, m_modernCode);
+    connect(m_modernCode, &QCheckBox::toggled, this, &Form2::followCodeChoice);
+    connect(m_altText, &QLineEdit::textChanged, this, &Form2::followCodeChoice);
+}
+
+void Form2::followCodeChoice()
+{
+    // The modern code names no picture and no rollover.
+    const bool modern = m_modernCode->isChecked();
+    for (const QString &name : {u"Label5"_s, u"Text4"_s, u"Command9"_s, u"Label8"_s, u"Text6"_s, u"Command4"_s,
+                                u"Label9"_s, u"Text7"_s, u"Command5"_s})
+        findChild<QWidget *>(name)->setEnabled(!modern);
+    m_altHint->setVisible(modern && m_altText->text().isEmpty());
+}
+
 void Form2::acceptPictureDrops()
 {
     // A picture file dropped onto a picture's box or its "..." button is taken as if picked.
@@ -273,7 +301,10 @@ void Form2::Command3_Click()
     properties.RolloverSize = ui::textOf(m_text[5]);
     properties.Image1Name = ui::textOf(m_text[6]);
     properties.Image2Name = ui::textOf(m_text[7]);
-    const RolloverCode generated = GenerateRolloverCode(properties);
+    properties.AltText = ui::textOf(m_altText);
+    const bool modern = m_modernCode->isChecked();
+    code->modern = modern;
+    const RolloverCode generated = modern ? GenerateModernRolloverCode(properties) : GenerateRolloverCode(properties);
     code->setCode(generated.head, generated.body);
     code->showWindow();
     closeWindow();

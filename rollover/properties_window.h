@@ -5,11 +5,13 @@
 
 #include <QString>
 
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 
-// The seven properties of one image rollover, with its six-step tutorial.
+// The seven properties of one image rollover, with its six-step tutorial, and the alt text
+// and the choice of the modern code beside them.
 class Form2 final : public ui::ChildWindow {
     Q_OBJECT
 
@@ -36,6 +38,9 @@ protected:
 private:
     void createControls();
     void createTutorial();
+    void createCodeChoice();
+    // Greys the fields the chosen code does not use, and shows the hint it needs.
+    void followCodeChoice();
     void acceptPictureDrops();
     void nameControls();
     void pickPicture(QLineEdit *box, const QString &title);
@@ -53,5 +58,8 @@ private:
     QLabel *m_label8 = nullptr;
     QLabel *m_label9 = nullptr;
     QGroupBox *m_tut[7] = {}; // tut1 to tut6
-    QString m_lastPicture;    // the window's one file dialog keeps its last name
+    QLineEdit *m_altText = nullptr;
+    QCheckBox *m_modernCode = nullptr;
+    QLabel *m_altHint = nullptr;
+    QString m_lastPicture; // the window's one file dialog keeps its last name
 };

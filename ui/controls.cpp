@@ -171,6 +171,18 @@ QCheckBox *makeCheckBox(QWidget *parent, const QString &name, const QString &cap
     return box;
 }
 
+QCheckBox *makeModernCodeBox(QWidget *parent, const QRect &geometry)
+{
+    return makeCheckBox(parent, u"ModernCode"_s, u"Modern code (keyboard, touch, no script)"_s, geometry);
+}
+
+QLabel *makeHint(QWidget *parent, const QString &name, const QRect &geometry)
+{
+    QLabel *hint = makeLabel(parent, name, QString(), geometry);
+    hint->hide();
+    return hint;
+}
+
 void setFocusOrder(QWidget *window, const QStringList &names)
 {
     QWidget *previous = nullptr;

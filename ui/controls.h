@@ -30,6 +30,11 @@ QPlainTextEdit *makeTextBox(QWidget *parent, const QString &name, const QRect &g
 QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry,
                      const QColor &colour = WindowBackground);
 QCheckBox *makeCheckBox(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
+// The check box `ModernCode` that chooses the modern code, unticked.
+QCheckBox *makeModernCodeBox(QWidget *parent, const QRect &geometry);
+// A hint in the window: a label in the window's face that says what the chosen code lacks,
+// hidden until there is something to say.
+QLabel *makeHint(QWidget *parent, const QString &name, const QRect &geometry);
 
 // Chains the focus through the named children of a window, in the order given.
 void setFocusOrder(QWidget *window, const QStringList &names);

@@ -17,6 +17,7 @@
 #include <QGroupBox>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -262,6 +263,72 @@ private Q_SLOTS:
             QVERIFY2(!place(step).intersects(place(testwindows::child<QWidget>(shown, name))), qPrintable(name));
         for (const QString &name : covered)
             QVERIFY2(place(step).contains(place(testwindows::child<QWidget>(shown, name))), qPrintable(name));
+    }
+
+    // The choice of code: the alt text and the modern code box come after every other control,
+    // the modern code greys the fields it does not use, and a hint asks for the alt text.
+    void codeChoice_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("altText");
+        QTest::addColumn<QStringList>("greyed");
+        QTest::addColumn<QString>("previous"); // the control before, in the focus order
+        QTest::newRow("Form2") << u"Form2"_s << true
+                               << QStringList{u"Text4"_s,    u"Command9"_s, u"Text6"_s,  u"Command4"_s, u"Text7"_s,
+                                              u"Command5"_s, u"Label5"_s,   u"Label8"_s, u"Label9"_s}
+                               << u"Command11"_s;
+        QTest::newRow("Form5") << u"Form5"_s << false << QStringList{} << u"Command15"_s;
+        QTest::newRow("Form7") << u"Form7"_s << true
+                               << QStringList{u"Text6"_s,    u"Text7"_s,    u"Text8"_s,    u"Text9"_s,  u"Command4"_s,
+                                              u"Command5"_s, u"Command6"_s, u"Command7"_s, u"Label6"_s, u"Label9"_s}
+                               << u"Command19"_s;
+    }
+    void codeChoice()
+    {
+        QFETCH(QString, window);
+        QFETCH(bool, altText);
+        QFETCH(QStringList, greyed);
+        QFETCH(QString, previous);
+        QWidget *shown = openWindow(window, workspace(), m_folder->path());
+        QVERIFY(shown);
+        auto *modern = testwindows::child<QCheckBox>(shown, u"ModernCode"_s);
+        QVERIFY(!modern->isChecked());
+        QVERIFY(modern->isVisible());
+        // After every control the window had: its last step's Ok, then the alt text, then this.
+        const auto nextByTab = [](QWidget *from) {
+            QWidget *next = from->nextInFocusChain();
+            while (!(next->focusPolicy() & Qt::TabFocus))
+                next = next->nextInFocusChain();
+            return next;
+        };
+        QWidget *const before = testwindows::child<QWidget>(shown, previous);
+        QLineEdit *const altBox = shown->findChild<QLineEdit *>(u"AltText"_s);
+        QCOMPARE(nextByTab(before), altText ? static_cast<QWidget *>(altBox) : modern);
+        if (altBox)
+            QCOMPARE(nextByTab(altBox), modern);
+        QLineEdit *alt = shown->findChild<QLineEdit *>(u"AltText"_s);
+        QCOMPARE(alt != nullptr, altText);
+        QLabel *hint = shown->findChild<QLabel *>(u"AltHint"_s);
+        QCOMPARE(hint != nullptr, altText);
+        if (alt) {
+            QVERIFY(alt->text().isEmpty());
+            QCOMPARE(testwindows::child<QLabel>(shown, u"AltTextLabel"_s)->buddy(), alt);
+            QVERIFY(!hint->isVisible());
+        }
+        modern->click();
+        for (const QString &name : greyed)
+            QVERIFY2(!testwindows::child<QWidget>(shown, name)->isEnabled(), qPrintable(name));
+        if (alt) {
+            QVERIFY(hint->isVisible());
+            QVERIFY(!testimages::render(shown, window + u" with the modern code"_s).isEmpty());
+            QTest::keyClicks(alt, u"Example"_s);
+            QVERIFY(!hint->isVisible());
+        }
+        modern->click();
+        for (const QString &name : greyed)
+            QVERIFY2(testwindows::child<QWidget>(shown, name)->isEnabled(), qPrintable(name));
+        if (alt)
+            QVERIFY(!hint->isVisible());
     }
 
     void everyToolTipShowsAsWritten_data()

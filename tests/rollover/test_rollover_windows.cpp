@@ -63,7 +63,7 @@ private Q_SLOTS:
         // The boxes' texts and the controls' places are rows of controlsOfBothWindows.
         Form2 *form = open<Form2>();
         QCOMPARE(form->windowTitle(), u"Rollover Properties"_s);
-        QCOMPARE(form->size(), QSize(362, 299));
+        QCOMPARE(form->size(), QSize(530, 299));
         for (int step = 1; step <= 6; ++step)
             QVERIFY(!child<QGroupBox>(form, u"tut%1"_s.arg(step))->isVisible());
         QVERIFY(!ui::isHighlighted(child<QLabel>(form, u"Label2"_s)));
@@ -593,7 +593,7 @@ private Q_SLOTS:
     {
         Form2 *plain = open<Form2>();
         QImage image = QImage(testimages::render(plain, u"Form2"_s));
-        QCOMPARE(image.size(), QSize(362, 299));
+        QCOMPARE(image.size(), QSize(530, 299));
         QCOMPARE(image.pixelColor(5, 5), QColor(255, 255, 192));
         const QRect see = child<QPushButton>(plain, u"Command3"_s)->geometry();
         QCOMPARE(image.pixelColor(see.x() + 10, see.y() + 5), QColor(255, 224, 192));

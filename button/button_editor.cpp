@@ -310,11 +310,11 @@ void Form7::setFocusOrder()
 void Form7::acceptPictureDrops()
 {
     // A picture file dropped onto a picture's box or its "..." button is taken as if picked.
-    const QStringList suffixes = ui::pictureSuffixes(ui::PictureFilter);
+    const QStringList suffixes = ui::pictureSuffixes(ui::pictureRequest());
     const auto target = [this, &suffixes](QLineEdit *box, QPushButton *button) {
         auto *drop = new ui::PictureDropTarget(suffixes, this);
         drop->watch(box);
-        drop->watch(button);
+        drop->watch(button, box);
         return drop;
     };
     connect(target(m_text[1], m_command1), &ui::PictureDropTarget::pictureDropped, this, &Form7::takeDefaultPicture);
@@ -382,7 +382,7 @@ void Form7::measureSize()
 
 std::optional<QString> Form7::askPicture()
 {
-    const std::optional<QString> chosen = services().openFileName(this, {ui::PictureFilter, QString(), m_lastPicture});
+    const std::optional<QString> chosen = services().openFileName(this, ui::pictureRequest(QString(), m_lastPicture));
     if (!chosen || chosen->isEmpty())
         return std::nullopt; // a cancel leaves the name, the path, the box and the preview
     return chosen;

@@ -204,11 +204,11 @@ void Form2::followCodeChoice()
 void Form2::acceptPictureDrops()
 {
     // A picture file dropped onto a picture's box or its "..." button is taken as if picked.
-    const QStringList suffixes = ui::pictureSuffixes(ui::PictureFilter);
+    const QStringList suffixes = ui::pictureSuffixes(ui::pictureRequest());
     const auto acceptOn = [this, &suffixes](QLineEdit *box, const QString &button) {
         auto *target = new ui::PictureDropTarget(suffixes, this);
         target->watch(box);
-        target->watch(findChild<QPushButton *>(button));
+        target->watch(findChild<QPushButton *>(button), box);
         connect(target, &ui::PictureDropTarget::pictureDropped, this,
                 [this, box](const QString &path) { takePicture(box, path); });
     };
@@ -246,7 +246,7 @@ void Form2::Form_Load()
 
 void Form2::pickPicture(QLineEdit *box, const QString &title)
 {
-    const std::optional<QString> path = services().openFileName(this, {ui::PictureFilter, title, m_lastPicture});
+    const std::optional<QString> path = services().openFileName(this, ui::pictureRequest(title, m_lastPicture));
     if (!path || path->isEmpty())
         return; // a cancel keeps what the box held
     takePicture(box, *path);

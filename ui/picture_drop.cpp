@@ -6,6 +6,8 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QPainter>
+#include <QRegion>
 #include <QUrl>
 #include <QWidget>
 
@@ -13,17 +15,48 @@ using namespace Qt::StringLiterals;
 
 namespace ui {
 
-QStringList pictureSuffixes(const FileFilter &pickerFilter)
-{
-    QStringList suffixes;
-    for (const QString &pattern : pickerFilter.patterns.split(u';', Qt::SkipEmptyParts)) {
-        const QString trimmed = pattern.trimmed();
-        if (trimmed.startsWith(u"*."_s))
-            suffixes.append(trimmed.mid(2).toLower());
+namespace {
+
+// Two pixels wide over the edge of a box, drawn by a child widget of its own so that the box
+// paints exactly as before once it is gone. It takes no mouse and no drag: the box under it
+// goes on getting the drag's events.
+class DropHighlight final : public QWidget {
+public:
+    explicit DropHighlight(QWidget *box)
+        : QWidget(box)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(box->rect());
+        show();
     }
-    for (const QString &readable : {u"jpeg"_s, u"png"_s}) {
-        if (!suffixes.contains(readable))
-            suffixes.append(readable);
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QColor colour = palette().color(QPalette::Highlight);
+        const QRect inside = rect().adjusted(2, 2, -2, -2);
+        for (const QRect &part : QRegion(rect()).subtracted(inside))
+            painter.fillRect(part, colour);
+    }
+};
+
+} // namespace
+
+QStringList pictureSuffixes(const FileRequest &picker)
+{
+    QList<FileFilter> filters{picker.filter};
+    filters.append(picker.moreFilters);
+    QStringList suffixes;
+    for (const FileFilter &filter : filters) {
+        for (const QString &pattern : filter.patterns.split(u';', Qt::SkipEmptyParts)) {
+            const QString trimmed = pattern.trimmed();
+            if (!trimmed.startsWith(u"*."_s))
+                continue;
+            const QString suffix = trimmed.mid(2).toLower();
+            if (!suffixes.contains(suffix))
+                suffixes.append(suffix);
+        }
     }
     return suffixes;
 }
@@ -52,8 +85,9 @@ PictureDropTarget::PictureDropTarget(QStringList suffixes, QObject *parent)
     , m_suffixes(std::move(suffixes))
 {}
 
-void PictureDropTarget::watch(QWidget *widget)
+void PictureDropTarget::watch(QWidget *widget, QWidget *box)
 {
+    m_boxes.insert(widget, box ? box : widget);
     widget->setAcceptDrops(true);
     widget->installEventFilter(this);
 }
@@ -61,6 +95,8 @@ void PictureDropTarget::watch(QWidget *widget)
 bool PictureDropTarget::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
+    if (type == QEvent::DragLeave)
+        endHighlight(); // and on to the widget, as before
     if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
         return QObject::eventFilter(watched, event);
 
@@ -68,7 +104,12 @@ bool PictureDropTarget::eventFilter(QObject *watched, QEvent *event)
     auto *drop = static_cast<QDropEvent *>(event);
     const std::optional<QString> path = droppedPicture(drop->mimeData(), m_suffixes);
     // The picture is only read, never moved: a drag that does not allow a copy is refused.
-    if (!path || !drop->possibleActions().testFlag(Qt::CopyAction)) {
+    const bool taken = path && drop->possibleActions().testFlag(Qt::CopyAction);
+    if (taken && type != QEvent::Drop)
+        highlight(m_boxes.value(watched));
+    else
+        endHighlight();
+    if (!taken) {
         drop->ignore();
         return true;
     }
@@ -77,6 +118,19 @@ bool PictureDropTarget::eventFilter(QObject *watched, QEvent *event)
     if (type == QEvent::Drop)
         Q_EMIT pictureDropped(*path);
     return true;
+}
+
+void PictureDropTarget::highlight(QWidget *box)
+{
+    if (!box || (m_highlight && m_highlight->parentWidget() == box))
+        return;
+    endHighlight();
+    m_highlight = new DropHighlight(box);
+}
+
+void PictureDropTarget::endHighlight()
+{
+    delete m_highlight; // a QPointer: null once gone, also when its box went first
 }
 
 } // namespace ui

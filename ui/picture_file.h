@@ -6,8 +6,8 @@
 #include <QSize>
 #include <QString>
 
-// Pictures from the files the user picks (JPEG, GIF, BMP, or whatever else the image
-// readers know), read and checked before they are decoded through Qt's image readers.
+// Pictures from the files the user picks (JPEG, GIF, BMP, PNG, WebP, SVG, or whatever else
+// the image readers know), read and checked before they are decoded through Qt's image readers.
 namespace ui {
 
 // The largest picture decoded, in pixels; a file that claims more is refused before its
@@ -26,7 +26,8 @@ struct PicturePart {
 
 // The picture in the file, cut to its top left part of at most `most` pixels; null when the
 // file is missing, is not a picture, is cut short, or claims a size larger than
-// MaxPicturePixels. A JPEG is decoded only down to the bottom of that part.
+// MaxPicturePixels. A JPEG is decoded only down to the bottom of that part, an SVG drawn
+// only within it; an SVG's size is the one its document gives.
 PicturePart readPicturePart(const QString &path, QSize most);
 
 // The whole picture in the file, or a null image, as readPicturePart() decides.
@@ -34,7 +35,8 @@ QImage readPicture(const QString &path);
 
 // Whether the bytes hold a whole picture in the format the reader named ("jpeg", "gif",
 // "bmp"): the decoders draw a file that ends too early as far as it goes without a word.
-// Other formats are left to their decoders.
+// Other formats are left to their decoders; those of PNG, WebP and SVG refuse a file cut
+// short in its pixels or its document.
 bool isWholePicture(const QByteArray &data, const QByteArray &format);
 
 } // namespace ui

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QImageReader>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -39,6 +40,33 @@ QString nameFilter(const FileFilter &filter)
     return filter.description + u'(' + patterns.trimmed() + u')';
 }
 
+QString nameFilters(const FileRequest &request)
+{
+    QStringList filters{nameFilter(request.filter)};
+    for (const FileFilter &more : request.moreFilters)
+        filters.append(nameFilter(more));
+    return filters.join(u";;"_s);
+}
+
+FileFilter allPicturesFilter()
+{
+    // Only what a browser shows as well: the readers here take TIFF, TGA and more, which a
+    // page cannot show. The suffixes name the readers' formats.
+    static const QByteArrayList webFormats{"jpg", "jpeg", "gif", "bmp", "png", "webp", "svg"};
+    const QByteArrayList readable = QImageReader::supportedImageFormats();
+    QStringList patterns;
+    for (const QByteArray &format : webFormats) {
+        if (readable.contains(format))
+            patterns.append(u"*."_s + QString::fromLatin1(format));
+    }
+    return {u"All Pictures ("_s + patterns.join(u',') + u") "_s, patterns.join(u';')};
+}
+
+FileRequest pictureRequest(const QString &title, const QString &proposedName)
+{
+    return {PictureFilter, title, proposedName, {allPicturesFilter()}};
+}
+
 float mixClockAndDraw(quint64 &state, quint64 clock)
 {
     // splitmix64 step over the state with the clock folded in.
@@ -68,8 +96,8 @@ DesktopServices::DesktopServices()
 
 std::optional<QString> DesktopServices::openFileName(QWidget *parent, const FileRequest &request)
 {
-    const QString path = QFileDialog::getOpenFileName(parent, request.title, request.proposedName,
-                                                      nameFilter(request.filter), nullptr, dialogOptions());
+    const QString path = QFileDialog::getOpenFileName(parent, request.title, request.proposedName, nameFilters(request),
+                                                      nullptr, dialogOptions());
     if (path.isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(path);
@@ -77,8 +105,8 @@ std::optional<QString> DesktopServices::openFileName(QWidget *parent, const File
 
 std::optional<QString> DesktopServices::saveFileName(QWidget *parent, const FileRequest &request)
 {
-    const QString path = QFileDialog::getSaveFileName(parent, request.title, request.proposedName,
-                                                      nameFilter(request.filter), nullptr, dialogOptions());
+    const QString path = QFileDialog::getSaveFileName(parent, request.title, request.proposedName, nameFilters(request),
+                                                      nullptr, dialogOptions());
     if (path.isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(path);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <memory>
@@ -18,17 +19,26 @@ struct FileFilter {
     QString patterns;    // separated by ';'
 };
 
-// The filter of every picture picker.
+// The filter every picture picker starts with.
 inline const FileFilter PictureFilter{QStringLiteral("Image Files (*.jpg,*.gif,*.bmp) "),
                                       QStringLiteral("*.jpg;*.gif;*.bmp")};
 
-// What a file dialog is asked: the filter, the title (empty: the platform's own) and the
-// name the file name field starts with.
+// What a file dialog is asked: the filter it starts with, the title (empty: the platform's
+// own), the name the file name field starts with, and the filters listed after the first.
 struct FileRequest {
     FileFilter filter;
     QString title;
     QString proposedName;
+    QList<FileFilter> moreFilters{};
 };
+
+// The picture formats a web page shows that the picture readers here decode: JPEG, GIF,
+// BMP, PNG, WebP and SVG, less any whose reader is missing. A picture picker lists them
+// second, after PictureFilter.
+FileFilter allPicturesFilter();
+
+// What a picture picker asks: PictureFilter first, then allPicturesFilter().
+FileRequest pictureRequest(const QString &title = QString(), const QString &proposedName = QString());
 
 // The modal conversations of the application and the other services that a test must
 // be able to script: file dialogs, the text prompt, message boxes, random draws and the
@@ -71,6 +81,9 @@ std::unique_ptr<QInputDialog> makePromptDialog(QWidget *parent, const QString &t
 
 // The name filter Qt's dialogs take: the description as written, then the patterns in parentheses.
 QString nameFilter(const FileFilter &filter);
+// The name filters of a request's dialog, the one it starts with first, separated as Qt's
+// dialogs take them.
+QString nameFilters(const FileRequest &request);
 
 // Mixes a clock reading into a running generator state and returns the next draw in [0, 1).
 // Draws within one tick of the clock still differ because the state moves on every time.

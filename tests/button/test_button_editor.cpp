@@ -45,6 +45,11 @@ private Q_SLOTS:
         QVERIFY(testimages::writePicture(path(u"down.bmp"_s), 30, 50, Qt::blue));
         QVERIFY(testimages::writePicture(path(u"other.bmp"_s), 88, 31, Qt::yellow));
         QVERIFY(testimages::writePicture(path(u"my pic#1.bmp"_s), 10, 12, Qt::cyan));
+        QVERIFY(testimages::writePicture(path(u"default.png"_s), 64, 48, Qt::red));
+        QVERIFY(testimages::writePicture(path(u"over.webp"_s), 70, 26, Qt::green));
+        QVERIFY(testimages::writeSvg(path(u"down.svg"_s), 44, 52, Qt::blue));
+        QVERIFY(testimages::writeSvg(path(u"large.svg"_s), 1600, 1200, Qt::darkGreen));
+        QVERIFY(testimages::writePattern(path(u"large.webp"_s), 1600, 1200));
         QVERIFY(testimages::writePattern(path(u"large.jpg"_s), 1600, 1200));
         QVERIFY(testimages::writePattern(path(u"wide.bmp"_s), 400, 100));
         QVERIFY(testimages::writeClaimingGif(path(u"claims.gif"_s), 3000, 2000));
@@ -54,6 +59,10 @@ private Q_SLOTS:
         QVERIFY(testimages::writePicture(path(u"whole.jpg"_s), 200, 100, Qt::magenta));
         const QByteArray whole = testfiles::contentOf(path(u"whole.jpg"_s));
         QVERIFY(testfiles::writeFile(path(u"cut.jpg"_s), whole.left(whole.size() / 2)));
+        for (const QString &name : {u"default.png"_s, u"over.webp"_s}) {
+            const QByteArray picture = testfiles::contentOf(path(name));
+            QVERIFY(testfiles::writeFile(path(u"cut-"_s + name), picture.left(picture.size() / 2)));
+        }
         // A bitmap header that claims 50000 by 50000 pixels in a 60-byte file.
         QVERIFY(testfiles::writeFile(path(u"huge.bmp"_s), testimages::claimingBitmap(50000, 50000, 6)));
     }
@@ -241,6 +250,11 @@ private Q_SLOTS:
         QTest::newRow("jpeg larger than the frame") << u"large.jpg"_s << QSize(1600, 1200);
         QTest::newRow("bmp wider than the frame") << u"wide.bmp"_s << QSize(400, 100);
         QTest::newRow("gif claiming more than it holds") << u"claims.gif"_s << QSize(3000, 2000);
+        QTest::newRow("png") << u"default.png"_s << QSize(64, 48);
+        QTest::newRow("webp") << u"over.webp"_s << QSize(70, 26);
+        QTest::newRow("svg") << u"down.svg"_s << QSize(44, 52);
+        QTest::newRow("webp larger than the frame") << u"large.webp"_s << QSize(1600, 1200);
+        QTest::newRow("svg larger than the frame") << u"large.svg"_s << QSize(1600, 1200);
         // The limits, exactly: the most pixels a picture may have, and the largest file read
         // (sparse, a small picture and then nothing).
         constexpr qint64 LargestFile = qint64(256) * 1024 * 1024;
@@ -266,6 +280,10 @@ private Q_SLOTS:
         QCOMPARE(asked.kind, FakeServices::Question::Open);
         QCOMPARE(asked.request.filter.description, u"Image Files (*.jpg,*.gif,*.bmp) "_s);
         QCOMPARE(asked.request.filter.patterns, u"*.jpg;*.gif;*.bmp"_s);
+        QCOMPARE(asked.request.moreFilters.size(), 1);
+        const QStringList second = asked.request.moreFilters.first().patterns.split(u';');
+        for (const QString &pattern : {u"*.png"_s, u"*.webp"_s, u"*.svg"_s})
+            QVERIFY2(second.contains(pattern), qPrintable(pattern));
         QCOMPARE(asked.request.title, QString());
         QCOMPARE(child<QLineEdit>(w, u"Text1"_s)->text(), file);
         QCOMPARE(preview(w)->size(), size);
@@ -276,16 +294,25 @@ private Q_SLOTS:
         QCOMPARE(w->shownPicture(), std::string()); // the picker takes no key
     }
 
+    void largePictureShowsItsTopLeft_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("jpeg") << u"large.jpg"_s;
+        QTest::newRow("webp") << u"large.webp"_s;
+        QTest::newRow("svg") << u"large.svg"_s;
+    }
     void largePictureShowsItsTopLeft()
     {
         // What the frame shows of a picture larger than itself: the whole picture's top left.
+        QFETCH(QString, file);
         Form7 *w = open<Form7>();
-        services().answerOpen(path(u"large.jpg"_s));
+        services().answerOpen(path(file));
         click(w, u"Command1"_s);
         QWidget *frame2 = w->findChild<QWidget *>(u"Frame2"_s);
         const QRect visible(preview(w)->pos(), shownPart(w));
         const QImage seen = frame2->grab(visible).toImage().convertToFormat(QImage::Format_RGB32);
-        const QImage whole = QImage(path(u"large.jpg"_s)).convertToFormat(QImage::Format_RGB32);
+        const QImage whole = QImage(path(file)).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(whole.size(), QSize(1600, 1200));
         QCOMPARE(seen, whole.copy(QRect(QPoint(0, 0), visible.size())));
     }
 
@@ -413,6 +440,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("file");
         QTest::newRow("not a picture") << u"notes.jpg"_s;
         QTest::newRow("truncated jpeg") << u"cut.jpg"_s;
+        QTest::newRow("truncated png") << u"cut-default.png"_s;
+        QTest::newRow("truncated webp") << u"cut-over.webp"_s;
         QTest::newRow("claims a huge size") << u"huge.bmp"_s;
         QTest::newRow("missing") << u"gone.gif"_s;
         // One past each limit that pickDefaultMeasures takes exactly.
@@ -495,6 +524,13 @@ private Q_SLOTS:
         taken("gif on Command2", u"Command2"_s, u"over.gif"_s, 2, {60, 20});
         taken("bmp on Text3", u"Text3"_s, u"down.bmp"_s, 3, {30, 50});
         taken("bmp on Command3", u"Command3"_s, u"down.bmp"_s, 3, {30, 50});
+        taken("png on Text1", u"Text1"_s, u"default.png"_s, 1, {64, 48});
+        taken("webp on Command1", u"Command1"_s, u"over.webp"_s, 1, {70, 26});
+        taken("svg on Text1", u"Text1"_s, u"down.svg"_s, 1, {44, 52});
+        taken("webp on Text2", u"Text2"_s, u"over.webp"_s, 2, {70, 26});
+        taken("svg on Command3", u"Command3"_s, u"down.svg"_s, 3, {44, 52});
+        taken("cut png on Text1", u"Text1"_s, u"cut-default.png"_s, 1, {});
+        taken("cut webp on Command1", u"Command1"_s, u"cut-over.webp"_s, 1, {});
 
         const QList<QUrl> web{QUrl(u"https://example.org/default.jpg"_s)};
         const auto refused = [](const char *tag, const QString &target, const QList<QUrl> &urls, const QString &text) {
@@ -518,8 +554,21 @@ private Q_SLOTS:
         Form7 *w = open<Form7>();
         child<QCheckBox>(w, u"Check1"_s)->setChecked(true);
         const std::unique_ptr<QMimeData> data = dragdrop::mimeData(urls, text);
-        const dragdrop::Answer answer = dragdrop::dragOnto(w->findChild<QWidget *>(target), data.get());
+        QWidget *over = w->findChild<QWidget *>(target);
+        // The box of the picture the control picks, Text1 for Command1 and Text1.
+        QLineEdit *box = child<QLineEdit>(w, u"Text"_s + target.right(1));
+        const QImage edgeAtRest = dragdrop::edgeOf(box);
+        // A drag that passes over shows the box it would fill, and leaves it as it was.
+        QCOMPARE(dragdrop::dragOver(over, data.get()).move, picture != 0);
+        QCOMPARE(dragdrop::showsDropHighlight(box), picture != 0);
+        dragdrop::dragLeave(over);
+        QCOMPARE(dragdrop::edgeOf(box), edgeAtRest);
+        // One that ends there: the highlight goes with the drop.
+        dragdrop::Answer answer = dragdrop::dragOver(over, data.get());
+        QCOMPARE(dragdrop::showsDropHighlight(box), picture != 0);
+        dragdrop::dropOn(over, data.get(), answer);
         QCOMPARE(answer.drop, picture != 0);
+        QCOMPARE(dragdrop::edgeOf(box), edgeAtRest);
         QVERIFY(services().questions.isEmpty()); // no dialog
         for (int i = 1; i <= 3; ++i)
             QCOMPARE(child<QLineEdit>(w, u"Text"_s + QString::number(i))->text(), i == picture ? name : QString());

@@ -39,7 +39,12 @@ private Q_SLOTS:
         QVERIFY(testimages::writeGif(path(u"b.gif"_s), 60, 20, Qt::green));
         QVERIFY(testimages::writePicture(path(u"c.bmp"_s), 30, 50, Qt::blue));
         QVERIFY(testimages::writePicture(path(u"d.png"_s), 7, 9, Qt::white));
+        QVERIFY(testimages::writePicture(path(u"e.webp"_s), 50, 20, Qt::yellow));
+        QVERIFY(testimages::writeSvg(path(u"f.svg"_s), 90, 30, Qt::cyan));
         QVERIFY(testimages::writePattern(path(u"large.jpg"_s), 1600, 1200));
+        QVERIFY(testimages::writePattern(path(u"large.png"_s), 1600, 1200));
+        QVERIFY(testimages::writePattern(path(u"large.webp"_s), 1600, 1200));
+        QVERIFY(testimages::writeSvg(path(u"large.svg"_s), 1600, 1200, Qt::darkGreen));
         QVERIFY(testimages::writePattern(path(u"wide.bmp"_s), 400, 100));
         QVERIFY(testimages::writeClaimingGif(path(u"claims.gif"_s), 3000, 2000));
     }
@@ -47,29 +52,39 @@ private Q_SLOTS:
     void formatsAvailable()
     {
         const QList<QByteArray> formats = QImageReader::supportedImageFormats();
-        for (const QByteArray &format : {QByteArray("jpeg"), QByteArray("gif"), QByteArray("bmp")})
+        for (const QByteArray &format : {QByteArray("jpeg"), QByteArray("gif"), QByteArray("bmp"), QByteArray("png"),
+                                         QByteArray("webp"), QByteArray("svg")})
             QVERIFY2(formats.contains(format), format.constData());
     }
 
-    void readsTheThreeFormats_data()
+    void readsEachFormat_data()
     {
         QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("format");
         QTest::addColumn<QSize>("size");
-        QTest::newRow("jpeg") << u"a.jpg"_s << QSize(120, 40);
-        QTest::newRow("gif") << u"b.gif"_s << QSize(60, 20);
-        QTest::newRow("bmp") << u"c.bmp"_s << QSize(30, 50);
-        QTest::newRow("png") << u"d.png"_s << QSize(7, 9);
+        QTest::addColumn<QColor>("colour"); // at the top left
+        QTest::newRow("jpeg") << u"a.jpg"_s << QByteArray("jpeg") << QSize(120, 40) << QColor(Qt::red);
+        QTest::newRow("gif") << u"b.gif"_s << QByteArray("gif") << QSize(60, 20) << QColor(Qt::green);
+        QTest::newRow("bmp") << u"c.bmp"_s << QByteArray("bmp") << QSize(30, 50) << QColor(Qt::blue);
+        QTest::newRow("png") << u"d.png"_s << QByteArray("png") << QSize(7, 9) << QColor(Qt::white);
+        QTest::newRow("webp") << u"e.webp"_s << QByteArray("webp") << QSize(50, 20) << QColor(Qt::yellow);
+        QTest::newRow("svg") << u"f.svg"_s << QByteArray("svg") << QSize(90, 30) << QColor(Qt::cyan);
     }
-    void readsTheThreeFormats()
+    void readsEachFormat()
     {
         QFETCH(QString, file);
+        QFETCH(QByteArray, format);
         QFETCH(QSize, size);
+        QFETCH(QColor, colour);
         const QImage image = ui::readPicture(path(file));
         QCOMPARE(image.size(), size);
-        QVERIFY(ui::isWholePicture(testfiles::contentOf(path(file)), file == u"a.jpg"_s   ? "jpeg"
-                                                                     : file == u"b.gif"_s ? "gif"
-                                                                     : file == u"c.bmp"_s ? "bmp"
-                                                                                          : "png"));
+        // The lossy formats come within a few steps of the colour written.
+        const QColor seen = image.pixelColor(2, 2);
+        QVERIFY2(qAbs(seen.red() - colour.red()) <= 4 && qAbs(seen.green() - colour.green()) <= 4 &&
+                     qAbs(seen.blue() - colour.blue()) <= 4,
+                 qPrintable(seen.name()));
+        QVERIFY(ui::isWholePicture(testfiles::contentOf(path(file)), format));
+        QCOMPARE(QImageReader(path(file)).format(), format);
     }
 
     void formatFollowsContent()
@@ -89,6 +104,13 @@ private Q_SLOTS:
         QTest::newRow("gif at half") << u"b.gif"_s << 0;
         QTest::newRow("bmp one byte short") << u"c.bmp"_s << -1;
         QTest::newRow("bmp at half") << u"c.bmp"_s << 0;
+        // The PNG reader needs nothing of the 12-byte end chunk but its start.
+        QTest::newRow("png without a piece of its data") << u"d.png"_s << -20;
+        QTest::newRow("png at half") << u"d.png"_s << 0;
+        QTest::newRow("webp one byte short") << u"e.webp"_s << -1;
+        QTest::newRow("webp at half") << u"e.webp"_s << 0;
+        QTest::newRow("svg without its closing tag") << u"f.svg"_s << -7;
+        QTest::newRow("svg at half") << u"f.svg"_s << 0;
     }
     void cutShort()
     {
@@ -131,20 +153,28 @@ private Q_SLOTS:
     void hugeClaimsAreRefused_data()
     {
         QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QSize>("claimed"); // as the reader sees it; none when it sees no size
         // Bitmap header: 50000 by 50000 at 24 bits, no pixels behind it.
-        QTest::newRow("bmp") << testimages::claimingBitmap(50000, 50000);
+        QTest::newRow("bmp") << testimages::claimingBitmap(50000, 50000) << QSize();
         // A GIF whose screen and image claim 65535 by 65535, with a little data.
         QByteArray gif("GIF89a\xFF\xFF\xFF\xFF\x80\x00\x00"
                        "\x00\x00\x00\xFF\xFF\xFF"
                        ",\x00\x00\x00\x00\xFF\xFF\xFF\xFF\x00\x02\x02\x4C\x01\x00;",
                        6 + 7 + 6 + 10 + 1 + 5 + 1);
-        QTest::newRow("gif") << gif;
+        QTest::newRow("gif") << gif << QSize(65535, 65535);
+        // The largest a lossy WebP frame holds, and a drawing far larger than any screen.
+        QTest::newRow("webp") << testimages::claimingSize(testfiles::contentOf(path(u"e.webp"_s)), "webp", 16383, 16383)
+                              << QSize(16383, 16383);
+        QTest::newRow("svg") << testimages::claimingSize(testfiles::contentOf(path(u"f.svg"_s)), "svg", 60000, 60000)
+                             << QSize(60000, 60000);
     }
     void hugeClaimsAreRefused()
     {
         QFETCH(QByteArray, content);
+        QFETCH(QSize, claimed);
         const QString target = path(u"huge-"_s + QString::fromLatin1(QTest::currentDataTag()) + u".img"_s);
         QVERIFY(testfiles::writeFile(target, content));
+        QCOMPARE(QImageReader(target).size().isValid() ? QImageReader(target).size() : QSize(), claimed);
         QVERIFY(ui::readPicture(target).isNull());
     }
 
@@ -158,6 +188,10 @@ private Q_SLOTS:
         QTest::newRow("bmp wider only") << u"wide.bmp"_s << QSize(400, 100);
         QTest::newRow("gif claiming more than it holds") << u"claims.gif"_s << QSize(3000, 2000);
         QTest::newRow("jpeg smaller than the part") << u"a.jpg"_s << QSize(120, 40);
+        QTest::newRow("png larger both ways") << u"large.png"_s << QSize(1600, 1200);
+        QTest::newRow("webp larger both ways") << u"large.webp"_s << QSize(1600, 1200);
+        QTest::newRow("svg larger both ways, drawn only within the part") << u"large.svg"_s << QSize(1600, 1200);
+        QTest::newRow("svg smaller than the part") << u"f.svg"_s << QSize(90, 30);
     }
     void keepsOnlyTheShownPart()
     {

@@ -83,6 +83,8 @@ private Q_SLOTS:
         QVERIFY(testimages::writePicture(path(u"valid.jpg"_s), 24, 16, Qt::green));
         QVERIFY(testimages::writePicture(path(u"valid.png"_s), 12, 8, Qt::blue));
         QVERIFY(testimages::writeGif(path(u"valid.gif"_s), 16, 12, Qt::yellow));
+        QVERIFY(testimages::writePicture(path(u"valid.webp"_s), 18, 12, Qt::cyan));
+        QVERIFY(testimages::writeSvg(path(u"valid.svg"_s), 60, 40, Qt::darkBlue));
         QVERIFY(testimages::writePicture(path(u"shown.bmp"_s), 30, 14, Qt::magenta));
     }
 
@@ -101,7 +103,7 @@ private Q_SLOTS:
         QTest::newRow("missing") << u"missing"_s;
         QTest::newRow("empty") << u"empty"_s;
         QTest::newRow("random bytes") << u"random"_s;
-        for (const char *format : {"bmp", "jpg", "png", "gif"}) {
+        for (const char *format : {"bmp", "jpg", "png", "gif", "webp", "svg"}) {
             QTest::addRow("%s cut at half", format) << u"half."_s + QLatin1String(format);
             QTest::addRow("%s without its last bytes", format) << u"short."_s + QLatin1String(format);
             QTest::addRow("%s claiming 65535 by 65535", format) << u"huge."_s + QLatin1String(format);
@@ -204,6 +206,8 @@ private Q_SLOTS:
         QTest::newRow("jpeg") << u"valid.jpg"_s;
         QTest::newRow("png") << u"valid.png"_s;
         QTest::newRow("gif") << u"valid.gif"_s;
+        QTest::newRow("webp") << u"valid.webp"_s;
+        QTest::newRow("svg") << u"valid.svg"_s;
     }
     void seededMutations()
     {

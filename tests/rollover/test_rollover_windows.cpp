@@ -54,6 +54,8 @@ private Q_SLOTS:
         QVERIFY(testimages::writeGif(picture(u"up.gif"_s), 8, 8, Qt::red));
         QVERIFY(testimages::writePicture(picture(u"over.png"_s), 8, 8, Qt::green));
         QVERIFY(testimages::writePicture(picture(u"my pic#1.bmp"_s), 8, 8, Qt::blue));
+        QVERIFY(testimages::writePicture(picture(u"photo.webp"_s), 8, 8, Qt::yellow));
+        QVERIFY(testimages::writeSvg(picture(u"logo.svg"_s), 8, 8, Qt::cyan));
         QFile notes(picture(u"notes.txt"_s));
         QVERIFY(notes.open(QIODevice::WriteOnly));
     }
@@ -235,6 +237,12 @@ private Q_SLOTS:
                                         << u"/tmp/my pic#1.bmp"_s << u"my%20pic%231.bmp"_s;
         QTest::newRow("quote") << u"Command2"_s << u"Text2"_s << u"Select src for Image #2"_s << u"/tmp/say\"hi\".gif"_s
                                << u"say%22hi%22.gif"_s;
+        QTest::newRow("png") << u"Command1"_s << u"Text1"_s << u"Select src for Image #1"_s << u"/home/me/pics/up.png"_s
+                             << u"up.png"_s;
+        QTest::newRow("webp") << u"Command2"_s << u"Text2"_s << u"Select src for Image #2"_s
+                              << u"/home/me/pics/over.webp"_s << u"over.webp"_s;
+        QTest::newRow("svg") << u"Command1"_s << u"Text1"_s << u"Select src for Image #1"_s
+                             << u"/home/me/pics/logo.svg"_s << u"logo.svg"_s;
     }
     void pickingAPictureTakesItsNameWithoutFolder()
     {
@@ -253,6 +261,10 @@ private Q_SLOTS:
         QCOMPARE(asked.request.title, title);
         QCOMPARE(asked.request.filter.description, u"Image Files (*.jpg,*.gif,*.bmp) "_s);
         QCOMPARE(asked.request.filter.patterns, u"*.jpg;*.gif;*.bmp"_s);
+        QCOMPARE(asked.request.moreFilters.size(), 1);
+        const QStringList second = asked.request.moreFilters.first().patterns.split(u';');
+        for (const QString &pattern : {u"*.png"_s, u"*.webp"_s, u"*.svg"_s})
+            QVERIFY2(second.contains(pattern), qPrintable(pattern));
     }
 
     void cancelledPickKeepsTheBoxAndTheDialogKeepsItsLastName()
@@ -292,6 +304,11 @@ private Q_SLOTS:
         row("gif on Text1", u"Text1"_s, u"Text1"_s, file(u"up.gif"_s), QString(), u"up.gif"_s);
         row("gif on Command1", u"Command1"_s, u"Text1"_s, file(u"up.gif"_s), QString(), u"up.gif"_s);
         row("png on Text2", u"Text2"_s, u"Text2"_s, file(u"over.png"_s), QString(), u"over.png"_s);
+        row("png on Command1", u"Command1"_s, u"Text1"_s, file(u"over.png"_s), QString(), u"over.png"_s);
+        row("webp on Text1", u"Text1"_s, u"Text1"_s, file(u"photo.webp"_s), QString(), u"photo.webp"_s);
+        row("webp on Command2", u"Command2"_s, u"Text2"_s, file(u"photo.webp"_s), QString(), u"photo.webp"_s);
+        row("svg on Command1", u"Command1"_s, u"Text1"_s, file(u"logo.svg"_s), QString(), u"logo.svg"_s);
+        row("svg on Text2", u"Text2"_s, u"Text2"_s, file(u"logo.svg"_s), QString(), u"logo.svg"_s);
         row("blank and hash on Command2", u"Command2"_s, u"Text2"_s, file(u"my pic#1.bmp"_s), QString(),
             u"my%20pic%231.bmp"_s);
         row("folder on Text1", u"Text1"_s, u"Text1"_s, {QUrl::fromLocalFile(m_pictures.path())}, QString(), QString());
@@ -309,10 +326,23 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QString, taken);
         Form2 *form = open<Form2>();
-        child<QLineEdit>(form, box)->setText(u"typed.gif"_s);
+        QLineEdit *frame = child<QLineEdit>(form, box);
+        frame->setText(u"typed.gif"_s);
         const std::unique_ptr<QMimeData> data = dragdrop::mimeData(urls, text);
-        const dragdrop::Answer answer = dragdrop::dragOnto(child<QWidget>(form, target), data.get());
+        QWidget *over = child<QWidget>(form, target);
+        const QImage edgeAtRest = dragdrop::edgeOf(frame);
+        // A drag that passes over shows the box it would fill, and leaves it as it was.
+        QCOMPARE(dragdrop::dragOver(over, data.get()).move, !taken.isEmpty());
+        QCOMPARE(dragdrop::showsDropHighlight(frame), !taken.isEmpty());
+        dragdrop::dragLeave(over);
+        QCOMPARE(dragdrop::edgeOf(frame), edgeAtRest);
+        QCOMPARE(frame->text(), u"typed.gif"_s);
+        // One that ends there: the highlight goes with the drop.
+        dragdrop::Answer answer = dragdrop::dragOver(over, data.get());
+        QCOMPARE(dragdrop::showsDropHighlight(frame), !taken.isEmpty());
+        dragdrop::dropOn(over, data.get(), answer);
         QCOMPARE(answer.drop, !taken.isEmpty());
+        QCOMPARE(dragdrop::edgeOf(frame), edgeAtRest);
         QCOMPARE(child<QLineEdit>(form, box)->text(), taken.isEmpty() ? u"typed.gif"_s : taken);
         QVERIFY(services().questions.isEmpty()); // no dialog
         // The window's one dialog proposes the dropped file next, as after a pick.

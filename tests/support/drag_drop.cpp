@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDropEvent>
+#include <QPainter>
 #include <QWidget>
 
 namespace dragdrop {
@@ -25,7 +26,7 @@ std::unique_ptr<QMimeData> files(const QStringList &paths)
     return mimeData(urls, paths.join(u'\n'));
 }
 
-Answer dragOnto(QWidget *target, const QMimeData *data, Qt::DropActions actions)
+Answer dragOver(QWidget *target, const QMimeData *data, Qt::DropActions actions)
 {
     const QPoint centre = target->rect().center();
     Answer answer;
@@ -39,13 +40,52 @@ Answer dragOnto(QWidget *target, const QMimeData *data, Qt::DropActions actions)
     move.ignore();
     QCoreApplication::sendEvent(target, &move);
     answer.move = move.isAccepted();
+    return answer;
+}
 
-    QDropEvent drop(QPointF(centre), actions, data, Qt::NoButton, Qt::NoModifier);
+void dragLeave(QWidget *target)
+{
+    QDragLeaveEvent leave;
+    QCoreApplication::sendEvent(target, &leave);
+}
+
+void dropOn(QWidget *target, const QMimeData *data, Answer &answer, Qt::DropActions actions)
+{
+    QDropEvent drop(QPointF(target->rect().center()), actions, data, Qt::NoButton, Qt::NoModifier);
     drop.ignore();
     QCoreApplication::sendEvent(target, &drop);
     answer.drop = drop.isAccepted();
     answer.action = drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
+}
+
+Answer dragOnto(QWidget *target, const QMimeData *data, Qt::DropActions actions)
+{
+    Answer answer = dragOver(target, data, actions);
+    dropOn(target, data, answer, actions);
     return answer;
+}
+
+QImage edgeOf(QWidget *widget)
+{
+    QImage image = widget->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    QPainter painter(&image);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(image.rect().adjusted(2, 2, -2, -2), Qt::transparent);
+    return image;
+}
+
+bool showsDropHighlight(QWidget *box)
+{
+    const QImage edge = edgeOf(box);
+    const QRgb highlight = box->palette().color(QPalette::Highlight).rgba();
+    for (int y = 0; y < edge.height(); ++y) {
+        for (int x = 0; x < edge.width(); ++x) {
+            const bool onEdge = x < 2 || y < 2 || x >= edge.width() - 2 || y >= edge.height() - 2;
+            if (onEdge && edge.pixel(x, y) != highlight)
+                return false;
+        }
+    }
+    return !edge.isNull();
 }
 
 } // namespace dragdrop

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QMimeData>
 #include <QStringList>
@@ -27,10 +28,27 @@ struct Answer {
     Qt::DropAction action = Qt::IgnoreAction;
 };
 
+inline constexpr Qt::DropActions AnyAction = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+
+// Sends a drag-enter and a drag-move to the middle of the widget, as a drag that comes to rest
+// over it does; the answer's drop stays false.
+Answer dragOver(QWidget *target, const QMimeData *data, Qt::DropActions actions = AnyAction);
+// The drag goes on elsewhere, or is given up: a drag-leave.
+void dragLeave(QWidget *target);
+// Ends the drag with a drop in the middle of the widget; whether the drop was accepted, and
+// the action chosen, go into the answer.
+void dropOn(QWidget *target, const QMimeData *data, Answer &answer, Qt::DropActions actions = AnyAction);
+
 // Sends a drag-enter, a drag-move and a drop to the middle of the widget, as a drag that ends
 // there does. The drop is sent even when enter and move were refused, so that a test sees that
 // a forced drop changes nothing either.
-Answer dragOnto(QWidget *target, const QMimeData *data,
-                Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction);
+Answer dragOnto(QWidget *target, const QMimeData *data, Qt::DropActions actions = AnyAction);
+
+// The outer two pixels all round a widget as it paints now, the inside left transparent:
+// what a drop target's highlight draws over.
+QImage edgeOf(QWidget *widget);
+// Whether that edge is all in the widget's highlight colour, as while a drag it would take
+// is over it or its button.
+bool showsDropHighlight(QWidget *box);
 
 } // namespace dragdrop

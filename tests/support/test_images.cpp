@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QRegularExpression>
 #include <QWidget>
 #include <QtEndian>
 
@@ -28,6 +29,27 @@ bool writePattern(const QString &path, int width, int height, int quality)
             line[x] = qRgb(x * 7 % 256, y * 3 % 256, (x ^ y) % 256);
     }
     return image.save(path, nullptr, quality);
+}
+
+bool writeSvg(const QString &path, int width, int height, const QColor &colour)
+{
+    QString svg = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                 "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\">\n"
+                                 "<rect width=\"%1\" height=\"%2\" fill=\"%3\"/>\n")
+                      .arg(width)
+                      .arg(height)
+                      .arg(colour.name());
+    for (int y = 25; y < height; y += 50) {
+        for (int x = 25; x < width; x += 50) {
+            const QColor square(x * 7 % 256, y * 3 % 256, (x ^ y) % 256);
+            svg += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"25\" height=\"25\" fill=\"%3\"/>\n")
+                       .arg(x)
+                       .arg(y)
+                       .arg(square.name());
+        }
+    }
+    svg += QStringLiteral("</svg>\n");
+    return testfiles::writeFile(path, svg.toUtf8());
 }
 
 namespace {
@@ -167,6 +189,24 @@ QByteArray claimingSize(QByteArray data, const QByteArray &format, quint16 width
             qToBigEndian(height, at + frame + 5);
             qToBigEndian(width, at + frame + 7);
         }
+    } else if (format == "webp") {
+        // RIFF header, "VP8 " chunk header, frame tag and start code, then the sizes.
+        if (data.mid(12, 4) == "VP8 ") {
+            qToLittleEndian(quint16(qMin<int>(width, 0x3fff)), at + 26);
+            qToLittleEndian(quint16(qMin<int>(height, 0x3fff)), at + 28);
+        }
+    } else if (format == "svg") {
+        // The first width and height are the document's own.
+        static const QRegularExpression widthAttribute(QStringLiteral("width=\"[^\"]*\""));
+        static const QRegularExpression heightAttribute(QStringLiteral("height=\"[^\"]*\""));
+        QString svg = QString::fromUtf8(data);
+        const QRegularExpressionMatch w = widthAttribute.match(svg);
+        if (w.hasMatch())
+            svg.replace(w.capturedStart(), w.capturedLength(), QStringLiteral("width=\"%1\"").arg(width));
+        const QRegularExpressionMatch h = heightAttribute.match(svg);
+        if (h.hasMatch())
+            svg.replace(h.capturedStart(), h.capturedLength(), QStringLiteral("height=\"%1\"").arg(height));
+        return svg.toUtf8();
     }
     return data;
 }

@@ -12,6 +12,7 @@
 #include "ui/workspace.h"
 
 #include <QClipboard>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -45,6 +46,34 @@ private Q_SLOTS:
         QFETCH(QString, patterns);
         QFETCH(QString, expected);
         QCOMPARE(ui::nameFilter({description, patterns}), expected);
+    }
+
+    void pictureRequestListsThePartsFilterThenAllPictures()
+    {
+        const ui::FileRequest request = ui::pictureRequest(u"Select src"_s, u"/pics/up.gif"_s);
+        QCOMPARE(request.filter.description, u"Image Files (*.jpg,*.gif,*.bmp) "_s);
+        QCOMPARE(request.filter.patterns, u"*.jpg;*.gif;*.bmp"_s);
+        QCOMPARE(request.title, u"Select src"_s);
+        QCOMPARE(request.proposedName, u"/pics/up.gif"_s);
+        QCOMPARE(request.moreFilters.size(), 1);
+        // Every reader is installed here, so every format a page shows is listed.
+        const ui::FileFilter all = request.moreFilters.first();
+        QCOMPARE(all.description, u"All Pictures (*.jpg,*.jpeg,*.gif,*.bmp,*.png,*.webp,*.svg) "_s);
+        QCOMPARE(all.patterns, u"*.jpg;*.jpeg;*.gif;*.bmp;*.png;*.webp;*.svg"_s);
+
+        // The dialog takes both, and starts with the first.
+        const QString first = u"Image Files (*.jpg,*.gif,*.bmp) (*.jpg *.gif *.bmp)"_s;
+        const QString second =
+            u"All Pictures (*.jpg,*.jpeg,*.gif,*.bmp,*.png,*.webp,*.svg) (*.jpg *.jpeg *.gif *.bmp *.png *.webp *.svg)"_s;
+        QCOMPARE(ui::nameFilters(request), first + u";;"_s + second);
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setNameFilter(ui::nameFilters(request));
+        QCOMPARE(dialog.nameFilters(), (QStringList{first, second}));
+        QCOMPARE(dialog.selectedNameFilter(), first);
+        // A page's dialog has its one filter, as before.
+        const ui::FileRequest page{{u"HTM(L) Files *.html,*.htm "_s, u"*.html;*.htm"_s}, QString(), QString()};
+        QCOMPARE(ui::nameFilters(page), u"HTM(L) Files *.html,*.htm (*.html *.htm)"_s);
     }
 
     void urlFromFileName_data()

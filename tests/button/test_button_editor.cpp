@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "button/button_code.h"
 #include "button/button_editor.h"
+#include "button/button_page.h"
 #include "button/picture_box.h"
 #include "tests/support/drag_drop.h"
 #include "tests/support/line_break_rows.h"
@@ -8,8 +10,10 @@
 #include "tests/support/window_test.h"
 #include "ui/files.h"
 #include "ui/look.h"
+#include "ui/text_box.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -795,6 +799,55 @@ private Q_SLOTS:
                             "</body> </html>\r\n"));
         QVERIFY(services().messages.isEmpty());
         QVERIFY(child<QGroupBox>(w, u"Frame3"_s)->isVisible());
+    }
+
+    // "See Code" writes the code chosen with the alt text, and "Save As HTML" its page.
+    void codeChoiceWritesItsCode_data()
+    {
+        QTest::addColumn<QString>("alt");
+        QTest::addColumn<bool>("modern");
+        QTest::newRow("classic with an alt text") << u"Tom & \"Jerry\" <3"_s << false;
+        QTest::newRow("modern without an alt text") << QString() << true;
+        QTest::newRow("modern with an alt text") << u"Tom & \"Jerry\" <3"_s << true;
+    }
+    void codeChoiceWritesItsCode()
+    {
+        QFETCH(QString, alt);
+        QFETCH(bool, modern);
+        Form7 *w = open<Form7>();
+        services().answerOpen(path(u"default.jpg"_s));
+        services().answerOpen(path(u"down.bmp"_s));
+        click(w, u"Command1"_s);
+        click(w, u"Command3"_s);
+        QTest::keyClicks(child<QLineEdit>(w, u"Text4"_s), u"120"_s);
+        QTest::keyClicks(child<QLineEdit>(w, u"Text5"_s), u"40"_s);
+        QTest::keyClicks(child<QLineEdit>(w, u"AltText"_s), alt);
+        child<QCheckBox>(w, u"ModernCode"_s)->setChecked(modern);
+        click(w, u"Command8"_s);
+        ButtonSpec fields{"http://",
+                          "Example",
+                          "120",
+                          "40",
+                          "default.jpg",
+                          "",
+                          "down.bmp",
+                          "DefaultImage",
+                          "MouseOverImage",
+                          "MouseDownImage",
+                          alt.toStdString()};
+        const ButtonCode code = modern ? GenerateModernButtonCode(fields) : GenerateButtonCode(fields);
+        QCOMPARE(ui::textOf(child<QPlainTextEdit>(w, u"first"_s)), code.head);
+        QCOMPARE(ui::textOf(child<QPlainTextEdit>(w, u"second"_s)), code.body);
+        if (!alt.isEmpty())
+            QVERIFY(code.body.find("alt=\"Tom &amp; &quot;Jerry&quot; &lt;3\"") != std::string::npos);
+        // Unticking after "See Code" changes nothing of what the code view holds or saves.
+        child<QCheckBox>(w, u"ModernCode"_s)->setChecked(!modern);
+        const QString target = path(u"chosen.html"_s);
+        services().answerSave(target);
+        click(w, u"Command12"_s);
+        QCOMPARE(testfiles::contentOf(target), QByteArray::fromStdString(modern ? ModernButtonPage(code.head, code.body)
+                                                                                : ButtonPage(code.head, code.body)));
+        QVERIFY(QFile::remove(target));
     }
 
     void saveTwiceThenCancel()

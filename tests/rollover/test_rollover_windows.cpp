@@ -10,6 +10,8 @@
 #include "ui/look.h"
 #include "ui/text_box.h"
 
+#include <QCheckBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -425,23 +427,49 @@ private Q_SLOTS:
         QVERIFY(!child<QGroupBox>(code, u"tut2"_s)->isVisible());
     }
 
+    // The boxes as typed go into the code, the alt text escaped, and "Save as HTML" writes the
+    // page of the code chosen.
+    void seeCodeReadsTheBoxesAsTyped_data()
+    {
+        QTest::addColumn<QString>("alt");
+        QTest::addColumn<bool>("modern");
+        QTest::addColumn<QByteArray>("picture"); // as the body code holds picture 1
+        QTest::newRow("classic") << QString() << false << QByteArray("<img src=\"a.gif\" name=\"R\"></a>");
+        QTest::newRow("classic with an alt text")
+            << u"a & \"b\" <c>"_s << false
+            << QByteArray("<img src=\"a.gif\" name=\"R\" alt=\"a &amp; &quot;b&quot; &lt;c&gt;\"></a>");
+        QTest::newRow("modern") << u"a & \"b\" <c>"_s << true
+                                << QByteArray("<img src=\"a.gif\" alt=\"a &amp; &quot;b&quot; &lt;c&gt;\" "
+                                              "width=\"1\" height=\"2\">");
+    }
     void seeCodeReadsTheBoxesAsTyped()
     {
+        QFETCH(QString, alt);
+        QFETCH(bool, modern);
+        QFETCH(QByteArray, picture);
         Form2 *form = open<Form2>();
         const QList<std::pair<QString, QString>> typed{
             {u"Text1"_s, u"a.gif"_s}, {u"Text2"_s, u"b.gif"_s}, {u"Text3"_s, u"x.html"_s}, {u"Text4"_s, u"R"_s},
-            {u"Text5"_s, u"1,2"_s},   {u"Text6"_s, u"P"_s},     {u"Text7"_s, u"Q"_s}};
+            {u"Text5"_s, u"1,2"_s},   {u"Text6"_s, u"P"_s},     {u"Text7"_s, u"Q"_s},      {u"AltText"_s, alt}};
         for (const auto &[name, text] : typed) {
             child<QLineEdit>(form, name)->clear();
             QTest::keyClicks(child<QLineEdit>(form, name), text);
         }
+        child<QCheckBox>(form, u"ModernCode"_s)->setChecked(modern);
         click(form, u"Command3"_s);
         Form3 *code = workspace().findChild<Form3 *>();
-        RolloverProperties p{"a.gif", "b.gif", "x.html", "R", "1,2", "P", "Q"};
-        const RolloverCode expected = GenerateRolloverCode(p);
+        RolloverProperties p{"a.gif", "b.gif", "x.html", "R", "1,2", "P", "Q", alt.toStdString()};
+        const RolloverCode expected = modern ? GenerateModernRolloverCode(p) : GenerateRolloverCode(p);
         QCOMPARE(ui::textOf(child<QPlainTextEdit>(code, u"RichTextBox1"_s)), expected.head);
         QCOMPARE(ui::textOf(child<QPlainTextEdit>(code, u"RichTextBox2"_s)), expected.body);
-        QVERIFY(expected.body.find("<img src=\"a.gif\" name=\"R\"></a>") != std::string::npos);
+        QVERIFY(QByteArray::fromStdString(expected.body).contains(picture));
+        const QString page = m_pictures.filePath(u"typed.html"_s);
+        services().answerSave(page);
+        click(code, u"Command5"_s);
+        QCOMPARE(testfiles::contentOf(page),
+                 QByteArray::fromStdString(modern ? ModernRolloverPage(expected.head, expected.body)
+                                                  : RolloverPage(expected.head, expected.body)));
+        QVERIFY(QFile::remove(page));
     }
 
     void propertiesTutorialSteps()

@@ -122,7 +122,7 @@ ButtonCode GenerateModernButtonCode(const ButtonSpec &fields)
 
     ButtonCode code;
     code.head = ModernHead;
-    code.body.append("<a href=\"").append(HtmlUrlAttributeText(fields.ButtonLink)).append("\">");
+    code.body.append("<a href=\"").append(HtmlLinkAttributeText(fields.ButtonLink)).append("\">");
     if (!fields.MouseDownImageSrc.empty())
         appendImage(code.body, "<img class=\"q2-down\" src=\"", fields.MouseDownImageSrc);
     if (!fields.MouseOverImageSrc.empty())

@@ -131,3 +131,13 @@ ButtonCode GenerateModernButtonCode(const ButtonSpec &fields)
     code.body.append("</a>");
     return code;
 }
+
+ButtonPicture ModernButtonPicture(const ButtonSpec &fields, bool hovered, bool focused, bool pressed)
+{
+    // The same tests as the code's: a picture is there when its source is not the empty text.
+    if (pressed && !fields.MouseDownImageSrc.empty())
+        return ButtonPicture::MouseDown;
+    if ((hovered || focused) && !fields.MouseOverImageSrc.empty())
+        return ButtonPicture::MouseOver;
+    return ButtonPicture::Default;
+}

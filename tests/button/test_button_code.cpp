@@ -7,6 +7,7 @@
 // line; "\r\n" is the CR LF that joins the lines.
 
 Q_DECLARE_METATYPE(ButtonSpec)
+Q_DECLARE_METATYPE(ButtonPicture)
 
 namespace {
 
@@ -419,6 +420,45 @@ private Q_SLOTS:
                        "a:active>.q2-down{display:inline}a:active>.q2-down~img{display:none}\r\n"
                        "</style>"));
         QCOMPARE(bytes(code.body), body);
+    }
+
+    void modernPictureOfEachState_data()
+    {
+        QTest::addColumn<bool>("over");
+        QTest::addColumn<bool>("down");
+        QTest::addColumn<bool>("hovered");
+        QTest::addColumn<bool>("focused");
+        QTest::addColumn<bool>("pressed");
+        QTest::addColumn<ButtonPicture>("shown");
+        using enum ButtonPicture;
+        QTest::newRow("at rest") << true << true << false << false << false << Default;
+        QTest::newRow("hovered") << true << true << true << false << false << MouseOver;
+        QTest::newRow("focused") << true << true << false << true << false << MouseOver;
+        QTest::newRow("pressed while hovered") << true << true << true << false << true << MouseDown;
+        QTest::newRow("pressed, pointer moved off") << true << true << false << false << true << MouseDown;
+        QTest::newRow("pressed while focused") << true << true << false << true << true << MouseDown;
+        QTest::newRow("only over: hovered") << true << false << true << false << false << MouseOver;
+        QTest::newRow("only over: pressed while hovered") << true << false << true << false << true << MouseOver;
+        QTest::newRow("only over: pressed, pointer moved off") << true << false << false << false << true << Default;
+        QTest::newRow("only down: hovered") << false << true << true << false << false << Default;
+        QTest::newRow("only down: focused") << false << true << false << true << false << Default;
+        QTest::newRow("only down: pressed") << false << true << true << false << true << MouseDown;
+        QTest::newRow("neither: hovered and pressed") << false << false << true << true << true << Default;
+    }
+    void modernPictureOfEachState()
+    {
+        QFETCH(bool, over);
+        QFETCH(bool, down);
+        QFETCH(bool, hovered);
+        QFETCH(bool, focused);
+        QFETCH(bool, pressed);
+        QFETCH(ButtonPicture, shown);
+        ButtonSpec fields = sample();
+        if (!over)
+            fields.MouseOverImageSrc.clear();
+        if (!down)
+            fields.MouseDownImageSrc.clear();
+        QCOMPARE(ModernButtonPicture(fields, hovered, focused, pressed), shown);
     }
 
     void modernPageWithThreePictures()

@@ -1073,7 +1073,8 @@ def print_figures(checker, folder):
         lines.append(f"{case.page + ' (' + case.title + ')':72.72} {counts('html-validate', case.page):>13} "
                      f"{counts('nu', case.page):>5} {axe:>21}")
 
-    lines += ["", "Figures of the classic outputs, printed only (validators: errors/warnings; axe-core at rest)"]
+    lines += ["", "Figures of the classic outputs, printed only (validators: errors/warnings; axe-core at rest)",
+              f"{'output':72} {'html-validate':>13} {'Nu':>5} {'axe at rest':>21}"]
     for case in [ROLLOVER_PLAIN, ROLLOVER_STANDARDS, BUTTON_THREE, BUTTON_STANDARDS, *LINK_EFFECTS, LINKS_TOGETHER]:
         try:
             checker.open(case.page)

@@ -123,7 +123,7 @@ ButtonCode GenerateModernButtonCode(const ButtonSpec &fields)
 
     ButtonCode code;
     code.head = ModernHead;
-    code.body.append("<a href=\"").append(HtmlUrlAttributeText(fields.ButtonLink)).append("\">");
+    code.body.append("<a href=\"").append(HtmlLinkAttributeText(fields.ButtonLink)).append("\">");
     if (!fields.MouseDownImageSrc.empty())
         appendImage(code.body, "<img class=\"q2-down\" src=\"", fields.MouseDownImageSrc);
     if (!fields.MouseOverImageSrc.empty())
@@ -131,4 +131,14 @@ ButtonCode GenerateModernButtonCode(const ButtonSpec &fields)
     appendImage(code.body, "<img src=\"", fields.DefaultImageSrc);
     code.body.append("</a>");
     return code;
+}
+
+ButtonPicture ModernButtonPicture(const ButtonSpec &fields, bool hovered, bool focused, bool pressed)
+{
+    // The same tests as the code's: a picture is there when its source is not the empty text.
+    if (pressed && !fields.MouseDownImageSrc.empty())
+        return ButtonPicture::MouseDown;
+    if ((hovered || focused) && !fields.MouseOverImageSrc.empty())
+        return ButtonPicture::MouseOver;
+    return ButtonPicture::Default;
 }

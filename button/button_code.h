@@ -38,5 +38,16 @@ ButtonCode GenerateButtonCode(const ButtonSpec &fields);
 // the link is pressed. The body is the link holding the down picture, the over picture and
 // the default picture, in this order, each with the alt text and with width and height where
 // the width and height boxes hold whole numbers. A missing over or down picture has no
-// picture in the link, and so no state. No script; the names are not used.
+// picture in the link, and so no state. No script; the names are not used. The link, the
+// sources and the alt text are written as html/html_text.h says (HtmlLinkAttributeText,
+// HtmlUrlAttributeText, HtmlAttributeText); an empty alt text writes no alt attribute.
 ButtonCode GenerateModernButtonCode(const ButtonSpec &fields);
+
+// The pictures of a button.
+enum class ButtonPicture { Default, MouseOver, MouseDown };
+
+// The picture that the modern code shows for a state of the link, as a preview must show it:
+// while pressed the down picture, where there is one; while the pointer is over the link (on a
+// device that can hover) or the link has keyboard focus, the over picture, where there is one;
+// otherwise the default picture. A release over the link shows the over picture again.
+ButtonPicture ModernButtonPicture(const ButtonSpec &fields, bool hovered, bool focused, bool pressed);

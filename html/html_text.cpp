@@ -50,6 +50,13 @@ std::string HtmlUrlAttributeText(const std::string &url)
     return written;
 }
 
+std::string HtmlLinkAttributeText(const std::string &link)
+{
+    if (link == "http://" || link == "https://")
+        return "#";
+    return HtmlUrlAttributeText(link);
+}
+
 std::optional<std::string> WholeNumberIn(const std::string &text)
 {
     const std::size_t first = text.find_first_not_of(" \t");

@@ -15,6 +15,12 @@ std::string HtmlAttributeText(const std::string &text);
 // they are written %22 %3C %3E; & becomes &amp;. Everything else stays as typed.
 std::string HtmlUrlAttributeText(const std::string &url);
 
+// A link's href for the modern code: as HtmlUrlAttributeText, except that a link box still
+// holding only "http://" or "https://" (the text the windows open with, no place typed after it)
+// names no place, and the validators refuse it: the link then goes to "#", the top of its own
+// page, and stays a link that the keyboard reaches.
+std::string HtmlLinkAttributeText(const std::string &link);
+
 // The digits of a text that reads as one whole number: ASCII digits, at least one, with blanks or
 // tabs allowed before and after (they are dropped). Anything else reads as no number.
 std::optional<std::string> WholeNumberIn(const std::string &text);

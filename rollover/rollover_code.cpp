@@ -74,7 +74,7 @@ RolloverCode GenerateModernRolloverCode(const RolloverProperties &p)
     const std::string end = modernImageEnd(p);
     RolloverCode code;
     code.head = ModernHead;
-    code.body = "<a href=\"" + HtmlUrlAttributeText(p.RolloverLink) + "\">";
+    code.body = "<a href=\"" + HtmlLinkAttributeText(p.RolloverLink) + "\">";
     if (!p.Image2Src.empty())
         code.body += "<img class=\"q2-over\" src=\"" + HtmlUrlAttributeText(p.Image2Src) + "\"" + end;
     code.body += "<img src=\"" + HtmlUrlAttributeText(p.Image1Src) + "\"" + end + "</a>";

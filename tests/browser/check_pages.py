@@ -10,16 +10,29 @@ over it, presses, releases and moves away through WebDriver, and looks at what t
 shows: which picture the image holds, whether it loaded, its colour on the screen, the link's
 computed style, the page's text, the console and the failed requests. One browser serves all
 checks. Chromium that cannot start fails the run with a message; nothing is skipped.
+
+The modern code is held to more: the Nu HTML checker and html-validate find nothing in it,
+axe-core finds no WCAG 2.0 to 2.2 A or AA violation at rest, hovered or focused, the keyboard
+and a touch screen get what they should, the pictures take their place before they arrive,
+and it works under a Content-Security-Policy that allows no script. The checkers come from
+npm (tests/browser/install-checkers). The classic code's figures from the same checkers are
+printed, not asserted, and so are the sizes of both codes.
 """
 
 import argparse
 import base64
+import contextlib
+import dataclasses
+import functools
+import http.server
 import json
 import pathlib
+import shutil
 import struct
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 import unittest
 import urllib.parse
@@ -35,8 +48,29 @@ try:
     from selenium.common.exceptions import WebDriverException
     from selenium.webdriver.chrome.service import Service
     from selenium.webdriver.common.action_chains import ActionChains
+    from selenium.webdriver.common.keys import Keys
 except ImportError as error:
     sys.exit(f"browser checks: cannot import selenium ({error}); they need {PACKAGES}")
+
+# The checkers, installed from npm beside this file at the versions of package-lock.json.
+HERE = pathlib.Path(__file__).resolve().parent
+NODE_MODULES = HERE / "node_modules"
+VNU_JAR = NODE_MODULES / "vnu-jar" / "build" / "dist" / "vnu.jar"
+HTML_VALIDATE = NODE_MODULES / ".bin" / "html-validate"
+HTML_VALIDATE_CONFIG = HERE / "htmlvalidate.json"
+AXE_SCRIPT = NODE_MODULES / "axe-core" / "axe.min.js"
+CHECKERS = "tests/browser/install-checkers installs them (scripts/setup --tests runs it)"
+AXE_TAGS = ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa", "wcag22a", "wcag22aa"]
+AXE_RUN = """
+const done = arguments[arguments.length - 1];
+axe.run(document, {runOnly: {type: 'tag', values: arguments[0]}, resultTypes: ['violations']})
+    .then(result => done(result.violations.map(v => ({id: v.id, impact: v.impact, nodes: v.nodes.length}))),
+          error => done(String(error)));
+"""
+CSP_META = "<meta http-equiv=\"Content-Security-Policy\" content=\"script-src 'none'\">"
+PICTURE_SUFFIXES = (".gif", ".jpg", ".png", ".bmp")
+# How long a page may take to show the state that its style gives it.
+STATE_WAIT = 1.0
 
 # Colours of the pictures, far enough apart that no JPEG rounding turns one into another.
 PALETTE = [(220, 30, 30), (30, 50, 220), (40, 180, 40), (230, 210, 30),
@@ -83,6 +117,30 @@ class Links:
     page: str
     title: str
     effects: list = field(default_factory=list)  # (effect, value) in the order of adding
+    modern: bool = False
+    standards: bool = False
+
+
+@dataclass
+class Pictures:
+    """A rollover or a button in modern code."""
+    page: str
+    title: str
+    kind: str  # "rollover" or "button"
+    default: str
+    over: str = ""
+    down: str = ""
+    alt: str = ""
+    link: str = "http://"
+    standards: bool = False
+
+    @property
+    def hovered(self):
+        return self.over or self.default
+
+    @property
+    def pressed(self):
+        return self.down or self.hovered
 
 
 ROLLOVER_PLAIN = Rollover("rollover-plain.html", "plain names", ("up.gif", "over.jpg"))
@@ -112,13 +170,80 @@ LINKS_TOGETHER = Links("links-together.html", "several effects in one final code
                        [("Lineless", ""), ("FontSize", "20px"), ("ForeColor", "red"), ("BackColor", "#00ff00"),
                         ("Uppercase", "")])
 
+# The modern code's inputs: the boxes as the windows open, with an alt text; then a link with
+# & and quotes, an alt text with &, quotes and <, and picked names that need encoding.
+ALT = "Home page"
+BUTTON_ALT = "Go"
+ODD_LINK = 'shop.html?a=1&copy=2&say="hi"'
+ODD_ALT = 'Tom & "Jerry" <3'
+
+
+def pasted(case):
+    """The same case with its code pasted into an author's standards page."""
+    return dataclasses.replace(case, page=case.page.replace(".html", "-pasted.html"), standards=True,
+                               title=case.title + ", pasted into a standards page")
+
+
+MODERN_ROLLOVERS = [
+    Pictures("modern-rollover.html", "rollover, defaults with alt text", "rollover", "m-up.gif", "m-over.jpg", alt=ALT),
+    Pictures("modern-rollover-odd.html", "rollover, odd link, alt text and names", "rollover", "m up&1.png",
+             'm "over" <2>.bmp', alt=ODD_ALT, link=ODD_LINK),
+]
+MODERN_BUTTONS = [
+    Pictures("modern-button-three.html", "button, three pictures", "button", "mb-default.gif", "mb-over.jpg",
+             "mb-down.bmp", alt=BUTTON_ALT),
+    Pictures("modern-button-odd.html", "button, odd link, alt text and names", "button", 'mt "default".png',
+             "mt over#1.gif", "mt down%.jpg", alt=ODD_ALT, link=ODD_LINK),
+    Pictures("modern-button-over.html", "button, only an over picture", "button", "mo-default.bmp",
+             over="mo-over.png", alt=BUTTON_ALT),
+    Pictures("modern-button-down.html", "button, only a down picture", "button", "md-default.jpg",
+             down="md-down.gif", alt=BUTTON_ALT),
+]
+MODERN_PICTURES = [case for saved in MODERN_ROLLOVERS + MODERN_BUTTONS for case in (saved, pasted(saved))]
+# A FontSize of only a number gets its unit; the colours keep a contrast of 4.5:1 or more
+# with white, with the link's blue and with each other, as the audit wants.
+MODERN_EFFECTS = [("FontSize", "20"), ("ForeColor", "darkred"), ("BackColor", "yellow"), ("Uppercase", ""),
+                  ("Lowercase", ""), ("Lineless", "")]
+MODERN_LINKS_SAVED = [Links(f"modern-links-{effect.lower()}.html", f"link effect {effect}", [(effect, value)], True)
+                      for effect, value in MODERN_EFFECTS]
+MODERN_LINKS_SAVED.append(Links("modern-links-all.html", "final code with all six effects",
+                                [MODERN_EFFECTS[5], *MODERN_EFFECTS[:5]], True))
+MODERN_LINKS = [case for saved in MODERN_LINKS_SAVED for case in (saved, pasted(saved))]
+
+
+def without_script(case):
+    """The same saved page under a policy that allows no script at all."""
+    return dataclasses.replace(case, page=case.page.replace(".html", "-csp.html"),
+                               title=case.title + ", no script allowed")
+
+
+CSP_PICTURES = [without_script(case) for case in MODERN_ROLLOVERS + MODERN_BUTTONS]
+CSP_LINKS = [without_script(case) for case in MODERN_LINKS_SAVED]
+
 # A link's computed style with no effect, and what each effect changes while it is hovered.
 LINK_AT_REST = {"font-size": "16px", "color": "rgb(0, 0, 238)", "background-color": "rgba(0, 0, 0, 0)",
                 "text-transform": "none", "text-decoration-line": "underline"}
-HOVER_STYLE = {"FontSize": {"font-size": "20px"}, "ForeColor": {"color": "rgb(255, 0, 0)"},
-               "BackColor": {"background-color": "rgb(0, 255, 0)"}, "Uppercase": {"text-transform": "uppercase"},
-               "Lowercase": {"text-transform": "lowercase"}, "Lineless": {"text-decoration-line": "none"}}
+VALUED = {"FontSize": "font-size", "ForeColor": "color", "BackColor": "background-color"}
+COMPUTED_VALUE = {"20px": "20px", "20": "20px", "red": "rgb(255, 0, 0)", "#00ff00": "rgb(0, 255, 0)",
+                  "darkred": "rgb(139, 0, 0)", "yellow": "rgb(255, 255, 0)"}
+FIXED_STYLE = {"Uppercase": {"text-transform": "uppercase"}, "Lowercase": {"text-transform": "lowercase"},
+               "Lineless": {"text-decoration-line": "none"}}
 LINK_TEXT = "Example Link"
+
+
+def effect_style(effect, value):
+    """What an effect with its value makes of a link's computed style."""
+    return {VALUED[effect]: COMPUTED_VALUE[value]} if effect in VALUED else FIXED_STYLE[effect]
+
+
+def link_styles(case):
+    """The link's computed style at rest and while the effects apply."""
+    at_rest, styled = dict(LINK_AT_REST), dict(LINK_AT_REST)
+    for effect, value in case.effects:
+        styled.update(effect_style(effect, value))
+        if effect == "Lineless":  # a rule for every link, not only the hovered one
+            at_rest.update(effect_style(effect, value))
+    return at_rest, styled
 
 
 def order():
@@ -137,9 +262,121 @@ def order():
     for case in [BUTTON_THREE, BUTTON_OVER, BUTTON_DOWN, BUTTON_STANDARDS]:
         pages.append({"file": case.page, "kind": "button", "standards": case.standards,
                       "pictures": [picture(case.default), picture(case.over), picture(case.down)]})
-    for case in [*LINK_EFFECTS, LINKS_TOGETHER]:
-        pages.append({"file": case.page, "kind": "linkfx", "effects": case.effects})
+    for case in [*LINK_EFFECTS, LINKS_TOGETHER, *MODERN_LINKS]:
+        pages.append({"file": case.page, "kind": "linkfx", "effects": case.effects, "modern": case.modern,
+                      "standards": case.standards})
+    for case in MODERN_PICTURES:
+        names = [case.default, case.over] if case.kind == "rollover" else [case.default, case.over, case.down]
+        pages.append({"file": case.page, "kind": case.kind, "modern": True, "standards": case.standards,
+                      "alt": case.alt, "link": case.link, "pictures": [picture(name) for name in names]})
     return {"pictures": pictures, "pages": pages}, colours
+
+
+# Pages written from the written ones with one fault put in, for the rows that show a checker
+# catches what it is for, and the pages under a policy that allows no script. They are written
+# before the validators run, which take every page at once. Each: (variant, page, old, new, count).
+VARIANTS = [
+    ("fault-no-alt.html", "modern-rollover.html", f' alt="{ALT}"', "", 2),
+    ("fault-stray-end-tag.html", "modern-rollover.html", "</a>\r\n", "</a></span>\r\n", 1),
+    ("fault-hover-for-touch.html", "modern-rollover.html",
+     "@media (hover:hover){a:hover>.q2-over{display:inline}a:hover>.q2-over~img{display:none}}",
+     "a:hover>.q2-over{display:inline}a:hover>.q2-over~img{display:none}", 1),
+    ("fault-no-focus.html", "modern-rollover.html",
+     "a:focus-visible>.q2-over{display:inline}a:focus-visible>.q2-over~img{display:none}\r\n", "", 1),
+    ("fault-no-size.html", "modern-rollover-pasted.html", ' width="32" height="32"', "", 2),
+    ("fault-classic-csp.html", "rollover-plain.html", "<head> \r\n", f"<head> \r\n{CSP_META}\r\n", 1),
+    *[(case.page, case.page.replace("-csp", ""), "<head>\r\n", f"<head>\r\n{CSP_META}\r\n", 1)
+      for case in CSP_PICTURES + CSP_LINKS],
+]
+
+
+def write_variants(folder):
+    for variant, page, old, new, count in VARIANTS:
+        text = (folder / page).read_bytes().decode("utf-8")  # with its CR LF
+        if text.count(old) != count:
+            raise RuntimeError(f"{page} holds {old!r} {text.count(old)} times, not {count}")
+        (folder / variant).write_text(text.replace(old, new), encoding="utf-8", newline="")
+
+
+def checkers_missing():
+    """What of the checkers is not there."""
+    missing = [str(path.relative_to(HERE)) for path in (VNU_JAR, HTML_VALIDATE, AXE_SCRIPT) if not path.exists()]
+    return missing + [program for program in ("java", "node") if shutil.which(program) is None]
+
+
+@dataclass
+class Findings:
+    errors: list = field(default_factory=list)
+    warnings: list = field(default_factory=list)
+
+
+def run_validators(folder):
+    """The Nu HTML checker and html-validate (recommended preset), each started once over every
+    page of the folder: {"nu": {file: Findings}, "html-validate": {file: Findings}}."""
+    pages = sorted(folder.glob("*.html"))
+    found = {checker: {page.name: Findings() for page in pages} for checker in ("nu", "html-validate")}
+    nu = subprocess.run(["java", "-jar", str(VNU_JAR), "--format", "json", "--exit-zero-always",
+                         *map(str, pages)], capture_output=True, text=True)
+    try:
+        messages = json.loads(nu.stderr or nu.stdout)["messages"]
+    except (ValueError, KeyError) as error:
+        raise RuntimeError(f"the Nu HTML checker gave no report ({error}): {nu.stderr[-500:]}")
+    for message in messages:
+        file = pathlib.Path(urllib.parse.unquote(urllib.parse.urlsplit(message.get("url", "")).path)).name
+        text = f"{message.get('lastLine', '?')}: {message.get('message')}"
+        findings = found["nu"].setdefault(file, Findings())
+        if message["type"] == "info" and message.get("subType") == "warning":
+            findings.warnings.append(text)
+        elif message["type"] != "info":  # errors, and files that could not be checked
+            findings.errors.append(text)
+    checked = subprocess.run([str(HTML_VALIDATE), "--config", str(HTML_VALIDATE_CONFIG), "--formatter", "json",
+                              *map(str, pages)], capture_output=True, text=True)
+    try:
+        results = json.loads(checked.stdout or "[]")
+    except ValueError as error:
+        raise RuntimeError(f"html-validate gave no report ({error}): {checked.stderr[-500:]}")
+    if checked.returncode not in (0, 1):
+        raise RuntimeError(f"html-validate failed: {checked.stderr[-500:]}")
+    for result in results:
+        findings = found["html-validate"].setdefault(pathlib.Path(result["filePath"]).name, Findings())
+        for message in result["messages"]:
+            text = f"{message.get('line', '?')}: {message.get('ruleId')}: {message.get('message')}"
+            (findings.errors if message["severity"] >= 2 else findings.warnings).append(text)
+    return found
+
+
+class LatePictures:
+    """Serves the pages' folder on the loopback address and holds every picture back until let
+    through, so that a page can be looked at as it stands before its pictures arrive."""
+
+    def __init__(self, folder):
+        self.arrive = threading.Event()
+        arrive = self.arrive
+
+        class Handler(http.server.SimpleHTTPRequestHandler):
+            def do_GET(self):
+                if urllib.parse.unquote(self.path).lower().endswith(PICTURE_SUFFIXES):
+                    arrive.wait(30)
+                super().do_GET()
+
+            def end_headers(self):
+                self.send_header("Cache-Control", "no-store")
+                super().end_headers()
+
+            def log_message(self, *arguments):
+                pass
+
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Handler, directory=folder))
+        self.server.daemon_threads = True
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+
+    def url(self, page):
+        return f"http://127.0.0.1:{self.server.server_address[1]}/{urllib.parse.quote(page)}"
+
+    def close(self):
+        self.arrive.set()
+        self.server.shutdown()
+        self.server.server_close()
 
 
 def decode_png(data):
@@ -184,23 +421,36 @@ def decode_png(data):
     return rows
 
 
-def start_chromium(profile):
+def start_chromium(profile, late=False):
+    """The browser of the checks; with late, one whose commands do not wait for a page to load,
+    for looking at pages whose pictures are held back."""
     for program in (CHROMIUM, CHROMEDRIVER):
         if not pathlib.Path(program).exists():
             raise RuntimeError(f"{program} is missing")
     options = webdriver.ChromeOptions()
     options.binary_location = CHROMIUM
-    # Headless as root, and quiet: the machine may have no network at all.
+    # Headless as root, and quiet: the machine may have no network at all. Headless Chromium
+    # reports no pointer that can hover, where a desktop with a mouse has one: the Blink settings
+    # give it a mouse, so (hover: hover) holds as on a desktop; touch emulation takes it away.
     for argument in ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
                      "--disable-background-networking", "--disable-component-update", "--disable-sync",
                      "--disable-extensions", f"--user-data-dir={profile}", "--window-size=800,600",
-                     "--force-device-scale-factor=1"]:
+                     "--force-device-scale-factor=1",
+                     "--blink-settings=primaryHoverType=2,availableHoverTypes=2,primaryPointerType=4,"
+                     "availablePointerTypes=4"]:
         options.add_argument(argument)
-    options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
-    options.add_experimental_option("perfLoggingPrefs", {"enableNetwork": True, "enablePage": False})
+    if late:
+        options.page_load_strategy = "none"
+    else:
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
+        options.add_experimental_option("perfLoggingPrefs", {"enableNetwork": True, "enablePage": False})
     driver = webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
     try:
-        driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": CLICK_GUARD})
+        if late:
+            driver.execute_cdp_cmd("Network.enable", {})
+            driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})
+        else:
+            driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": CLICK_GUARD})
     except BaseException:
         driver.quit()
         raise
@@ -210,10 +460,16 @@ def start_chromium(profile):
 class PageChecker:
     """Opens pages from one folder in one browser and checks what they show."""
 
-    def __init__(self, driver, folder, colours):
+    def __init__(self, driver, folder, colours, late_driver=None, late_pictures=None, validation=None):
         self.driver = driver
         self.folder = pathlib.Path(folder)
         self.colours = colours
+        self.late_driver = late_driver
+        self.late_pictures = late_pictures
+        self.validation = validation or {}
+        self.axe_source = AXE_SCRIPT.read_text(encoding="utf-8") if AXE_SCRIPT.exists() else None
+        self.audits = {}  # page: {step: violations}
+        self.axe_seconds = 0.0
 
     # --- the page under check
 
@@ -256,19 +512,23 @@ class PageChecker:
 
     # --- pointer input
 
+    def actions(self):
+        # Each move in one step: WebDriver's default spreads a move over a quarter of a second.
+        return ActionChains(self.driver, duration=0)
+
     def move_over(self, element):
-        ActionChains(self.driver).move_to_element(element).perform()
+        self.actions().move_to_element(element).perform()
 
     def press(self):
-        ActionChains(self.driver).click_and_hold().perform()
+        self.actions().click_and_hold().perform()
 
     def release(self):
-        ActionChains(self.driver).release().perform()
+        self.actions().release().perform()
 
     def move_away(self):
         # The bottom right corner of the window, which no page reaches.
         width, height = self.script("return [window.innerWidth, window.innerHeight]")
-        actions = ActionChains(self.driver)
+        actions = self.actions()
         actions.w3c_actions.pointer_action.move_to_location(width - 5, height - 5)
         actions.perform()
 
@@ -384,28 +644,283 @@ class PageChecker:
             return state;""", list(LINK_AT_REST))
 
     def expect_link_style(self, step, expected):
-        state = self.link_state()
-        wrong = {key: value for key, value in state.items() if value != expected[key]}
-        if wrong:
-            raise CheckFailed(f"{step}: the link's style has {wrong}, expected "
-                              f"{ {key: expected[key] for key in wrong} }")
+        # A pressed link keeps the browser's active colour a moment after a tap.
+        deadline = time.monotonic() + STATE_WAIT
+        while True:
+            state = self.link_state()
+            wrong = {key: value for key, value in state.items() if value != expected[key]}
+            if not wrong:
+                return
+            if time.monotonic() > deadline:
+                raise CheckFailed(f"{step}: the link's style has {wrong}, expected "
+                                  f"{ {key: expected[key] for key in wrong} }")
+            time.sleep(0.05)
+
+    def expect_page_text(self, case):
+        """Only the example link shows, and the author's paragraphs where the code was pasted:
+        no rule shows as text."""
+        wanted = f"The code:\n\n{LINK_TEXT}\n\nText after the code." if case.standards else LINK_TEXT
+        text = self.script("return document.body.innerText").strip()
+        if text != wanted:
+            raise CheckFailed(f"at rest: the page shows {text!r}, expected {wanted!r}")
 
     def check_links(self, case):
         url = self.open(case.page)
-        at_rest, hovered = dict(LINK_AT_REST), dict(LINK_AT_REST)
-        for effect, _ in case.effects:
-            hovered.update(HOVER_STYLE[effect])
-            if effect == "Lineless":  # a rule for every link, not only the hovered one
-                at_rest.update(HOVER_STYLE[effect])
-        text = self.script("return document.body.innerText").strip()
-        if text != LINK_TEXT:
-            raise CheckFailed(f"at rest: the page shows {text!r}, expected only {LINK_TEXT!r}")
+        at_rest, hovered = link_styles(case)
+        self.expect_page_text(case)
         self.expect_link_style("at rest", at_rest)
         self.move_over(self.script("return document.links[0]"))
         self.expect_link_style("hovered", hovered)
         self.move_away()
         self.expect_link_style("after leaving", at_rest)
         self.finish(url)
+
+    # --- the modern code
+
+    def audit(self, step):
+        """axe-core's violations of the WCAG 2.0 to 2.2 A and AA rules on the page as it stands.
+        WebDriver's scripts are evaluated through DevTools, which the page's Content-Security-Policy
+        does not govern, so axe-core runs also where the page may run no script of its own."""
+        started = time.monotonic()
+        if not self.script("return typeof window.axe === 'object'"):
+            self.script(self.axe_source)
+        result = self.driver.execute_async_script(AXE_RUN, AXE_TAGS)
+        self.axe_seconds += time.monotonic() - started
+        if isinstance(result, str):
+            raise CheckFailed(f"{step}: axe-core failed: {result}")
+        return result
+
+    def expect_no_violations(self, page, step):
+        violations = self.audit(step)
+        self.audits.setdefault(page, {})[step] = len(violations)
+        if violations:
+            raise CheckFailed(f"{step}: axe-core finds " + "; ".join(
+                f"{v['id']} ({v['impact']}, {v['nodes']} elements)" for v in violations))
+
+    def expect_valid(self, checker, page):
+        """The validator's findings for the page, from its one run over every page."""
+        findings = self.validation[checker][page]
+        if findings.errors or findings.warnings:
+            raise CheckFailed(f"{checker}: {len(findings.errors)} errors, {len(findings.warnings)} warnings: "
+                              + "; ".join(findings.errors + findings.warnings))
+
+    def link_names(self):
+        """The names the accessibility tree gives the page's links, as a screen reader reads them."""
+        nodes = self.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+        return [node.get("name", {}).get("value", "") for node in nodes
+                if node.get("role", {}).get("value") == "link" and not node.get("ignored")]
+
+    def expect_link_name(self, step, name):
+        names = self.link_names()
+        if names != [name]:
+            raise CheckFailed(f"{step}: the links are named {names}, expected [{name!r}]")
+
+    def shown_pictures(self):
+        return self.script("""
+            return [...document.links[0].querySelectorAll('img')]
+                .filter(image => getComputedStyle(image).display !== 'none')
+                .map(image => {
+                    const box = image.getBoundingClientRect();
+                    return {element: image, src: image.src, loaded: image.complete && image.naturalWidth > 0,
+                            x: box.left + box.width / 2, y: box.top + box.height / 2,
+                            size: [box.width, box.height],
+                            given: [Number(image.getAttribute('width')), Number(image.getAttribute('height'))]};
+                });""")
+
+    def expect_shown(self, step, picture):
+        """The link shows one picture, `picture`, loaded, at its width and height, and the screen
+        shows its colour."""
+        wanted = self.colours[picture]
+        deadline = time.monotonic() + STATE_WAIT
+        while True:
+            shown = self.shown_pictures()
+            files = [self.file_of(image["src"]) for image in shown]
+            if files == [picture]:
+                break
+            if time.monotonic() > deadline:
+                raise CheckFailed(f"{step}: the link shows {files}, expected [{picture!r}]")
+            time.sleep(0.05)
+        deadline = time.monotonic() + PAINT_WAIT
+        while True:
+            image = shown[0]
+            colour = self.screen_colour(image["x"], image["y"])
+            painted = all(abs(seen - want) <= COLOUR_TOLERANCE for seen, want in zip(colour, wanted))
+            if image["loaded"] and painted and image["size"] == image["given"]:
+                return image["element"]
+            if time.monotonic() > deadline:
+                if not image["loaded"]:
+                    raise CheckFailed(f"{step}: {picture!r} did not load (a broken picture)")
+                if image["size"] != image["given"]:
+                    raise CheckFailed(f"{step}: {picture!r} takes {image['size']}, its code gives {image['given']}")
+                raise CheckFailed(f"{step}: the screen shows {colour} at the picture, {picture!r} is {wanted}")
+            time.sleep(0.05)
+            shown = self.shown_pictures()
+
+    def expect_code_attributes(self, case):
+        """Every picture names the typed alt text, and the link leads where the typed link does (a
+        link box still holding only its opening text leads to the page's own top)."""
+        alts, href, typed = self.script("""
+            const link = document.links[0];
+            let typed;
+            try { typed = new URL(arguments[0], document.baseURI).href; } catch (error) { typed = arguments[0]; }
+            return [[...link.querySelectorAll('img')].map(image => image.getAttribute('alt')), link.href, typed];""",
+                                        "#" if case.link in ("http://", "https://") else case.link)
+        count = 1 + bool(case.over) + (bool(case.down) if case.kind == "button" else 0)
+        if alts != [case.alt] * count:
+            raise CheckFailed(f"at load: the pictures' alt texts are {alts}, expected {count} times {case.alt!r}")
+        if href != typed:
+            raise CheckFailed(f"at load: the link leads to {href}, the typed link to {typed}")
+
+    def tab_to_link(self, step):
+        self.actions().send_keys(Keys.TAB).perform()
+        focused = self.script("const link = document.links[0];"
+                              "return [document.activeElement === link, link.matches(':focus-visible')]")
+        if focused != [True, True]:
+            raise CheckFailed(f"{step}: Tab gave the link focus {focused[0]}, visible focus {focused[1]}")
+
+    @contextlib.contextmanager
+    def touch_screen(self):
+        """A touch screen and no mouse: touch input, and (hover: none) and (pointer: coarse)."""
+        self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 1})
+        try:
+            yield
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+
+    def tap(self, step, x, y):
+        """A finger down and up at one place, which the browser turns into a tap and a click."""
+        if self.script("return matchMedia('(hover: hover)').matches || !matchMedia('(pointer: coarse)').matches"):
+            raise CheckFailed(f"{step}: the touch screen still reports a pointer that hovers")
+        clicks = self.script("return window.quillarcClicks || 0")
+        for kind, points in (("touchStart", [{"x": x, "y": y}]), ("touchEnd", [])):
+            self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
+        deadline = time.monotonic() + STATE_WAIT
+        while self.script("return window.quillarcClicks || 0") == clicks and time.monotonic() < deadline:
+            time.sleep(0.05)
+        self.expect_clicks(step, clicks + 1)
+
+    def check_pictures(self, case, touch=True):
+        """A modern rollover or button: its code's texts, the audit, and every state of the link
+        by keyboard, mouse and touch, all on one load of the page."""
+        url = self.open(case.page)
+        self.expect_mode(True)
+        self.expect_code_attributes(case)
+        self.expect_shown("at rest", case.default)
+        self.expect_link_name("at rest", case.alt)
+        self.expect_no_violations(case.page, "at rest")
+
+        self.tab_to_link("focused")
+        self.expect_shown("focused", case.hovered)
+        self.expect_link_name("focused", case.alt)
+        self.expect_no_violations(case.page, "focused")
+        self.script("document.activeElement.blur()")
+        image = self.expect_shown("after the focus left", case.default)
+
+        self.move_over(image)
+        self.expect_shown("hovered", case.hovered)
+        self.expect_link_name("hovered", case.alt)
+        self.expect_no_violations(case.page, "hovered")
+        self.press()
+        self.expect_shown("pressed", case.pressed)
+        self.release()
+        # Still over the link: the hover state again, as a button in a browser does.
+        self.expect_shown("released", case.hovered)
+        self.expect_clicks("released", 1)
+        self.move_away()
+        self.expect_shown("after leaving", case.default)
+
+        self.finish(url)
+        if touch:
+            # A load of its own: a touch screen has no mouse whose place the browser would
+            # take the hover from.
+            with self.touch_screen():
+                url = self.open(case.page)
+                image = self.shown_pictures()[0]
+                self.tap("after a tap", image["x"], image["y"])
+                self.expect_shown("after a tap", case.default)
+                self.finish(url)
+
+    def check_late_pictures(self, case):
+        """The pictures take their final place before they arrive, so nothing moves as they load:
+        the page is served from the loopback address with every picture held back, its picture
+        boxes and the text after the code are measured, the pictures are let through, and after
+        they have loaded the same is measured again and the browser's layout-shift entries are
+        read (buffered, so every shift since the page began counts)."""
+        driver, pictures = self.late_driver, self.late_pictures
+        measure = """
+            const shown = [...document.querySelectorAll('a img')].filter(i => getComputedStyle(i).display !== 'none');
+            const after = document.getElementById('after');
+            return {boxes: shown.map(i => { const b = i.getBoundingClientRect(); return [b.width, b.height]; }),
+                    given: shown.map(i => [Number(i.getAttribute('width')), Number(i.getAttribute('height'))]),
+                    loaded: shown.map(i => i.complete && i.naturalWidth > 0),
+                    after: after ? after.getBoundingClientRect().top : null};"""
+        pictures.arrive.clear()
+        url = pictures.url(case.page)
+        try:
+            driver.get(url)
+            deadline = time.monotonic() + PAINT_WAIT
+            while driver.execute_script("return location.href !== arguments[0] || document.readyState === 'loading'",
+                                        url):
+                if time.monotonic() > deadline:
+                    raise CheckFailed(f"before the pictures: {case.page} did not load")
+                time.sleep(0.02)
+            before = driver.execute_script(measure)
+        finally:
+            pictures.arrive.set()
+        if not before["boxes"] or any(before["loaded"]):
+            raise CheckFailed(f"before the pictures: {len(before['boxes'])} pictures shown, loaded {before['loaded']}")
+        deadline = time.monotonic() + PAINT_WAIT
+        while not all((now := driver.execute_script(measure))["loaded"]):
+            if time.monotonic() > deadline:
+                raise CheckFailed("after the pictures: they did not load")
+            time.sleep(0.02)
+        shift = driver.execute_async_script("""
+            const done = arguments[arguments.length - 1];
+            let total = 0;
+            new PerformanceObserver(list => {
+                for (const entry of list.getEntries()) if (!entry.hadRecentInput) total += entry.value;
+            }).observe({type: 'layout-shift', buffered: true});
+            setTimeout(() => done(total), 200);""")
+        if now["boxes"] != before["boxes"] or now["after"] != before["after"]:
+            raise CheckFailed(f"after the pictures: the boxes went from {before['boxes']} to {now['boxes']}, "
+                              f"the text after the code from {before['after']} to {now['after']}")
+        if shift:
+            raise CheckFailed(f"after the pictures: the layout shifted by {shift:.4f}")
+        if before["boxes"] != before["given"]:
+            raise CheckFailed(f"before the pictures: the picture boxes are {before['boxes']}, "
+                              f"their code gives {before['given']}")
+
+    def check_modern_links(self, case, touch=True):
+        """Modern link effects: the audit, and the style by keyboard, mouse and touch, all on one
+        load of the page."""
+        at_rest, styled = link_styles(case)
+        url = self.open(case.page)
+        self.expect_mode(True)
+        self.expect_page_text(case)
+        self.expect_link_style("at rest", at_rest)
+        self.expect_no_violations(case.page, "at rest")
+
+        self.tab_to_link("focused")
+        self.expect_link_style("focused", styled)
+        self.expect_no_violations(case.page, "focused")
+        self.script("document.activeElement.blur()")
+        self.expect_link_style("after the focus left", at_rest)
+
+        self.move_over(self.script("return document.links[0]"))
+        self.expect_link_style("hovered", styled)
+        self.expect_no_violations(case.page, "hovered")
+        self.move_away()
+        self.expect_link_style("after leaving", at_rest)
+
+        self.finish(url)
+        if touch:
+            with self.touch_screen():
+                url = self.open(case.page)
+                box = self.script("const b = document.links[0].getBoundingClientRect();"
+                                  "return [b.left + b.width / 2, b.top + b.height / 2]")
+                self.tap("after a tap", *box)
+                self.expect_link_style("after a tap", at_rest)
+                self.finish(url)
 
     def write_variant(self, page, variant, old, new):
         """A copy of a written page with one text replaced, to show that a check can fail."""
@@ -475,11 +990,120 @@ class PageChecks(unittest.TestCase):
             self.checker.check_links(Links(page, "bare rule", case.effects))
 
 
+class ModernCodeChecks(unittest.TestCase):
+    checker = None  # a PageChecker, set before the run
+
+    def test_modern_outputs_pass_both_validators(self):
+        for case in [*MODERN_PICTURES, *MODERN_LINKS, *CSP_PICTURES, *CSP_LINKS]:
+            for checker in ("nu", "html-validate"):
+                with self.subTest(f"{case.title}, {checker}"):
+                    self.checker.expect_valid(checker, case.page)
+
+    def test_modern_rollovers_and_buttons(self):
+        for case in MODERN_PICTURES:
+            with self.subTest(case.title):
+                self.checker.check_pictures(case)
+
+    def test_modern_pictures_take_their_place_before_they_load(self):
+        for case in MODERN_PICTURES:
+            with self.subTest(case.title):
+                self.checker.check_late_pictures(case)
+
+    def test_modern_link_effects(self):
+        for case in MODERN_LINKS:
+            with self.subTest(case.title):
+                self.checker.check_modern_links(case)
+
+    def test_modern_code_works_where_no_script_may_run(self):
+        for case in CSP_PICTURES:
+            with self.subTest(case.title):
+                self.checker.check_pictures(case, touch=False)
+        for case in CSP_LINKS:
+            with self.subTest(case.title):
+                self.checker.check_modern_links(case, touch=False)
+
+    # The checkers catch what they are for: each page below is a written page with one fault put in.
+
+    def test_a_picture_without_alt_text_fails_the_audit(self):
+        self.checker.open("fault-no-alt.html")
+        with self.assertRaisesRegex(CheckFailed, r"^at rest: axe-core finds .*image-alt"):
+            self.checker.expect_no_violations("fault-no-alt.html", "at rest")
+
+    def test_a_stray_end_tag_fails_both_validators(self):
+        for checker, message in (("nu", "Stray end tag"), ("html-validate", "close-order")):
+            with self.subTest(checker):
+                with self.assertRaisesRegex(CheckFailed, rf"^{checker}: [1-9]\d* errors.*{message}"):
+                    self.checker.expect_valid(checker, "fault-stray-end-tag.html")
+
+    def test_a_hover_rule_for_every_device_sticks_after_a_tap(self):
+        case = dataclasses.replace(MODERN_ROLLOVERS[0], page="fault-hover-for-touch.html")
+        with self.assertRaisesRegex(CheckFailed, r"^after a tap: the link shows \['m-over\.jpg'\]"):
+            self.checker.check_pictures(case)
+
+    def test_a_rollover_without_a_focus_rule_fails_the_keyboard(self):
+        case = dataclasses.replace(MODERN_ROLLOVERS[0], page="fault-no-focus.html")
+        with self.assertRaisesRegex(CheckFailed, r"^focused: the link shows \['m-up\.gif'\]"):
+            self.checker.check_pictures(case, touch=False)
+
+    def test_pictures_without_a_size_shift_the_text(self):
+        case = dataclasses.replace(pasted(MODERN_ROLLOVERS[0]), page="fault-no-size.html")
+        with self.assertRaisesRegex(CheckFailed, r"^after the pictures: the boxes went from \[\[0, 0\]\] to "
+                                                 r"\[\[48, 48\]\], the text after the code from"):
+            self.checker.check_late_pictures(case)
+
+    def test_the_classic_rollover_does_nothing_where_no_script_may_run(self):
+        case = dataclasses.replace(ROLLOVER_PLAIN, page="fault-classic-csp.html")
+        # The head script is blocked: the policy is in force.
+        with self.assertRaisesRegex(CheckFailed, r"^at load: no preloaded image Image01"):
+            self.checker.check_rollover(case)
+
+
+def print_figures(checker, folder):
+    """The checkers' figures for the modern and the classic outputs, and the sizes of both codes."""
+    validation = checker.validation
+
+    def counts(checker_name, page):
+        findings = validation[checker_name].get(page, Findings())
+        return f"{len(findings.errors)}/{len(findings.warnings)}"
+
+    lines = ["", "Figures of the modern outputs (validators: errors/warnings; axe-core: violations)",
+             f"{'output':72} {'html-validate':>13} {'Nu':>5} {'axe rest/hover/focus':>21}"]
+    for case in [*MODERN_PICTURES, *MODERN_LINKS, *CSP_PICTURES, *CSP_LINKS]:
+        audits = checker.audits.get(case.page, {})
+        axe = "/".join(str(audits.get(step, "-")) for step in ("at rest", "hovered", "focused"))
+        lines.append(f"{case.page + ' (' + case.title + ')':72.72} {counts('html-validate', case.page):>13} "
+                     f"{counts('nu', case.page):>5} {axe:>21}")
+
+    lines += ["", "Figures of the classic outputs, printed only (validators: errors/warnings; axe-core at rest)",
+              f"{'output':72} {'html-validate':>13} {'Nu':>5} {'axe at rest':>21}"]
+    for case in [ROLLOVER_PLAIN, ROLLOVER_STANDARDS, BUTTON_THREE, BUTTON_STANDARDS, *LINK_EFFECTS, LINKS_TOGETHER]:
+        try:
+            checker.open(case.page)
+            axe = str(len(checker.audit("at rest")))
+        except (CheckFailed, WebDriverException) as error:
+            axe = f"not run ({str(error).splitlines()[0][:40]})"
+        lines.append(f"{case.page + ' (' + case.title + ')':72.72} {counts('html-validate', case.page):>13} "
+                     f"{counts('nu', case.page):>5} {axe:>21}")
+
+    sizes = json.loads((folder / "codes.json").read_text(encoding="utf-8"))
+    lines += ["", "Bytes of the code for the same boxes (head + body; link effects: the final code)",
+              f"{'output':72} {'classic':>8} {'modern':>8}"]
+    for case in [*MODERN_PICTURES[::2], *MODERN_LINKS[::2]]:
+        size = sizes[case.page]
+        lines.append(f"{case.page + ' (' + case.title + ')':72.72} {sum(size['classic']):>8} {sum(size['modern']):>8}")
+    print("\n".join(lines), file=sys.stderr)
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--writer", required=True, help="the write_pages program")
     parser.add_argument("--keep", help="write the pages into this folder and keep them")
     arguments, rest = parser.parse_known_args()
+
+    missing = checkers_missing()
+    if missing:
+        sys.exit(f"browser checks: the page checkers are not installed ({', '.join(missing)} missing); "
+                 f"{CHECKERS}")
 
     started = time.monotonic()
     with tempfile.TemporaryDirectory(prefix="quillarc-browser-") as scratch:
@@ -491,21 +1115,39 @@ def main():
         written = subprocess.run([arguments.writer, str(order_file), str(folder)], capture_output=True, text=True)
         if written.returncode != 0:
             sys.exit(f"browser checks: write_pages failed: {written.stderr.strip()}")
+        write_variants(folder)
 
+        validating = time.monotonic()
         try:
-            driver = start_chromium(pathlib.Path(scratch) / "profile")
+            validation = run_validators(folder)
+        except (OSError, RuntimeError) as error:
+            sys.exit(f"browser checks: the validators could not run: {error}")
+        validated = time.monotonic()
+
+        drivers = []
+        try:
+            drivers.append(start_chromium(pathlib.Path(scratch) / "profile"))
+            drivers.append(start_chromium(pathlib.Path(scratch) / "profile-late", late=True))
         except (WebDriverException, OSError, RuntimeError) as error:
+            for driver in drivers:
+                driver.quit()
             reason = error.msg if isinstance(error, WebDriverException) else str(error)
             sys.exit(f"browser checks: Chromium could not be started: {reason.strip()}\n"
                      f"They need {PACKAGES}.")
         browser_up = time.monotonic()
+        late_pictures = LatePictures(folder)
         try:
-            PageChecks.checker = PageChecker(driver, folder, colours)
+            checker = PageChecker(drivers[0], folder, colours, drivers[1], late_pictures, validation)
+            PageChecks.checker = ModernCodeChecks.checker = checker
             program = unittest.main(argv=[sys.argv[0], *rest], exit=False, verbosity=2)
+            print_figures(checker, folder)
         finally:
-            driver.quit()
-    print(f"browser checks: {time.monotonic() - started:.1f} s in all, "
-          f"{browser_up - started:.1f} s of them writing the pages and starting Chromium", file=sys.stderr)
+            late_pictures.close()
+            for driver in drivers:
+                driver.quit()
+    print(f"browser checks: {time.monotonic() - started:.1f} s in all; {validated - validating:.1f} s of them "
+          f"in the two validators, {checker.axe_seconds:.1f} s in axe-core, "
+          f"{browser_up - validated:.1f} s starting Chromium", file=sys.stderr)
     return 0 if program.result.wasSuccessful() else 1
 
 

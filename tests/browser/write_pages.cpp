@@ -10,8 +10,17 @@
 //              {"file": "b.html", "kind": "button", "pictures": ["d.gif", "", "dn.bmp"]},
 //              {"file": "c.html", "kind": "linkfx", "effects": [["FontSize", "20px"]]}, ...]}
 //
-// A page with "standards": true holds the two codes pasted into an author's page that starts
-// with a doctype. Exits with 1 and a message when anything cannot be written.
+// A page with "standards": true holds the two codes pasted into an author's standards page, with
+// a paragraph before and after the code (link effects: the final code in its head, the example
+// link in its body). A page with "modern": true holds the modern code and,
+// unless pasted, is the modern page. "alt" fills the alt text box and "link" the link box; every
+// other box keeps the text its window opens with.
+//
+// Beside the pages, codes.json tells for each page the bytes of the classic and of the modern
+// code of the same boxes: {"a.html": {"classic": [head, body], "modern": [head, body]}, ...};
+// for link effects the head is the final code and the body empty.
+//
+// Exits with 1 and a message when anything cannot be written.
 #include "button/button_code.h"
 #include "button/button_page.h"
 #include "linkfx/link_effects.h"
@@ -47,12 +56,16 @@ std::string pickedName(const QString &path)
     return ui::urlFromFileName(ui::fileNameOf(path)).toStdString();
 }
 
-// The head code and the body code in a page an author writes in standards mode.
+// The head code and the body code in a page an author writes in standards mode, with text
+// after the code (which must not move while the pictures load). The page's own parts pass the
+// validators and the audit, so what they find is the code's.
 std::string standardsPage(const std::string &head, const std::string &body)
 {
     return "<!DOCTYPE html>\r\n"
-           "<html>\r\n"
+           "<html lang=\"en\">\r\n"
            "<head>\r\n"
+           "<meta charset=\"utf-8\">\r\n"
+           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\r\n"
            "<title>Pasted into a standards-mode page</title>\r\n" +
            head +
            "\r\n"
@@ -61,8 +74,26 @@ std::string standardsPage(const std::string &head, const std::string &body)
            "<p>The code:</p>\r\n" +
            body +
            "\r\n"
+           "<p id=\"after\">Text after the code.</p>\r\n"
            "</body>\r\n"
            "</html>\r\n";
+}
+
+// The example link of the link effects page, for a final code pasted into an author's page.
+constexpr const char *ExampleLink = "<a href=\"example.html\"> Example Link </a>";
+
+// The two codes of one page, classic and modern, from the same boxes.
+struct Codes {
+    std::string classicHead, classicBody, modernHead, modernBody;
+};
+
+QJsonObject sizes(const Codes &codes)
+{
+    const auto pair = [](const std::string &head, const std::string &body) {
+        return QJsonArray{qint64(head.size()), qint64(body.size())};
+    };
+    return QJsonObject{{u"classic"_s, pair(codes.classicHead, codes.classicBody)},
+                       {u"modern"_s, pair(codes.modernHead, codes.modernBody)}};
 }
 
 class PageWriter final {
@@ -85,24 +116,47 @@ public:
             throw OrderError("cannot write the picture " + path.toStdString());
     }
 
-    void writePage(const QJsonObject &order) const
+    void writePage(const QJsonObject &order)
     {
         const QString kind = order[u"kind"].toString();
-        std::string page;
+        Codes codes;
         if (kind == u"rollover"_s)
-            page = rolloverPage(order);
+            codes = rolloverCodes(order);
         else if (kind == u"button"_s)
-            page = buttonPage(order);
+            codes = buttonCodes(order);
         else if (kind == u"linkfx"_s)
-            page = linkEffectsPage(order);
+            codes = linkEffectsCodes(order);
         else
             throw OrderError("unknown page kind " + kind.toStdString());
-        const QString path = m_folder.filePath(order[u"file"].toString());
-        if (const std::optional<QString> reason = ui::writeFileAtomically(path, page))
+        write(order[u"file"].toString(), page(kind, order, codes));
+        m_sizes[order[u"file"].toString()] = sizes(codes);
+    }
+
+    void writeSizes() const { write(u"codes.json"_s, QJsonDocument(m_sizes).toJson().toStdString()); }
+
+private:
+    void write(const QString &file, const std::string &text) const
+    {
+        const QString path = m_folder.filePath(file);
+        if (const std::optional<QString> reason = ui::writeFileAtomically(path, text))
             throw OrderError("cannot write " + path.toStdString() + ": " + reason->toStdString());
     }
 
-private:
+    // The page the order asks for: the window's own page, or the codes pasted into an author's.
+    static std::string page(const QString &kind, const QJsonObject &order, const Codes &codes)
+    {
+        const bool modern = order[u"modern"].toBool();
+        const std::string &head = modern ? codes.modernHead : codes.classicHead;
+        const std::string &body = modern ? codes.modernBody : codes.classicBody;
+        if (order[u"standards"].toBool())
+            return kind == u"linkfx"_s ? standardsPage(head, ExampleLink) : standardsPage(head, body);
+        if (kind == u"rollover"_s)
+            return modern ? ModernRolloverPage(head, body) : RolloverPage(head, body);
+        if (kind == u"button"_s)
+            return modern ? ModernButtonPage(head, body) : ButtonPage(head, body);
+        return modern ? ModernLinkEffectsPage(head) : LinkEffectsPage(head);
+    }
+
     // The picked name of the order's picture at this place; empty when none was picked.
     std::string picture(const QJsonObject &order, qsizetype at) const
     {
@@ -110,17 +164,21 @@ private:
         return file.isEmpty() ? std::string() : pickedName(m_folder.filePath(file));
     }
 
-    std::string rolloverPage(const QJsonObject &order) const
+    Codes rolloverCodes(const QJsonObject &order) const
     {
         // Every other box keeps the text the properties window opens with.
         RolloverProperties properties;
         properties.Image1Src = picture(order, 0);
         properties.Image2Src = picture(order, 1);
-        const RolloverCode code = GenerateRolloverCode(properties);
-        return order[u"standards"].toBool() ? standardsPage(code.head, code.body) : RolloverPage(code.head, code.body);
+        properties.AltText = order[u"alt"].toString().toStdString();
+        if (order.contains(u"link"))
+            properties.RolloverLink = order[u"link"].toString().toStdString();
+        const RolloverCode classic = GenerateRolloverCode(properties);
+        const RolloverCode modern = GenerateModernRolloverCode(properties);
+        return {classic.head, classic.body, modern.head, modern.body};
     }
 
-    std::string buttonPage(const QJsonObject &order) const
+    Codes buttonCodes(const QJsonObject &order) const
     {
         // The boxes as the button editor opens, the size measured from the default picture.
         ButtonSpec fields{"http://",
@@ -132,31 +190,37 @@ private:
                           picture(order, 2),
                           "DefaultImage",
                           "MouseOverImage",
-                          "MouseDownImage"};
-        const ButtonCode code = GenerateButtonCode(fields);
-        return order[u"standards"].toBool() ? standardsPage(code.head, code.body) : ButtonPage(code.head, code.body);
+                          "MouseDownImage",
+                          order[u"alt"].toString().toStdString()};
+        if (order.contains(u"link"))
+            fields.ButtonLink = order[u"link"].toString().toStdString();
+        const ButtonCode classic = GenerateButtonCode(fields);
+        const ButtonCode modern = GenerateModernButtonCode(fields);
+        return {classic.head, classic.body, modern.head, modern.body};
     }
 
-    std::string linkEffectsPage(const QJsonObject &order) const
+    static Codes linkEffectsCodes(const QJsonObject &order)
     {
         static const std::map<QString, LinkEffect> effects{
             {u"FontSize"_s, LinkEffect::FontSize},   {u"ForeColor"_s, LinkEffect::ForeColor},
             {u"BackColor"_s, LinkEffect::BackColor}, {u"Uppercase"_s, LinkEffect::Uppercase},
             {u"Lowercase"_s, LinkEffect::Lowercase}, {u"Lineless"_s, LinkEffect::Lineless}};
         // Each effect chosen, then added to the final code, as the window's buttons do.
-        std::string finalCode;
+        std::string classic, modern;
         for (const QJsonValue &item : order[u"effects"].toArray()) {
             const QJsonArray pair = item.toArray();
             const auto effect = effects.find(pair[0].toString());
             if (effect == effects.end())
                 throw OrderError("unknown effect " + pair[0].toString().toStdString());
-            finalCode =
-                AppendToFinalCode(finalCode, LinkEffectSnippet(effect->second, pair[1].toString().toStdString()));
+            const std::string value = pair[1].toString().toStdString();
+            classic = AppendToFinalCode(classic, LinkEffectSnippet(effect->second, value));
+            modern = AppendToFinalCode(modern, ModernLinkEffectSnippet(effect->second, value));
         }
-        return LinkEffectsPage(finalCode);
+        return {classic, {}, modern, {}};
     }
 
     QDir m_folder;
+    QJsonObject m_sizes;
 };
 
 } // namespace
@@ -177,11 +241,12 @@ int main(int argc, char *argv[])
     }
     const QJsonObject order = QJsonDocument::fromJson(orderFile.readAll()).object();
     try {
-        const PageWriter writer{QDir(arguments[2])};
+        PageWriter writer{QDir(arguments[2])};
         for (const QJsonValue &picture : order[u"pictures"].toArray())
             writer.writePicture(picture.toObject());
         for (const QJsonValue &page : order[u"pages"].toArray())
             writer.writePage(page.toObject());
+        writer.writeSizes();
     } catch (const OrderError &error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;

@@ -8,6 +8,7 @@
 // line; "\r\n" is the CR LF that joins the lines.
 
 Q_DECLARE_METATYPE(ButtonSpec)
+Q_DECLARE_METATYPE(ButtonPicture)
 
 namespace {
 
@@ -290,7 +291,7 @@ private Q_SLOTS:
         ButtonSpec three = sample();
         three.AltText = "Go";
         QTest::newRow("all three pictures") << three
-                                            << QByteArray("<a href=\"http://\">"
+                                            << QByteArray("<a href=\"#\">"
                                                           "<img class=\"q2-down\" src=\"c.gif\" alt=\"Go\" "
                                                           "width=\"100\" height=\"30\">"
                                                           "<img class=\"q2-over\" src=\"b.gif\" alt=\"Go\" "
@@ -302,7 +303,7 @@ private Q_SLOTS:
         overOnly.MouseDownImageSrc.clear();
         QTest::newRow("only an over picture")
             << overOnly
-            << QByteArray("<a href=\"http://\">"
+            << QByteArray("<a href=\"#\">"
                           "<img class=\"q2-over\" src=\"b.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
                           "<img src=\"a.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
                           "</a>");
@@ -311,7 +312,7 @@ private Q_SLOTS:
         downOnly.MouseOverImageSrc.clear();
         QTest::newRow("only a down picture")
             << downOnly
-            << QByteArray("<a href=\"http://\">"
+            << QByteArray("<a href=\"#\">"
                           "<img class=\"q2-down\" src=\"c.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
                           "<img src=\"a.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
                           "</a>");
@@ -320,14 +321,13 @@ private Q_SLOTS:
         neither.MouseOverImageSrc.clear();
         neither.MouseDownImageSrc.clear();
         QTest::newRow("no over and no down picture")
-            << neither
-            << QByteArray("<a href=\"http://\"><img src=\"a.gif\" alt=\"Go\" width=\"100\" height=\"30\"></a>");
+            << neither << QByteArray("<a href=\"#\"><img src=\"a.gif\" alt=\"Go\" width=\"100\" height=\"30\"></a>");
 
         ButtonSpec blankOver = neither;
         blankOver.MouseOverImageSrc = " ";
         QTest::newRow("over source of one blank counts as given")
             << blankOver
-            << QByteArray("<a href=\"http://\">"
+            << QByteArray("<a href=\"#\">"
                           "<img class=\"q2-over\" src=\" \" alt=\"Go\" width=\"100\" height=\"30\">"
                           "<img src=\"a.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
                           "</a>");
@@ -336,7 +336,7 @@ private Q_SLOTS:
         noAlt.AltText.clear();
         QTest::newRow("no alt text, no alt attribute")
             << noAlt
-            << QByteArray("<a href=\"http://\">"
+            << QByteArray("<a href=\"#\">"
                           "<img class=\"q2-down\" src=\"c.gif\" width=\"100\" height=\"30\">"
                           "<img class=\"q2-over\" src=\"b.gif\" width=\"100\" height=\"30\">"
                           "<img src=\"a.gif\" width=\"100\" height=\"30\">"
@@ -353,7 +353,7 @@ private Q_SLOTS:
         alt.AltText = "Tom & \"Jerry\" <3 >";
         QTest::newRow("alt text with &, quotes and <")
             << alt
-            << QByteArray("<a href=\"http://\"><img src=\"a.gif\" alt=\"Tom &amp; &quot;Jerry&quot; &lt;3 &gt;\" "
+            << QByteArray("<a href=\"#\"><img src=\"a.gif\" alt=\"Tom &amp; &quot;Jerry&quot; &lt;3 &gt;\" "
                           "width=\"100\" height=\"30\"></a>");
 
         ButtonSpec names = three;
@@ -362,7 +362,7 @@ private Q_SLOTS:
         names.MouseDownImageSrc = "<1>.gif";
         QTest::newRow("names that need encoding")
             << names
-            << QByteArray("<a href=\"http://\">"
+            << QByteArray("<a href=\"#\">"
                           "<img class=\"q2-down\" src=\"%3C1%3E.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
                           "<img class=\"q2-over\" src=\"say %22hi%22.png\" alt=\"Go\" width=\"100\" height=\"30\">"
                           "<img src=\"b%20down&amp;up.bmp\" alt=\"Go\" width=\"100\" height=\"30\">"
@@ -372,25 +372,24 @@ private Q_SLOTS:
         blankSize.ButtonWidth = " 48";
         blankSize.ButtonHeight = "48 ";
         QTest::newRow("blanks around the size dropped")
-            << blankSize
-            << QByteArray("<a href=\"http://\"><img src=\"a.gif\" alt=\"Go\" width=\"48\" height=\"48\"></a>");
+            << blankSize << QByteArray("<a href=\"#\"><img src=\"a.gif\" alt=\"Go\" width=\"48\" height=\"48\"></a>");
 
         ButtonSpec noSize = neither;
         noSize.ButtonWidth.clear();
         noSize.ButtonHeight.clear();
         QTest::newRow("empty width and height")
-            << noSize << QByteArray("<a href=\"http://\"><img src=\"a.gif\" alt=\"Go\"></a>");
+            << noSize << QByteArray("<a href=\"#\"><img src=\"a.gif\" alt=\"Go\"></a>");
 
         ButtonSpec oddSize = neither;
         oddSize.ButtonWidth = "48px";
         oddSize.ButtonHeight = "30";
         QTest::newRow("width not a whole number, height kept")
-            << oddSize << QByteArray("<a href=\"http://\"><img src=\"a.gif\" alt=\"Go\" height=\"30\"></a>");
+            << oddSize << QByteArray("<a href=\"#\"><img src=\"a.gif\" alt=\"Go\" height=\"30\"></a>");
 
         ButtonSpec oddHeight = neither;
         oddHeight.ButtonHeight = "1.5";
         QTest::newRow("height not a whole number, width kept")
-            << oddHeight << QByteArray("<a href=\"http://\"><img src=\"a.gif\" alt=\"Go\" width=\"100\"></a>");
+            << oddHeight << QByteArray("<a href=\"#\"><img src=\"a.gif\" alt=\"Go\" width=\"100\"></a>");
 
         // The script names and the button's name have no part in the modern code.
         ButtonSpec unused = three;
@@ -400,7 +399,7 @@ private Q_SLOTS:
         unused.MouseDownImageName = "'";
         QTest::newRow("names the modern code does not use")
             << unused
-            << QByteArray("<a href=\"http://\">"
+            << QByteArray("<a href=\"#\">"
                           "<img class=\"q2-down\" src=\"c.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
                           "<img class=\"q2-over\" src=\"b.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
                           "<img src=\"a.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
@@ -424,6 +423,45 @@ private Q_SLOTS:
         QCOMPARE(bytes(code.body), body);
     }
 
+    void modernPictureOfEachState_data()
+    {
+        QTest::addColumn<bool>("over");
+        QTest::addColumn<bool>("down");
+        QTest::addColumn<bool>("hovered");
+        QTest::addColumn<bool>("focused");
+        QTest::addColumn<bool>("pressed");
+        QTest::addColumn<ButtonPicture>("shown");
+        using enum ButtonPicture;
+        QTest::newRow("at rest") << true << true << false << false << false << Default;
+        QTest::newRow("hovered") << true << true << true << false << false << MouseOver;
+        QTest::newRow("focused") << true << true << false << true << false << MouseOver;
+        QTest::newRow("pressed while hovered") << true << true << true << false << true << MouseDown;
+        QTest::newRow("pressed, pointer moved off") << true << true << false << false << true << MouseDown;
+        QTest::newRow("pressed while focused") << true << true << false << true << true << MouseDown;
+        QTest::newRow("only over: hovered") << true << false << true << false << false << MouseOver;
+        QTest::newRow("only over: pressed while hovered") << true << false << true << false << true << MouseOver;
+        QTest::newRow("only over: pressed, pointer moved off") << true << false << false << false << true << Default;
+        QTest::newRow("only down: hovered") << false << true << true << false << false << Default;
+        QTest::newRow("only down: focused") << false << true << false << true << false << Default;
+        QTest::newRow("only down: pressed") << false << true << true << false << true << MouseDown;
+        QTest::newRow("neither: hovered and pressed") << false << false << true << true << true << Default;
+    }
+    void modernPictureOfEachState()
+    {
+        QFETCH(bool, over);
+        QFETCH(bool, down);
+        QFETCH(bool, hovered);
+        QFETCH(bool, focused);
+        QFETCH(bool, pressed);
+        QFETCH(ButtonPicture, shown);
+        ButtonSpec fields = sample();
+        if (!over)
+            fields.MouseOverImageSrc.clear();
+        if (!down)
+            fields.MouseDownImageSrc.clear();
+        QCOMPARE(ModernButtonPicture(fields, hovered, focused, pressed), shown);
+    }
+
     void modernPageWithThreePictures()
     {
         ButtonSpec fields = sample();
@@ -445,7 +483,7 @@ private Q_SLOTS:
                        "</style>\r\n"
                        "</head>\r\n"
                        "<body>\r\n"
-                       "<a href=\"http://\">"
+                       "<a href=\"#\">"
                        "<img class=\"q2-down\" src=\"c.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
                        "<img class=\"q2-over\" src=\"b.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
                        "<img src=\"a.gif\" alt=\"Go\" width=\"100\" height=\"30\">"

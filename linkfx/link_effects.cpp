@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "linkfx/link_effects.h"
 
-#include "html/html_text.h"
+#include "rollover/html_text.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>
 #include <string>
 #include <string_view>
 
-// Small pieces of HTML text that the rollover, the button and the link effects share.
+// Small pieces of HTML text that the rollover, the button and the link effects share; they
+// stand with the rollover, the first of the three.
 
 // Text for an attribute value between double quotes: & " < > become &amp; &quot; &lt; &gt;,
 // everything else stays as it is.

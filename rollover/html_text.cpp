@@ -1,4 +1,5 @@
-#include "html/html_text.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "rollover/html_text.h"
 
 std::string HtmlAttributeText(const std::string &text)
 {

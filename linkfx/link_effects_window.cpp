@@ -194,16 +194,17 @@ void Form5::createCodeChoice()
 void Form5::updateColourHint()
 {
     QStringList hints;
+    // A browser takes a colour with blanks around it as the colour.
     const auto known = [&hints](const QString &answer) {
-        if (answer.isEmpty())
+        if (answer.trimmed().isEmpty())
             return false;
-        if (QColor::isValidColorName(answer))
+        if (QColor::isValidColorName(answer.trimmed()))
             return true;
         hints << u"\u201C%1\u201D is not a colour name or a #rrggbb colour that every browser knows."_s.arg(answer);
         return false;
     };
     const auto rgb = [](const QString &name) {
-        const QColor colour = QColor::fromString(name).toRgb();
+        const QColor colour = QColor::fromString(name.trimmed()).toRgb();
         return Rgb{colour.red(), colour.green(), colour.blue()};
     };
     const bool text = known(m_textColour);
@@ -213,7 +214,7 @@ void Form5::updateColourHint()
             const double ratio = ContrastRatio(rgb(m_textColour), rgb(against));
             if (ratio < MinimumTextContrast)
                 hints << u"The text colour's contrast with %2 is only %1:1; text needs 4.5:1 to read well."_s.arg(
-                    QString::number(ratio, 'f', 1), name);
+                    QString::number(ratio, 'f', 2), name);
         };
         check(u"white"_s, u"the white page"_s);
         if (background)

@@ -175,6 +175,33 @@ private Q_SLOTS:
         }
     }
 
+    // With the modern code chosen the preview does as the page will: the link is still hovered
+    // when the button comes up, so the mouse-over picture shows again.
+    void modernReleaseKeepsTheHover_data()
+    {
+        QTest::addColumn<bool>("modern");
+        QTest::addColumn<bool>("check2");
+        QTest::addColumn<Picture>("released");
+        QTest::newRow("classic") << false << false << Picture::Default;
+        QTest::newRow("modern") << true << false << Picture::Over;
+        QTest::newRow("modern, mouse-over switched off") << true << true << Picture::Default;
+    }
+    void modernReleaseKeepsTheHover()
+    {
+        QFETCH(bool, modern);
+        QFETCH(bool, check2);
+        QFETCH(Picture, released);
+        Form7 *w = openWithAllThree();
+        child<QCheckBox>(w, u"ModernCode"_s)->setChecked(modern);
+        child<QCheckBox>(w, u"Check2"_s)->setChecked(check2);
+        sendMouse(preview(w), QEvent::MouseMove);
+        sendMouse(preview(w), QEvent::MouseButtonPress, Qt::LeftButton, {3, 3}, Qt::LeftButton);
+        QCOMPARE(shown(w), Picture::Down);
+        sendMouse(preview(w), QEvent::MouseButtonRelease, Qt::LeftButton);
+        QCOMPARE(shown(w), released);
+        QCOMPARE(preview(w)->size(), sizeOf(released));
+    }
+
     void holdingTheButtonOverThePreview()
     {
         // Every small move with the button held fires the mouse-over rule again.

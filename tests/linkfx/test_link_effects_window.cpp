@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "linkfx/link_effects.h"
 #include "linkfx/link_effects_window.h"
 #include "tests/support/line_break_rows.h"
 #include "tests/support/test_files.h"
@@ -7,6 +8,7 @@
 #include "ui/look.h"
 #include "ui/text_box.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -105,33 +107,55 @@ private Q_SLOTS:
         QTest::addColumn<bool>("cancel");
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QByteArray>("expected");
+        QTest::addColumn<bool>("modern");
+        QTest::addColumn<QString>("hint"); // the colour hint, empty for none
 
-        QTest::newRow("FontSize 12px") << u"Command1"_s << u"Enter a size number"_s << false << u"12px"_s
-                                       << QByteArray("<style><!--a:hover{font-size:12px; }--></style>");
-        QTest::newRow("FontSize cancelled") << u"Command1"_s << u"Enter a size number"_s << true << QString()
-                                            << QByteArray("<style><!--a:hover{font-size:; }--></style>");
-        QTest::newRow("FontSize empty answer") << u"Command1"_s << u"Enter a size number"_s << false << QString()
-                                               << QByteArray("<style><!--a:hover{font-size:; }--></style>");
-        QTest::newRow("ForeColor red") << u"Command2"_s << u"Enter a color name"_s << false << u"red"_s
-                                       << QByteArray("<style><!--a:hover{color:red; }--></style>");
-        QTest::newRow("ForeColor cancelled") << u"Command2"_s << u"Enter a color name"_s << true << QString()
-                                             << QByteArray("<style><!--a:hover{color:; }--></style>");
-        QTest::newRow("ForeColor non-ASCII") << u"Command2"_s << u"Enter a color name"_s << false << u"grün"_s
-                                             << QByteArray("<style><!--a:hover{color:gr\xc3\xbcn; }--></style>");
-        QTest::newRow("BackColor navy with blanks")
-            << u"Command3"_s << u"Enter a color name..."_s << false << u" navy "_s
-            << QByteArray("<style><!--a:hover{background-color: navy ; }--></style>");
-        QTest::newRow("BackColor cancelled") << u"Command3"_s << u"Enter a color name..."_s << true << QString()
-                                             << QByteArray("<style><!--a:hover{background-color:; }--></style>");
-        QTest::newRow("BackColor quotes and brackets")
-            << u"Command3"_s << u"Enter a color name..."_s << false << u"\"<b>\""_s
-            << QByteArray("<style><!--a:hover{background-color:\"<b>\"; }--></style>");
-        QTest::newRow("Uppercase") << u"Command5"_s << QString() << false << QString()
-                                   << QByteArray("<style><!--a:hover{text-transform:uppercase; }--></style>");
-        QTest::newRow("Lowercase") << u"Command4"_s << QString() << false << QString()
-                                   << QByteArray("<style><!--a:hover{text-transform:lowercase; }--></style>");
-        QTest::newRow("Lineless") << u"Command12"_s << QString() << false << QString()
-                                  << QByteArray("<style><!--a{text-decoration:none}--></style>");
+        const QString size = u"Enter a size number"_s;
+        const QString text = u"Enter a color name"_s;
+        const QString background = u"Enter a color name..."_s;
+        const auto notAColour = [](const QString &answer) {
+            return u"\u201C%1\u201D is not a colour name or a #rrggbb colour that every browser knows."_s.arg(answer);
+        };
+        const auto lowContrast = [](const char *ratio) {
+            return u"The text colour's contrast with the white page is only %1:1; text needs 4.5:1 to read well."_s.arg(
+                QLatin1String(ratio));
+        };
+        const auto row = [](const char *name, const QString &button, const QString &prompt, bool cancel,
+                            const QString &answer, const QByteArray &expected, bool modern = false,
+                            const QString &hint = {}) {
+            QTest::newRow(name) << button << prompt << cancel << answer << expected << modern << hint;
+        };
+        row("FontSize 12px", u"Command1"_s, size, false, u"12px"_s, "<style><!--a:hover{font-size:12px; }--></style>");
+        row("FontSize 12 gets its unit", u"Command1"_s, size, false, u"12"_s,
+            "<style><!--a:hover{font-size:12px; }--></style>");
+        row("FontSize cancelled", u"Command1"_s, size, true, QString(), "<style><!--a:hover{font-size:; }--></style>");
+        row("FontSize empty answer", u"Command1"_s, size, false, QString(),
+            "<style><!--a:hover{font-size:; }--></style>");
+        row("ForeColor red", u"Command2"_s, text, false, u"red"_s, "<style><!--a:hover{color:red; }--></style>", false,
+            lowContrast("4.00"));
+        row("ForeColor cancelled", u"Command2"_s, text, true, QString(), "<style><!--a:hover{color:; }--></style>");
+        row("ForeColor non-ASCII", u"Command2"_s, text, false, u"grün"_s,
+            "<style><!--a:hover{color:gr\xc3\xbcn; }--></style>", false, notAColour(u"grün"_s));
+        row("BackColor navy with blanks", u"Command3"_s, background, false, u" navy "_s,
+            "<style><!--a:hover{background-color: navy ; }--></style>");
+        row("BackColor cancelled", u"Command3"_s, background, true, QString(),
+            "<style><!--a:hover{background-color:; }--></style>");
+        row("BackColor quotes and brackets", u"Command3"_s, background, false, u"\"<b>\""_s,
+            "<style><!--a:hover{background-color:\"<b>\"; }--></style>", false, notAColour(u"\"<b>\""_s));
+        row("Uppercase", u"Command5"_s, QString(), false, QString(),
+            "<style><!--a:hover{text-transform:uppercase; }--></style>");
+        row("Lowercase", u"Command4"_s, QString(), false, QString(),
+            "<style><!--a:hover{text-transform:lowercase; }--></style>");
+        row("Lineless", u"Command12"_s, QString(), false, QString(), "<style><!--a{text-decoration:none}--></style>");
+        row("modern FontSize 12", u"Command1"_s, size, false, u"12"_s,
+            "<style>@media (hover:hover){a:hover{font-size:12px}}a:focus-visible{font-size:12px}</style>", true);
+        row("modern ForeColor #777777", u"Command2"_s, text, false, u"#777777"_s,
+            "<style>@media (hover:hover){a:hover{color:#777777}}a:focus-visible{color:#777777}</style>", true,
+            lowContrast("4.48"));
+        row("modern ForeColor black", u"Command2"_s, text, false, u"black"_s,
+            "<style>@media (hover:hover){a:hover{color:black}}a:focus-visible{color:black}</style>", true);
+        row("modern Lineless", u"Command12"_s, QString(), false, QString(), "<style>a{text-decoration:none}</style>",
+            true);
     }
     void effectButton()
     {
@@ -140,8 +164,11 @@ private Q_SLOTS:
         QFETCH(bool, cancel);
         QFETCH(QString, answer);
         QFETCH(QByteArray, expected);
+        QFETCH(bool, modern);
+        QFETCH(QString, hint);
 
         Form5 *w = open<Form5>();
+        child<QCheckBox>(w, u"ModernCode"_s)->setChecked(modern);
         ui::setText(child<QPlainTextEdit>(w, u"RichTextBox1"_s), "old snippet");
         ui::setText(child<QPlainTextEdit>(w, u"Text1"_s), "\r\nkept");
         if (!prompt.isEmpty())
@@ -160,6 +187,9 @@ private Q_SLOTS:
             QCOMPARE(question.prompt, prompt);
         }
         QCOMPARE(clipboardText(), u"before"_s);
+        auto *shownHint = child<QLabel>(w, u"ColourHint"_s);
+        QCOMPARE(shownHint->isVisible(), !hint.isEmpty());
+        QCOMPARE(shownHint->text(), hint);
     }
 
     void addClearAndAddAgain()
@@ -331,18 +361,36 @@ private Q_SLOTS:
         }
     }
 
+    void saveWritesThePageWithTheFinalCodeOnly_data()
+    {
+        QTest::addColumn<bool>("modern");
+        QTest::addColumn<QByteArray>("lineless");  // the snippet added
+        QTest::addColumn<QByteArray>("uppercase"); // the snippet left in the effect box
+        QTest::newRow("classic") << false << QByteArray("<style><!--a{text-decoration:none}--></style>")
+                                 << QByteArray("<style><!--a:hover{text-transform:uppercase; }--></style>");
+        QTest::newRow("modern") << true << QByteArray("<style>a{text-decoration:none}</style>")
+                                << QByteArray("<style>@media (hover:hover){a:hover{text-transform:uppercase}}"
+                                              "a:focus-visible{text-transform:uppercase}</style>");
+    }
     void saveWritesThePageWithTheFinalCodeOnly()
     {
+        QFETCH(bool, modern);
+        QFETCH(QByteArray, lineless);
+        QFETCH(QByteArray, uppercase);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"links.html"_s);
         Form5 *w = open<Form5>();
+        child<QCheckBox>(w, u"ModernCode"_s)->setChecked(modern);
         click(w, u"Command12"_s);
         click(w, u"Command9"_s);
         click(w, u"Command5"_s); // in the effect box only: not in the page
         services().answerSave(path);
         click(w, u"Command7"_s);
 
-        QCOMPARE(testfiles::contentOf(path), LinelessPage);
+        // The modern page's own bytes are the link effects text tests' to check.
+        QCOMPARE(testfiles::contentOf(path),
+                 modern ? QByteArray::fromStdString(ModernLinkEffectsPage("\r\n" + lineless.toStdString()))
+                        : LinelessPage);
         QCOMPARE(services().questions.size(), 1);
         const FakeServices::Question &question = services().questions.front();
         QCOMPARE(question.kind, FakeServices::Question::Save);
@@ -352,8 +400,8 @@ private Q_SLOTS:
         QCOMPARE(question.request.proposedName, QString());
         QVERIFY(services().messages.isEmpty());
         // Saving changes neither box.
-        QCOMPARE(text(w, u"Text1"_s), QByteArray("\r\n<style><!--a{text-decoration:none}--></style>"));
-        QCOMPARE(text(w, u"RichTextBox1"_s), QByteArray("<style><!--a:hover{text-transform:uppercase; }--></style>"));
+        QCOMPARE(text(w, u"Text1"_s), "\r\n" + lineless);
+        QCOMPARE(text(w, u"RichTextBox1"_s), uppercase);
     }
 
     void saveWithAnEmptyFinalCode()

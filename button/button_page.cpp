@@ -17,12 +17,5 @@ std::string ButtonPage(const std::string &head, const std::string &body)
 
 std::string ModernButtonPage(const std::string &head, const std::string &body)
 {
-    return std::string(StandardsPageStart) + "<title> Quillarc 2: Button Page </title>\r\n" + head +
-           "\r\n"
-           "</head>\r\n"
-           "<body>\r\n" +
-           body +
-           "\r\n"
-           "</body>\r\n"
-           "</html>\r\n";
+    return StandardsPage("<title> Quillarc 2: Button Page </title>", head, body);
 }

@@ -71,3 +71,15 @@ std::optional<std::string> WholeNumberIn(const std::string &text)
     }
     return digits;
 }
+
+std::string StandardsPage(const std::string &titleLine, const std::string &head, const std::string &body)
+{
+    return std::string(StandardsPageStart) + titleLine + "\r\n" + head +
+           "\r\n"
+           "</head>\r\n"
+           "<body>\r\n" +
+           body +
+           "\r\n"
+           "</body>\r\n"
+           "</html>\r\n";
+}

@@ -36,3 +36,7 @@ inline constexpr std::string_view StandardsPageStart = "<!DOCTYPE html>\r\n"
                                                        "<meta charset=\"utf-8\">\r\n"
                                                        "<meta name=\"viewport\" content=\"width=device-width, "
                                                        "initial-scale=1\">\r\n";
+
+// A whole standards page: StandardsPageStart, the title line, the head code, then the body
+// code in the body; every line, the last one included, ends in CR LF.
+std::string StandardsPage(const std::string &titleLine, const std::string &head, const std::string &body);

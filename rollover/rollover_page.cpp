@@ -20,12 +20,5 @@ std::string RolloverPage(const std::string &head, const std::string &body)
 
 std::string ModernRolloverPage(const std::string &head, const std::string &body)
 {
-    return std::string(StandardsPageStart) + "<title> Quillarc: Rollover Page </title>\r\n" + head +
-           "\r\n"
-           "</head>\r\n"
-           "<body>\r\n" +
-           body +
-           "\r\n"
-           "</body>\r\n"
-           "</html>\r\n";
+    return StandardsPage("<title> Quillarc: Rollover Page </title>", head, body);
 }

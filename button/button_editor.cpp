@@ -3,7 +3,7 @@
 
 #include "button/button_code.h"
 #include "button/button_page.h"
-#include "button/picture_box.h"
+#include "ui/picture_box.h"
 #include "button/preview_rules.h"
 #include "button/random_names.h"
 #include "ui/accessibility.h"

@@ -2,7 +2,7 @@
 #include "button/button_code.h"
 #include "button/button_editor.h"
 #include "button/button_page.h"
-#include "button/picture_box.h"
+#include "ui/picture_box.h"
 #include "tests/support/drag_drop.h"
 #include "tests/support/line_break_rows.h"
 #include "tests/support/test_files.h"

@@ -10,10 +10,10 @@
 #include "app/start.h"
 #include "bench/measure.h"
 #include "button/button_editor.h"
-#include "button/picture_box.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/test_images.h"
 #include "ui/child_window.h"
+#include "ui/picture_box.h"
 #include "ui/services.h"
 #include "ui/workspace.h"
 

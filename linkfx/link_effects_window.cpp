@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "linkfx/link_effects_window.h"
 
+#include "linkfx/example_link.h"
+#include "linkfx/link_style.h"
 #include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/files.h"
@@ -28,6 +30,7 @@ Form5::Form5(ui::Workspace &workspace)
     createTutorial();
     createCodeChoice();
     setFocusOrder();
+    createExampleLink();
     nameControls();
 }
 
@@ -189,6 +192,31 @@ void Form5::createCodeChoice()
     // Beside the effect buttons, to be chosen before them.
     m_modernCode = ui::makeModernCodeBox(this, pixelRect(5400, 600, 2160, 495));
     m_colourHint = ui::makeHint(this, u"ColourHint"_s, pixelRect(5400, 1200, 2160, 2040));
+}
+
+void Form5::createExampleLink()
+{
+    // Below the colour hint, which may be hidden; after every other control in the focus order.
+    m_exampleLink = new ExampleLink(this, pixelRect(5400, 3360, 2160, 720));
+    m_exampleHint = ui::makeHint(this, u"ExampleHint"_s, pixelRect(5400, 4200, 2160, 1440));
+    m_exampleHint->setWordWrap(true);
+    QWidget::setTabOrder(m_modernCode, m_exampleLink);
+    connect(m_finalCode, &QPlainTextEdit::textChanged, this, &Form5::followFinalCode);
+    connect(m_modernCode, &QCheckBox::toggled, this, &Form5::followFinalCode);
+    followFinalCode();
+}
+
+void Form5::followFinalCode()
+{
+    // The page saved is a standards page with the modern code.
+    const LinkStyle style = ReadLinkStyle(m_finalCode->toPlainText().toStdString(), m_modernCode->isChecked());
+    m_exampleLink->setStyle(style);
+    QStringList parts;
+    for (const std::string &part : style.notRead)
+        parts << QString::fromStdString(part);
+    const QString hint = u"Not previewed: %1"_s.arg(parts.join(u"; "_s));
+    m_exampleHint->setText(m_exampleHint->fontMetrics().elidedText(hint, Qt::ElideRight, m_exampleHint->width() * 6));
+    m_exampleHint->setVisible(!parts.isEmpty());
 }
 
 void Form5::updateColourHint()

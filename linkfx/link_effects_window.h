@@ -7,6 +7,7 @@
 
 #include <QString>
 
+class ExampleLink;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -50,6 +51,9 @@ private:
     void createCodeChoice();
     // The hint on the colours answered last: one that is no colour, or text that reads badly.
     void updateColourHint();
+    void createExampleLink();
+    // The example link and its hint follow the final code as it stands.
+    void followFinalCode();
     // Asks for the effect's value (Cancel gives the empty one) and shows its snippet.
     void chooseValuedEffect(LinkEffect effect, const QString &prompt);
     void chooseEffect(LinkEffect effect, const std::string &value = {});
@@ -61,6 +65,8 @@ private:
     QGroupBox *m_tut3 = nullptr;
     QCheckBox *m_modernCode = nullptr;
     QLabel *m_colourHint = nullptr;
+    ExampleLink *m_exampleLink = nullptr;
+    QLabel *m_exampleHint = nullptr;
     QString m_textColour;       // the last answer to "Enter a color name"
     QString m_backgroundColour; // the last answer to "Enter a color name..."
     ui::PageSaver m_saver;      // dlg: keeps the name chosen last in this window

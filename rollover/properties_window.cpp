@@ -4,6 +4,7 @@
 #include "rollover/code_window.h"
 #include "rollover/random_names.h"
 #include "rollover/rollover_code.h"
+#include "rollover/rollover_preview.h"
 #include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/files.h"
@@ -23,12 +24,14 @@ using namespace Qt::StringLiterals;
 using ui::pixelRect;
 
 Form2::Form2(ui::Workspace &workspace)
-    // The layout's 5430 twips, and a column for the alt text and the choice of code.
-    : ChildWindow(workspace, u"Form2"_s, u"Rollover Properties"_s, {7950, 4485})
+    // The layout's 5430 twips, and a column for the alt text, the choice of code and,
+    // below them, the preview.
+    : ChildWindow(workspace, u"Form2"_s, u"Rollover Properties"_s, {7950, 5760})
 {
     createControls();
     createTutorial();
     createCodeChoice();
+    createPreview();
     acceptPictureDrops();
     nameControls();
 }
@@ -191,6 +194,22 @@ void Form2::createCodeChoice()
     connect(m_altText, &QLineEdit::textChanged, this, &Form2::followCodeChoice);
 }
 
+void Form2::createPreview()
+{
+    // Below the column of the code choice; last in the focus order.
+    m_preview = new RolloverPreview(this, pixelRect(5520, 3360, 2280, 2280));
+    QWidget::setTabOrder(m_modernCode, m_preview);
+    // A picture name typed in by hand names no file the window knows.
+    connect(m_text[1], &QLineEdit::textEdited, this, [this] {
+        m_picture1Path.clear();
+        m_preview->setPicture(0, QString());
+    });
+    connect(m_text[2], &QLineEdit::textEdited, this, [this] {
+        m_picture2Path.clear();
+        m_preview->setPicture(1, QString());
+    });
+}
+
 void Form2::followCodeChoice()
 {
     // The modern code names no picture and no rollover.
@@ -199,6 +218,7 @@ void Form2::followCodeChoice()
                                 u"Label9"_s, u"Text7"_s, u"Command5"_s})
         findChild<QWidget *>(name)->setEnabled(!modern);
     m_altHint->setVisible(modern && m_altText->text().isEmpty());
+    m_preview->setFocusShowsOver(modern);
 }
 
 void Form2::acceptPictureDrops()
@@ -256,6 +276,9 @@ void Form2::takePicture(QLineEdit *box, const QString &path)
 {
     m_lastPicture = path;
     box->setText(ui::urlFromFileName(ui::fileNameOf(path)));
+    const int which = box == m_text[1] ? 0 : 1;
+    (which == 0 ? m_picture1Path : m_picture2Path) = path;
+    m_preview->setPicture(which, path);
 }
 
 void Form2::Command1_Click()

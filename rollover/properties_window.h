@@ -9,9 +9,10 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class RolloverPreview;
 
 // The seven properties of one image rollover, with its six-step tutorial, and the alt text
-// and the choice of the modern code beside them.
+// and the choice of the modern code beside them, and a preview of the rollover below them.
 class Form2 final : public ui::ChildWindow {
     Q_OBJECT
 
@@ -39,6 +40,7 @@ private:
     void createControls();
     void createTutorial();
     void createCodeChoice();
+    void createPreview();
     // Greys the fields the chosen code does not use, and shows the hint it needs.
     void followCodeChoice();
     void acceptPictureDrops();
@@ -62,4 +64,7 @@ private:
     QCheckBox *m_modernCode = nullptr;
     QLabel *m_altHint = nullptr;
     QString m_lastPicture; // the window's one file dialog keeps its last name
+    RolloverPreview *m_preview = nullptr;
+    QString m_picture1Path; // the full paths of the pictures picked or dropped
+    QString m_picture2Path;
 };

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "linkfx/link_effects.h"
+#include "linkfx/link_style.h"
 
 #include <QtTest>
 
@@ -25,8 +26,23 @@ std::string str(const QByteArray &text)
 
 } // namespace
 
+using namespace Qt::StringLiterals;
+
 class TestLinkEffects final : public QObject {
     Q_OBJECT
+
+private:
+    static QStringList described(const LinkLook &look)
+    {
+        const auto hex = [](Rgb rgb) {
+            return u"#%1"_s.arg((rgb.red << 16) | (rgb.green << 8) | rgb.blue, 6, 16, QChar(u'0'));
+        };
+        const QString textCase = look.textCase == LinkLook::Case::Upper   ? u"U"_s
+                                 : look.textCase == LinkLook::Case::Lower ? u"L"_s
+                                                                          : u"-"_s;
+        return {QString::number(look.fontSizePx), hex(look.colour), look.background ? hex(*look.background) : QString(),
+                textCase, look.underline ? u"1"_s : u"0"_s};
+    }
 
 private Q_SLOTS:
     void snippet_data()
@@ -434,6 +450,108 @@ private Q_SLOTS:
                        "a:focus-visible{text-transform:uppercase}</style>\r\n"
                        "<style>@media (hover:hover){a:hover{text-transform:lowercase}}"
                        "a:focus-visible{text-transform:lowercase}</style>"));
+    }
+
+    void linkStyle_data()
+    {
+        // The final code, whether the page is the standards one, and the look at rest, hovered
+        // and focused: font pixels, colour, background ("" none), case (U, L or -), underline;
+        // then how many parts are not read.
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<bool>("standards");
+        QTest::addColumn<QStringList>("rest");
+        QTest::addColumn<QStringList>("hover");
+        QTest::addColumn<QStringList>("focus");
+        QTest::addColumn<int>("notRead");
+        const QStringList plain{u"16"_s, u"#0000ee"_s, QString(), u"-"_s, u"1"_s};
+        const auto with = [&plain](int index, const QString &value) {
+            QStringList look = plain;
+            look[index] = value;
+            return look;
+        };
+        const auto classic = [](LinkEffect effect, const char *value) {
+            return QString::fromStdString(AppendToFinalCode({}, LinkEffectSnippet(effect, value)));
+        };
+        const auto modern = [](LinkEffect effect, const char *value) {
+            return QString::fromStdString(AppendToFinalCode({}, ModernLinkEffectSnippet(effect, value)));
+        };
+        QTest::newRow("empty") << QString() << false << plain << plain << plain << 0;
+        QTest::newRow("classic size") << classic(LinkEffect::FontSize, "12") << false << plain << with(0, u"12"_s)
+                                      << plain << 0;
+        QTest::newRow("classic size em") << classic(LinkEffect::FontSize, "1.5em") << false << plain << with(0, u"24"_s)
+                                         << plain << 0;
+        QTest::newRow("classic size pt") << classic(LinkEffect::FontSize, "12pt") << false << plain << with(0, u"16"_s)
+                                         << plain << 0;
+        QTest::newRow("bare size, classic page")
+            << u"<style>a:hover{font-size:20}</style>"_s << false << plain << with(0, u"20"_s) << plain << 0;
+        QTest::newRow("bare size, standards page")
+            << u"<style>a:hover{font-size:20}</style>"_s << true << plain << plain << plain << 1;
+        QTest::newRow("classic colour") << classic(LinkEffect::ForeColor, "red") << false << plain
+                                        << with(1, u"#ff0000"_s) << plain << 0;
+        QTest::newRow("classic hex without #")
+            << classic(LinkEffect::ForeColor, "00FF00") << false << plain << with(1, u"#00ff00"_s) << plain << 0;
+        QTest::newRow("hex without #, standards")
+            << modern(LinkEffect::ForeColor, "00FF00") << true << plain << plain << plain << 2;
+        QTest::newRow("classic background")
+            << classic(LinkEffect::BackColor, "#abc") << false << plain << with(2, u"#aabbcc"_s) << plain << 0;
+        QTest::newRow("classic upper") << classic(LinkEffect::Uppercase, "") << false << plain << with(3, u"U"_s)
+                                       << plain << 0;
+        QTest::newRow("classic lower") << classic(LinkEffect::Lowercase, "") << false << plain << with(3, u"L"_s)
+                                       << plain << 0;
+        QTest::newRow("classic lineless")
+            << classic(LinkEffect::Lineless, "") << false << with(4, u"0"_s) << with(4, u"0"_s) << with(4, u"0"_s) << 0;
+        QTest::newRow("modern size") << modern(LinkEffect::FontSize, "30") << true << plain << with(0, u"30"_s)
+                                     << with(0, u"30"_s) << 0;
+        QTest::newRow("modern colour") << modern(LinkEffect::ForeColor, "Navy") << true << plain
+                                       << with(1, u"#000080"_s) << with(1, u"#000080"_s) << 0;
+        QTest::newRow("modern background") << modern(LinkEffect::BackColor, "yellow") << true << plain
+                                           << with(2, u"#ffff00"_s) << with(2, u"#ffff00"_s) << 0;
+        QTest::newRow("modern upper") << modern(LinkEffect::Uppercase, "") << true << plain << with(3, u"U"_s)
+                                      << with(3, u"U"_s) << 0;
+        QTest::newRow("modern lower") << modern(LinkEffect::Lowercase, "") << true << plain << with(3, u"L"_s)
+                                      << with(3, u"L"_s) << 0;
+        QTest::newRow("modern lineless") << modern(LinkEffect::Lineless, "") << true << with(4, u"0"_s)
+                                         << with(4, u"0"_s) << with(4, u"0"_s) << 0;
+        QTest::newRow("later rule wins") << QString::fromStdString(AppendToFinalCode(
+                                                AppendToFinalCode({}, LinkEffectSnippet(LinkEffect::Uppercase, "")),
+                                                LinkEffectSnippet(LinkEffect::Lowercase, "")))
+                                         << false << plain << with(3, u"L"_s) << plain << 0;
+        QTest::newRow("combination")
+            << QString::fromStdString(AppendToFinalCode(
+                   AppendToFinalCode(AppendToFinalCode({}, ModernLinkEffectSnippet(LinkEffect::FontSize, "10")),
+                                     ModernLinkEffectSnippet(LinkEffect::ForeColor, "#123456")),
+                   ModernLinkEffectSnippet(LinkEffect::Lineless, "")))
+            << true << with(4, u"0"_s) << QStringList{u"10"_s, u"#123456"_s, QString(), u"-"_s, u"0"_s}
+            << QStringList{u"10"_s, u"#123456"_s, QString(), u"-"_s, u"0"_s} << 0;
+        QTest::newRow("a state outweighs a later rule for all links")
+            << u"<style>a:hover{color:red}a{color:green}</style>"_s << false << with(1, u"#008000"_s)
+            << with(1, u"#ff0000"_s) << with(1, u"#008000"_s) << 0;
+        QTest::newRow("unknown colour ignored, the earlier stays")
+            << u"<style>a:hover{color:red}</style><style>a:hover{color:nocolour}</style>"_s << false << plain
+            << with(1, u"#ff0000"_s) << plain << 1;
+        QTest::newRow("unknown property") << u"<style>a:hover{font-weight:bold; color:blue}</style>"_s << false << plain
+                                          << with(1, u"#0000ff"_s) << plain << 1;
+        QTest::newRow("unknown selector")
+            << u"<style>p{color:red} a:visited{color:red}</style>"_s << false << plain << plain << plain << 2;
+        QTest::newRow("other media") << u"<style>@media print{a{color:red}}</style>"_s << true << plain << plain
+                                     << plain << 1;
+        QTest::newRow("text outside a style") << u"<b>hi</b>"_s << false << plain << plain << plain << 1;
+        QTest::newRow("capitals and a comment") << u"<STYLE>/* mine */ A:HOVER { COLOR : Red }</STYLE>"_s << false
+                                                << plain << with(1, u"#ff0000"_s) << plain << 0;
+    }
+    void linkStyle()
+    {
+        QFETCH(QString, code);
+        QFETCH(bool, standards);
+        QFETCH(QStringList, rest);
+        QFETCH(QStringList, hover);
+        QFETCH(QStringList, focus);
+        QFETCH(int, notRead);
+        const LinkStyle style = ReadLinkStyle(code.toStdString(), standards);
+        QCOMPARE(described(LookOf(style, false, false)), rest);
+        QCOMPARE(described(LookOf(style, true, false)), hover);
+        QCOMPARE(described(LookOf(style, false, true)), focus);
+        QCOMPARE(int(style.notRead.size()), notRead);
     }
 
     void page()

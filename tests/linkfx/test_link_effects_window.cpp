@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "linkfx/example_link.h"
 #include "linkfx/link_effects.h"
 #include "linkfx/link_effects_window.h"
 #include "tests/support/line_break_rows.h"
@@ -555,6 +556,114 @@ private Q_SLOTS:
     // The window's controls as its constructor lays them out: the parent, the text, the tip and
     // the place in twips (in a step frame, from the frame's corner). A label's length is
     // counted too, so that a blank lost at its end shows.
+
+    void exampleLinkShowsTheFinalCode_data()
+    {
+        // The effects added to the final code (button, and the answer of a valued one), the
+        // modern code, then the link at rest, hovered and focused: font pixels, text colour,
+        // background ("" none), text shown, underline.
+        QTest::addColumn<QStringList>("effects");
+        QTest::addColumn<bool>("modern");
+        QTest::addColumn<QStringList>("rest");
+        QTest::addColumn<QStringList>("hover");
+        QTest::addColumn<QStringList>("focus");
+        const QStringList plain{u"16"_s, u"#0000ee"_s, QString(), u"Example Link"_s, u"1"_s};
+        const auto with = [&plain](std::initializer_list<std::pair<int, QString>> changes) {
+            QStringList look = plain;
+            for (const auto &[index, value] : changes)
+                look[index] = value;
+            return look;
+        };
+        for (const bool modern : {false, true}) {
+            const auto row = [modern](const char *tag, const QStringList &effects, const QStringList &rest,
+                                      const QStringList &hover, const QStringList &focus) {
+                const QByteArray name = QByteArray(tag) + (modern ? " modern" : " classic");
+                // The classic code has no rule for focus: a focused link looks as at rest.
+                QTest::newRow(name.constData()) << effects << modern << rest << hover << (modern ? focus : rest);
+            };
+            row("none", {}, plain, plain, plain);
+            row("size", {u"Command1=24"_s}, plain, with({{0, u"24"_s}}), with({{0, u"24"_s}}));
+            row("size with unit", {u"Command1=2em"_s}, plain, with({{0, u"32"_s}}), with({{0, u"32"_s}}));
+            row("text colour", {u"Command2=red"_s}, plain, with({{1, u"#ff0000"_s}}), with({{1, u"#ff0000"_s}}));
+            row("background", {u"Command3=#00ff00"_s}, plain, with({{2, u"#00ff00"_s}}), with({{2, u"#00ff00"_s}}));
+            row("upper", {u"Command5"_s}, plain, with({{3, u"EXAMPLE LINK"_s}}), with({{3, u"EXAMPLE LINK"_s}}));
+            row("lower", {u"Command4"_s}, plain, with({{3, u"example link"_s}}), with({{3, u"example link"_s}}));
+            row("lineless", {u"Command12"_s}, with({{4, u"0"_s}}), with({{4, u"0"_s}}), with({{4, u"0"_s}}));
+            row("upper then lower", {u"Command5"_s, u"Command4"_s}, plain, with({{3, u"example link"_s}}),
+                with({{3, u"example link"_s}}));
+            row("two colours, the later wins", {u"Command2=red"_s, u"Command2=navy"_s}, plain,
+                with({{1, u"#000080"_s}}), with({{1, u"#000080"_s}}));
+            const QStringList all = {u"10"_s, u"#ffffff"_s, u"#000000"_s, u"EXAMPLE LINK"_s, u"0"_s};
+            row("all", {u"Command1=10"_s, u"Command2=white"_s, u"Command3=black"_s, u"Command5"_s, u"Command12"_s},
+                with({{4, u"0"_s}}), all, all);
+        }
+    }
+    void exampleLinkShowsTheFinalCode()
+    {
+        QFETCH(QStringList, effects);
+        QFETCH(bool, modern);
+        QFETCH(QStringList, rest);
+        QFETCH(QStringList, hover);
+        QFETCH(QStringList, focus);
+        Form5 *w = open<Form5>();
+        child<QCheckBox>(w, u"ModernCode"_s)->setChecked(modern);
+        for (const QString &effect : effects) {
+            const QStringList parts = effect.split(u'=');
+            if (parts.size() == 2)
+                services().answerPrompt(parts[1]);
+            click(w, parts[0]);
+            click(w, u"Command9"_s);
+        }
+        auto *link = child<ExampleLink>(w, u"ExampleLink"_s);
+        QCOMPARE(shownLook(link), rest);
+        QVERIFY(!child<QLabel>(w, u"ExampleHint"_s)->isVisible());
+
+        QEnterEvent enter(QPointF(3, 3), QPointF(3, 3), link->mapToGlobal(QPointF(3, 3)));
+        QApplication::sendEvent(link, &enter);
+        QCOMPARE(shownLook(link), hover);
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(link, &leave);
+        QCOMPARE(shownLook(link), rest);
+
+        QVERIFY(QTest::qWaitForWindowActive(&workspace()));
+        link->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(link->hasFocus());
+        QCOMPARE(shownLook(link), focus);
+        child<QWidget>(w, u"Text1"_s)->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(!link->hasFocus());
+        QCOMPARE(shownLook(link), rest);
+    }
+
+    void exampleLinkFollowsHandEditsAndNamesWhatItCannotShow()
+    {
+        Form5 *w = open<Form5>();
+        auto *link = child<ExampleLink>(w, u"ExampleLink"_s);
+        auto *hint = child<QLabel>(w, u"ExampleHint"_s);
+        QCOMPARE(link->text(), u"Example Link"_s);
+        QCOMPARE(link->accessibleName(), u"Example Link"_s);
+        QCOMPARE(link->focusPolicy(), Qt::StrongFocus);
+        QCOMPARE(link->geometry(), ui::pixelRect(5400, 3360, 2160, 720));
+        QWidget *next = child<QWidget>(w, u"ModernCode"_s)->nextInFocusChain();
+        while (next->focusPolicy() == Qt::NoFocus)
+            next = next->nextInFocusChain();
+        QCOMPARE(next, link);
+
+        ui::setText(child<QPlainTextEdit>(w, u"Text1"_s), "<style>a{color:green;font-weight:bold}</style>");
+        QCOMPARE(shownLook(link).at(1), u"#008000"_s);
+        QVERIFY(hint->isVisible());
+        QVERIFY2(hint->text().contains(u"font-weight:bold"_s), qPrintable(hint->text()));
+        // The unit rule: the classic page takes a bare size in pixels, a standards page drops it.
+        ui::setText(child<QPlainTextEdit>(w, u"Text1"_s), "<style>a{font-size:20}</style>");
+        QCOMPARE(shownLook(link).at(0), u"20"_s);
+        QVERIFY(!hint->isVisible());
+        child<QCheckBox>(w, u"ModernCode"_s)->setChecked(true);
+        QCOMPARE(shownLook(link).at(0), u"16"_s);
+        QVERIFY(hint->isVisible());
+        ui::setText(child<QPlainTextEdit>(w, u"Text1"_s), "");
+        QCOMPARE(shownLook(link).at(0), u"16"_s);
+        QVERIFY(!hint->isVisible());
+    }
+
     void layout_data()
     {
         QTest::addColumn<QString>("name");
@@ -771,6 +880,17 @@ private Q_SLOTS:
     }
 
 private:
+    // What the example link shows: font pixels, text colour, background, text, underline.
+    static QStringList shownLook(const ExampleLink *link)
+    {
+        const LinkLook &look = link->look();
+        const QString background =
+            look.background ? QColor(look.background->red, look.background->green, look.background->blue).name()
+                            : QString();
+        return {QString::number(link->font().pixelSize()), link->palette().color(QPalette::WindowText).name(),
+                background, link->text(), link->font().underline() ? u"1"_s : u"0"_s};
+    }
+
     static QByteArray text(QWidget *w, const QString &name)
     {
         return QByteArray::fromStdString(ui::textOf(child<QPlainTextEdit>(w, name)));

@@ -3,6 +3,7 @@
 #include "rollover/properties_window.h"
 #include "rollover/rollover_code.h"
 #include "rollover/rollover_page.h"
+#include "rollover/rollover_preview.h"
 #include "tests/support/drag_drop.h"
 #include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
@@ -67,7 +68,7 @@ private Q_SLOTS:
         // The boxes' texts and the controls' places are rows of controlsOfBothWindows.
         Form2 *form = open<Form2>();
         QCOMPARE(form->windowTitle(), u"Rollover Properties"_s);
-        QCOMPARE(form->size(), QSize(530, 299));
+        QCOMPARE(form->size(), QSize(530, 384));
         for (int step = 1; step <= 6; ++step)
             QVERIFY(!child<QGroupBox>(form, u"tut%1"_s.arg(step))->isVisible());
         QVERIFY(!ui::isHighlighted(child<QLabel>(form, u"Label2"_s)));
@@ -352,6 +353,110 @@ private Q_SLOTS:
         click(form, u"Command1"_s);
         QCOMPARE(services().questions.last().request.proposedName,
                  taken.isEmpty() ? QString() : urls.first().toLocalFile());
+    }
+
+    void previewShowsTheRollover_data()
+    {
+        // The two pictures' format, how picture 1 arrives, and whether the modern code is chosen.
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<bool>("dropped");
+        QTest::addColumn<bool>("modern");
+        for (const char *suffix : {"jpg", "gif", "bmp", "png", "webp", "svg"}) {
+            for (const bool modern : {false, true}) {
+                const QByteArray tag = QByteArray(suffix) + (modern ? " modern" : " classic");
+                QTest::newRow(tag.constData()) << QString::fromLatin1(suffix) << false << modern;
+            }
+        }
+        QTest::newRow("png dropped") << u"png"_s << true << false;
+        QTest::newRow("svg dropped modern") << u"svg"_s << true << true;
+    }
+    void previewShowsTheRollover()
+    {
+        QFETCH(QString, suffix);
+        QFETCH(bool, dropped);
+        QFETCH(bool, modern);
+        // Picture 2 is smaller than picture 1, in both directions.
+        const QString up = picture(u"preview-up."_s + suffix);
+        const QString over = picture(u"preview-over."_s + suffix);
+        QVERIFY(writePreviewPicture(up, 40, 30, Qt::red));
+        QVERIFY(writePreviewPicture(over, 20, 10, Qt::blue));
+
+        Form2 *form = open<Form2>();
+        auto *preview = child<RolloverPreview>(form, u"Preview"_s);
+        if (modern)
+            child<QCheckBox>(form, u"ModernCode"_s)->click();
+        if (dropped) {
+            const std::unique_ptr<QMimeData> data = dragdrop::files({up});
+            QVERIFY(dragdrop::dragOnto(child<QLineEdit>(form, u"Text1"_s), data.get()).drop);
+        } else {
+            services().answerOpen(up);
+            click(form, u"Command1"_s);
+        }
+        // Picture 1 as soon as it is there, before picture 2 is picked.
+        QVERIFY(shows(preview, Qt::red, QSize(40, 30)));
+        QVERIFY(!child<QLabel>(preview, u"PreviewHint"_s)->isVisible());
+        services().answerOpen(over);
+        click(form, u"Command2"_s);
+        QVERIFY(shows(preview, Qt::red, QSize(40, 30)));
+
+        const QPoint origin = preview->contentsRect().topLeft();
+        testwindows::sendMouse(preview, QEvent::MouseMove, Qt::NoButton, origin + QPoint(5, 5));
+        QVERIFY(shows(preview, Qt::blue, QSize(20, 10)));
+        // Past picture 2 but within picture 1: the pointer at rest sees one steady picture.
+        testwindows::sendMouse(preview, QEvent::MouseMove, Qt::NoButton, origin + QPoint(35, 25));
+        QVERIFY(shows(preview, Qt::blue, QSize(20, 10)));
+        // In the frame past picture 1 the pointer is off the rollover.
+        testwindows::sendMouse(preview, QEvent::MouseMove, Qt::NoButton, origin + QPoint(60, 60));
+        QVERIFY(shows(preview, Qt::red, QSize(40, 30)));
+        testwindows::sendMouse(preview, QEvent::MouseMove, Qt::NoButton, origin + QPoint(1, 1));
+        QVERIFY(shows(preview, Qt::blue, QSize(20, 10)));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(preview, &leave);
+        QVERIFY(shows(preview, Qt::red, QSize(40, 30)));
+
+        // Keyboard focus shows picture 2 with the modern code only, as focus on its link does.
+        QVERIFY(QTest::qWaitForWindowActive(&workspace()));
+        preview->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(preview->hasFocus());
+        QVERIFY(modern ? shows(preview, Qt::blue, QSize(20, 10)) : shows(preview, Qt::red, QSize(40, 30)));
+        child<QLineEdit>(form, u"Text3"_s)->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(!preview->hasFocus());
+        QVERIFY(shows(preview, Qt::red, QSize(40, 30)));
+    }
+
+    void previewWithoutAPictureIsAnEmptyFrameWithAHint()
+    {
+        Form2 *form = open<Form2>();
+        auto *preview = child<RolloverPreview>(form, u"Preview"_s);
+        QVERIFY(preview->shown().isNull());
+        QLabel *hint = child<QLabel>(preview, u"PreviewHint"_s);
+        QVERIFY(hint->isVisible());
+        QCOMPARE(hint->text(), u"Pick Image #1 to preview"_s);
+        QVERIFY(hint->fontMetrics().horizontalAdvance(hint->text()) <= preview->contentsRect().width());
+        QCOMPARE(preview->geometry(), ui::pixelRect(5520, 3360, 2280, 2280));
+        QCOMPARE(preview->accessibleName(), u"Rollover preview"_s);
+        // The pointer over it changes nothing.
+        testwindows::sendMouse(preview, QEvent::MouseMove, Qt::NoButton, {10, 10});
+        QVERIFY(preview->shown().isNull());
+        QVERIFY(hint->isVisible());
+        // A picture name typed by hand names no file: the preview goes back to its hint.
+        services().answerOpen(picture(u"up.gif"_s));
+        click(form, u"Command1"_s);
+        QVERIFY(!preview->shown().isNull());
+        QTest::keyClick(child<QLineEdit>(form, u"Text1"_s), Qt::Key_X);
+        QVERIFY(preview->shown().isNull());
+        QVERIFY(hint->isVisible());
+    }
+
+    void previewTakesTheFocusAfterTheCodeChoice()
+    {
+        Form2 *form = open<Form2>();
+        auto *preview = child<RolloverPreview>(form, u"Preview"_s);
+        QCOMPARE(preview->focusPolicy(), Qt::StrongFocus);
+        QWidget *next = child<QWidget>(form, u"ModernCode"_s)->nextInFocusChain();
+        while (next->focusPolicy() == Qt::NoFocus)
+            next = next->nextInFocusChain();
+        QCOMPARE(next, preview);
     }
 
     void randomImageNames_data()
@@ -651,7 +756,7 @@ private Q_SLOTS:
     {
         Form2 *plain = open<Form2>();
         QImage image = QImage(testimages::render(plain, u"Form2"_s));
-        QCOMPARE(image.size(), QSize(530, 299));
+        QCOMPARE(image.size(), QSize(530, 384));
         QCOMPARE(image.pixelColor(5, 5), QColor(255, 255, 192));
         const QRect see = child<QPushButton>(plain, u"Command3"_s)->geometry();
         QCOMPARE(image.pixelColor(see.x() + 10, see.y() + 5), QColor(255, 224, 192));
@@ -683,6 +788,29 @@ private:
         code->setCode(DefaultHead, DefaultBody);
         code->showWindow();
         return code;
+    }
+
+    // A one-colour picture in the format its suffix names.
+    static bool writePreviewPicture(const QString &path, int width, int height, const QColor &colour)
+    {
+        if (path.endsWith(u".gif"_s))
+            return testimages::writeGif(path, width, height, colour);
+        if (path.endsWith(u".svg"_s))
+            return testimages::writeSvg(path, width, height, colour);
+        return testimages::writePicture(path, width, height, colour);
+    }
+    // Whether the preview shows a picture of that size whose corner is near the colour (the
+    // lossy formats shift it a little).
+    static bool shows(const RolloverPreview *preview, const QColor &colour, QSize size)
+    {
+        const QPixmap &shown = preview->shown();
+        const QColor corner = shown.toImage().pixelColor(1, 1);
+        const bool near = std::abs(corner.red() - colour.red()) < 40 &&
+                          std::abs(corner.green() - colour.green()) < 40 &&
+                          std::abs(corner.blue() - colour.blue()) < 40;
+        if (shown.size() != size || !near)
+            qWarning() << "shown" << shown.size() << corner << "wanted" << size << colour;
+        return shown.size() == size && near;
     }
 
     QString picture(const QString &name) const { return m_pictures.filePath(name); }

@@ -8,6 +8,7 @@
 #include "ui/controls.h"
 #include "ui/files.h"
 #include "ui/look.h"
+#include "ui/page_pictures.h"
 #include "ui/picture_drop.h"
 #include "ui/services.h"
 #include "ui/step_frames.h"
@@ -255,6 +256,7 @@ void Form2::pickPicture(QLineEdit *box, const QString &title)
 void Form2::takePicture(QLineEdit *box, const QString &path)
 {
     m_lastPicture = path;
+    m_picked[box == m_text[1] ? 1 : 2] = path;
     box->setText(ui::urlFromFileName(ui::fileNameOf(path)));
 }
 
@@ -306,6 +308,8 @@ void Form2::Command3_Click()
     code->modern = modern;
     const RolloverCode generated = modern ? GenerateModernRolloverCode(properties) : GenerateRolloverCode(properties);
     code->setCode(generated.head, generated.body);
+    code->setPictures(
+        {ui::pickedPicture(m_text[1]->text(), m_picked[1]), ui::pickedPicture(m_text[2]->text(), m_picked[2])});
     code->showWindow();
     closeWindow();
 }

@@ -62,4 +62,5 @@ private:
     QCheckBox *m_modernCode = nullptr;
     QLabel *m_altHint = nullptr;
     QString m_lastPicture; // the window's one file dialog keeps its last name
+    QString m_picked[3];   // the full path picked for picture 1 and 2
 };

@@ -1,17 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "button/button_editor.h"
-#include "linkfx/link_effects_window.h"
-#include "rollover/code_window.h"
-#include "rollover/properties_window.h"
+#include "tests/support/page_windows.h"
 #include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
 #include "tests/support/window_test.h"
 #include "ui/page_pictures.h"
 
-#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -27,16 +22,7 @@ using testwindows::click;
 // write, in a fresh folder of the run's own under the temporary folder, with copies of the
 // picked pictures beside it, handed to the desktop's browser.
 
-namespace {
-
-// The window of a row, opened as a user gets there, and what its page names.
-struct Ready {
-    QWidget *window = nullptr; // the one with the buttons
-    QString saveButton;
-    QStringList pictures; // the full paths the page's pictures come from
-};
-
-} // namespace
+using pagewindows::Ready;
 
 class TestOpenInBrowser final : public WindowTest {
     Q_OBJECT
@@ -223,47 +209,12 @@ private Q_SLOTS:
     }
 
 private:
-    // Picks the files in the window's pickers, types over one box, and opens the window
-    // that holds the code: the rollover's code window or the button editor's code view.
     Ready openReady(const QString &window, bool modern, const QStringList &picked, const QString &retyped)
     {
-        Ready ready;
+        QStringList pictures;
         for (const QString &name : picked)
-            ready.pictures.append(m_folder->filePath(name));
-        const auto pickAll = [&](QWidget *form, const QStringList &buttons) {
-            for (qsizetype i = 0; i < ready.pictures.size(); ++i) {
-                services().answerOpen(ready.pictures[i]);
-                click(form, buttons[i]);
-            }
-            if (!retyped.isEmpty())
-                child<QLineEdit>(form, retyped)->setText(u"typed.gif"_s);
-        };
-        if (window == u"Form2"_s) {
-            Form2 *form = open<Form2>();
-            child<QCheckBox>(form, u"ModernCode"_s)->setChecked(modern);
-            pickAll(form, {u"Command1"_s, u"Command2"_s});
-            click(form, u"Command3"_s);
-            for (Form3 *code : workspace().findChildren<Form3 *>()) {
-                if (!code->isClosed())
-                    ready.window = code;
-            }
-            ready.saveButton = u"Command5"_s;
-        } else if (window == u"Form7"_s) {
-            Form7 *form = open<Form7>();
-            child<QCheckBox>(form, u"ModernCode"_s)->setChecked(modern);
-            pickAll(form, {u"Command1"_s, u"Command2"_s, u"Command3"_s});
-            click(form, u"Command8"_s);
-            ready.window = form;
-            ready.saveButton = u"Command12"_s;
-        } else {
-            Form5 *form = open<Form5>();
-            child<QCheckBox>(form, u"ModernCode"_s)->setChecked(modern);
-            click(form, u"Command12"_s); // Lineless
-            click(form, u"Command9"_s);  // into the final code
-            ready.window = form;
-            ready.saveButton = u"Command7"_s;
-        }
-        return ready;
+            pictures.append(m_folder->filePath(name));
+        return pagewindows::openReady(workspace(), services(), window, modern, pictures, retyped);
     }
 
     std::unique_ptr<QTemporaryDir> m_folder;

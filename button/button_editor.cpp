@@ -9,6 +9,7 @@
 #include "ui/controls.h"
 #include "ui/files.h"
 #include "ui/look.h"
+#include "ui/page_pictures.h"
 #include "ui/picture_box.h"
 #include "ui/picture_drop.h"
 #include "ui/services.h"
@@ -152,10 +153,12 @@ void Form7::createCodeFrame()
     QPushButton *command11 = ui::makeButton(m_frame3, u"Command11"_s, u"Copy"_s, QRect(496, 208, 57, 33));
     QPushButton *command12 = ui::makeButton(m_frame3, u"Command12"_s, u"Save As HTML"_s, QRect(160, 296, 89, 33));
     QPushButton *command13 = ui::makeButton(m_frame3, u"Command13"_s, u"Done"_s, QRect(256, 296, 89, 33));
+    QPushButton *browse = ui::makeButton(m_frame3, u"OpenInBrowser"_s, u"Open in Browser"_s, QRect(352, 296, 105, 33));
     connect(command10, &QPushButton::clicked, this, &Form7::Command10_Click);
     connect(command11, &QPushButton::clicked, this, &Form7::Command11_Click);
     connect(command12, &QPushButton::clicked, this, &Form7::Command12_Click);
     connect(command13, &QPushButton::clicked, this, &Form7::Command13_Click);
+    connect(browse, &QPushButton::clicked, this, &Form7::OpenInBrowser_Click);
 }
 
 void Form7::createTutorial()
@@ -297,13 +300,13 @@ void Form7::followCodeChoice()
 
 void Form7::setFocusOrder()
 {
-    const QStringList order{u"Text1"_s,     u"Text2"_s,     u"Text3"_s,     u"Command1"_s,  u"Command2"_s,
-                            u"Command3"_s,  u"Text4"_s,     u"Text5"_s,     u"Check1"_s,    u"Text6"_s,
-                            u"Text7"_s,     u"Text8"_s,     u"Command4"_s,  u"Command5"_s,  u"Command6"_s,
-                            u"Text9"_s,     u"Command7"_s,  u"Check2"_s,    u"Command8"_s,  u"first"_s,
-                            u"second"_s,    u"Command10"_s, u"Command11"_s, u"Command12"_s, u"Command13"_s,
-                            u"Text11"_s,    u"Command14"_s, u"Command9"_s,  u"Command15"_s, u"Command16"_s,
-                            u"Command17"_s, u"Command18"_s, u"Command19"_s, u"AltText"_s,   u"ModernCode"_s};
+    const QStringList order{
+        u"Text1"_s,     u"Text2"_s,     u"Text3"_s,     u"Command1"_s,  u"Command2"_s,   u"Command3"_s,
+        u"Text4"_s,     u"Text5"_s,     u"Check1"_s,    u"Text6"_s,     u"Text7"_s,      u"Text8"_s,
+        u"Command4"_s,  u"Command5"_s,  u"Command6"_s,  u"Text9"_s,     u"Command7"_s,   u"Check2"_s,
+        u"Command8"_s,  u"first"_s,     u"second"_s,    u"Command10"_s, u"Command11"_s,  u"Command12"_s,
+        u"Command13"_s, u"Text11"_s,    u"Command14"_s, u"Command9"_s,  u"Command15"_s,  u"Command16"_s,
+        u"Command17"_s, u"Command18"_s, u"Command19"_s, u"AltText"_s,   u"ModernCode"_s, u"OpenInBrowser"_s};
     ui::setFocusOrder(this, order);
 }
 
@@ -504,12 +507,29 @@ void Form7::Command11_Click()
     ui::copyToClipboard(ui::toQString(ui::textOf(m_second)));
 }
 
-void Form7::Command12_Click()
+std::string Form7::page() const
 {
     // The code view holds the code the choice gave when "See Code" was pressed.
     const std::string head = ui::textOf(m_first);
     const std::string body = ui::textOf(m_second);
-    m_saver.save(this, services(), m_modernView ? ModernButtonPage(head, body) : ButtonPage(head, body));
+    return m_modernView ? ModernButtonPage(head, body) : ButtonPage(head, body);
+}
+
+QStringList Form7::pagePictures() const
+{
+    return {ui::pickedPicture(m_text[1]->text(), ui::toQString(defpath)),
+            ui::pickedPicture(m_text[2]->text(), ui::toQString(overpath)),
+            ui::pickedPicture(m_text[3]->text(), ui::toQString(downpath))};
+}
+
+void Form7::Command12_Click()
+{
+    m_saver.save(this, services(), page(), pagePictures());
+}
+
+void Form7::OpenInBrowser_Click()
+{
+    ui::openInBrowser(this, services(), u"button.html"_s, page(), pagePictures());
 }
 
 void Form7::Command13_Click()

@@ -7,6 +7,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <string>
@@ -46,6 +47,7 @@ public:
     void Command11_Click(); // copy the body code
     void Command12_Click(); // Save As HTML
     void Command13_Click(); // Done
+    void OpenInBrowser_Click();
 
     // The preview.
     void button_MouseMove();
@@ -93,6 +95,9 @@ private:
     bool showPicture(const std::string &path);
     void measureSize();
     QString randomName(const std::string &prefix);
+    // The page "Save As HTML" writes, and the full paths of the pictures it names.
+    std::string page() const;
+    QStringList pagePictures() const;
 
     // Window state shared by the handlers.
     std::string deffile;  // the default picture's file name, without folder

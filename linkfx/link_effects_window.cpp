@@ -7,6 +7,7 @@
 #include "ui/controls.h"
 #include "ui/files.h"
 #include "ui/look.h"
+#include "ui/page_pictures.h"
 #include "ui/services.h"
 #include "ui/step_frames.h"
 #include "ui/text_box.h"
@@ -171,10 +172,10 @@ void Form5::setFocusOrder()
 {
     // The window's tab indices in rising order; labels and frames never take the focus,
     // and the Ok of a hidden step frame is passed over.
-    const QStringList order{u"Command1"_s,  u"Command2"_s,  u"Command3"_s,  u"Command5"_s,  u"Command6"_s,
-                            u"Text1"_s,     u"Command9"_s,  u"Command10"_s, u"Command11"_s, u"RichTextBox1"_s,
-                            u"Command4"_s,  u"Command7"_s,  u"Command8"_s,  u"Command12"_s, u"Command13"_s,
-                            u"Command14"_s, u"Command15"_s, u"ModernCode"_s};
+    const QStringList order{u"Command1"_s,  u"Command2"_s,  u"Command3"_s,   u"Command5"_s,     u"Command6"_s,
+                            u"Text1"_s,     u"Command9"_s,  u"Command10"_s,  u"Command11"_s,    u"RichTextBox1"_s,
+                            u"Command4"_s,  u"Command7"_s,  u"Command8"_s,   u"Command12"_s,    u"Command13"_s,
+                            u"Command14"_s, u"Command15"_s, u"ModernCode"_s, u"OpenInBrowser"_s};
     ui::setFocusOrder(this, order);
 }
 
@@ -192,6 +193,10 @@ void Form5::createCodeChoice()
     // Beside the effect buttons, to be chosen before them.
     m_modernCode = ui::makeModernCodeBox(this, pixelRect(5400, 600, 2160, 495));
     m_colourHint = ui::makeHint(this, u"ColourHint"_s, pixelRect(5400, 1200, 2160, 2040));
+    // At the column's foot, in line with the other buttons that take the final code.
+    QPushButton *browse = ui::makeButton(this, u"OpenInBrowser"_s, u"Open in Browser"_s,
+                                         pixelRect(5400, 5640, 1455, 495), u"Show the page in your web browser"_s);
+    connect(browse, &QPushButton::clicked, this, &Form5::OpenInBrowser_Click);
 }
 
 void Form5::createExampleLink()
@@ -324,11 +329,20 @@ void Form5::Command10_Click()
     ui::copyToClipboard(ui::toQString(ui::textOf(m_finalCode)));
 }
 
-void Form5::Command7_Click()
+std::string Form5::page() const
 {
     const std::string finalCode = ui::textOf(m_finalCode);
-    m_saver.save(this, services(),
-                 m_modernCode->isChecked() ? ModernLinkEffectsPage(finalCode) : LinkEffectsPage(finalCode));
+    return m_modernCode->isChecked() ? ModernLinkEffectsPage(finalCode) : LinkEffectsPage(finalCode);
+}
+
+void Form5::Command7_Click()
+{
+    m_saver.save(this, services(), page());
+}
+
+void Form5::OpenInBrowser_Click()
+{
+    ui::openInBrowser(this, services(), u"link-effects.html"_s, page(), {});
 }
 
 void Form5::Command8_Click()

@@ -36,6 +36,7 @@ public:
     void Command10_Click(); // copy the final code
     void Command7_Click();  // save as HTML
     void Command8_Click();  // close
+    void OpenInBrowser_Click();
     void Command13_Click(); // tutorial step 1 done
     void Command14_Click(); // tutorial step 2 done
     void Command15_Click(); // tutorial step 3 done
@@ -57,6 +58,8 @@ private:
     // Asks for the effect's value (Cancel gives the empty one) and shows its snippet.
     void chooseValuedEffect(LinkEffect effect, const QString &prompt);
     void chooseEffect(LinkEffect effect, const std::string &value = {});
+    // The page "Save As HTML" writes.
+    std::string page() const;
 
     QPlainTextEdit *m_effect = nullptr;    // RichTextBox1
     QPlainTextEdit *m_finalCode = nullptr; // Text1

@@ -6,6 +6,7 @@
 #include "ui/controls.h"
 #include "ui/files.h"
 #include "ui/look.h"
+#include "ui/page_pictures.h"
 #include "ui/step_frames.h"
 #include "ui/text_box.h"
 
@@ -18,11 +19,13 @@ using namespace Qt::StringLiterals;
 using ui::pixelRect;
 
 Form3::Form3(ui::Workspace &workspace)
-    : ChildWindow(workspace, u"Form3"_s, u"Copy Code"_s, {6120, 5130})
+    // The layout's 6120 twips, and a column for "Open in Browser".
+    : ChildWindow(workspace, u"Form3"_s, u"Copy Code"_s, {7815, 5130})
     , m_saver({u"HTM(L) Files *.html, *.htm "_s, u"*.html"_s})
 {
     createControls();
     createTutorial();
+    createBrowserButton();
     nameControls();
 }
 
@@ -86,6 +89,14 @@ void Form3::createTutorial()
     m_tut2 = frames[1];
 }
 
+void Form3::createBrowserButton()
+{
+    // Made last, so that it comes after every other control in the focus order.
+    QPushButton *browse = ui::makeButton(this, u"OpenInBrowser"_s, u"Open in Browser"_s,
+                                         pixelRect(6240, 4440, 1455, 495), u"Show the page in your web browser"_s);
+    connect(browse, &QPushButton::clicked, this, &Form3::OpenInBrowser_Click);
+}
+
 void Form3::nameControls()
 {
     // What a screen reader announces: each code box the label above it, each step frame its
@@ -119,11 +130,21 @@ void Form3::Command4_Click()
     ui::copyToClipboard(ui::toQString(ui::textOf(m_body)));
 }
 
-void Form3::Command5_Click()
+std::string Form3::page() const
 {
     const std::string head = ui::textOf(m_head);
     const std::string body = ui::textOf(m_body);
-    m_saver.save(this, services(), modern ? ModernRolloverPage(head, body) : RolloverPage(head, body));
+    return modern ? ModernRolloverPage(head, body) : RolloverPage(head, body);
+}
+
+void Form3::Command5_Click()
+{
+    m_saver.save(this, services(), page(), m_pictures);
+}
+
+void Form3::OpenInBrowser_Click()
+{
+    ui::openInBrowser(this, services(), u"rollover.html"_s, page(), m_pictures);
 }
 
 void Form3::Command1_Click()

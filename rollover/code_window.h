@@ -4,6 +4,8 @@
 #include "ui/child_window.h"
 #include "ui/page_saver.h"
 
+#include <QStringList>
+
 #include <string>
 
 class QGroupBox;
@@ -22,6 +24,8 @@ public:
 
     // The opener fills both boxes after the window has loaded.
     void setCode(const std::string &head, const std::string &body);
+    // The full paths of the pictures the codes name, for copies beside the page.
+    void setPictures(QStringList fullPaths) { m_pictures = std::move(fullPaths); }
 
     void Command3_Click(); // copy the head code
     void Command4_Click(); // copy the body code
@@ -29,6 +33,7 @@ public:
     void Command1_Click(); // close
     void Command2_Click(); // tutorial step 1 done
     void Command6_Click(); // tutorial step 2 done
+    void OpenInBrowser_Click();
 
 protected:
     void Form_Load() override;
@@ -37,6 +42,9 @@ private:
     void createControls();
     void createTutorial();
     void nameControls();
+    void createBrowserButton();
+    // The page "Save as HTML" writes.
+    std::string page() const;
 
     // Read-only: what they give back is always exactly what the opener gave.
     QPlainTextEdit *m_head = nullptr;
@@ -44,4 +52,5 @@ private:
     QGroupBox *m_tut1 = nullptr;
     QGroupBox *m_tut2 = nullptr;
     ui::PageSaver m_saver;
+    QStringList m_pictures;
 };

@@ -9,6 +9,7 @@
 #include "ui/controls.h"
 #include "ui/files.h"
 #include "ui/look.h"
+#include "ui/page_pictures.h"
 #include "ui/picture_drop.h"
 #include "ui/services.h"
 #include "ui/step_frames.h"
@@ -329,6 +330,8 @@ void Form2::Command3_Click()
     code->modern = modern;
     const RolloverCode generated = modern ? GenerateModernRolloverCode(properties) : GenerateRolloverCode(properties);
     code->setCode(generated.head, generated.body);
+    code->setPictures(
+        {ui::pickedPicture(m_text[1]->text(), m_picture1Path), ui::pickedPicture(m_text[2]->text(), m_picture2Path)});
     code->showWindow();
     closeWindow();
 }

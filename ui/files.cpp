@@ -32,6 +32,40 @@ std::optional<QString> writeFileAtomically(const QString &path, const std::strin
     return std::nullopt;
 }
 
+std::optional<QString> copyFileAtomically(const QString &from, const QString &to)
+{
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
+        return source.errorString();
+    QSaveFile file(to);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    // In pieces: a picture may be larger than is worth holding whole.
+    constexpr qint64 Piece = 1 << 16;
+    while (!source.atEnd()) {
+        const QByteArray piece = source.read(Piece);
+        if (piece.isEmpty() && source.error() != QFileDevice::NoError) {
+            const QString reason = source.errorString();
+            file.cancelWriting();
+            return reason;
+        }
+        if (file.write(piece) != piece.size()) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return reason;
+        }
+    }
+    // As with a page: a full disk may show only when the last piece is flushed.
+    if (!file.flush() || file.error() != QFileDevice::NoError) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
 bool isRegularOrMissing(const QString &path)
 {
     // exists() and isFile() follow links; a link to nothing is neither missing nor a file.

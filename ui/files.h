@@ -13,6 +13,10 @@ namespace ui {
 // an existing file is left as it was. Returns the reason when the file could not be written.
 std::optional<QString> writeFileAtomically(const QString &path, const std::string &content);
 
+// Copies the file's bytes to the path as safely as writeFileAtomically writes: the whole copy
+// or, on any failure, the path left as it was. Returns the reason when it could not be copied.
+std::optional<QString> copyFileAtomically(const QString &from, const QString &to);
+
 // True when the path names a regular file (links followed) or nothing at all: the only
 // places a small file of ours may be written without replacing something else.
 bool isRegularOrMissing(const QString &path);

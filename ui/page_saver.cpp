@@ -2,8 +2,10 @@
 #include "ui/page_saver.h"
 
 #include "ui/files.h"
+#include "ui/page_pictures.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -13,7 +15,7 @@ PageSaver::PageSaver(FileFilter filter)
     : m_filter(std::move(filter))
 {}
 
-bool PageSaver::save(QWidget *parent, Services &services, const std::string &page)
+bool PageSaver::save(QWidget *parent, Services &services, const std::string &page, const QStringList &pictures)
 {
     const std::optional<QString> path = services.saveFileName(parent, {m_filter, QString(), m_lastName});
     if (!path || path->isEmpty())
@@ -24,6 +26,18 @@ bool PageSaver::save(QWidget *parent, Services &services, const std::string &pag
             parent, u"Quillarc 2"_s,
             u"The page could not be saved as \"%1\".\n\n%2"_s.arg(QDir::toNativeSeparators(*path), *error));
         return false;
+    }
+    // Asked once the page is there: a page that could not be written needs no pictures.
+    const QString folder = QFileInfo(*path).absolutePath();
+    const PicturesBeside beside = picturesBeside(pictures, folder);
+    if (beside.missing.isEmpty())
+        return true;
+    QString question = u"Copy the pictures next to the page?"_s;
+    for (const QString &name : beside.different)
+        question += u"\n\nA different file is already there: %1; it is left as it is."_s.arg(name);
+    if (services.askYesNo(parent, u"Quillarc 2"_s, question)) {
+        for (const QString &failure : copyPictures(beside.missing, folder))
+            services.showError(parent, u"Quillarc 2"_s, failure);
     }
     return true;
 }

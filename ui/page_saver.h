@@ -3,6 +3,8 @@
 
 #include "ui/services.h"
 
+#include <QStringList>
+
 #include <string>
 
 class QWidget;
@@ -12,12 +14,14 @@ namespace ui {
 // "Save as HTML" of one window: asks for a file name with the window's filter, proposing
 // the name chosen last in this window, and writes the page atomically. A page that cannot
 // be written is reported in a message box; a cancelled dialog writes and says nothing.
+// When the folder of a written page lacks a picture the page names, one question offers to
+// copy the missing pictures there; a different file under a picture's name is named and left.
 class PageSaver final {
 public:
     explicit PageSaver(FileFilter filter);
 
-    // True when the page was written.
-    bool save(QWidget *parent, Services &services, const std::string &page);
+    // True when the page was written. pictures: the full paths of the pictures the page names.
+    bool save(QWidget *parent, Services &services, const std::string &page, const QStringList &pictures = {});
     const QString &lastName() const { return m_lastName; }
 
 private:

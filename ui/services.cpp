@@ -3,12 +3,14 @@
 
 #include "ui/controls.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QImageReader>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QUrl>
 
 #include <chrono>
 #include <cstdlib>
@@ -125,6 +127,17 @@ void DesktopServices::showError(QWidget *parent, const QString &title, const QSt
     QMessageBox::warning(parent, title, text);
 }
 
+bool DesktopServices::askYesNo(QWidget *parent, const QString &title, const QString &question)
+{
+    return QMessageBox::question(parent, title, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+           QMessageBox::Yes;
+}
+
+bool DesktopServices::openInBrowser(const QUrl &page)
+{
+    return QDesktopServices::openUrl(page);
+}
+
 float DesktopServices::randomDraw()
 {
     return mixClockAndDraw(m_randomState, clockReading());
@@ -132,7 +145,9 @@ float DesktopServices::randomDraw()
 
 void DesktopServices::endApplication()
 {
-    // At once: no destructor, close handler or end handler runs.
+    // At once: no destructor, close handler or end handler runs. The pages shown in the
+    // browser are the program's own leftovers, so they go first.
+    browserPages().remove();
     std::_Exit(EXIT_SUCCESS);
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ui/browser_pages.h"
+
 #include <QList>
 #include <QString>
 
@@ -8,6 +10,7 @@
 #include <optional>
 
 class QInputDialog;
+class QUrl;
 class QWidget;
 
 namespace ui {
@@ -53,10 +56,20 @@ public:
     // The typed text, or nothing on Cancel.
     virtual std::optional<QString> promptText(QWidget *parent, const QString &title, const QString &prompt) = 0;
     virtual void showError(QWidget *parent, const QString &title, const QString &text) = 0;
+    // True when the user answered Yes.
+    virtual bool askYesNo(QWidget *parent, const QString &title, const QString &question) = 0;
+    // Shows the page in the desktop's default browser; false when no browser could be started.
+    virtual bool openInBrowser(const QUrl &page) = 0;
     // A uniform draw 0 <= r < 1 at single precision, after mixing the clock into the generator.
     virtual float randomDraw() = 0;
     // Ends the process at once: no window's close handlers run.
     virtual void endApplication() = 0;
+
+    // The run's own folder of the pages shown in the browser; it goes with this object.
+    BrowserPages &browserPages() { return m_browserPages; }
+
+private:
+    BrowserPages m_browserPages;
 };
 
 // The real dialogs and the real end of the process.
@@ -68,7 +81,10 @@ public:
     std::optional<QString> saveFileName(QWidget *parent, const FileRequest &request) override;
     std::optional<QString> promptText(QWidget *parent, const QString &title, const QString &prompt) override;
     void showError(QWidget *parent, const QString &title, const QString &text) override;
+    bool askYesNo(QWidget *parent, const QString &title, const QString &question) override;
+    bool openInBrowser(const QUrl &page) override;
     float randomDraw() override;
+    // The pages shown in the browser go first: it ends the program as its user asked.
     [[noreturn]] void endApplication() override;
 
 private:

@@ -452,6 +452,9 @@ private Q_SLOTS:
         name("Form2", "AltText", u"Alt text:"_s);
         name("Form2", "ModernCode", u"Modern code (keyboard, touch, no script)"_s);
         name("Form5", "ModernCode", u"Modern code (keyboard, touch, no script)"_s);
+        name("Form3", "OpenInBrowser", u"Open in Browser"_s);
+        name("Form5", "OpenInBrowser", u"Open in Browser"_s);
+        name("Form7", "OpenInBrowser", u"Open in Browser"_s);
         name("Form7", "AltText", u"Alt text:"_s);
         name("Form3", "RichTextBox1", u"Copy this code into the <Head> section of your page. "_s);
         name("Form3", "RichTextBox2", u"Copy this where you want the rollover image to be in the <Body> section"_s);

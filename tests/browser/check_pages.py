@@ -170,6 +170,18 @@ LINKS_TOGETHER = Links("links-together.html", "several effects in one final code
                        [("Lineless", ""), ("FontSize", "20px"), ("ForeColor", "red"), ("BackColor", "#00ff00"),
                         ("Uppercase", "")])
 
+# Pages written as "Open in Browser" writes them and saved by "Save as HTML" with the copies of
+# their pictures taken, each into a folder of its own that holds none of the pictures before:
+# the page finds the copies. (way, case); a picture is named by its place beside the page.
+THROUGH = [
+    ("browser", Rollover("shown/rollover.html", "written by Open in Browser", ("shown/sh up#1.gif", "shown/sh-over.jpg"))),
+    ("browser", Button("shown/button.html", "written by Open in Browser", "shown/sh-default.gif", "shown/sh-over.png",
+                       "shown/sh down.bmp")),
+    ("save", Rollover("saved/rollover.html", "saved with copied pictures", ("saved/sv up&1.png", "saved/sv-over.gif"))),
+    ("save", Button("saved/button.html", "saved with copied pictures", "saved/sv-default.jpg", "saved/sv over.bmp",
+                    "saved/sv-down.gif")),
+]
+
 # The modern code's inputs: the boxes as the windows open, with an alt text; then a link with
 # & and quotes, an alt text with &, quotes and <, and picked names that need encoding.
 ALT = "Home page"
@@ -269,6 +281,14 @@ def order():
         names = [case.default, case.over] if case.kind == "rollover" else [case.default, case.over, case.down]
         pages.append({"file": case.page, "kind": case.kind, "modern": True, "standards": case.standards,
                       "alt": case.alt, "link": case.link, "pictures": [picture(name) for name in names]})
+    for way, case in THROUGH:
+        # Picked in the order's folder; the page shows the copies of the same colour.
+        beside = list(case.pictures) if isinstance(case, Rollover) else [case.default, case.over, case.down]
+        picked = [picture(pathlib.PurePosixPath(name).name) for name in beside]
+        for name, original in zip(beside, picked):
+            colours[name] = colours[original]
+        pages.append({"file": case.page, "kind": "rollover" if isinstance(case, Rollover) else "button",
+                      "through": way, "pictures": picked})
     return {"pictures": pictures, "pages": pages}, colours
 
 
@@ -956,6 +976,14 @@ class PageChecks(unittest.TestCase):
 
     def test_button_pasted_into_a_standards_mode_page(self):
         self.checker.check_button(BUTTON_STANDARDS)
+
+    def test_pages_that_find_the_copies_of_their_pictures(self):
+        for way, case in THROUGH:
+            with self.subTest(f"{case.page}: {case.title}"):
+                if isinstance(case, Rollover):
+                    self.checker.check_rollover(case)
+                else:
+                    self.checker.check_button(case)
 
     def test_each_link_effect(self):
         for case in LINK_EFFECTS:

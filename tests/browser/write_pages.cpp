@@ -16,6 +16,11 @@
 // unless pasted, is the modern page. "alt" fills the alt text box and "link" the link box; every
 // other box keeps the text its window opens with.
 //
+// A page with "through": "browser" is written as "Open in Browser" writes it, with copies of its
+// pictures beside it; one with "through": "save" is saved as "Save as HTML" saves it, the copies
+// of its pictures taken. Such a page's file names a folder of its own ("shown/a.html"), which
+// the pictures are copied into from the order's folder.
+//
 // Beside the pages, codes.json tells for each page the bytes of the classic and of the modern
 // code of the same boxes: {"a.html": {"classic": [head, body], "modern": [head, body]}, ...};
 // for link effects the head is the final code and the body empty.
@@ -26,12 +31,16 @@
 #include "linkfx/link_effects.h"
 #include "rollover/rollover_code.h"
 #include "rollover/rollover_page.h"
+#include "tests/support/fake_services.h"
 #include "tests/support/test_images.h"
 #include "ui/files.h"
+#include "ui/page_pictures.h"
+#include "ui/page_saver.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -128,7 +137,11 @@ public:
             codes = linkEffectsCodes(order);
         else
             throw OrderError("unknown page kind " + kind.toStdString());
-        write(order[u"file"].toString(), page(kind, order, codes));
+        const QString through = order[u"through"].toString();
+        if (through.isEmpty())
+            write(order[u"file"].toString(), page(kind, order, codes));
+        else
+            writeThrough(order, through, page(kind, order, codes));
         m_sizes[order[u"file"].toString()] = sizes(codes);
     }
 
@@ -140,6 +153,37 @@ private:
         const QString path = m_folder.filePath(file);
         if (const std::optional<QString> reason = ui::writeFileAtomically(path, text))
             throw OrderError("cannot write " + path.toStdString() + ": " + reason->toStdString());
+    }
+
+    // The page and its pictures through the code of "Open in Browser" or of "Save as HTML".
+    void writeThrough(const QJsonObject &order, const QString &through, const std::string &text) const
+    {
+        const QString path = m_folder.filePath(order[u"file"].toString());
+        const QFileInfo page(path);
+        if (!QDir().mkpath(page.absolutePath()))
+            throw OrderError("cannot make the folder of " + path.toStdString());
+        QStringList pictures;
+        for (const QJsonValue &file : order[u"pictures"].toArray()) {
+            if (!file.toString().isEmpty())
+                pictures.append(m_folder.filePath(file.toString()));
+        }
+        if (through == u"browser"_s) {
+            QString reason;
+            if (!ui::writePageWithPictures(page.absolutePath(), page.fileName(), text, pictures, reason))
+                throw OrderError("cannot write " + path.toStdString() + ": " + reason.toStdString());
+            return;
+        }
+        if (through != u"save"_s)
+            throw OrderError("unknown way to write a page: " + through.toStdString());
+        FakeServices services;
+        services.answerSave(path);
+        services.answerYesNo(true);
+        ui::PageSaver saver({u"HTM(L) Files *.html, *.htm "_s, u"*.html"_s});
+        const bool saved = saver.save(nullptr, services, text, pictures);
+        if (!saved || !services.messages.isEmpty() || services.unexpected != 0 || services.questions.size() != 2)
+            throw OrderError(
+                "cannot save " + path.toStdString() + " with copies of its pictures" +
+                (services.messages.isEmpty() ? std::string() : ": " + services.messages[0].text.toStdString()));
     }
 
     // The page the order asks for: the window's own page, or the codes pasted into an author's.

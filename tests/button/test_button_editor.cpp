@@ -156,6 +156,7 @@ private Q_SLOTS:
         row(u"Command10"_s, u"Frame3"_s, u"Copy"_s, {496, 64, 57, 33});
         row(u"Command11"_s, u"Frame3"_s, u"Copy"_s, {496, 208, 57, 33});
         row(u"Command12"_s, u"Frame3"_s, u"Save As HTML"_s, {160, 296, 89, 33});
+        row(u"OpenInBrowser"_s, u"Frame3"_s, u"Open in Browser"_s, {352, 296, 105, 33});
         row(u"Command13"_s, u"Frame3"_s, u"Done"_s, {256, 296, 89, 33});
     }
 

@@ -704,6 +704,8 @@ private Q_SLOTS:
                 u"Create an HTML file with your chosen link effects(includes an example link)"_s,
                 {1440, 5640, 1335, 495});
         control("Command8", "Form5", u"Close"_s, u"Close this link effect window"_s, {2760, 5640, 1335, 495});
+        control("OpenInBrowser", "Form5", u"Open in Browser"_s, u"Show the page in your web browser"_s,
+                {5400, 5640, 1455, 495});
         control("tut1", "Form5", u"Interactive Tutorial"_s, QString(), {120, 3855, 4455, 1785});
         label("label99", "tut1",
               u"The first textbox above you is where the current effect appears when you click an effect button. "

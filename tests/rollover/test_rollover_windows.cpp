@@ -162,6 +162,7 @@ private Q_SLOTS:
         row("Form3", "Command4", u"Copy This"_s, {4680, 3240, 1335, 615});
         row("Form3", "Command5", u"Save as HTML"_s, {1200, 4440, 1455, 495});
         row("Form3", "Command1", u"Close"_s, {2640, 4440, 1455, 495});
+        row("Form3", "OpenInBrowser", u"Open in Browser"_s, {6240, 4440, 1455, 495});
         row("Form3", "tut1", u"Interactive Tutorial"_s, {240, 480, 4575, 1695});
         row("Form3", "tut2", u"Interactive Tutorial"_s, {240, 2520, 4575, 1695});
         row("Form3", "Label4",

@@ -39,6 +39,24 @@ void FakeServices::showError(QWidget *, const QString &title, const QString &tex
     messages.append({title, text});
 }
 
+bool FakeServices::askYesNo(QWidget *, const QString &title, const QString &question)
+{
+    questions.append({Question::YesNo, {}, title, question});
+    if (m_yesNo.empty()) {
+        ++unexpected;
+        return false;
+    }
+    const bool yes = m_yesNo.front();
+    m_yesNo.pop_front();
+    return yes;
+}
+
+bool FakeServices::openInBrowser(const QUrl &page)
+{
+    browsed.append(page);
+    return browserStarts;
+}
+
 float FakeServices::randomDraw()
 {
     if (m_draws.empty())

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QUrl>
 
 #include <deque>
 #include <optional>
@@ -15,10 +16,10 @@
 class FakeServices final : public ui::Services {
 public:
     struct Question {
-        enum Kind { Open, Save, Prompt } kind;
+        enum Kind { Open, Save, Prompt, YesNo } kind;
         ui::FileRequest request; // Open and Save
-        QString title;           // Prompt
-        QString prompt;          // Prompt
+        QString title;           // Prompt and YesNo
+        QString prompt;          // Prompt, and YesNo's question
     };
     struct Message {
         QString title;
@@ -29,24 +30,32 @@ public:
     void answerOpen(std::optional<QString> path) { m_open.push_back(std::move(path)); }
     void answerSave(std::optional<QString> path) { m_save.push_back(std::move(path)); }
     void answerPrompt(std::optional<QString> text) { m_prompt.push_back(std::move(text)); }
+    void answerYesNo(bool yes) { m_yesNo.push_back(yes); }
     void scriptDraws(std::initializer_list<float> draws) { m_draws.insert(m_draws.end(), draws); }
 
     std::optional<QString> openFileName(QWidget *parent, const ui::FileRequest &request) override;
     std::optional<QString> saveFileName(QWidget *parent, const ui::FileRequest &request) override;
     std::optional<QString> promptText(QWidget *parent, const QString &title, const QString &prompt) override;
     void showError(QWidget *parent, const QString &title, const QString &text) override;
+    // Unscripted: No, counted in unexpected.
+    bool askYesNo(QWidget *parent, const QString &title, const QString &question) override;
+    // Records the page and answers browserStarts.
+    bool openInBrowser(const QUrl &page) override;
     float randomDraw() override;
     void endApplication() override { ++endings; }
 
     QList<Question> questions;
     QList<Message> messages;
-    int unexpected = 0; // questions asked without a scripted answer
-    int endings = 0;    // times the application was ended at once
+    int unexpected = 0;        // questions asked without a scripted answer
+    int endings = 0;           // times the application was ended at once
+    QList<QUrl> browsed;       // the pages handed to the browser
+    bool browserStarts = true; // false: no browser can be started
 
 private:
     std::deque<std::optional<QString>> m_open;
     std::deque<std::optional<QString>> m_save;
     std::deque<std::optional<QString>> m_prompt;
+    std::deque<bool> m_yesNo;
     std::deque<float> m_draws;
     quint64 m_randomState = 1;
 };

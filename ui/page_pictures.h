@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace ui {
+
+class Services;
+
+// The picture a box names: the picked file while the box still holds the name picking gave it;
+// empty for an empty box or a name typed without a picked file.
+QString pickedPicture(const QString &boxText, const QString &pickedPath);
+
+// What a folder holds of the pictures a page names by their file names alone.
+struct PicturesBeside {
+    QStringList missing;   // full paths of the pictures whose name the folder lacks
+    QStringList different; // names of files there that are not the picture of that name
+};
+
+// Each picture once; a picture that is no longer a readable file is left out, and so is one
+// already there: the very same file or one with the same bytes.
+PicturesBeside picturesBeside(const QStringList &pictures, const QString &folder);
+
+// Copies each picture into the folder under its own file name. Returns a message for each
+// copy that failed, naming the file and the reason; nothing half-written stays.
+QStringList copyPictures(const QStringList &pictures, const QString &folder);
+
+// Writes the page under the file name into the folder and copies of the pictures beside it:
+// what "Open in Browser" shows. Returns the page's path, or nothing with the reason.
+std::optional<QString> writePageWithPictures(const QString &folder, const QString &fileName, const std::string &page,
+                                             const QStringList &pictures, QString &reason);
+
+// "Open in Browser": the page and its pictures in a fresh folder of the run's own, opened in
+// the desktop's browser. A page that cannot be written or shown is reported in a message box
+// and its folder removed. True when the browser was started.
+bool openInBrowser(QWidget *parent, Services &services, const QString &fileName, const std::string &page,
+                   const QStringList &pictures);
+
+} // namespace ui

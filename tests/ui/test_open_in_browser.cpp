@@ -174,7 +174,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("previous");
         QTest::newRow("rollover code") << u"Form2"_s << QRect(416, 296, 97, 33) << u"Command6"_s;
         QTest::newRow("button code view") << u"Form7"_s << QRect(352, 296, 105, 33) << u"ModernCode"_s;
-        QTest::newRow("link effects") << u"Form5"_s << QRect(360, 376, 97, 33) << u"ModernCode"_s;
+        QTest::newRow("link effects") << u"Form5"_s << QRect(360, 376, 97, 33) << u"ExampleLink"_s;
     }
     void theButtonsPlace()
     {

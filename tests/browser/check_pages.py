@@ -687,6 +687,13 @@ class PageChecker:
     def check_links(self, case):
         url = self.open(case.page)
         at_rest, hovered = link_styles(case)
+        # The link effects window's example link reads the same final code; what it shows must
+        # be what the browser computes for the page's link. (A page with a fault put in is no
+        # final code of the window's, and has no example link's look.)
+        shown = json.loads((self.folder / "looks.json").read_text(encoding="utf-8")).get(case.page, {})
+        for step, expected in (("at rest", at_rest), ("hovered", hovered)):
+            if step in shown and shown[step] != expected:
+                raise CheckFailed(f"{step}: the example link shows {shown[step]}, the browser {expected}")
         self.expect_page_text(case)
         self.expect_link_style("at rest", at_rest)
         self.move_over(self.script("return document.links[0]"))

@@ -29,6 +29,7 @@
 #include "button/button_code.h"
 #include "button/button_page.h"
 #include "linkfx/link_effects.h"
+#include "linkfx/link_style.h"
 #include "rollover/rollover_code.h"
 #include "rollover/rollover_page.h"
 #include "tests/support/fake_services.h"
@@ -143,9 +144,15 @@ public:
         else
             writeThrough(order, through, page(kind, order, codes));
         m_sizes[order[u"file"].toString()] = sizes(codes);
+        if (kind == u"linkfx"_s)
+            m_looks[order[u"file"].toString()] = looks(order, codes);
     }
 
-    void writeSizes() const { write(u"codes.json"_s, QJsonDocument(m_sizes).toJson().toStdString()); }
+    void writeSizes() const
+    {
+        write(u"codes.json"_s, QJsonDocument(m_sizes).toJson().toStdString());
+        write(u"looks.json"_s, QJsonDocument(m_looks).toJson().toStdString());
+    }
 
 private:
     void write(const QString &file, const std::string &text) const
@@ -263,8 +270,34 @@ private:
         return {classic, {}, modern, {}};
     }
 
+    // What the window's example link shows for the page's final code, at rest and hovered, as
+    // the computed style a browser reports, so that the browser checks can hold it against the
+    // page's own link.
+    static QJsonObject looks(const QJsonObject &order, const Codes &codes)
+    {
+        const bool modern = order[u"modern"].toBool();
+        const LinkStyle style =
+            ReadLinkStyle(modern ? codes.modernHead : codes.classicHead, modern || order[u"standards"].toBool());
+        const auto computed = [](const LinkLook &look) {
+            const auto rgb = [](const Rgb &colour) {
+                return u"rgb(%1, %2, %3)"_s.arg(colour.red).arg(colour.green).arg(colour.blue);
+            };
+            const QString textCase = look.textCase == LinkLook::Case::Upper   ? u"uppercase"_s
+                                     : look.textCase == LinkLook::Case::Lower ? u"lowercase"_s
+                                                                              : u"none"_s;
+            return QJsonObject{{u"font-size"_s, QString(QString::number(look.fontSizePx, 'g', 6) + u"px"_s)},
+                               {u"color"_s, rgb(look.colour)},
+                               {u"background-color"_s, look.background ? rgb(*look.background) : u"rgba(0, 0, 0, 0)"_s},
+                               {u"text-transform"_s, textCase},
+                               {u"text-decoration-line"_s, look.underline ? u"underline"_s : u"none"_s}};
+        };
+        return {{u"at rest"_s, computed(LookOf(style, false, false))},
+                {u"hovered"_s, computed(LookOf(style, true, false))}};
+    }
+
     QDir m_folder;
     QJsonObject m_sizes;
+    QJsonObject m_looks;
 };
 
 } // namespace

@@ -569,10 +569,14 @@ void Form7::Form_MouseMove()
 
 void Form7::Frame2_MouseMove(QPoint at)
 {
-    // The area the default picture covers in the preview, as far as the frame lets it show.
-    const QSize defaultSize = defpath.empty() ? QSize() : m_pictures.picture(ui::toQString(defpath)).size;
-    const QRect defaultArea = QRect(m_button->pos(), defaultSize) & m_frame2->rect();
-    if (const auto path = button::PreviewFrameMove(defaultArea.contains(at), overfile, defpath, shownpic))
+    // The area the default picture covers in the preview, as far as the frame lets it show;
+    // it matters only while the mouse-over picture shows, so other moves look up no picture.
+    bool insideDefaultArea = false;
+    if (!defpath.empty() && !overfile.empty() && shownpic == overfile) {
+        const QSize defaultSize = m_pictures.picture(ui::toQString(defpath)).size;
+        insideDefaultArea = (QRect(m_button->pos(), defaultSize) & m_frame2->rect()).contains(at);
+    }
+    if (const auto path = button::PreviewFrameMove(insideDefaultArea, overfile, defpath, shownpic))
         showPicture(*path);
 }
 

@@ -17,7 +17,7 @@ const QString MarkerName = u"hasran.txt"_s;
 // that is (or links to) a FIFO, a device or a folder is left alone.
 bool writeMarkerAt(const QString &path)
 {
-    return ui::isRegularOrMissing(path) && !ui::writeFileAtomically(path, "Yes\r\n");
+    return ui::isRegularOrMissing(path) && ui::writeFileAtomically(path, "Yes\r\n").ok();
 }
 
 } // namespace

@@ -39,7 +39,7 @@ ButtonCode GenerateButtonCode(const ButtonSpec &fields);
 // the default picture, in this order, each with the alt text and with width and height where
 // the width and height boxes hold whole numbers. A missing over or down picture has no
 // picture in the link, and so no state. No script; the names are not used. The link, the
-// sources and the alt text are written as rollover/html_text.h says (HtmlLinkAttributeText,
+// sources and the alt text are written as ui/html_text.h says (HtmlLinkAttributeText,
 // HtmlUrlAttributeText, HtmlAttributeText); an empty alt text writes no alt attribute.
 ButtonCode GenerateModernButtonCode(const ButtonSpec &fields);
 

@@ -25,6 +25,7 @@
 #include <QPushButton>
 
 #include <array>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -173,104 +174,86 @@ void Form7::createTutorial()
              .label = u"Label13"_s,
              .labelGeometry = QRect(8, 16, 337, 137),
              .text =
-                 u"The button editor is a more advanced tool that allows you more control over a button. You can "
-                 "change the mouseover(which happens when a mouse is over the button), and the mouse down(which "
-                 "happens when you click down on the button). If you don't want one of these effects, leave the "
-                 "corresponding image blank. You will always need a default image, which is the one everyone will see "
-                 "when the page loads. Click the buttons to the right of each image textbox to select an image from "
-                 "file. Load some images for the effects you desire and press \"ok\" when you are ready to continue. "_s,
+                 u"The button editor is a more advanced tool that allows you more control over a button. "
+                 "You can change the mouseover(which happens when a mouse is over the button), and the mouse down(which happens when you click down on the button). "
+                 "If you don't want one of these effects, leave the corresponding image blank. "
+                 "You will always need a default image, which is the one everyone will see when the page loads. "
+                 "Click the buttons to the right of each image textbox to select an image from file. "
+                 "Load some images for the effects you desire and press \"ok\" when you are ready to continue. "_s,
              .button = u"Command9"_s,
              .buttonGeometry = QRect(184, 128, 113, 25),
-             .ok =
-                 [this] {
-                     Command9_Click();
-                 }},
+             .ok = std::bind_front(&Form7::Command9_Click, this)},
             // Raised from 32, so that it covers the "Default Image:" row whole.
             {.frame = u"tut2"_s,
              .frameGeometry = QRect(16, 24, 329, 169),
              .label = u"Label14"_s,
              .labelGeometry = QRect(8, 16, 313, 137),
              .text =
-                 u"After you have selected the images, you will notice the default image appears to your right. This "
-                 "will act exactly like your button will on a webpage, so if you have a mouseover effect you can move "
-                 "your mouse over the image and it will switch to the next one. Below that is the option \"Don't use "
-                 "rollover in preview.\"  Check this if you don't want interference with mouseovers if you have a "
-                 "mosuedown effect and a mouseover effect. When you have experimented with this click ok to move on. "_s,
+                 u"After you have selected the images, you will notice the default image appears to your right. "
+                 "This will act exactly like your button will on a webpage, so if you have a mouseover effect you can move your mouse over the image and it will switch to the next one. "
+                 "Below that is the option \"Don't use rollover in preview.\"  Check this if you don't want interference with mouseovers if you have a mosuedown effect and a mouseover effect. "
+                 "When you have experimented with this click ok to move on. "_s,
              .button = u"Command15"_s,
              .buttonGeometry = QRect(192, 136, 113, 25),
-             .ok =
-                 [this] {
-                     Command15_Click();
-                 }},
+             .ok = std::bind_front(&Form7::Command15_Click, this)},
             // Lowered from 176, so that the check box its text asks for shows whole.
             {.frame = u"tut3"_s,
              .frameGeometry = QRect(88, 193, 353, 169),
              .label = u"Label15"_s,
              .labelGeometry = QRect(8, 16, 337, 137),
              .text =
-                 u"Next you will need to get the button width and height. All of your images need to be the same size, "
-                 "or you may experience some odd results. You can get the width and height two ways. First, you can "
-                 "type them in yourself where you see \"Button Width\" and \"Button Height\". Alternatively you can "
-                 "click \"Get width and height from image source. If you have a default image loaded it will set the "
-                 "width and height to the width and height of the images. After you have set the width and height "
-                 "click ok to proceed. "_s,
+                 u"Next you will need to get the button width and height. "
+                 "All of your images need to be the same size, or you may experience some odd results. "
+                 "You can get the width and height two ways. "
+                 "First, you can type them in yourself where you see \"Button Width\" and \"Button Height\". "
+                 "Alternatively you can click \"Get width and height from image source. "
+                 "If you have a default image loaded it will set the width and height to the width and height of the images. "
+                 "After you have set the width and height click ok to proceed. "_s,
              .button = u"Command16"_s,
              .buttonGeometry = QRect(184, 128, 113, 25),
-             .ok =
-                 [this] {
-                     Command16_Click();
-                 }},
+             .ok = std::bind_front(&Form7::Command16_Click, this)},
             {.frame = u"tut4"_s,
              .frameGeometry = QRect(88, 32, 353, 169),
              .label = u"Label16"_s,
              .labelGeometry = QRect(8, 16, 337, 137),
              .text =
-                 u"Next you need to name the button and the images. Keep in mind that no images or button can have the "
-                 "same name, they must begin with a letter, and cannot contain spaces. Since these names are only "
-                 "used by the javascript and html, if you don't plan on modifying the code then you do not need to "
-                 "worry about these names, and if you want you can click \"Random\" to generate a name with random "
-                 "numbers in it. Also below that you will see \"Button Link\". This programs assumes your button will "
-                 "link to something, so a link here is required. When you have named the images and typed in a link "
-                 "click ok. "_s,
+                 u"Next you need to name the button and the images. "
+                 "Keep in mind that no images or button can have the same name, they must begin with a letter, and cannot contain spaces. "
+                 "Since these names are only used by the javascript and html, if you don't plan on modifying the code then you do not need to worry about these names, and if you want you can click \"Random\" to generate a name with random numbers in it. "
+                 "Also below that you will see \"Button Link\". "
+                 "This programs assumes your button will link to something, so a link here is required. "
+                 "When you have named the images and typed in a link click ok. "_s,
              .button = u"Command17"_s,
              .buttonGeometry = QRect(184, 128, 113, 25),
-             .ok =
-                 [this] {
-                     Command17_Click();
-                 }},
+             .ok = std::bind_front(&Form7::Command17_Click, this)},
             {.frame = u"tut5"_s,
              .frameGeometry = QRect(88, 224, 353, 113),
              .label = u"Label17"_s,
              .labelGeometry = QRect(8, 16, 337, 57),
              .text =
-                 u"Congratulations! You have completed everything necessary to generate the button code. Since you are "
-                 "in tutorial mode, click ok below to go to the generated code. If you were not in tutorial mode, you "
-                 "would click \"See Code\", which this frame is currently hiding. "_s,
+                 u"Congratulations! "
+                 "You have completed everything necessary to generate the button code. "
+                 "Since you are in tutorial mode, click ok below to go to the generated code. "
+                 "If you were not in tutorial mode, you would click \"See Code\", which this frame is currently hiding. "_s,
              .button = u"Command18"_s,
              .buttonGeometry = QRect(224, 80, 113, 25),
-             .ok =
-                 [this] {
-                     Command18_Click();
-                 }},
+             .ok = std::bind_front(&Form7::Command18_Click, this)},
             {.frame = u"tut6"_s,
              .frameGeometry = QRect(96, 88, 353, 201),
              .label = u"Label18"_s,
              .labelGeometry = QRect(8, 16, 337, 153),
              .text =
-                 u"There are two parts to the button code. The first part is in the first textbox, and this code needs "
-                 "to be inserted into the <head> section of your webpage. The second textbox contains the button "
-                 "itself, and this needs to be in the <body> section where you want your button be located.  Click "
-                 "\"Copy\" beside each textbox to copy the code so you can paste it. If you don't want to paste it "
-                 "into an html page, you can save the button in an auto-generated html page by clicking \"Save As "
-                 "HTML\". This will open a save dialog and you can type a filename. After that happens, the button "
-                 "will be visible on that html page and you can do whatever you want with it. Click ok to finish this "
-                 "tutorial, and thanks for using it!"_s,
+                 u"There are two parts to the button code. "
+                 "The first part is in the first textbox, and this code needs to be inserted into the <head> section of your webpage. "
+                 "The second textbox contains the button itself, and this needs to be in the <body> section where you want your button be located.  "
+                 "Click \"Copy\" beside each textbox to copy the code so you can paste it. "
+                 "If you don't want to paste it into an html page, you can save the button in an auto-generated html page by clicking \"Save As HTML\". "
+                 "This will open a save dialog and you can type a filename. "
+                 "After that happens, the button will be visible on that html page and you can do whatever you want with it. "
+                 "Click ok to finish this tutorial, and thanks for using it!"_s,
              .button = u"Command19"_s,
              .buttonGeometry = QRect(224, 168, 113, 25),
-             .ok =
-                 [this] {
-                     Command19_Click();
-                 }},
+             .ok = std::bind_front(&Form7::Command19_Click, this)},
         });
     std::copy(frames.cbegin(), frames.cend(), m_tut + 1);
 }
@@ -278,14 +261,13 @@ void Form7::createTutorial()
 void Form7::createCodeChoice()
 {
     // Beside the editor, where the code view leaves them in sight; last in the focus order.
-    QLabel *label = ui::makeLabel(this, u"AltTextLabel"_s, u"Al&t text:"_s, QRect(568, 24, 152, 17));
-    m_altText = ui::makeLineEdit(this, u"AltText"_s, QString(), QRect(568, 44, 152, 19));
-    label->setBuddy(m_altText);
-    m_modernCode = ui::makeModernCodeBox(this, QRect(568, 72, 152, 33));
-    m_altHint = ui::makeHint(this, u"AltHint"_s, QRect(568, 112, 152, 65));
-    m_altHint->setText(u"Without an alt text, screen readers cannot name the link."_s);
+    const ui::CodeChoice choice = ui::makeCodeChoice(this, {.label = QRect(568, 24, 152, 17),
+                                                            .altText = QRect(568, 44, 152, 19),
+                                                            .modernCode = QRect(568, 72, 152, 33),
+                                                            .hint = QRect(568, 112, 152, 65)});
+    m_altText = choice.altText;
+    m_modernCode = choice.modernCode;
     connect(m_modernCode, &QCheckBox::toggled, this, &Form7::followCodeChoice);
-    connect(m_altText, &QLineEdit::textChanged, this, &Form7::followCodeChoice);
 }
 
 void Form7::followCodeChoice()
@@ -295,7 +277,6 @@ void Form7::followCodeChoice()
     for (const QString &name : {u"Label6"_s, u"Text6"_s, u"Command4"_s, u"Label7"_s, u"Text7"_s, u"Command5"_s,
                                 u"Label8"_s, u"Text8"_s, u"Command6"_s, u"Label9"_s, u"Text9"_s, u"Command7"_s})
         findChild<QWidget *>(name)->setEnabled(!modern);
-    m_altHint->setVisible(modern && m_altText->text().isEmpty());
 }
 
 void Form7::setFocusOrder()

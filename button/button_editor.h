@@ -118,7 +118,6 @@ private:
     QCheckBox *m_check2 = nullptr;
     QLineEdit *m_altText = nullptr;
     QCheckBox *m_modernCode = nullptr;
-    QLabel *m_altHint = nullptr;
     bool m_modernView = false; // the code view holds the modern code
     QPushButton *m_command1 = nullptr;
     QPushButton *m_command2 = nullptr;

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "linkfx/link_effects.h"
 
-#include "rollover/html_text.h"
+#include "ui/html_text.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -20,13 +19,6 @@ std::string hoverAndFocus(const std::string &declaration)
 bool isAsciiDigit(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-// One sRGB channel, 0 to 255, as linear light.
-double linearChannel(int value)
-{
-    const double c = value / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
 
 } // namespace
@@ -112,17 +104,4 @@ std::string ModernLinkEffectsPage(const std::string &finalCode)
            "<a href=\"example.html\"> Example Link </a>\r\n"
            "</body>\r\n"
            "</html>\r\n";
-}
-
-double RelativeLuminance(Rgb colour)
-{
-    return 0.2126 * linearChannel(colour.red) + 0.7152 * linearChannel(colour.green) +
-           0.0722 * linearChannel(colour.blue);
-}
-
-double ContrastRatio(Rgb first, Rgb second)
-{
-    const double a = RelativeLuminance(first);
-    const double b = RelativeLuminance(second);
-    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }

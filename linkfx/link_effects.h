@@ -37,20 +37,3 @@ std::string LinkEffectsPage(const std::string &finalCode);
 // character set, viewport, the title inside the head, the comment, then the final code as it
 // stands and a line break before "</head>"; the example link in the body.
 std::string ModernLinkEffectsPage(const std::string &finalCode);
-
-// A colour as its red, green and blue parts, 0 to 255 each.
-struct Rgb {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-};
-
-// The relative luminance of an sRGB colour, 0 for black to 1 for white, as WCAG 2 defines it.
-double RelativeLuminance(Rgb colour);
-
-// The WCAG 2 contrast ratio of two colours, from 1 (the same) to 21 (black on white), in
-// either order.
-double ContrastRatio(Rgb first, Rgb second);
-
-// The contrast that WCAG 2 level AA asks of normal text against its background.
-inline constexpr double MinimumTextContrast = 4.5;

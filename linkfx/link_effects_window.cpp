@@ -5,6 +5,7 @@
 #include "linkfx/link_style.h"
 #include "ui/accessibility.h"
 #include "ui/controls.h"
+#include "ui/css_colours.h"
 #include "ui/files.h"
 #include "ui/look.h"
 #include "ui/page_pictures.h"
@@ -13,11 +14,12 @@
 #include "ui/text_box.h"
 
 #include <QCheckBox>
-#include <QColor>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+
+#include <functional>
 
 using namespace Qt::StringLiterals;
 using ui::pixelRect;
@@ -129,40 +131,37 @@ void Form5::createTutorial()
           .frameGeometry = pixelRect(120, 3855, 4455, 1785),
           .label = u"label99"_s,
           .labelGeometry = pixelRect(120, 240, 4215, 1215),
-          .text = u"The first textbox above you is where the current effect appears when you click an effect button. "
-                  "For example, If you click \"lineless\", the code for the lineless links will appear in that "
-                  "textbox. When you have selected an effect, click ok to proceed to the next section. "_s,
+          .text =
+              u"The first textbox above you is where the current effect appears when you click an effect button. "
+              "For example, If you click \"lineless\", the code for the lineless links will appear in that textbox. "
+              "When you have selected an effect, click ok to proceed to the next section. "_s,
           .button = u"Command13"_s,
           .buttonGeometry = pixelRect(1560, 1320, 1335, 375),
-          .ok = [this] { Command13_Click(); },
+          .ok = std::bind_front(&Form5::Command13_Click, this),
           .colour = ui::WindowBackground},
          {.frame = u"tut2"_s,
           .frameGeometry = pixelRect(120, 1320, 4455, 1815),
           .label = u"Label3"_s,
           .labelGeometry = pixelRect(120, 240, 4215, 1215),
           .text = u"Now that you see an effect code in the textbox(now hidden), you need to add it to the final code. "
-                  "Click \"Add above to final code\" and the code will appear in the textbox below you. This textbox "
-                  "displays all of the code you will have. When you have added the effect to the final code, click "
-                  "ok."_s,
+                  "Click \"Add above to final code\" and the code will appear in the textbox below you. "
+                  "This textbox displays all of the code you will have. "
+                  "When you have added the effect to the final code, click ok."_s,
           .button = u"Command14"_s,
           .buttonGeometry = pixelRect(1560, 1320, 1335, 375),
-          .ok =
-              [this] {
-                  Command14_Click();
-              }},
+          .ok = std::bind_front(&Form5::Command14_Click, this)},
          {.frame = u"tut3"_s,
           .frameGeometry = pixelRect(120, 3480, 4455, 1815),
           .label = u"Label4"_s,
           .labelGeometry = pixelRect(120, 240, 4215, 1215),
-          .text = u"Finally, you need to save or copy the final code so you can use it on your webpage. If you want "
-                  "to copy it, click \"Copy This\" below, and then paste it into the <head> section of your webpage. "
-                  "If you don't want to do this, click \"Save As HTML\" to get an html page with an example link of "
-                  "your effects. Thank you for using this tutorial!"_s,
+          .text =
+              u"Finally, you need to save or copy the final code so you can use it on your webpage. "
+              "If you want to copy it, click \"Copy This\" below, and then paste it into the <head> section of your webpage. "
+              "If you don't want to do this, click \"Save As HTML\" to get an html page with an example link of your effects. "
+              "Thank you for using this tutorial!"_s,
           .button = u"Command15"_s,
           .buttonGeometry = pixelRect(3000, 1320, 1335, 375),
-          .ok = [this] {
-              Command15_Click();
-          }}});
+          .ok = std::bind_front(&Form5::Command15_Click, this)}});
     m_tut1 = frames[0];
     m_tut2 = frames[1];
     m_tut3 = frames[2];
@@ -208,6 +207,7 @@ void Form5::createExampleLink()
     QWidget::setTabOrder(m_modernCode, m_exampleLink);
     connect(m_finalCode, &QPlainTextEdit::textChanged, this, &Form5::followFinalCode);
     connect(m_modernCode, &QCheckBox::toggled, this, &Form5::followFinalCode);
+    connect(m_modernCode, &QCheckBox::toggled, this, &Form5::updateColourHint);
     followFinalCode();
 }
 
@@ -227,32 +227,9 @@ void Form5::followFinalCode()
 void Form5::updateColourHint()
 {
     QStringList hints;
-    // A browser takes a colour with blanks around it as the colour.
-    const auto known = [&hints](const QString &answer) {
-        if (answer.trimmed().isEmpty())
-            return false;
-        if (QColor::isValidColorName(answer.trimmed()))
-            return true;
-        hints << u"\u201C%1\u201D is not a colour name or a #rrggbb colour that every browser knows."_s.arg(answer);
-        return false;
-    };
-    const auto rgb = [](const QString &name) {
-        const QColor colour = QColor::fromString(name.trimmed()).toRgb();
-        return Rgb{colour.red(), colour.green(), colour.blue()};
-    };
-    const bool text = known(m_textColour);
-    const bool background = known(m_backgroundColour);
-    if (text) {
-        const auto check = [&](const QString &against, const QString &name) {
-            const double ratio = ContrastRatio(rgb(m_textColour), rgb(against));
-            if (ratio < MinimumTextContrast)
-                hints << u"The text colour's contrast with %2 is only %1:1; text needs 4.5:1 to read well."_s.arg(
-                    QString::number(ratio, 'f', 2), name);
-        };
-        check(u"white"_s, u"the white page"_s);
-        if (background)
-            check(m_backgroundColour, u"the background colour"_s);
-    }
+    for (const std::string &hint :
+         ColourHints(m_textColour.toStdString(), m_backgroundColour.toStdString(), m_modernCode->isChecked()))
+        hints << QString::fromStdString(hint);
     m_colourHint->setText(hints.join(u'\n'));
     m_colourHint->setVisible(!hints.isEmpty());
 }

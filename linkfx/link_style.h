@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "linkfx/link_effects.h"
+#include "ui/css_colours.h"
 
 #include <optional>
 #include <string>
@@ -49,6 +49,3 @@ LinkStyle ReadLinkStyle(const std::string &finalCode, bool standardsPage);
 // those of the link's states, each in the order of the code, the later winning, for a rule of
 // a state weighs more than one for every link.
 LinkLook LookOf(const LinkStyle &style, bool hovered, bool focused);
-
-// A CSS colour: a name, #rgb or #rrggbb; without the # too, on the classic page.
-std::optional<Rgb> ReadCssColour(const std::string &value, bool standardsPage);

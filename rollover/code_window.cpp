@@ -15,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 using ui::pixelRect;
 
@@ -64,27 +66,25 @@ void Form3::createTutorial()
           .frameGeometry = pixelRect(240, 480, 4575, 1695),
           .label = u"Label4"_s,
           .labelGeometry = pixelRect(120, 240, 4335, 1095),
-          .text = u"Now you can copy the code into your web page. First,you need to copy the <head> section. Click "
-                  "Copy this to the right of this frame, and then paste it into the <head> section of the webpage. "
-                  "Click ok when you have done this"_s,
+          .text =
+              u"Now you can copy the code into your web page. "
+              "First,you need to copy the <head> section. "
+              "Click Copy this to the right of this frame, and then paste it into the <head> section of the webpage. "
+              "Click ok when you have done this"_s,
           .button = u"Command2"_s,
           .buttonGeometry = pixelRect(1200, 1080, 1575, 375),
-          .ok =
-              [this] {
-                  Command2_Click();
-              }},
+          .ok = std::bind_front(&Form3::Command2_Click, this)},
          {.frame = u"tut2"_s,
           .frameGeometry = pixelRect(240, 2520, 4575, 1695),
           .label = u"Label5"_s,
           .labelGeometry = pixelRect(120, 240, 4335, 1095),
-          .text = u"Now you copy the image code itself. Click copy this to the right and then paste the code where you "
-                  "want the image to be. If you don't want to do that, click \"Save as HTML\" to make an html page "
-                  "with the code in place. Thank you for using this tutorial!"_s,
+          .text = u"Now you copy the image code itself. "
+                  "Click copy this to the right and then paste the code where you want the image to be. "
+                  "If you don't want to do that, click \"Save as HTML\" to make an html page with the code in place. "
+                  "Thank you for using this tutorial!"_s,
           .button = u"Command6"_s,
           .buttonGeometry = pixelRect(1800, 1080, 1575, 375),
-          .ok = [this] {
-              Command6_Click();
-          }}});
+          .ok = std::bind_front(&Form3::Command6_Click, this)}});
     m_tut1 = frames[0];
     m_tut2 = frames[1];
 }

@@ -21,6 +21,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <array>
+#include <functional>
+
 using namespace Qt::StringLiterals;
 using ui::pixelRect;
 
@@ -87,88 +90,68 @@ void Form2::createTutorial()
              .label = u"Label10"_s,
              .labelGeometry = pixelRect(120, 240, 4575, 1335),
              .text =
-                 u"First, you need to select two images for the rollover. Image #1 should be the image seen when the "
-                 u"mouse "
-                 "is not over the picture, and Image #2 should be the image shown when the mouse is over the picture   "
-                 "Click the buttons to the right of each text box to select an image, or type one in yourself! Click "
-                 "ok "
-                 "after you have done this."_s,
+                 u"First, you need to select two images for the rollover. "
+                 "Image #1 should be the image seen when the mouse is not over the picture, and Image #2 should be the image shown when the mouse is over the picture   Click the buttons to the right of each text box to select an image, or type one in yourself! "
+                 "Click ok after you have done this."_s,
              .button = u"Command6"_s,
              .caption = u"Ok!"_s,
              .buttonGeometry = pixelRect(1800, 1320, 1575, 375),
-             .ok =
-                 [this] {
-                     Command6_Click();
-                 }},
+             .ok = std::bind_front(&Form2::Command6_Click, this)},
             {.frame = u"tut2"_s,
              .frameGeometry = pixelRect(240, 1920, 4695, 1695),
              .label = u"Label12"_s,
              .labelGeometry = pixelRect(120, 240, 4455, 1215),
-             .text = u"Now you need to type the link of the rollover above. The link will be activated when someone "
-                     u"clicks the "
-                     "image. This program assumes that you want to create a linked rollover, so if you don't want a "
-                     "link you "
-                     "will have to take it out manually. Click ok when you have typed in a link"_s,
+             .text =
+                 u"Now you need to type the link of the rollover above. "
+                 "The link will be activated when someone clicks the image. "
+                 "This program assumes that you want to create a linked rollover, so if you don't want a link you will have to take it out manually. "
+                 "Click ok when you have typed in a link"_s,
              .button = u"Command7"_s,
              .buttonGeometry = pixelRect(2640, 1080, 1575, 375),
-             .ok =
-                 [this] {
-                     Command7_Click();
-                 }},
+             .ok = std::bind_front(&Form2::Command7_Click, this)},
             {.frame = u"tut3"_s,
              .frameGeometry = pixelRect(240, 2400, 4695, 1935),
              .label = u"Label13"_s,
              .labelGeometry = pixelRect(120, 240, 4455, 1215),
              .text =
-                 u"Now you need to name the rollover. Don't name two rollovers the same thing, or that will cause "
-                 u"problems. "
+                 u"Now you need to name the rollover. "
+                 "Don't name two rollovers the same thing, or that will cause problems. "
                  "You can name it something like \"Rollover1\", but it must start with letters and contain no spaces. "
-                 "If "
-                 "you don't mind it, you can create a random combination of letters by clicking \"random\" beside it. "
+                 "If you don't mind it, you can create a random combination of letters by clicking \"random\" beside it. "
                  "Click Ok when you have named the rollover."_s,
              .button = u"Command8"_s,
              .buttonGeometry = pixelRect(1680, 1440, 1575, 375),
-             .ok =
-                 [this] {
-                     Command8_Click();
-                 }},
+             .ok = std::bind_front(&Form2::Command8_Click, this)},
             {.frame = u"tut4"_s,
              .frameGeometry = pixelRect(240, 720, 4695, 1695),
              .label = u"Label14"_s,
              .labelGeometry = pixelRect(120, 240, 4455, 1215),
              .text =
-                 u"Next you need to enter the width and height of the images. It is better if you know the width and "
-                 "height, but if you don't you can enter an estimate. Use the format of width,height, so if you have "
-                 "an "
-                 "image with width 34 and height 54, it would be 34,54. Click ok when you have entered a width and height"_s,
+                 u"Next you need to enter the width and height of the images. "
+                 "It is better if you know the width and height, but if you don't you can enter an estimate. "
+                 "Use the format of width,height, so if you have an image with width 34 and height 54, it would be 34,54. "
+                 "Click ok when you have entered a width and height"_s,
              .button = u"Command10"_s,
              .buttonGeometry = pixelRect(1680, 1200, 1575, 375),
-             .ok =
-                 [this] {
-                     Command10_Click();
-                 }},
+             .ok = std::bind_front(&Form2::Command10_Click, this)},
             {.frame = u"tut5"_s,
              .frameGeometry = pixelRect(240, 960, 4695, 1815),
              .label = u"Label15"_s,
              .labelGeometry = pixelRect(120, 240, 4455, 1215),
-             .text = u"Last, you need to enter the image numbers. Don't worry about this too much, just remember, no "
-                     u"image can "
-                     "have the same image number. If you don't plan on modifying the code, just cilck \"random\" "
-                     "beside each "
-                     "textbox to get a random number. Click ok when you have assigned image numbers."_s,
+             .text =
+                 u"Last, you need to enter the image numbers. "
+                 "Don't worry about this too much, just remember, no image can have the same image number. "
+                 "If you don't plan on modifying the code, just cilck \"random\" beside each textbox to get a random number. "
+                 "Click ok when you have assigned image numbers."_s,
              .button = u"Command11"_s,
              .buttonGeometry = pixelRect(1680, 1320, 1575, 375),
-             .ok =
-                 [this] {
-                     Command11_Click();
-                 }},
+             .ok = std::bind_front(&Form2::Command11_Click, this)},
             {.frame = u"tut6"_s,
              .frameGeometry = pixelRect(240, 2880, 4695, 1095),
              .label = u"Label16"_s,
              .labelGeometry = pixelRect(120, 240, 4455, 1215),
              .text = u"Good job, you have entered all of the properties needed and now you are ready to copy the code. "
-                     u"Click "
-                     "\"See Code\" below to goto the next screen. "_s},
+                     "Click \"See Code\" below to goto the next screen. "_s},
         });
     std::copy(frames.cbegin(), frames.cend(), m_tut + 1);
 
@@ -183,16 +166,15 @@ void Form2::createTutorial()
 void Form2::createCodeChoice()
 {
     // Beside the pictures, before "See Code"; after every other control in the focus order.
-    QLabel *label = ui::makeLabel(this, u"AltTextLabel"_s, u"Al&t text:"_s, pixelRect(5520, 840, 2280, 255));
-    m_altText = ui::makeLineEdit(this, u"AltText"_s, QString(), pixelRect(5520, 1080, 2280, 285));
-    label->setBuddy(m_altText);
-    m_modernCode = ui::makeModernCodeBox(this, pixelRect(5520, 1560, 2280, 495));
-    m_altHint = ui::makeHint(this, u"AltHint"_s, pixelRect(5520, 2160, 2280, 1095));
-    m_altHint->setText(u"Without an alt text, screen readers cannot name the link."_s);
-    QWidget::setTabOrder(findChild<QWidget *>(u"Command11"_s), m_altText);
-    QWidget::setTabOrder(m_altText, m_modernCode);
+    const ui::CodeChoice choice = ui::makeCodeChoice(this,
+                                                     {.label = pixelRect(5520, 840, 2280, 255),
+                                                      .altText = pixelRect(5520, 1080, 2280, 285),
+                                                      .modernCode = pixelRect(5520, 1560, 2280, 495),
+                                                      .hint = pixelRect(5520, 2160, 2280, 1095)},
+                                                     findChild<QWidget *>(u"Command11"_s));
+    m_altText = choice.altText;
+    m_modernCode = choice.modernCode;
     connect(m_modernCode, &QCheckBox::toggled, this, &Form2::followCodeChoice);
-    connect(m_altText, &QLineEdit::textChanged, this, &Form2::followCodeChoice);
 }
 
 void Form2::createPreview()
@@ -218,7 +200,6 @@ void Form2::followCodeChoice()
     for (const QString &name : {u"Label5"_s, u"Text4"_s, u"Command9"_s, u"Label8"_s, u"Text6"_s, u"Command4"_s,
                                 u"Label9"_s, u"Text7"_s, u"Command5"_s})
         findChild<QWidget *>(name)->setEnabled(!modern);
-    m_altHint->setVisible(modern && m_altText->text().isEmpty());
     m_preview->setFocusShowsOver(modern);
 }
 
@@ -304,9 +285,10 @@ void Form2::Command5_Click()
 
 void Form2::Command9_Click()
 {
-    m_text[4]->setText(u"Rollover"_s);
-    for (int i = 0; i < 8; ++i)
-        m_text[4]->setText(m_text[4]->text() + QChar::fromLatin1(RandomRolloverLetter(services().randomDraw())));
+    std::array<float, RolloverNameLetters> draws{};
+    for (float &draw : draws)
+        draw = services().randomDraw();
+    ui::setText(m_text[4], RandomRolloverName(draws));
 }
 
 void Form2::Command3_Click()

@@ -62,7 +62,6 @@ private:
     QGroupBox *m_tut[7] = {}; // tut1 to tut6
     QLineEdit *m_altText = nullptr;
     QCheckBox *m_modernCode = nullptr;
-    QLabel *m_altHint = nullptr;
     QString m_lastPicture; // the window's one file dialog keeps its last name
     RolloverPreview *m_preview = nullptr;
     QString m_picture1Path; // the full paths of the pictures picked or dropped

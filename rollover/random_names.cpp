@@ -24,3 +24,11 @@ char RandomRolloverLetter(float r)
 {
     return static_cast<char>('a' + wholeNumber(r, 10) - 1);
 }
+
+std::string RandomRolloverName(const std::array<float, RolloverNameLetters> &draws)
+{
+    std::string name = "Rollover";
+    for (const float r : draws)
+        name += RandomRolloverLetter(r);
+    return name;
+}

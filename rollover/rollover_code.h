@@ -43,7 +43,7 @@ bool ReadsAsTwoWholeNumbers(const std::string &size);
 // keyboard focus) and the picture shown normally, both with the alt text, and with width and
 // height when the size box reads as two whole numbers. No script. The image names and the
 // rollover's name are not used. Without an over picture the body holds the one picture. The
-// link, the sources and the alt text are written as rollover/html_text.h says (HtmlLinkAttributeText,
+// link, the sources and the alt text are written as ui/html_text.h says (HtmlLinkAttributeText,
 // HtmlUrlAttributeText, HtmlAttributeText); an empty alt text writes no alt attribute, which the
 // validators and the audit then report.
 RolloverCode GenerateModernRolloverCode(const RolloverProperties &properties);

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ui/result.h"
+
 #include <QString>
 
 #include <memory>
-#include <optional>
 
 class QTemporaryDir;
 
@@ -20,8 +21,8 @@ public:
     BrowserPages(const BrowserPages &) = delete;
     BrowserPages &operator=(const BrowserPages &) = delete;
 
-    // A new empty folder for one page; nothing, with the reason, when none can be made.
-    std::optional<QString> newFolder(QString &reason);
+    // A new empty folder for one page.
+    Result<QString> newFolder();
     // The run's folder; empty before the first page.
     QString path() const;
     // Removes the run's folder now; the next page makes a new one.

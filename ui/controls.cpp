@@ -183,6 +183,26 @@ QLabel *makeHint(QWidget *parent, const QString &name, const QRect &geometry)
     return hint;
 }
 
+CodeChoice makeCodeChoice(QWidget *window, const CodeChoiceGeometry &geometry, QWidget *focusAfter)
+{
+    QLabel *label = makeLabel(window, u"AltTextLabel"_s, u"Al&t text:"_s, geometry.label);
+    CodeChoice choice;
+    choice.altText = makeLineEdit(window, u"AltText"_s, QString(), geometry.altText);
+    label->setBuddy(choice.altText);
+    choice.modernCode = makeModernCodeBox(window, geometry.modernCode);
+    choice.altHint = makeHint(window, u"AltHint"_s, geometry.hint);
+    choice.altHint->setText(u"Without an alt text, screen readers cannot name the link."_s);
+    if (focusAfter)
+        QWidget::setTabOrder(focusAfter, choice.altText);
+    QWidget::setTabOrder(choice.altText, choice.modernCode);
+    const auto follow = [choice] {
+        choice.altHint->setVisible(choice.modernCode->isChecked() && choice.altText->text().isEmpty());
+    };
+    QObject::connect(choice.modernCode, &QCheckBox::toggled, choice.altHint, follow);
+    QObject::connect(choice.altText, &QLineEdit::textChanged, choice.altHint, follow);
+    return choice;
+}
+
 void setFocusOrder(QWidget *window, const QStringList &names)
 {
     QWidget *previous = nullptr;

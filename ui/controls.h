@@ -36,6 +36,23 @@ QCheckBox *makeModernCodeBox(QWidget *parent, const QRect &geometry);
 // hidden until there is something to say.
 QLabel *makeHint(QWidget *parent, const QString &name, const QRect &geometry);
 
+// The alt text box with its label, the choice of the modern code, and the hint that shows while
+// the modern code is chosen without an alt text: the column the rollover and the button windows
+// hold beside their fields. In the focus order the alt text comes after focusAfter (where given),
+// then the choice.
+struct CodeChoice {
+    QLineEdit *altText = nullptr;
+    QCheckBox *modernCode = nullptr;
+    QLabel *altHint = nullptr;
+};
+struct CodeChoiceGeometry {
+    QRect label;
+    QRect altText;
+    QRect modernCode;
+    QRect hint;
+};
+CodeChoice makeCodeChoice(QWidget *window, const CodeChoiceGeometry &geometry, QWidget *focusAfter = nullptr);
+
 // Chains the focus through the named children of a window, in the order given.
 void setFocusOrder(QWidget *window, const QStringList &names);
 

@@ -14,32 +14,32 @@
 
 namespace ui {
 
-std::optional<QString> writeFileAtomically(const QString &path, const std::string &content)
+Result<> writeFileAtomically(const QString &path, const std::string &content)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+        return Failure{file.errorString()};
     const auto size = static_cast<qint64>(content.size());
     // A short page sits in the device's buffer, so a full disk shows only when the buffer is
     // flushed; commit() here would still rename the short file over the old one.
     if (file.write(content.data(), size) != size || !file.flush() || file.error() != QFileDevice::NoError) {
         const QString reason = file.errorString();
         file.cancelWriting(); // the temporary file goes with the QSaveFile
-        return reason;
+        return Failure{reason};
     }
     if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
+        return Failure{file.errorString()};
+    return {};
 }
 
-std::optional<QString> copyFileAtomically(const QString &from, const QString &to)
+Result<> copyFileAtomically(const QString &from, const QString &to)
 {
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
-        return source.errorString();
+        return Failure{source.errorString()};
     QSaveFile file(to);
     if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+        return Failure{file.errorString()};
     // In pieces: a picture may be larger than is worth holding whole.
     constexpr qint64 Piece = 1 << 16;
     while (!source.atEnd()) {
@@ -47,23 +47,23 @@ std::optional<QString> copyFileAtomically(const QString &from, const QString &to
         if (piece.isEmpty() && source.error() != QFileDevice::NoError) {
             const QString reason = source.errorString();
             file.cancelWriting();
-            return reason;
+            return Failure{reason};
         }
         if (file.write(piece) != piece.size()) {
             const QString reason = file.errorString();
             file.cancelWriting();
-            return reason;
+            return Failure{reason};
         }
     }
     // As with a page: a full disk may show only when the last piece is flushed.
     if (!file.flush() || file.error() != QFileDevice::NoError) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return reason;
+        return Failure{reason};
     }
     if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
+        return Failure{file.errorString()};
+    return {};
 }
 
 bool isRegularOrMissing(const QString &path)

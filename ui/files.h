@@ -1,21 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ui/result.h"
+
 #include <QString>
 
-#include <optional>
 #include <string>
 
 // Text files, the clipboard and the names of picked files.
 namespace ui {
 
 // Writes the whole content atomically: either the complete file is there afterwards, or
-// an existing file is left as it was. Returns the reason when the file could not be written.
-std::optional<QString> writeFileAtomically(const QString &path, const std::string &content);
+// an existing file is left as it was, and the reason is given.
+Result<> writeFileAtomically(const QString &path, const std::string &content);
 
 // Copies the file's bytes to the path as safely as writeFileAtomically writes: the whole copy
-// or, on any failure, the path left as it was. Returns the reason when it could not be copied.
-std::optional<QString> copyFileAtomically(const QString &from, const QString &to);
+// or, on any failure, the path left as it was and the reason given.
+Result<> copyFileAtomically(const QString &from, const QString &to);
 
 // True when the path names a regular file (links followed) or nothing at all: the only
 // places a small file of ours may be written without replacing something else.

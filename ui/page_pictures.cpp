@@ -62,48 +62,48 @@ PicturesBeside picturesBeside(const QStringList &pictures, const QString &folder
     return beside;
 }
 
-QStringList copyPictures(const QStringList &pictures, const QString &folder)
+Result<> copyPictures(const QStringList &pictures, const QString &folder)
 {
     QStringList failures;
     for (const QString &picture : pictures) {
         const QString copy = QDir(folder).filePath(fileNameOf(picture));
-        if (const std::optional<QString> error = copyFileAtomically(picture, copy))
-            failures.append(
-                u"The picture could not be copied as \"%1\".\n\n%2"_s.arg(QDir::toNativeSeparators(copy), *error));
+        if (const Result<> copied = copyFileAtomically(picture, copy); !copied)
+            failures.append(u"The picture could not be copied as \"%1\".\n\n%2"_s.arg(QDir::toNativeSeparators(copy),
+                                                                                      copied.error()));
     }
-    return failures;
+    if (failures.isEmpty())
+        return {};
+    return Failure{failures.join(u"\n\n"_s)};
 }
 
-std::optional<QString> writePageWithPictures(const QString &folder, const QString &fileName, const std::string &page,
-                                             const QStringList &pictures, QString &reason)
+Result<QString> writePageWithPictures(const QString &folder, const QString &fileName, const std::string &page,
+                                      const QStringList &pictures)
 {
     const QString path = QDir(folder).filePath(fileName);
-    if (const std::optional<QString> error = writeFileAtomically(path, page)) {
-        reason = u"The page could not be saved as \"%1\".\n\n%2"_s.arg(QDir::toNativeSeparators(path), *error);
-        return std::nullopt;
-    }
-    const QStringList failures = copyPictures(picturesBeside(pictures, folder).missing, folder);
-    if (!failures.isEmpty()) {
-        reason = failures.join(u"\n\n"_s);
-        return std::nullopt;
-    }
+    if (const Result<> written = writeFileAtomically(path, page); !written)
+        return Failure{
+            u"The page could not be saved as \"%1\".\n\n%2"_s.arg(QDir::toNativeSeparators(path), written.error())};
+    if (const Result<> copied = copyPictures(picturesBeside(pictures, folder).missing, folder); !copied)
+        return Failure{copied.error()};
     return path;
 }
 
 bool openInBrowser(QWidget *parent, Services &services, const QString &fileName, const std::string &page,
                    const QStringList &pictures)
 {
-    QString reason;
-    const std::optional<QString> folder = services.browserPages().newFolder(reason);
-    const std::optional<QString> path =
-        folder ? writePageWithPictures(*folder, fileName, page, pictures, reason) : std::nullopt;
+    const Result<QString> folder = services.browserPages().newFolder();
+    if (!folder) {
+        services.showError(parent, u"Quillarc 2"_s,
+                           u"The page could not be shown in the browser.\n\n"_s + folder.error());
+        return false;
+    }
+    const Result<QString> path = writePageWithPictures(*folder, fileName, page, pictures);
     if (path && services.openInBrowser(QUrl::fromLocalFile(*path)))
         return true;
-    if (folder)
-        QDir(*folder).removeRecursively(); // nothing of a page not shown stays
+    QDir(*folder).removeRecursively(); // nothing of a page not shown stays
     services.showError(parent, u"Quillarc 2"_s,
                        path ? u"No web browser could be started to show the page."_s
-                            : u"The page could not be shown in the browser.\n\n"_s + reason);
+                            : u"The page could not be shown in the browser.\n\n"_s + path.error());
     return false;
 }
 

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ui/result.h"
+
 #include <QString>
 #include <QStringList>
 
-#include <optional>
 #include <string>
 
 class QWidget;
@@ -27,14 +28,14 @@ struct PicturesBeside {
 // already there: the very same file or one with the same bytes.
 PicturesBeside picturesBeside(const QStringList &pictures, const QString &folder);
 
-// Copies each picture into the folder under its own file name. Returns a message for each
-// copy that failed, naming the file and the reason; nothing half-written stays.
-QStringList copyPictures(const QStringList &pictures, const QString &folder);
+// Copies each picture into the folder under its own file name; a copy that fails leaves nothing
+// half-written and the others go on. The one message names every copy that failed, and why.
+Result<> copyPictures(const QStringList &pictures, const QString &folder);
 
 // Writes the page under the file name into the folder and copies of the pictures beside it:
-// what "Open in Browser" shows. Returns the page's path, or nothing with the reason.
-std::optional<QString> writePageWithPictures(const QString &folder, const QString &fileName, const std::string &page,
-                                             const QStringList &pictures, QString &reason);
+// what "Open in Browser" shows. Returns the page's path.
+Result<QString> writePageWithPictures(const QString &folder, const QString &fileName, const std::string &page,
+                                      const QStringList &pictures);
 
 // "Open in Browser": the page and its pictures in a fresh folder of the run's own, opened in
 // the desktop's browser. A page that cannot be written or shown is reported in a message box

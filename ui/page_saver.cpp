@@ -21,10 +21,10 @@ bool PageSaver::save(QWidget *parent, Services &services, const std::string &pag
     if (!path || path->isEmpty())
         return false;
     m_lastName = *path;
-    if (const std::optional<QString> error = writeFileAtomically(*path, page)) {
+    if (const Result<> written = writeFileAtomically(*path, page); !written) {
         services.showError(
             parent, u"Quillarc 2"_s,
-            u"The page could not be saved as \"%1\".\n\n%2"_s.arg(QDir::toNativeSeparators(*path), *error));
+            u"The page could not be saved as \"%1\".\n\n%2"_s.arg(QDir::toNativeSeparators(*path), written.error()));
         return false;
     }
     // Asked once the page is there: a page that could not be written needs no pictures.
@@ -36,8 +36,8 @@ bool PageSaver::save(QWidget *parent, Services &services, const std::string &pag
     for (const QString &name : beside.different)
         question += u"\n\nA different file is already there: %1; it is left as it is."_s.arg(name);
     if (services.askYesNo(parent, u"Quillarc 2"_s, question)) {
-        for (const QString &failure : copyPictures(beside.missing, folder))
-            services.showError(parent, u"Quillarc 2"_s, failure);
+        if (const Result<> copied = copyPictures(beside.missing, folder); !copied)
+            services.showError(parent, u"Quillarc 2"_s, copied.error());
     }
     return true;
 }

@@ -158,8 +158,8 @@ private:
     void write(const QString &file, const std::string &text) const
     {
         const QString path = m_folder.filePath(file);
-        if (const std::optional<QString> reason = ui::writeFileAtomically(path, text))
-            throw OrderError("cannot write " + path.toStdString() + ": " + reason->toStdString());
+        if (const ui::Result<> written = ui::writeFileAtomically(path, text); !written)
+            throw OrderError("cannot write " + path.toStdString() + ": " + written.error().toStdString());
     }
 
     // The page and its pictures through the code of "Open in Browser" or of "Save as HTML".
@@ -175,9 +175,10 @@ private:
                 pictures.append(m_folder.filePath(file.toString()));
         }
         if (through == u"browser"_s) {
-            QString reason;
-            if (!ui::writePageWithPictures(page.absolutePath(), page.fileName(), text, pictures, reason))
-                throw OrderError("cannot write " + path.toStdString() + ": " + reason.toStdString());
+            if (const ui::Result<QString> written =
+                    ui::writePageWithPictures(page.absolutePath(), page.fileName(), text, pictures);
+                !written)
+                throw OrderError("cannot write " + path.toStdString() + ": " + written.error().toStdString());
             return;
         }
         if (through != u"save"_s)

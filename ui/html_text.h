@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-// Small pieces of HTML text that the rollover, the button and the link effects share; they
-// stand with the rollover, the first of the three.
+// Small pieces of HTML text that the rollover, the button and the link effects share. They live
+// in ui/, the one folder every wizard builds on, but in the text library: standard library only.
 
 // Text for an attribute value between double quotes: & " < > become &amp; &quot; &lt; &gt;,
 // everything else stays as it is.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "rollover/html_text.h"
+#include "ui/html_text.h"
 
 std::string HtmlAttributeText(const std::string &text)
 {

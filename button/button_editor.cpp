@@ -366,7 +366,7 @@ void Form7::measureSize()
 
 std::optional<QString> Form7::askPicture()
 {
-    const std::optional<QString> chosen = services().openFileName(this, ui::pictureRequest(QString(), m_lastPicture));
+    std::optional<QString> chosen = services().openFileName(this, ui::pictureRequest(QString(), m_lastPicture));
     if (!chosen || chosen->isEmpty())
         return std::nullopt; // a cancel leaves the name, the path, the box and the preview
     return chosen;

@@ -340,11 +340,12 @@ private Q_SLOTS:
         QTest::newRow("Form2") << u"Form2"_s << QStringList();
         QTest::newRow("Form3") << u"Form3"_s
                                << QStringList{
-                                      u"Command1"_s,      u"Close this rollover window"_s,
-                                      u"Command3"_s,      u"Copy the <head> text to the clipboard"_s,
-                                      u"Command4"_s,      u"Copy the <body> section of the code to the clipboard"_s,
-                                      u"Command5"_s,      u"Create an HTML page with your rollover"_s,
-                                      u"OpenInBrowser"_s, u"Show the page in your web browser"_s};
+                                      u"Command1"_s,         u"Close this rollover window"_s,
+                                      u"Command3"_s,         u"Copy the <head> text to the clipboard"_s,
+                                      u"Command4"_s,         u"Copy the <body> section of the code to the clipboard"_s,
+                                      u"Command5"_s,         u"Create an HTML page with your rollover"_s,
+                                      u"OpenInBrowser"_s,    u"Show the page in your web browser"_s,
+                                      u"BackToProperties"_s, u"Change the properties of this rollover"_s};
         QTest::newRow("Form4") << u"Form4"_s
                                << QStringList{u"Command1"_s, u"Create a new rollover effect for your webpage"_s,
                                               u"Command2"_s, u"Add some new link effects to your webpage"_s,

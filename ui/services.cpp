@@ -3,6 +3,7 @@
 
 #include "ui/controls.h"
 
+#include <QColorDialog>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -140,6 +141,14 @@ bool DesktopServices::askYesNo(QWidget *parent, const QString &title, const QStr
 {
     return QMessageBox::question(parent, title, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
            QMessageBox::Yes;
+}
+
+std::optional<QColor> DesktopServices::chooseColour(QWidget *parent, const QString &title, const QColor &initial)
+{
+    const QColor colour = QColorDialog::getColor(initial, parent, title);
+    if (!colour.isValid())
+        return std::nullopt;
+    return colour;
 }
 
 bool DesktopServices::openInBrowser(const QUrl &page)

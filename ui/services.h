@@ -3,6 +3,7 @@
 
 #include "ui/browser_pages.h"
 
+#include <QColor>
 #include <QList>
 #include <QString>
 
@@ -61,6 +62,8 @@ public:
     virtual void showError(QWidget *parent, const QString &title, const QString &text) = 0;
     // True when the user answered Yes.
     virtual bool askYesNo(QWidget *parent, const QString &title, const QString &question) = 0;
+    // The colour chosen, starting from the one given, or nothing on Cancel.
+    virtual std::optional<QColor> chooseColour(QWidget *parent, const QString &title, const QColor &initial) = 0;
     // Shows the page in the desktop's default browser; false when no browser could be started.
     virtual bool openInBrowser(const QUrl &page) = 0;
     // A uniform draw 0 <= r < 1 at single precision, after mixing the clock into the generator.
@@ -85,6 +88,7 @@ public:
     std::optional<QString> promptText(QWidget *parent, const QString &title, const QString &prompt) override;
     void showError(QWidget *parent, const QString &title, const QString &text) override;
     bool askYesNo(QWidget *parent, const QString &title, const QString &question) override;
+    std::optional<QColor> chooseColour(QWidget *parent, const QString &title, const QColor &initial) override;
     bool openInBrowser(const QUrl &page) override;
     float randomDraw() override;
     // The pages shown in the browser go first: it ends the program as its user asked.

@@ -16,10 +16,10 @@
 class FakeServices final : public ui::Services {
 public:
     struct Question {
-        enum Kind { Open, Save, Prompt, YesNo } kind;
+        enum Kind { Open, Save, Prompt, YesNo, Colour } kind;
         ui::FileRequest request; // Open and Save
-        QString title;           // Prompt and YesNo
-        QString prompt;          // Prompt, and YesNo's question
+        QString title;           // Prompt, YesNo and Colour
+        QString prompt;          // Prompt, YesNo's question, and the colour Colour starts from as #rrggbb
     };
     struct Message {
         QString title;
@@ -31,6 +31,7 @@ public:
     void answerSave(std::optional<QString> path) { m_save.push_back(std::move(path)); }
     void answerPrompt(std::optional<QString> text) { m_prompt.push_back(std::move(text)); }
     void answerYesNo(bool yes) { m_yesNo.push_back(yes); }
+    void answerColour(std::optional<QColor> colour) { m_colour.push_back(colour); }
     void scriptDraws(std::initializer_list<float> draws) { m_draws.insert(m_draws.end(), draws); }
 
     std::optional<QString> openFileName(QWidget *parent, const ui::FileRequest &request) override;
@@ -39,6 +40,8 @@ public:
     void showError(QWidget *parent, const QString &title, const QString &text) override;
     // Unscripted: No, counted in unexpected.
     bool askYesNo(QWidget *parent, const QString &title, const QString &question) override;
+    // Unscripted: Cancel, counted in unexpected.
+    std::optional<QColor> chooseColour(QWidget *parent, const QString &title, const QColor &initial) override;
     // Records the page and answers browserStarts.
     bool openInBrowser(const QUrl &page) override;
     float randomDraw() override;
@@ -56,6 +59,7 @@ private:
     std::deque<std::optional<QString>> m_save;
     std::deque<std::optional<QString>> m_prompt;
     std::deque<bool> m_yesNo;
+    std::deque<std::optional<QColor>> m_colour;
     std::deque<float> m_draws;
     quint64 m_randomState = 1;
 };

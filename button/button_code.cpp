@@ -112,7 +112,7 @@ ButtonCode GenerateButtonCode(const ButtonSpec &fields)
 
 ButtonCode GenerateModernButtonCode(const ButtonSpec &fields)
 {
-    // The attributes after src and srcset that every picture carries.
+    // The attributes that every picture carries after its src and srcset.
     std::string end;
     if (!fields.AltText.empty())
         end.append(" alt=\"").append(HtmlAttributeText(fields.AltText)).append("\"");
@@ -122,21 +122,20 @@ ButtonCode GenerateModernButtonCode(const ButtonSpec &fields)
         end.append(" height=\"").append(*height).append("\"");
     end.append(">");
     const auto appendImage = [&end](std::string &body, std::string_view start, const std::string &source,
-                                    const std::string &twiceName) {
-        body.append(start).append(HtmlPictureAttributeText(source)).append("\"");
-        if (!twiceName.empty())
-            body.append(" srcset=\"").append(HtmlSrcsetAttributeText(twiceName)).append("\"");
-        body.append(end);
+                                    std::string_view srcset) {
+        body.append(start).append(HtmlPictureAttributeText(source)).append("\"").append(srcset).append(end);
     };
 
     ButtonCode code;
     code.head.append(ModernHeadStart).append(PictureLinkStyle).append(ModernHeadEnd);
     code.body.append("<a class=\"q2-link\" href=\"").append(HtmlLinkAttributeText(fields.ButtonLink)).append("\">");
     if (!fields.MouseDownImageSrc.empty())
-        appendImage(code.body, "<img class=\"q2-down\" src=\"", fields.MouseDownImageSrc, fields.MouseDownImageSrc2x);
+        appendImage(code.body, "<img class=\"q2-down\" src=\"", fields.MouseDownImageSrc,
+                    SrcsetAttribute(fields.MouseDownImageSrc2x));
     if (!fields.MouseOverImageSrc.empty())
-        appendImage(code.body, "<img class=\"q2-over\" src=\"", fields.MouseOverImageSrc, fields.MouseOverImageSrc2x);
-    appendImage(code.body, "<img src=\"", fields.DefaultImageSrc, fields.DefaultImageSrc2x);
+        appendImage(code.body, "<img class=\"q2-over\" src=\"", fields.MouseOverImageSrc,
+                    SrcsetAttribute(fields.MouseOverImageSrc2x));
+    appendImage(code.body, "<img src=\"", fields.DefaultImageSrc, SrcsetAttribute(fields.DefaultImageSrc2x));
     code.body.append("</a>");
     return code;
 }

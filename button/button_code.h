@@ -48,7 +48,7 @@ ButtonCode GenerateButtonCode(const ButtonSpec &fields);
 // link, and so no state. No script; the names are not used. The link is an inline block that
 // its pictures fill (ui/html_text.h, PictureLinkStyle). The link, the sources and the alt text
 // are written as ui/html_text.h says (HtmlLinkAttributeText, HtmlPictureAttributeText,
-// HtmlSrcsetAttributeText, HtmlAttributeText); an empty alt text writes no alt attribute.
+// SrcsetAttribute, HtmlAttributeText); an empty alt text writes no alt attribute.
 ButtonCode GenerateModernButtonCode(const ButtonSpec &fields);
 
 // The pictures of a button.

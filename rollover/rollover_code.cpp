@@ -22,9 +22,7 @@ constexpr std::string_view ModernHeadEnd =
 // then those that every picture of the modern code carries.
 std::string modernImageEnd(const RolloverProperties &p, const std::string &twiceName)
 {
-    std::string end;
-    if (!twiceName.empty())
-        end += " srcset=\"" + HtmlSrcsetAttributeText(twiceName) + "\"";
+    std::string end = SrcsetAttribute(twiceName);
     if (!p.AltText.empty())
         end += " alt=\"" + HtmlAttributeText(p.AltText) + "\"";
     if (const std::optional<PictureSize> size = TwoWholeNumbersIn(p.RolloverSize))

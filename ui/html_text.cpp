@@ -36,9 +36,36 @@ enum class UrlPlace { Link, Picture, Srcset };
 
 constexpr std::string_view Blanks = " \t\n\f\r";
 
+char asciiLower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 bool isHexDigit(char c)
 {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+// Whether a browser reads the URL as a web or file address, where a backslash is a slash: one of
+// those schemes, or none (a relative URL, whose page has such an address). Elsewhere, as in
+// javascript: or mailto:, a backslash is a character of its own.
+bool slashesBackslashes(std::string_view url)
+{
+    const std::size_t colon = url.find(':');
+    const auto schemeCharacter = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '+' || c == '-' ||
+               c == '.';
+    };
+    if (colon == std::string_view::npos || colon == 0 ||
+        !std::all_of(url.begin(), url.begin() + static_cast<std::ptrdiff_t>(colon), schemeCharacter))
+        return true;
+    std::string scheme(url.substr(0, colon));
+    std::transform(scheme.begin(), scheme.end(), scheme.begin(), asciiLower);
+    for (const std::string_view special : {"http", "https", "file", "ftp", "ws", "wss"}) {
+        if (scheme == special)
+            return true;
+    }
+    return false;
 }
 
 // Where the host of a URL with one ends ("http://[::1]:8080/a" at the /); 0 for a URL without a
@@ -57,7 +84,9 @@ std::string urlText(const std::string &typed, UrlPlace place)
     const std::size_t first = typed.find_first_not_of(Blanks);
     if (first == std::string::npos)
         return {};
-    const std::string_view url = std::string_view(typed).substr(first, typed.find_last_not_of(Blanks) - first + 1);
+    std::string url = typed.substr(first, typed.find_last_not_of(Blanks) - first + 1);
+    if (slashesBackslashes(url))
+        std::replace(url.begin(), url.end(), '\\', '/');
     const std::size_t host = hostEnd(url);
     bool inFragment = false;
     std::string written;
@@ -65,7 +94,7 @@ std::string urlText(const std::string &typed, UrlPlace place)
     for (std::size_t at = 0; at < url.size(); ++at) {
         const char c = url[at];
         const auto byte = static_cast<unsigned char>(c);
-        bool encode = byte <= 0x20 || byte >= 0x7F || std::string_view("\"<>`{}|^").find(c) != std::string_view::npos;
+        bool encode = byte <= 0x20 || byte >= 0x7F || std::string_view("\"<>`{}|^\\").find(c) != std::string_view::npos;
         if (c == '%')
             encode = at + 2 >= url.size() || !isHexDigit(url[at + 1]) || !isHexDigit(url[at + 2]);
         else if (c == '#')
@@ -108,9 +137,11 @@ std::string HtmlPictureAttributeText(const std::string &name)
     return urlText(name, UrlPlace::Picture);
 }
 
-std::string HtmlSrcsetAttributeText(const std::string &twiceName)
+std::string SrcsetAttribute(const std::string &twiceName)
 {
-    return urlText(twiceName, UrlPlace::Srcset) + " 2x";
+    if (twiceName.empty())
+        return {};
+    return " srcset=\"" + urlText(twiceName, UrlPlace::Srcset) + " 2x\"";
 }
 
 std::string ClassicPictureText(const std::string &name)
@@ -137,7 +168,7 @@ std::string LinkHint(const std::string &link)
     std::string read;
     for (const char c : link) {
         if (c != '\t' && c != '\n' && c != '\r' && (!read.empty() || static_cast<unsigned char>(c) > 0x20))
-            read += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+            read += asciiLower(c);
     }
     if (!read.starts_with("javascript:"))
         return {};

@@ -14,9 +14,10 @@ std::string HtmlAttributeText(const std::string &text);
 
 // A typed or picked URL (a link, a picture's name) for an attribute value between double quotes,
 // written as a valid URL that leads where a browser takes the text to lead. Blanks around it are
-// dropped, as a browser drops them. A space, a letter beyond ASCII (as its UTF-8 bytes) and every
-// other character that no URL holds as it is (controls, " < > ` { } | ^, [ ] after the host) are
-// percent-encoded; a % that starts no escape is written %25, while an escape such as the %20 of
+// dropped, as a browser drops them. A backslash in a web or file address (or a relative one) is
+// the slash a browser reads there. A space, a letter beyond ASCII (as its UTF-8 bytes) and every
+// other character that no URL holds as it is (controls, " < > ` { } | ^ \, [ ] after the host)
+// are percent-encoded; a % that starts no escape is written %25, while an escape such as the %20 of
 // a picked name stays. & becomes &amp;. ? starts the query and stays, and so does the first #,
 // which starts the fragment; a later # is written %23.
 std::string HtmlUrlAttributeText(const std::string &url);
@@ -32,10 +33,10 @@ std::string HtmlLinkAttributeText(const std::string &link);
 // part before it and never load the picture.
 std::string HtmlPictureAttributeText(const std::string &name);
 
-// The srcset of a picture whose file of twice the pixel density has this name: the name as
-// HtmlPictureAttributeText writes it, with a comma written %2C (srcset separates its candidates
-// by commas), then " 2x".
-std::string HtmlSrcsetAttributeText(const std::string &twiceName);
+// The srcset attribute, a blank before it, of a picture whose sibling of twice the pixel density
+// has this name: the name as HtmlPictureAttributeText writes it, with a comma written %2C (srcset
+// separates its candidates by commas), then " 2x". Empty text for an empty name: no sibling.
+std::string SrcsetAttribute(const std::string &twiceName);
 
 // A picture's name in the classic code: as typed, but every # is written %23, so that the
 // picture loads. Nothing else changes: the classic code keeps its texts as typed.

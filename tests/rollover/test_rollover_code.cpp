@@ -257,6 +257,8 @@ private Q_SLOTS:
                                           {"http://example.com/", "http://example.com/"},
                                           {"http:// ", "#"},
                                           {"http://[::1]/a[1]{x}.html", "http://[::1]/a%5B1%5D%7Bx%7D.html"},
+                                          {"http:\\\\example.com\\a b", "http://example.com/a%20b"},
+                                          {"javascript:alert('\\n')", "javascript:alert('%5Cn')"},
                                           {"", ""}}) {
             RolloverProperties place = picked();
             place.RolloverLink = typed;

@@ -23,9 +23,9 @@ std::string HtmlAttributeText(const std::string &text);
 std::string HtmlUrlAttributeText(const std::string &url);
 
 // A link's href for the modern code: as HtmlUrlAttributeText, except that a link box still
-// holding only "http://" or "https://" (the text the windows open with, no place typed after it)
-// names no place, and the validators refuse it: the link then goes to "#", the top of its own
-// page, and stays a link that the keyboard reaches.
+// holding only "http://" or "https://" (the text the windows open with, blanks around it aside,
+// no place typed after it) names no place, and the validators refuse it: the link then goes to
+// "#", the top of its own page, and stays a link that the keyboard reaches.
 std::string HtmlLinkAttributeText(const std::string &link);
 
 // A picture's name for the modern code's src: as HtmlUrlAttributeText, but every # is written

@@ -8,6 +8,7 @@
 #include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/files.h"
+#include "ui/html_text.h"
 #include "ui/look.h"
 #include "ui/note.h"
 #include "ui/page_pictures.h"
@@ -17,6 +18,7 @@
 #include "ui/services.h"
 #include "ui/step_frames.h"
 #include "ui/text_box.h"
+#include "ui/twice_density.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -285,6 +287,9 @@ void Form7::createCodeChoice()
     connect(m_altText, &QLineEdit::textChanged, this, follow);
     QPushButton *make = ui::makeButton(this, u"MakePictures"_s, u"Make Pictures..."_s, QRect(568, 184, 152, 25));
     connect(make, &QPushButton::clicked, this, &Form7::MakePictures_Click);
+    QLabel *linkHint = ui::makeHint(this, u"LinkHint"_s, QRect(568, 216, 152, 65));
+    connect(m_text[11], &QLineEdit::textChanged, linkHint,
+            [linkHint](const QString &link) { ui::showHint(linkHint, ui::toQString(LinkHint(link.toStdString()))); });
 }
 
 void Form7::followCodeChoice()
@@ -524,6 +529,11 @@ void Form7::fillCodeView()
     fields.MouseOverImageName = ui::textOf(m_text[7]);
     fields.MouseDownImageName = ui::textOf(m_text[8]);
     fields.AltText = ui::textOf(m_altText);
+    // The modern code offers the sharper pictures of twice the density where they are beside.
+    const QStringList pictures = pagePictures();
+    fields.DefaultImageSrc2x = ui::twiceDensitySource(pictures[0]);
+    fields.MouseOverImageSrc2x = ui::twiceDensitySource(pictures[1]);
+    fields.MouseDownImageSrc2x = ui::twiceDensitySource(pictures[2]);
     m_modernView = m_modernCode->isChecked();
     const ButtonCode code = m_modernView ? GenerateModernButtonCode(fields) : GenerateButtonCode(fields);
     ui::setText(m_first, code.head);
@@ -573,13 +583,13 @@ QStringList Form7::pagePictures() const
 
 void Form7::Command12_Click()
 {
-    if (m_saver.save(this, services(), page(), pagePictures()))
+    if (m_saver.save(this, services(), page(), ui::withTwiceDensitySiblings(pagePictures())))
         m_saveNote->say(ui::savedNote(m_saver.lastName()), ui::SavedNoteTime);
 }
 
 void Form7::OpenInBrowser_Click()
 {
-    ui::openInBrowser(this, services(), u"button.html"_s, page(), pagePictures());
+    ui::openInBrowser(this, services(), u"button.html"_s, page(), ui::withTwiceDensitySiblings(pagePictures()));
 }
 
 void Form7::Command13_Click()

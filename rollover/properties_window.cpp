@@ -9,6 +9,7 @@
 #include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/files.h"
+#include "ui/html_text.h"
 #include "ui/look.h"
 #include "ui/page_pictures.h"
 #include "ui/picture_drop.h"
@@ -16,6 +17,7 @@
 #include "ui/services.h"
 #include "ui/step_frames.h"
 #include "ui/text_box.h"
+#include "ui/twice_density.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -210,6 +212,9 @@ void Form2::createHints()
     QWidget::setTabOrder(m_preview, make);
     // Below "See Code", across the fields they are about.
     m_sizeHint = ui::makeHint(this, u"SizeHint"_s, pixelRect(120, 4440, 5280, 390));
+    QLabel *linkHint = ui::makeHint(this, u"LinkHint"_s, pixelRect(120, 4830, 5280, 390));
+    connect(m_text[3], &QLineEdit::textChanged, linkHint,
+            [linkHint](const QString &link) { ui::showHint(linkHint, ui::toQString(LinkHint(link.toStdString()))); });
 }
 
 void Form2::followSize()
@@ -223,9 +228,7 @@ void Form2::followSize()
     };
     m_preview->setCodeSize(read ? std::optional<QSize>(QSize(pixels(read->width), pixels(read->height)))
                                 : std::nullopt);
-    const QString hint = modern ? ui::toQString(ModernSizeHint(size)) : QString();
-    m_sizeHint->setText(hint);
-    m_sizeHint->setVisible(!hint.isEmpty());
+    ui::showHint(m_sizeHint, modern ? ui::toQString(ModernSizeHint(size)) : QString());
 }
 
 void Form2::followCodeChoice()
@@ -432,11 +435,16 @@ void Form2::Command3_Click()
     code->setTop(top());
     const RolloverEntries made = entries();
     code->modern = made.modern;
+    const QStringList pictures{ui::pickedPicture(m_text[1]->text(), m_picture1Path),
+                               ui::pickedPicture(m_text[2]->text(), m_picture2Path)};
+    RolloverProperties properties = made.properties;
+    // The modern code offers the sharper pictures of twice the density where they are beside.
+    properties.Image1Src2x = ui::twiceDensitySource(pictures[0]);
+    properties.Image2Src2x = ui::twiceDensitySource(pictures[1]);
     const RolloverCode generated =
-        made.modern ? GenerateModernRolloverCode(made.properties) : GenerateRolloverCode(made.properties);
+        made.modern ? GenerateModernRolloverCode(properties) : GenerateRolloverCode(properties);
     code->setCode(generated.head, generated.body);
-    code->setPictures(
-        {ui::pickedPicture(m_text[1]->text(), m_picture1Path), ui::pickedPicture(m_text[2]->text(), m_picture2Path)});
+    code->setPictures(ui::withTwiceDensitySiblings(pictures));
     code->setEntries(made);
     code->showWindow();
     closeWindow();

@@ -205,6 +205,12 @@ CodeChoice makeCodeChoice(QWidget *window, const CodeChoiceGeometry &geometry, Q
     return choice;
 }
 
+void showHint(QLabel *hint, const QString &text)
+{
+    hint->setText(text);
+    hint->setVisible(!text.isEmpty());
+}
+
 void setFocusOrder(QWidget *window, const QStringList &names)
 {
     QWidget *previous = nullptr;

@@ -35,6 +35,8 @@ QCheckBox *makeModernCodeBox(QWidget *parent, const QRect &geometry);
 // A hint in the window: a label in the window's face that says what the chosen code lacks,
 // hidden until there is something to say.
 QLabel *makeHint(QWidget *parent, const QString &name, const QRect &geometry);
+// Shows the hint with the text, or hides it when there is nothing to say.
+void showHint(QLabel *hint, const QString &text);
 
 // The alt text box with its label, the choice of the modern code, and the hint that shows while
 // the modern code is chosen without an alt text: the column the rollover and the button windows

@@ -7,9 +7,13 @@
 #include "linkfx/link_effects_window.h"
 #include "rollover/code_window.h"
 #include "rollover/properties_window.h"
+#include "rollover/rollover_hints.h"
 #include "tests/support/test_images.h"
 #include "tests/support/window_test.h"
+#include "ui/controls.h"
+#include "ui/html_text.h"
 #include "ui/look.h"
+#include "ui/note.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -425,6 +429,106 @@ private Q_SLOTS:
         }
         QCOMPARE(focused.isEmpty(), window == u"Form1"_s); // the welcome window has no buttons
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
+    }
+
+    // A disabled button is drawn greyed: its face and its caption differ from an enabled one's.
+    void disabledButtonIsGreyed()
+    {
+        QWidget window;
+        QPushButton *enabled = ui::makeButton(&window, u"On"_s, u"Random"_s, QRect(0, 0, 80, 25));
+        QPushButton *disabled = ui::makeButton(&window, u"Off"_s, u"Random"_s, QRect(0, 30, 80, 25));
+        disabled->setEnabled(false);
+        window.show();
+        const QImage on = enabled->grab().toImage();
+        const QImage off = disabled->grab().toImage();
+        QCOMPARE(on.pixelColor(3, 3), ui::ButtonFace);
+        QCOMPARE(off.pixelColor(3, 3), ui::DisabledButtonFace);
+        // The caption's darkest pixel: black when enabled, grey when not.
+        const auto darkest = [](const QImage &face) {
+            int least = 255;
+            for (int y = 0; y < face.height(); ++y)
+                for (int x = 0; x < face.width(); ++x)
+                    least = std::min(least, qGray(face.pixel(x, y)));
+            return least;
+        };
+        QVERIFY(darkest(on) < 60);
+        QVERIFY(darkest(off) > 120);
+    }
+
+    // Each copy and save button leaves a note beside it that says what it did.
+    void buttonsLeaveANote_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<QString>("said");
+        const QString saved = ui::savedNote(u"saved.html"_s);
+        QTest::newRow("code window, head") << u"Form3"_s << u"Command3"_s << u"HeadCopyNote"_s << ui::CopiedNote;
+        QTest::newRow("code window, body") << u"Form3"_s << u"Command4"_s << u"BodyCopyNote"_s << ui::CopiedNote;
+        QTest::newRow("code window, save") << u"Form3"_s << u"Command5"_s << u"SaveNote"_s << saved;
+        QTest::newRow("button code, head") << u"Form7"_s << u"Command10"_s << u"HeadCopyNote"_s << ui::CopiedNote;
+        QTest::newRow("button code, body") << u"Form7"_s << u"Command11"_s << u"BodyCopyNote"_s << ui::CopiedNote;
+        QTest::newRow("button code, save") << u"Form7"_s << u"Command12"_s << u"SaveNote"_s << saved;
+    }
+    void buttonsLeaveANote()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, button);
+        QFETCH(QString, note);
+        QFETCH(QString, said);
+        QWidget *shown = openWindow(window, workspace(), m_folder->path());
+        if (window == u"Form7"_s)
+            testwindows::click(shown, u"Command8"_s);
+        services().answerSave(m_folder->filePath(u"saved.html"_s)); // asked by a save only
+        const auto *label = testwindows::child<QLabel>(shown, note);
+        QVERIFY(!label->isVisible());
+        testwindows::click(shown, button);
+        QVERIFY(label->isVisible());
+        QCOMPARE(label->text(), said);
+    }
+
+    // Each hint follows its box, in the words of the rule it shows.
+    void hintsFollowTheirBoxes_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("modern");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("hint");
+        QTest::addColumn<QString>("expected");
+        const auto link = [](const char *text) {
+            return QString::fromStdString(LinkHint(text));
+        };
+        const auto size = [](const char *text) {
+            return QString::fromStdString(ModernSizeHint(text));
+        };
+        QTest::newRow("rollover, a script link")
+            << u"Form2"_s << false << u"Text3"_s << u" JavaScript:go()"_s << u"LinkHint"_s << link(" JavaScript:go()");
+        QTest::newRow("rollover, a page link")
+            << u"Form2"_s << false << u"Text3"_s << u"https://example.org/"_s << u"LinkHint"_s << QString();
+        QTest::newRow("button, a script link")
+            << u"Form7"_s << false << u"Text11"_s << u"javascript:go()"_s << u"LinkHint"_s << link("javascript:go()");
+        QTest::newRow("modern rollover, size 0")
+            << u"Form2"_s << true << u"Text5"_s << u"0,40"_s << u"SizeHint"_s << size("0,40");
+        QTest::newRow("modern rollover, one number")
+            << u"Form2"_s << true << u"Text5"_s << u"40"_s << u"SizeHint"_s << size("40");
+        QTest::newRow("classic rollover, one number")
+            << u"Form2"_s << false << u"Text5"_s << u"40"_s << u"SizeHint"_s << QString();
+    }
+    void hintsFollowTheirBoxes()
+    {
+        QFETCH(QString, window);
+        QFETCH(bool, modern);
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(QString, hint);
+        QFETCH(QString, expected);
+        QWidget *shown = openWindow(window, workspace(), m_folder->path());
+        testwindows::child<QCheckBox>(shown, u"ModernCode"_s)->setChecked(modern);
+        testwindows::child<QLineEdit>(shown, box)->setText(text);
+        const auto *label = testwindows::child<QLabel>(shown, hint);
+        QCOMPARE(label->isVisible(), !expected.isEmpty());
+        QCOMPARE(label->text(), expected);
     }
 
     // The order in which a step frame hides and the next one shows decides where the keyboard

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "button/button_editor.h"
+#include "rollover/code_window.h"
 #include "rollover/properties_window.h"
 #include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
@@ -7,9 +8,11 @@
 #include "ui/picture_maker.h"
 #include "ui/text_box.h"
 
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -219,6 +222,13 @@ private Q_SLOTS:
         QCOMPARE(child<QLineEdit>(window, u"AltText"_s)->text(), u"Home"_s);
         // The pictures reach the preview as a pick's do.
         QVERIFY(!window->findChild<QLabel *>(u"PreviewHint"_s)->isVisible());
+        // The modern code offers the pictures of twice the density beside them.
+        child<QCheckBox>(window, u"ModernCode"_s)->setChecked(true);
+        click(window, opener == u"Form2"_s ? u"Command3"_s : u"Command8"_s);
+        const auto *body = opener == u"Form2"_s
+                               ? child<QPlainTextEdit>(workspace().findChild<Form3 *>(), u"RichTextBox2"_s)
+                               : child<QPlainTextEdit>(window, u"second"_s);
+        QVERIFY(body->toPlainText().contains(u"srcset=\"made@2x.png 2x\""_s));
     }
 
     void replacesOnlyAfterTheQuestion_data()

@@ -7,11 +7,15 @@
 #include "tests/support/test_workspace.h"
 #include "ui/files.h"
 #include "ui/look.h"
+#include "ui/note.h"
 #include "ui/page_saver.h"
 #include "ui/services.h"
+#include "ui/twice_density.h"
 #include "ui/workspace.h"
 
+#include <QAccessible>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -77,6 +81,52 @@ private Q_SLOTS:
         const ui::FileRequest page{{u"HTM(L) Files *.html,*.htm "_s, u"*.html;*.htm"_s}, QString(), QString()};
         QCOMPARE(ui::nameFilters(page), u"HTM(L) Files *.html,*.htm (*.html *.htm)"_s);
         QCOMPARE(ui::selectedNameFilter(page), ui::nameFilters(page));
+    }
+
+    // A picture's sibling of twice the density is the file with "@2x" before the extension,
+    // beside it; the copies beside a page take it along.
+    void twiceDensitySiblings_data()
+    {
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QStringList>("files"); // made in the folder
+        QTest::addColumn<QString>("sibling");
+        QTest::newRow("beside") << u"up.png"_s << QStringList{u"up.png"_s, u"up@2x.png"_s} << u"up@2x.png"_s;
+        QTest::newRow("none") << u"up.png"_s << QStringList{u"up.png"_s} << QString();
+        QTest::newRow("a folder of that name") << u"up.png"_s << QStringList{u"up.png"_s, u"up@2x.png/"_s} << QString();
+        QTest::newRow("points in the name")
+            << u"a.b.gif"_s << QStringList{u"a.b.gif"_s, u"a.b@2x.gif"_s} << u"a.b@2x.gif"_s;
+    }
+    void twiceDensitySiblings()
+    {
+        QFETCH(QString, picture);
+        QFETCH(QStringList, files);
+        QFETCH(QString, sibling);
+        QTemporaryDir folder;
+        for (const QString &file : files)
+            QVERIFY(file.endsWith(u'/') ? QDir(folder.path()).mkdir(file)
+                                        : QFile(folder.filePath(file)).open(QIODevice::WriteOnly));
+        const QString path = folder.filePath(picture);
+        const QString expected = sibling.isEmpty() ? QString() : folder.filePath(sibling);
+        QCOMPARE(ui::twiceDensitySibling(path), expected);
+        QCOMPARE(ui::withTwiceDensitySiblings({path, QString()}),
+                 (sibling.isEmpty() ? QStringList{path, QString()} : QStringList{path, expected, QString()}));
+    }
+
+    // A note says its text, names itself by it for screen readers, and goes by itself. (The
+    // alert it raises reaches only an active accessibility bridge, which the offscreen platform
+    // has not.)
+    void noteSaysAndGoes()
+    {
+        QWidget window;
+        ui::Note note(&window, u"Note"_s, QRect(0, 0, 80, 20));
+        window.show();
+        QVERIFY(!note.isVisible());
+        note.say(u"Copied"_s, std::chrono::milliseconds(50));
+        QVERIFY(note.isVisible());
+        QCOMPARE(note.text(), u"Copied"_s);
+        QCOMPARE(QAccessible::queryAccessibleInterface(&note)->text(QAccessible::Name), u"Copied"_s);
+        QTRY_VERIFY(!note.isVisible());
+        QCOMPARE(ui::savedNote(u"/pages/my page.html"_s), u"Saved as my page.html"_s);
     }
 
     void urlFromFileName_data()

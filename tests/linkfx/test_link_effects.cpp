@@ -488,10 +488,14 @@ private Q_SLOTS:
             << u"<style>a:hover{font-size:20}</style>"_s << true << plain << plain << plain << 1;
         QTest::newRow("classic colour") << classic(LinkEffect::ForeColor, "red") << false << plain
                                         << with(1, u"#ff0000"_s) << plain << 0;
+        // The classic page reads "0f0" as #0000F0: a colour without its # is not read.
         QTest::newRow("classic hex without #")
-            << classic(LinkEffect::ForeColor, "00FF00") << false << plain << with(1, u"#00ff00"_s) << plain << 0;
+            << classic(LinkEffect::ForeColor, "0f0") << false << plain << plain << plain << 1;
+        // Named once, though both the hover and the focus rule hold it.
         QTest::newRow("hex without #, standards")
-            << modern(LinkEffect::ForeColor, "00FF00") << true << plain << plain << plain << 2;
+            << modern(LinkEffect::ForeColor, "00FF00") << true << plain << plain << plain << 1;
+        QTest::newRow("transparent text, standards")
+            << u"<style>a:hover{color:transparent}</style>"_s << true << plain << plain << plain << 1;
         QTest::newRow("classic background")
             << classic(LinkEffect::BackColor, "#abc") << false << plain << with(2, u"#aabbcc"_s) << plain << 0;
         QTest::newRow("classic upper") << classic(LinkEffect::Uppercase, "") << false << plain << with(3, u"U"_s)
@@ -538,6 +542,24 @@ private Q_SLOTS:
         QTest::newRow("text outside a style") << u"<b>hi</b>"_s << false << plain << plain << plain << 1;
         QTest::newRow("capitals and a comment") << u"<STYLE>/* mine */ A:HOVER { COLOR : Red }</STYLE>"_s << false
                                                 << plain << with(1, u"#ff0000"_s) << plain << 0;
+        QTest::newRow("a comment within a selector joins it")
+            << u"<style>a/**/:hover{color:red}</style>"_s << true << plain << with(1, u"#ff0000"_s) << plain << 0;
+        // What a browser drops, or reads in a way of its own, is named and not shown.
+        const auto named = [&plain](const char *tag, const QString &code, bool standards = true) {
+            QTest::newRow(tag) << code << standards << plain << plain << plain << 1;
+        };
+        named("a blank before :hover", u"<style>a :hover{color:red}</style>"_s);
+        named("a blank after a:", u"<style>a: hover{color:red}</style>"_s);
+        named("a blank after @", u"<style>@ media (hover:hover){a:hover{color:red}}</style>"_s);
+        named("a style sheet for print", u"<style media=\"print\">a:hover{color:red}</style>"_s);
+        named("a style sheet in another language", u"<style type='text/less'>a:hover{color:red}</style>"_s, false);
+        named("markup opening inside a rule", u"<style>a:hover{<!--color:red}</style>"_s);
+        named("a point without a digit after it", u"<style>a:hover{font-size:12.px}</style>"_s, false);
+        named("an unclosed style element", u"<style>a:hover{color:red}"_s);
+        named("a style element inside a comment", u"<!-- <style>a{color:red}</style> -->"_s);
+        named("a rule that a string runs on", u"<style>a:hover{color:\"red}a{color:blue}\"}</style>"_s);
+        named("an important value", u"<style>a:hover{color:red!important}</style>"_s);
+        named("one unknown selector drops the rule", u"<style>a:hover,a:focus{color:red}</style>"_s);
     }
     void linkStyle()
     {

@@ -8,6 +8,8 @@
 #include <string>
 #include <utility>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(LinkEffect)
 Q_DECLARE_METATYPE(Rgb)
 
@@ -24,9 +26,23 @@ std::string str(const QByteArray &text)
     return text.toStdString();
 }
 
-} // namespace
+// Effects as the window adds them, each "Button=answer" or "-" for an empty effect box.
+std::vector<std::optional<ChosenEffect>> added(const QStringList &effects)
+{
+    static const QStringList names{u"FontSize"_s,  u"ForeColor"_s, u"BackColor"_s,
+                                   u"Uppercase"_s, u"Lowercase"_s, u"Lineless"_s};
+    std::vector<std::optional<ChosenEffect>> chosen;
+    for (const QString &effect : effects) {
+        const QString name = effect.section(u'=', 0, 0);
+        if (name == u"-"_s)
+            chosen.emplace_back();
+        else
+            chosen.push_back(ChosenEffect{LinkEffect(names.indexOf(name)), effect.section(u'=', 1).toStdString()});
+    }
+    return chosen;
+}
 
-using namespace Qt::StringLiterals;
+} // namespace
 
 class TestLinkEffects final : public QObject {
     Q_OBJECT
@@ -150,9 +166,9 @@ private Q_SLOTS:
             << LinkEffect::FontSize << QByteArray("1.5em")
             << QByteArray(
                    "<style>@media (hover:hover){a:hover{font-size:1.5em}}a:focus-visible{font-size:1.5em}</style>");
-        QTest::newRow("FontSize empty")
-            << LinkEffect::FontSize << QByteArray()
-            << QByteArray("<style>@media (hover:hover){a:hover{font-size:}}a:focus-visible{font-size:}</style>");
+        QTest::newRow("FontSize empty, none") << LinkEffect::FontSize << QByteArray() << QByteArray();
+        QTest::newRow("ForeColor blanks only, none") << LinkEffect::ForeColor << QByteArray(" \t") << QByteArray();
+        QTest::newRow("BackColor ending its rule, none") << LinkEffect::BackColor << QByteArray("red}") << QByteArray();
         QTest::newRow("ForeColor darkred")
             << LinkEffect::ForeColor << QByteArray("darkred")
             << QByteArray("<style>@media (hover:hover){a:hover{color:darkred}}a:focus-visible{color:darkred}</style>");
@@ -427,29 +443,50 @@ private Q_SLOTS:
         QCOMPARE(bytes(ModernLinkEffectsPage(str(finalCode))), expected);
     }
 
-    void modernFinalCodeOfAllSix()
+    void finalCodes_data()
     {
-        // The final code builds the same way from modern snippets as from classic ones.
-        std::string finalCode;
-        for (const auto &[effect, value] : {std::pair{LinkEffect::Lineless, ""},
-                                            {LinkEffect::FontSize, "20"},
-                                            {LinkEffect::ForeColor, "darkred"},
-                                            {LinkEffect::BackColor, "yellow"},
-                                            {LinkEffect::Uppercase, ""},
-                                            {LinkEffect::Lowercase, ""}})
-            finalCode = AppendToFinalCode(finalCode, ModernLinkEffectSnippet(effect, value));
-        QCOMPARE(
-            bytes(finalCode),
-            QByteArray("\r\n"
-                       "<style>a{text-decoration:none}</style>\r\n"
-                       "<style>@media (hover:hover){a:hover{font-size:20px}}a:focus-visible{font-size:20px}</style>\r\n"
-                       "<style>@media (hover:hover){a:hover{color:darkred}}a:focus-visible{color:darkred}</style>\r\n"
-                       "<style>@media (hover:hover){a:hover{background-color:yellow}}"
-                       "a:focus-visible{background-color:yellow}</style>\r\n"
-                       "<style>@media (hover:hover){a:hover{text-transform:uppercase}}"
-                       "a:focus-visible{text-transform:uppercase}</style>\r\n"
-                       "<style>@media (hover:hover){a:hover{text-transform:lowercase}}"
-                       "a:focus-visible{text-transform:lowercase}</style>"));
+        // The effects added, then the classic and the modern final code they build.
+        QTest::addColumn<QStringList>("effects");
+        QTest::addColumn<QByteArray>("classic");
+        QTest::addColumn<QByteArray>("modern");
+        QTest::newRow("none") << QStringList() << QByteArray() << QByteArray();
+        QTest::newRow("one effect is its snippet after a break")
+            << QStringList{u"ForeColor=red"_s} << QByteArray("\r\n<style><!--a:hover{color:red; }--></style>")
+            << QByteArray("\r\n<style>@media (hover:hover){a:hover{color:red}}a:focus-visible{color:red}</style>");
+        QTest::newRow("all six in one style element, each property once")
+            << QStringList{u"Lineless"_s,         u"FontSize=20"_s, u"ForeColor=darkred"_s,
+                           u"BackColor=yellow"_s, u"Uppercase"_s,   u"Lowercase"_s}
+            << QByteArray("\r\n<style><!--a{text-decoration:none}--></style>\r\n"
+                          "<style><!--a:hover{font-size:20px; }--></style>\r\n"
+                          "<style><!--a:hover{color:darkred; }--></style>\r\n"
+                          "<style><!--a:hover{background-color:yellow; }--></style>\r\n"
+                          "<style><!--a:hover{text-transform:uppercase; }--></style>\r\n"
+                          "<style><!--a:hover{text-transform:lowercase; }--></style>")
+            << QByteArray("\r\n<style>a{text-decoration:none}@media (hover:hover){a:hover{font-size:20px;"
+                          "color:darkred;background-color:yellow;text-transform:lowercase}}a:focus-visible{"
+                          "font-size:20px;color:darkred;background-color:yellow;text-transform:lowercase}</style>");
+        QTest::newRow("the value added last, in its place")
+            << QStringList{u"ForeColor=red"_s, u"Lineless"_s, u"FontSize=1em"_s, u"ForeColor=navy"_s, u"Lineless"_s}
+            << QByteArray("\r\n<style><!--a:hover{color:red; }--></style>\r\n"
+                          "<style><!--a{text-decoration:none}--></style>\r\n"
+                          "<style><!--a:hover{font-size:1em; }--></style>\r\n"
+                          "<style><!--a:hover{color:navy; }--></style>\r\n"
+                          "<style><!--a{text-decoration:none}--></style>")
+            << QByteArray("\r\n<style>a{text-decoration:none}@media (hover:hover){a:hover{font-size:1em;color:navy}}"
+                          "a:focus-visible{font-size:1em;color:navy}</style>");
+        QTest::newRow("an empty box and answers the modern code leaves out")
+            << QStringList{u"-"_s, u"FontSize="_s, u"BackColor=red}body{display:none"_s}
+            << QByteArray("\r\n\r\n<style><!--a:hover{font-size:; }--></style>\r\n"
+                          "<style><!--a:hover{background-color:red}body{display:none; }--></style>")
+            << QByteArray();
+    }
+    void finalCodes()
+    {
+        QFETCH(QStringList, effects);
+        QFETCH(QByteArray, classic);
+        QFETCH(QByteArray, modern);
+        QCOMPARE(bytes(ClassicFinalCode(added(effects))), classic);
+        QCOMPARE(bytes(ModernFinalCode(added(effects))), modern);
     }
 
     void linkStyle_data()

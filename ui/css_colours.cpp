@@ -246,27 +246,34 @@ double ContrastRatio(Rgb first, Rgb second)
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
-std::vector<std::string> ColourHints(const std::string &text, const std::string &background, bool standardsPage)
+std::string QuotedAnswer(const std::string &answer)
 {
-    std::vector<std::string> hints;
-    // An answer not given says nothing; transparent is a colour to a browser.
-    const auto read = [&hints, standardsPage](const std::string &answer) -> std::optional<Rgb> {
-        if (trimmedLower(answer).empty() || IsTransparent(answer))
-            return std::nullopt;
-        const std::optional<Rgb> colour = ReadCssColour(answer, standardsPage);
-        if (!colour)
-            hints.push_back("\u201C" + answer +
-                            "\u201D is not a colour name or a #rrggbb colour that every browser knows.");
-        return colour;
-    };
-    const std::optional<Rgb> textColour = read(text);
-    const std::optional<Rgb> backgroundColour = read(background);
-    if (IsTransparent(text)) {
-        hints.push_back("A transparent text colour hides the link's text.");
-        return hints;
+    constexpr std::size_t MostCharacters = 40;
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < answer.size(); ++at) {
+        // A UTF-8 character starts at every byte that is no continuation byte.
+        if ((static_cast<unsigned char>(answer[at]) & 0xC0) != 0x80 && characters++ == MostCharacters)
+            return "\u201C" + answer.substr(0, at) + "\u2026\u201D";
     }
+    return "\u201C" + answer + "\u201D";
+}
+
+std::optional<std::string> NotAColourHint(const std::string &answer, bool standardsPage)
+{
+    // An answer not given says nothing; transparent is a colour to a browser.
+    if (trimmedLower(answer).empty() || IsTransparent(answer) || ReadCssColour(answer, standardsPage))
+        return std::nullopt;
+    return QuotedAnswer(answer) + " is not a colour name or a #rrggbb colour that every browser knows.";
+}
+
+std::vector<std::string> ContrastHints(const std::string &text, const std::string &background, bool standardsPage)
+{
+    if (IsTransparent(text))
+        return {"A transparent text colour hides the link's text."};
+    const std::optional<Rgb> textColour = ReadCssColour(text, standardsPage);
     if (!textColour)
-        return hints;
+        return {};
+    std::vector<std::string> hints;
     const auto check = [&](Rgb against, const std::string &name) {
         const double ratio = ContrastRatio(*textColour, against);
         if (ratio < MinimumTextContrast)
@@ -274,7 +281,7 @@ std::vector<std::string> ColourHints(const std::string &text, const std::string 
                             ":1; text needs 4.5:1 to read well.");
     };
     check(Rgb{255, 255, 255}, "the white page");
-    if (backgroundColour)
+    if (const std::optional<Rgb> backgroundColour = ReadCssColour(background, standardsPage))
         check(*backgroundColour, "the background colour");
     return hints;
 }

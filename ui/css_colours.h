@@ -36,11 +36,19 @@ double ContrastRatio(Rgb first, Rgb second);
 // The contrast that WCAG 2 level AA asks of normal text against its background.
 inline constexpr double MinimumTextContrast = 4.5;
 
-// What to tell the user of a link's text colour and background colour as answered (either
-// may be empty: not given): an answer that is no colour, and text that reads badly on the
-// white page or on the background. A transparent background lets the page show through.
-// Each hint is one sentence in UTF-8; none when all is well.
-std::vector<std::string> ColourHints(const std::string &text, const std::string &background, bool standardsPage);
+// The answer a hint quotes: between curly quotes, cut after 40 characters with an ellipsis, so
+// that a long answer does not flood the window. UTF-8 in and out.
+std::string QuotedAnswer(const std::string &answer);
+
+// What to tell the user of one answer given for a colour: that it is no colour, in one sentence
+// in UTF-8; none when it is a colour, transparent or not given (empty).
+std::optional<std::string> NotAColourHint(const std::string &answer, bool standardsPage);
+
+// What to tell the user of a link's text colour and background colour as answered (either may
+// be empty: not given; an answer that is no colour says nothing here): a transparent text colour,
+// and text that reads badly on the white page or on the background. A transparent background
+// lets the page show through. Each hint is one sentence in UTF-8; none when all is well.
+std::vector<std::string> ContrastHints(const std::string &text, const std::string &background, bool standardsPage);
 
 // A CSS number at the start of the text, as CSS writes one: a sign, digits with or without a
 // point and digits after it, an exponent. Its value, its length in the text, and whether it is

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "linkfx/link_effects.h"
+#include "linkfx/link_hints.h"
 #include "linkfx/link_style.h"
 
 #include <QtTest>
@@ -487,6 +488,55 @@ private Q_SLOTS:
         QFETCH(QByteArray, modern);
         QCOMPARE(bytes(ClassicFinalCode(added(effects))), classic);
         QCOMPARE(bytes(ModernFinalCode(added(effects))), modern);
+    }
+
+    void answerHints_data()
+    {
+        QTest::addColumn<LinkEffect>("effect");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("modern");
+        QTest::addColumn<QString>("hint"); // empty: none
+        const QString leftOut = u" The modern code leaves it out."_s;
+        const QString style = u" holds < or >, which can end the style element: what follows would become part of the "
+                              "page, even a script that runs when it opens."_s;
+        QTest::newRow("a size") << LinkEffect::FontSize << u"12"_s << true << QString();
+        QTest::newRow("a size keyword") << LinkEffect::FontSize << u"x-large"_s << true << QString();
+        QTest::newRow("a colour as a size")
+            << LinkEffect::FontSize << u"navy"_s << false
+            << u"“navy” is not a font size that every browser knows, such as 12px, 1.5em, 120% or large."_s;
+        QTest::newRow("a bare number after a blank, classic") << LinkEffect::FontSize << u" 12"_s << false << QString();
+        QTest::newRow("a bare number after a blank, standards")
+            << LinkEffect::FontSize << u" 12"_s << true
+            << u"“ 12” is not a font size that every browser knows, such as 12px, 1.5em, 120% or large."_s;
+        QTest::newRow("no size") << LinkEffect::FontSize << u" "_s << false
+                                 << u"No size was given, so the effect changes nothing."_s;
+        QTest::newRow("no colour") << LinkEffect::BackColor << QString() << true
+                                   << u"No colour was given, so the effect changes nothing."_s;
+        QTest::newRow("a size as a colour")
+            << LinkEffect::ForeColor << u"12px"_s << true
+            << u"“12px” is not a colour name or a #rrggbb colour that every browser knows."_s;
+        QTest::newRow("a script") << LinkEffect::ForeColor << u"red}</style><script>alert(1)</script><style>a{"_s
+                                  << true << u"“red}</style><script>alert(1)</script><st…”"_s + style + leftOut;
+        QTest::newRow("a rule for the whole page")
+            << LinkEffect::BackColor << u"red}body{display:none"_s << false
+            << u"“red}body{display:none” holds { or }, which end the link's rule: what follows would apply "
+               "to the whole page and could even hide it."_s;
+        QTest::newRow("a comment") << LinkEffect::FontSize << u"12px/*"_s << true
+                                   << u"“12px/*” holds a quote, a backslash or /*, which carry the rule on "
+                                      "past its end: the effects after it would be lost."_s +
+                                          leftOut;
+    }
+    void answerHints()
+    {
+        QFETCH(LinkEffect, effect);
+        QFETCH(QString, answer);
+        QFETCH(bool, modern);
+        QFETCH(QString, hint);
+        const std::vector<std::string> hints = AnswerHints(effect, answer.toStdString(), modern);
+        QCOMPARE(hints.size(), hint.isEmpty() ? 0U : 1U);
+        if (!hint.isEmpty())
+            QCOMPARE(QString::fromStdString(hints.front()), hint);
+        QCOMPARE(ModernCodeTakes(effect, answer.toStdString()), hint.isEmpty() || hint.contains(u"not a "_s));
     }
 
     void linkStyle_data()

@@ -401,7 +401,7 @@ private:
     }
 
     struct Block {
-        std::size_t contentEnd; // the closing piece, or `to` when none closes it
+        std::size_t contentEnd; // the closing piece, or `last` when none closes it
         std::size_t next;       // the piece after the block
     };
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs every measurement of the benchmark and prints one table: start-up against the floor
 // program, opening each wizard from the menu, picking a large picture against one full decode
-// of it, what a picked picture holds, the preview's restore move, and drawing the made pictures.
-// Run by scripts/bench.
+// of it, what a picked picture holds, the preview's restore move, drawing the made pictures, and
+// typing into the link effects' final code box. Run by scripts/bench.
 //
 //   quillarc_bench [runs]     (21 runs unless told)
 
@@ -11,10 +11,12 @@
 #include "app/start.h"
 #include "bench/measure.h"
 #include "button/button_editor.h"
+#include "linkfx/link_effects_window.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/test_images.h"
 #include "ui/button_art.h"
 #include "ui/child_window.h"
+#include "ui/controls.h"
 #include "ui/picture_box.h"
 #include "ui/services.h"
 #include "ui/workspace.h"
@@ -30,6 +32,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -451,6 +454,95 @@ void measureMadePictures(Table &table, int runs)
     }
 }
 
+// --- typing in the link effects' final code box ---------------------------------------------
+
+// CPU time of one key typed at the end of the box, with the paint it asks for.
+double typeOneKey(QPlainTextEdit *box)
+{
+    box->moveCursor(QTextCursor::End);
+    const double before = bench::cpuMilliseconds();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, u"x"_s);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier, u"x"_s);
+    QApplication::sendEvent(box, &press);
+    QApplication::sendEvent(box, &release);
+    QCoreApplication::processEvents();
+    return bench::cpuMilliseconds() - before;
+}
+
+// Lets the window do what it waits to do until typing pauses; the CPU time it took.
+double pauseTyping()
+{
+    const double before = bench::cpuMilliseconds();
+    QEventLoop pause;
+    QTimer::singleShot(1000, &pause, &QEventLoop::quit);
+    pause.exec();
+    return bench::cpuMilliseconds() - before;
+}
+
+// A text pasted into the final code box of a link effects window, then one key typed at its end
+// and the pause after it; and the same key typed into a bare box of the same kind holding the
+// same text, which is what the toolkit's own layout of the text costs.
+void measureFinalCodeBox(Table &table, int runs)
+{
+    FakeServices services;
+    ui::Workspace workspace(services);
+    workspace.resize(800, 600);
+    workspace.show();
+    struct Pasted {
+        QString figure;
+        QString text;
+    };
+    // A comment is four characters; the selector list keeps each declaration for each selector.
+    const Pasted texts[] = {
+        {u"1 MB of comments in a style element"_s,
+         u"<style>"_s + u"/**/"_s.repeated(qsizetype(256) * 1024) + u"</style>"_s},
+        {u"35 KB selector list"_s,
+         u"<style>"_s + u"a,"_s.repeated(9000) + u"a{"_s + u"color:red;"_s.repeated(1750) + u"}</style>"_s},
+    };
+    for (const Pasted &pasted : texts) {
+        Samples paste, key, read, grown, bare;
+        for (int i = 0; i < std::min(runs, 5); ++i) {
+            Form5 *window = ui::openAtTop<Form5>(workspace);
+            settle();
+            auto *box = window->findChild<QPlainTextEdit *>(u"Text1"_s);
+            const long resident = bench::residentKibibytes();
+            const double before = bench::cpuMilliseconds();
+            box->insertPlainText(pasted.text);
+            QCoreApplication::processEvents();
+            paste.push_back(bench::cpuMilliseconds() - before);
+            pauseTyping();
+            key.push_back(typeOneKey(box));
+            read.push_back(pauseTyping());
+            grown.push_back(double(bench::residentKibibytes() - resident) / 1024.0);
+            window->closeWindow();
+            settle();
+
+            QPlainTextEdit *plain = ui::makeTextBox(nullptr, u"Bare"_s, QRect(100, 100, 305, 121));
+            plain->setPlainText(pasted.text);
+            plain->show();
+            QCoreApplication::processEvents();
+            bare.push_back(typeOneKey(plain));
+            delete plain;
+        }
+        table.heading(u"Link effects' final code box holding "_s + pasted.figure + u" ("_s +
+                      QString::number(pasted.text.size()) + u" characters; CPU time)"_s);
+        table.add(u"paste (ms)"_s, paste);
+        table.add(u"one key typed (ms)"_s, key);
+        table.add(u"one key typed into a bare box of the same text (ms)"_s, bare);
+        table.add(
+            u"one key typed, the window's own part (ms)"_s,
+            [&] {
+                Samples own;
+                for (std::size_t k = 0; k < key.size(); ++k)
+                    own.push_back(key[k] - bare[k]);
+                return own;
+            }(),
+            u"< 16 ms"_s, [](double ms) { return ms < 16; });
+        table.add(u"reading the text once typing pauses (ms)"_s, read);
+        table.add(u"resident grown by the paste and the reading (MiB)"_s, grown);
+    }
+}
+
 QString cpuModel()
 {
     QFile cpuinfo(u"/proc/cpuinfo"_s);
@@ -489,6 +581,7 @@ int main(int argc, char *argv[])
     measureOpening(table, runs);
     measurePictures(table, runs);
     measureMadePictures(table, runs);
+    measureFinalCodeBox(table, runs);
     table.print();
     return 0;
 }

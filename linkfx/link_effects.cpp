@@ -10,11 +10,33 @@ namespace {
 // Every valued snippet ends the same way: a semicolon and one blank before the brace.
 constexpr const char *ValueSuffix = "; }--></style>";
 
-// The modern snippet of a declaration that applies to hovered and focused links.
-std::string hoverAndFocus(const std::string &declaration)
+// The modern rules of declarations that apply to hovered and focused links.
+std::string hoverAndFocus(const std::string &declarations)
 {
-    return "<style>@media (hover:hover){a:hover{" + declaration + "}}a:focus-visible{" + declaration + "}</style>";
+    return "@media (hover:hover){a:hover{" + declarations + "}}a:focus-visible{" + declarations + "}";
 }
+
+// The declaration of a valued or case effect in the modern code; empty for Lineless.
+std::string modernDeclaration(LinkEffect effect, const std::string &value)
+{
+    switch (effect) {
+    case LinkEffect::FontSize:
+        return "font-size:" + FontSizeValue(value);
+    case LinkEffect::ForeColor:
+        return "color:" + value;
+    case LinkEffect::BackColor:
+        return "background-color:" + value;
+    case LinkEffect::Uppercase:
+        return "text-transform:uppercase";
+    case LinkEffect::Lowercase:
+        return "text-transform:lowercase";
+    case LinkEffect::Lineless:
+        break;
+    }
+    return {};
+}
+
+constexpr const char *LinelessRule = "a{text-decoration:none}";
 
 bool isAsciiDigit(char c)
 {
@@ -39,7 +61,7 @@ std::string LinkEffectSnippet(LinkEffect effect, const std::string &value)
     case LinkEffect::Lineless:
         // A rule for every link, not only the hovered one, in the same style element as the
         // others: a bare rule pasted into the head would end the head and show as text.
-        return "<style><!--a{text-decoration:none}--></style>";
+        return "<style><!--" + std::string(LinelessRule) + "--></style>";
     }
     return {};
 }
@@ -56,23 +78,65 @@ std::string FontSizeValue(const std::string &answer)
     return isNumber ? answer + "px" : answer;
 }
 
+AnswerReach ReachOf(const std::string &answer)
+{
+    if (answer.find_first_of("<>") != std::string::npos)
+        return AnswerReach::OutOfTheStyle;
+    if (answer.find_first_of("{}") != std::string::npos)
+        return AnswerReach::OutOfTheRule;
+    if (answer.find_first_of("\"'\\") != std::string::npos || answer.find("/*") != std::string::npos)
+        return AnswerReach::PastTheRule;
+    return AnswerReach::StaysInItsRule;
+}
+
+bool ModernCodeTakes(LinkEffect effect, const std::string &value)
+{
+    if (effect != LinkEffect::FontSize && effect != LinkEffect::ForeColor && effect != LinkEffect::BackColor)
+        return true;
+    return value.find_first_not_of(" \t\r\n\f") != std::string::npos && ReachOf(value) == AnswerReach::StaysInItsRule;
+}
+
 std::string ModernLinkEffectSnippet(LinkEffect effect, const std::string &value)
 {
-    switch (effect) {
-    case LinkEffect::FontSize:
-        return hoverAndFocus("font-size:" + FontSizeValue(value));
-    case LinkEffect::ForeColor:
-        return hoverAndFocus("color:" + value);
-    case LinkEffect::BackColor:
-        return hoverAndFocus("background-color:" + value);
-    case LinkEffect::Uppercase:
-        return hoverAndFocus("text-transform:uppercase");
-    case LinkEffect::Lowercase:
-        return hoverAndFocus("text-transform:lowercase");
-    case LinkEffect::Lineless:
-        return "<style>a{text-decoration:none}</style>";
+    if (!ModernCodeTakes(effect, value))
+        return {};
+    if (effect == LinkEffect::Lineless)
+        return "<style>" + std::string(LinelessRule) + "</style>";
+    return "<style>" + hoverAndFocus(modernDeclaration(effect, value)) + "</style>";
+}
+
+std::string ClassicFinalCode(const std::vector<std::optional<ChosenEffect>> &added)
+{
+    // As AppendToFinalCode adds, in place.
+    std::string finalCode;
+    for (const std::optional<ChosenEffect> &chosen : added)
+        finalCode += "\r\n" + (chosen ? LinkEffectSnippet(chosen->effect, chosen->value) : std::string());
+    return finalCode;
+}
+
+std::string ModernFinalCode(const std::vector<std::optional<ChosenEffect>> &added)
+{
+    bool lineless = false;
+    std::vector<std::string> declarations; // each property once, in the order of their last adding
+    for (const std::optional<ChosenEffect> &chosen : added) {
+        if (!chosen || !ModernCodeTakes(chosen->effect, chosen->value))
+            continue;
+        if (chosen->effect == LinkEffect::Lineless) {
+            lineless = true;
+            continue;
+        }
+        const std::string declaration = modernDeclaration(chosen->effect, chosen->value);
+        const std::string property = declaration.substr(0, declaration.find(':') + 1);
+        std::erase_if(declarations, [&property](const std::string &earlier) { return earlier.starts_with(property); });
+        declarations.push_back(declaration);
     }
-    return {};
+    if (!lineless && declarations.empty())
+        return {};
+    std::string joined;
+    for (const std::string &declaration : declarations)
+        joined += (joined.empty() ? "" : ";") + declaration;
+    return "\r\n<style>" + std::string(lineless ? LinelessRule : "") + (joined.empty() ? "" : hoverAndFocus(joined)) +
+           "</style>";
 }
 
 std::string AppendToFinalCode(const std::string &finalCode, const std::string &snippet)

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 // The CSS link effects the wizard offers, named after the buttons that choose them.
 // FontSize, ForeColor and BackColor take a value from the user; the others take none.
@@ -18,11 +20,39 @@ std::string LinkEffectSnippet(LinkEffect effect, const std::string &value);
 // answer ("12px", "1em", " 12", "12.", "") goes in as typed.
 std::string FontSizeValue(const std::string &answer);
 
+// How far an answer would reach out of its place in a rule: a quote, a backslash or "/*" carry
+// the rule on past its end (the rules after it are lost), { and } end the rule (what follows
+// applies to the whole page), < and > can end the style element (what follows becomes part of
+// the page, a script too). The farthest reach counts.
+enum class AnswerReach { StaysInItsRule, PastTheRule, OutOfTheRule, OutOfTheStyle };
+AnswerReach ReachOf(const std::string &answer);
+
+// Whether the modern code takes the value of an effect: always for the effects that take none;
+// for the others a value that is not empty (blanks alone count as empty) and stays in its rule.
+bool ModernCodeTakes(LinkEffect effect, const std::string &value);
+
 // The modern snippet of one effect: one style element, no comment markers. The valued and
 // the case effects apply the same declaration on keyboard focus (a:focus-visible) as on
 // hover, and their hover rule stands inside @media (hover:hover), so a tap leaves nothing
-// behind. Lineless stays a plain rule for all links. Values go in as LinkEffectSnippet puts them.
+// behind. Lineless stays a plain rule for all links. Values go in as LinkEffectSnippet puts them;
+// a value the modern code does not take gives no snippet (empty).
 std::string ModernLinkEffectSnippet(LinkEffect effect, const std::string &value);
+
+// An effect as the window's buttons choose it, with the answer given for it (empty for the
+// effects that take none).
+struct ChosenEffect {
+    LinkEffect effect = LinkEffect::Lineless;
+    std::string value;
+};
+
+// The final code that adding these to an empty final code builds, in the order of adding (none:
+// an empty effect box was added). The classic code adds each effect's snippet with
+// AppendToFinalCode, an empty one for none. The modern code is one style element after a line
+// break: the rule for all links, then the hover rule inside @media (hover:hover) and the focus
+// rule, each holding every property once, with the value added last; it leaves out what it does
+// not take and is empty when nothing is left.
+std::string ClassicFinalCode(const std::vector<std::optional<ChosenEffect>> &added);
+std::string ModernFinalCode(const std::vector<std::optional<ChosenEffect>> &added);
 
 // The final code with one more snippet: the final code, CR LF, the snippet. The line break
 // is written also into an empty final code, so the first line of a built final code is empty.

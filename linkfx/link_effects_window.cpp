@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include <functional>
 
@@ -192,6 +193,8 @@ void Form5::createCodeChoice()
     // Beside the effect buttons, to be chosen before them.
     m_modernCode = ui::makeModernCodeBox(this, pixelRect(5400, 600, 2160, 495));
     m_colourHint = ui::makeHint(this, u"ColourHint"_s, pixelRect(5400, 1200, 2160, 2040));
+    // Above the choice, which it is about.
+    m_codeKindHint = ui::makeHint(this, u"CodeKindHint"_s, pixelRect(5400, 0, 2160, 600));
     // At the column's foot, in line with the other buttons that take the final code.
     QPushButton *browse = ui::makeButton(this, u"OpenInBrowser"_s, u"Open in Browser"_s,
                                          pixelRect(5400, 5640, 1455, 495), u"Show the page in your web browser"_s);
@@ -205,33 +208,95 @@ void Form5::createExampleLink()
     m_exampleHint = ui::makeHint(this, u"ExampleHint"_s, pixelRect(5400, 4200, 2160, 1440));
     m_exampleHint->setWordWrap(true);
     QWidget::setTabOrder(m_modernCode, m_exampleLink);
-    connect(m_finalCode, &QPlainTextEdit::textChanged, this, &Form5::followFinalCode);
-    connect(m_modernCode, &QCheckBox::toggled, this, &Form5::followFinalCode);
-    connect(m_modernCode, &QCheckBox::toggled, this, &Form5::updateColourHint);
+    // Typing costs no more than the box's own work: the code is read once the typing pauses.
+    m_typingPause = new QTimer(this);
+    m_typingPause->setSingleShot(true);
+    m_typingPause->setInterval(300);
+    connect(m_typingPause, &QTimer::timeout, this, &Form5::followFinalCode);
+    connect(m_finalCode, &QPlainTextEdit::textChanged, m_typingPause, qOverload<>(&QTimer::start));
+    connect(m_modernCode, &QCheckBox::toggled, this, &Form5::chooseCode);
     followFinalCode();
 }
 
 void Form5::followFinalCode()
 {
-    // The page saved is a standards page with the modern code.
-    const LinkStyle style = ReadLinkStyle(m_finalCode->toPlainText().toStdString(), m_modernCode->isChecked());
+    m_typingPause->stop();
+    // The page saved is a standards page with the modern code. A code too long to read while
+    // typing is not even taken out of the box; a character is at least a byte.
+    LinkStyle style;
+    std::string hint = TooLongToPreview;
+    if (std::size_t(m_finalCode->document()->characterCount()) <= LongestPreviewedCode) {
+        const std::string finalCode = ui::textOf(m_finalCode);
+        if (finalCode.size() <= LongestPreviewedCode) {
+            style = ReadLinkStyle(finalCode, m_modernCode->isChecked());
+            hint = NotPreviewedHint(style);
+        }
+    }
     m_exampleLink->setStyle(style);
-    QStringList parts;
-    for (const std::string &part : style.notRead)
-        parts << QString::fromStdString(part);
-    const QString hint = u"Not previewed: %1"_s.arg(parts.join(u"; "_s));
-    m_exampleHint->setText(m_exampleHint->fontMetrics().elidedText(hint, Qt::ElideRight, m_exampleHint->width() * 6));
-    m_exampleHint->setVisible(!parts.isEmpty());
+    const QString text = QString::fromStdString(hint);
+    m_exampleHint->setText(m_exampleHint->fontMetrics().elidedText(text, Qt::ElideRight, m_exampleHint->width() * 6));
+    m_exampleHint->setVisible(!text.isEmpty());
+    if (m_finalCode->document()->isEmpty())
+        m_codeKindHint->hide();
 }
 
-void Form5::updateColourHint()
+void Form5::updateHints()
 {
     QStringList hints;
-    for (const std::string &hint :
-         ColourHints(m_textColour.toStdString(), m_backgroundColour.toStdString(), m_modernCode->isChecked()))
+    for (const std::string &hint : LinkHints(m_answers, m_modernCode->isChecked()))
         hints << QString::fromStdString(hint);
     m_colourHint->setText(hints.join(u'\n'));
     m_colourHint->setVisible(!hints.isEmpty());
+}
+
+void Form5::chooseCode()
+{
+    if (ui::textOf(m_effect) == m_writtenSnippet)
+        writeSnippet();
+    if (finalCodeIsBuilt())
+        writeBuiltFinalCode();
+    else
+        followFinalCode();
+    updateCodeKindHint();
+    updateHints();
+}
+
+void Form5::writeSnippet()
+{
+    const bool modern = m_modernCode->isChecked();
+    m_writtenSnippet = !m_chosen ? std::string()
+                       : modern  ? ModernLinkEffectSnippet(m_chosen->effect, m_chosen->value)
+                                 : LinkEffectSnippet(m_chosen->effect, m_chosen->value);
+    ui::setText(m_effect, m_writtenSnippet);
+}
+
+void Form5::writeBuiltFinalCode()
+{
+    m_finalCodeModern = m_modernCode->isChecked();
+    m_builtFinalCode = m_finalCodeModern ? ModernFinalCode(m_added) : ClassicFinalCode(m_added);
+    writeFinalCode(*m_builtFinalCode);
+}
+
+void Form5::writeFinalCode(const std::string &finalCode)
+{
+    ui::setText(m_finalCode, finalCode);
+    followFinalCode();
+}
+
+bool Form5::finalCodeIsBuilt() const
+{
+    return m_builtFinalCode && *m_builtFinalCode == ui::textOf(m_finalCode);
+}
+
+void Form5::updateCodeKindHint()
+{
+    const bool modern = m_modernCode->isChecked();
+    m_codeKindHint->setText(modern ? u"Edited by hand, the final code keeps the classic code. "
+                                     "\u201CClear final code\u201D starts it again."_s
+                                   : u"Edited by hand, the final code keeps the modern code. "
+                                     "\u201CClear final code\u201D starts it again."_s);
+    m_codeKindHint->setVisible(m_finalCodeModern != modern && !m_finalCode->document()->isEmpty() &&
+                               !finalCodeIsBuilt());
 }
 
 void Form5::Form_Load()
@@ -242,18 +307,18 @@ void Form5::Form_Load()
 
 void Form5::chooseValuedEffect(LinkEffect effect, const QString &prompt)
 {
-    const QString answer = services().promptText(this, u"Quillarc 2"_s, prompt).value_or(QString());
-    if (effect == LinkEffect::ForeColor || effect == LinkEffect::BackColor) {
-        (effect == LinkEffect::ForeColor ? m_textColour : m_backgroundColour) = answer;
-        updateColourHint();
-    }
-    chooseEffect(effect, answer.toStdString());
+    const std::string answer = services().promptText(this, u"Quillarc 2"_s, prompt).value_or(QString()).toStdString();
+    (effect == LinkEffect::FontSize    ? m_answers.size
+     : effect == LinkEffect::ForeColor ? m_answers.text
+                                       : m_answers.background) = answer;
+    updateHints();
+    chooseEffect(effect, answer);
 }
 
 void Form5::chooseEffect(LinkEffect effect, const std::string &value)
 {
-    ui::setText(m_effect,
-                m_modernCode->isChecked() ? ModernLinkEffectSnippet(effect, value) : LinkEffectSnippet(effect, value));
+    m_chosen = ChosenEffect{effect, value};
+    writeSnippet();
 }
 
 void Form5::Command1_Click()
@@ -293,12 +358,26 @@ void Form5::Command6_Click()
 
 void Form5::Command9_Click()
 {
-    ui::setText(m_finalCode, AppendToFinalCode(ui::textOf(m_finalCode), ui::textOf(m_effect)));
+    const std::string snippet = ui::textOf(m_effect);
+    if (snippet == m_writtenSnippet && finalCodeIsBuilt()) {
+        m_added.push_back(m_chosen);
+        writeBuiltFinalCode();
+        return;
+    }
+    // A box edited by hand: the final code grows by the effect box as it stands, and the window
+    // can build it no more. The modern code adds no empty snippet.
+    if (snippet.empty() && m_modernCode->isChecked())
+        return;
+    m_builtFinalCode.reset();
+    writeFinalCode(AppendToFinalCode(ui::textOf(m_finalCode), snippet));
+    updateCodeKindHint();
 }
 
 void Form5::Command11_Click()
 {
-    ui::setText(m_finalCode, std::string());
+    m_added.clear();
+    writeBuiltFinalCode();
+    updateCodeKindHint();
 }
 
 void Form5::Command10_Click()

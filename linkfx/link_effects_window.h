@@ -2,20 +2,28 @@
 #pragma once
 
 #include "linkfx/link_effects.h"
+#include "linkfx/link_hints.h"
 #include "ui/child_window.h"
 #include "ui/page_saver.h"
 
 #include <QString>
+
+#include <optional>
+#include <string>
+#include <vector>
 
 class ExampleLink;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
+class QTimer;
 
 // The link effects wizard: effect buttons put one snippet into the effect box, which is
 // added to the final code box, which is copied or saved as a page with an example link.
-// Both boxes are editable; whatever they hold at the moment is what the handlers use.
+// Both boxes are editable; whatever they hold at the moment is what the handlers use. The window
+// remembers the effects it added, so that the choice of code rewrites both boxes in the chosen
+// kind as long as they hold what the window wrote there.
 class Form5 final : public ui::ChildWindow {
     Q_OBJECT
 
@@ -50,14 +58,26 @@ private:
     void setFocusOrder();
     void nameControls();
     void createCodeChoice();
-    // The hint on the colours answered last: one that is no colour, or text that reads badly.
-    void updateColourHint();
+    // The hints on the answers given last: no answer, one that would reach out of its rule, a
+    // size or a colour that is none, text that reads badly.
+    void updateHints();
     void createExampleLink();
     // The example link and its hint follow the final code as it stands.
     void followFinalCode();
+    // Both boxes in the chosen kind of code, where they hold what the window wrote there.
+    void chooseCode();
     // Asks for the effect's value (Cancel gives the empty one) and shows its snippet.
     void chooseValuedEffect(LinkEffect effect, const QString &prompt);
     void chooseEffect(LinkEffect effect, const std::string &value = {});
+    // The chosen effect's snippet in the effect box, in the chosen kind of code.
+    void writeSnippet();
+    // The final code of the effects added, in the chosen kind, in the final code box.
+    void writeBuiltFinalCode();
+    void writeFinalCode(const std::string &finalCode);
+    // Whether the final code box holds what the window built there from the effects added.
+    bool finalCodeIsBuilt() const;
+    // Says so while the final code box, edited by hand, holds the other kind of code.
+    void updateCodeKindHint();
     // The page "Save As HTML" writes.
     std::string page() const;
 
@@ -70,7 +90,15 @@ private:
     QLabel *m_colourHint = nullptr;
     ExampleLink *m_exampleLink = nullptr;
     QLabel *m_exampleHint = nullptr;
-    QString m_textColour;       // the last answer to "Enter a color name"
-    QString m_backgroundColour; // the last answer to "Enter a color name..."
-    ui::PageSaver m_saver;      // dlg: keeps the name chosen last in this window
+    QLabel *m_codeKindHint = nullptr;
+    QTimer *m_typingPause = nullptr; // the final code is read again once typing pauses
+    LinkAnswers m_answers;
+    std::optional<ChosenEffect> m_chosen;             // the effect whose snippet the window wrote last
+    std::string m_writtenSnippet;                     // what the window wrote into the effect box last
+    std::vector<std::optional<ChosenEffect>> m_added; // the effects added, none for an empty box
+    // The final code the window built from the effects added and wrote; none once it added to
+    // a final code edited by hand.
+    std::optional<std::string> m_builtFinalCode = std::string();
+    bool m_finalCodeModern = false; // the kind of code the window wrote into the final code box
+    ui::PageSaver m_saver;          // dlg: keeps the name chosen last in this window
 };

@@ -2,234 +2,638 @@
 #include "linkfx/link_style.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
-#include <charconv>
+#include <initializer_list>
+#include <string_view>
+#include <unordered_set>
+#include <utility>
 
 namespace {
 
-std::string lower(std::string text)
+bool isBlank(char c)
 {
-    std::transform(text.begin(), text.end(), text.begin(),
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+
+bool isNewline(char c)
+{
+    return c == '\n' || c == '\r' || c == '\f';
+}
+
+std::string lower(std::string_view text)
+{
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
-std::string trim(const std::string &text)
-{
-    const auto first = text.find_first_not_of(" \t\r\n\f");
-    if (first == std::string::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t\r\n\f");
-    return text.substr(first, last - first + 1);
-}
-
-// The text without blanks, for comparing a selector or a media query.
-std::string squeezed(const std::string &text)
-{
-    std::string out;
-    for (char c : text)
-        if (!std::isspace(static_cast<unsigned char>(c)))
-            out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return out;
 }
 
-void replaceAll(std::string &text, const std::string &what, const std::string &with)
+std::string_view trimmed(std::string_view text)
 {
-    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
-        text.replace(at, what.size(), with);
+    const auto first = std::find_if_not(text.begin(), text.end(), isBlank);
+    const auto last = std::find_if_not(text.rbegin(), text.rend(), isBlank).base();
+    return first < last ? text.substr(first - text.begin(), last - first) : std::string_view();
 }
 
-// A number with a unit, as pixels; em, rem and per cent count from the page's 16 pixels.
-std::optional<double> fontSize(const std::string &value, bool standardsPage)
+// --- the pieces of a style sheet, as a browser cuts it up
+
+enum class Kind {
+    Blank,
+    Ident,
+    Function, // a name with its opening parenthesis
+    Url,      // url(...) without quotes, whole
+    AtKeyword,
+    Hash,
+    String,
+    BadString, // a string that a line break ends
+    Number,
+    Percentage,
+    Dimension,
+    Delim,
+    Colon,
+    Semicolon,
+    Comma,
+    OpenBrace,
+    CloseBrace,
+    OpenParen,
+    CloseParen,
+    OpenBracket,
+    CloseBracket,
+    MarkupOpen,  // <!--
+    MarkupClose, // -->
+    Comment,     // dropped: a comment is no piece
+};
+
+struct Token {
+    Kind kind;
+    std::size_t begin; // in the style sheet's text
+    std::size_t end;
+};
+
+bool opensBlock(Kind kind)
 {
-    double number = 0;
-    const char *begin = value.data();
-    const char *end = value.data() + value.size();
-    if (begin == end || *begin == '+' || *begin == '-')
-        return std::nullopt; // no sign: a negative size is no size, and the snippets write none
-    const auto [rest, error] = std::from_chars(begin, end, number, std::chars_format::fixed);
-    // CSS wants a digit after a point: a browser drops "12." and "12.px".
-    if (error != std::errc() || std::find(begin, rest, 'e') != rest || rest[-1] == '.')
-        return std::nullopt;
-    const std::string unit = lower(std::string(rest, end));
-    if (unit == "px")
-        return number;
-    if (unit == "pt")
-        return number * 4 / 3;
-    if (unit == "em" || unit == "rem")
-        return number * 16;
-    if (unit == "%")
-        return number * 16 / 100;
-    if (unit.empty() && (!standardsPage || number == 0))
-        return number;
-    return std::nullopt;
+    return kind == Kind::OpenBrace || kind == Kind::OpenParen || kind == Kind::OpenBracket || kind == Kind::Function;
 }
 
-struct Reader {
-    bool standardsPage;
-    LinkStyle style;
+Kind closerOf(Kind kind)
+{
+    return kind == Kind::OpenBrace     ? Kind::CloseBrace
+           : kind == Kind::OpenBracket ? Kind::CloseBracket
+                                       : Kind::CloseParen;
+}
 
-    void notRead(const std::string &part)
+// Cuts a style sheet into pieces in one pass, each character looked at a fixed number of times.
+class Tokenizer {
+public:
+    explicit Tokenizer(std::string_view css)
+        : m_css(css)
+    {}
+
+    std::vector<Token> tokens()
     {
-        const std::string text = trim(part);
-        if (!text.empty())
-            style.notRead.push_back(text);
+        std::vector<Token> tokens;
+        std::size_t at = 0;
+        while (at < m_css.size()) {
+            const std::size_t begin = at;
+            const Kind kind = next(at);
+            if (kind != Kind::Comment)
+                tokens.push_back({kind, begin, at});
+        }
+        return tokens;
     }
 
-    // The end of the block that opens at open, or npos when it never closes.
-    static std::size_t blockEnd(const std::string &css, std::size_t open)
+private:
+    char charAt(std::size_t at) const { return at < m_css.size() ? m_css[at] : '\0'; }
+    bool digitAt(std::size_t at) const { return std::isdigit(static_cast<unsigned char>(charAt(at))) != 0; }
+    bool escapeAt(std::size_t at) const
     {
-        int depth = 0;
-        for (std::size_t at = open; at < css.size(); ++at) {
-            if (css[at] == '{')
-                ++depth;
-            else if (css[at] == '}' && --depth == 0)
+        return charAt(at) == '\\' && at + 1 < m_css.size() && !isNewline(m_css[at + 1]);
+    }
+    bool nameStartAt(std::size_t at) const
+    {
+        const auto c = static_cast<unsigned char>(charAt(at));
+        return std::isalpha(c) || c == '_' || c >= 0x80;
+    }
+    bool nameCharAt(std::size_t at) const { return nameStartAt(at) || digitAt(at) || charAt(at) == '-'; }
+    bool identStartsAt(std::size_t at) const
+    {
+        if (charAt(at) == '-')
+            return nameStartAt(at + 1) || charAt(at + 1) == '-' || escapeAt(at + 1);
+        return nameStartAt(at) || escapeAt(at);
+    }
+    bool numberStartsAt(std::size_t at) const
+    {
+        const char c = charAt(at);
+        if (c == '+' || c == '-')
+            return digitAt(at + 1) || (charAt(at + 1) == '.' && digitAt(at + 2));
+        return digitAt(at) || (c == '.' && digitAt(at + 1));
+    }
+    std::size_t nameEnd(std::size_t at) const
+    {
+        while (at < m_css.size()) {
+            if (escapeAt(at))
+                at += 2;
+            else if (nameCharAt(at))
+                ++at;
+            else
+                break;
+        }
+        return at;
+    }
+
+    // The piece at `at`, which moves past it.
+    Kind next(std::size_t &at) const
+    {
+        const char c = m_css[at];
+        if (c == '/' && charAt(at + 1) == '*') {
+            const std::size_t end = m_css.find("*/", at + 2);
+            at = end == std::string_view::npos ? m_css.size() : end + 2;
+            return Kind::Comment;
+        }
+        if (isBlank(c)) {
+            while (at < m_css.size() && isBlank(m_css[at]))
+                ++at;
+            return Kind::Blank;
+        }
+        if (c == '"' || c == '\'')
+            return string(at);
+        if (m_css.substr(at, 4) == "<!--") {
+            at += 4;
+            return Kind::MarkupOpen;
+        }
+        if (m_css.substr(at, 3) == "-->") {
+            at += 3;
+            return Kind::MarkupClose;
+        }
+        if (numberStartsAt(at)) {
+            at += ReadCssNumber(m_css.substr(at))->length;
+            if (identStartsAt(at)) {
+                at = nameEnd(at);
+                return Kind::Dimension;
+            }
+            if (charAt(at) == '%') {
+                ++at;
+                return Kind::Percentage;
+            }
+            return Kind::Number;
+        }
+        if (identStartsAt(at))
+            return identLike(at);
+        if ((c == '#' && (nameCharAt(at + 1) || escapeAt(at + 1))) || (c == '@' && identStartsAt(at + 1))) {
+            at = nameEnd(at + 1);
+            return c == '#' ? Kind::Hash : Kind::AtKeyword;
+        }
+        ++at;
+        switch (c) {
+        case '(':
+            return Kind::OpenParen;
+        case ')':
+            return Kind::CloseParen;
+        case '[':
+            return Kind::OpenBracket;
+        case ']':
+            return Kind::CloseBracket;
+        case '{':
+            return Kind::OpenBrace;
+        case '}':
+            return Kind::CloseBrace;
+        case ':':
+            return Kind::Colon;
+        case ';':
+            return Kind::Semicolon;
+        case ',':
+            return Kind::Comma;
+        default:
+            return Kind::Delim;
+        }
+    }
+
+    Kind string(std::size_t &at) const
+    {
+        const char quote = m_css[at++];
+        while (at < m_css.size()) {
+            const char c = m_css[at];
+            if (c == quote) {
+                ++at;
+                return Kind::String;
+            }
+            if (isNewline(c))
+                return Kind::BadString; // the line break is not part of it
+            at += c == '\\' ? 2 : 1;    // an escaped character, an escaped line break too
+        }
+        at = m_css.size();
+        return Kind::String;
+    }
+
+    Kind identLike(std::size_t &at) const
+    {
+        const std::size_t begin = at;
+        at = nameEnd(at);
+        if (charAt(at) != '(')
+            return Kind::Ident;
+        ++at;
+        std::size_t inside = at;
+        while (isBlank(charAt(inside)))
+            ++inside;
+        if (lower(m_css.substr(begin, at - begin)) != "url(" || charAt(inside) == '"' || charAt(inside) == '\'')
+            return Kind::Function;
+        const std::size_t close = m_css.find(')', at);
+        at = close == std::string_view::npos ? m_css.size() : close + 1;
+        return Kind::Url;
+    }
+
+    std::string_view m_css;
+};
+
+// The elements whose text holds no markup: a style element written inside one is only text.
+constexpr std::array<std::string_view, 8> RawTextElements{"script", "textarea", "title",    "xmp",
+                                                          "iframe", "noembed",  "noframes", "noscript"};
+
+// The sizes the example link shows; larger ones are not read.
+constexpr double LargestFontSize = 10000;
+
+class Reader {
+public:
+    explicit Reader(bool standardsPage)
+        : m_standardsPage(standardsPage)
+    {}
+
+    // Names a part not read, trimmed, once.
+    void notRead(std::string_view part)
+    {
+        const std::string_view text = trimmed(part);
+        if (!text.empty() && m_named.emplace(text).second)
+            m_style.notRead.emplace_back(text);
+    }
+
+    void readHead(const std::string &code)
+    {
+        m_code = code;
+        m_lowered = lower(code);
+        const std::string &lowered = m_lowered;
+        m_style.steps += code.size();
+        std::size_t outside = 0; // where the text outside the style elements read starts
+        std::size_t at = 0;
+        while (at < code.size()) {
+            const std::size_t open = lowered.find('<', at);
+            if (open == std::string::npos)
+                break;
+            if (lowered.compare(open, 4, "<!--") == 0) {
+                const std::size_t end = lowered.find("-->", open + 4);
+                at = end == std::string::npos ? code.size() : end + 3;
+                continue;
+            }
+            // A tag starts with a letter; any other < is text.
+            std::size_t nameEnd = open + 1;
+            if (nameEnd == code.size() || !std::isalpha(static_cast<unsigned char>(lowered[nameEnd]))) {
+                at = open + 1;
+                continue;
+            }
+            while (nameEnd < code.size() && !isBlank(lowered[nameEnd]) && lowered[nameEnd] != '/' &&
+                   lowered[nameEnd] != '>')
+                ++nameEnd;
+            const std::string_view name = std::string_view(lowered).substr(open + 1, nameEnd - open - 1);
+            if (name == "style") {
+                notRead(std::string_view(code).substr(outside, open - outside));
+                at = outside = styleElement(open);
+            } else if (std::find(RawTextElements.begin(), RawTextElements.end(), name) != RawTextElements.end()) {
+                const std::size_t close = endTag(lowered, name, nameEnd);
+                at = close == std::string::npos ? code.size() : close + 1;
+            } else {
+                at = open + 1;
+            }
+        }
+        notRead(std::string_view(code).substr(outside));
+    }
+
+    LinkStyle style() && { return std::move(m_style); }
+
+private:
+    // Where the end tag of the element starts, from `from` on; npos when it has none.
+    static std::size_t endTag(const std::string &lowered, std::string_view name, std::size_t from)
+    {
+        const std::string tag = "</" + std::string(name);
+        for (std::size_t at = lowered.find(tag, from); at != std::string::npos; at = lowered.find(tag, at + 1)) {
+            const std::size_t after = at + tag.size();
+            if (after < lowered.size() && (isBlank(lowered[after]) || lowered[after] == '/' || lowered[after] == '>'))
                 return at;
         }
         return std::string::npos;
     }
 
-    void rules(const std::string &css, bool hoverMedia)
+    // Reads the style element whose start tag opens at `open`; where the text after it starts.
+    std::size_t styleElement(std::size_t open)
     {
-        std::size_t at = 0;
-        while (at < css.size()) {
-            const std::size_t open = css.find('{', at);
-            const std::size_t stray = css.find('}', at);
-            if (open == std::string::npos || stray < open) {
-                notRead(css.substr(at));
-                return;
+        const std::string_view code = m_code;
+        const std::string &lowered = m_lowered;
+        std::size_t at = open + std::string_view("<style").size();
+        std::optional<std::string> media;
+        std::optional<std::string> type;
+        while (true) {
+            while (at < code.size() && (isBlank(code[at]) || code[at] == '/'))
+                ++at;
+            if (at == code.size()) {
+                notRead(code.substr(open)); // a tag without its end shows nothing
+                return code.size();
             }
-            const std::string prelude = trim(css.substr(at, open - at));
-            const std::size_t close = blockEnd(css, open);
-            const std::string body = css.substr(open + 1, (close == std::string::npos ? css.size() : close) - open - 1);
-            const std::string whole = css.substr(at, close == std::string::npos ? std::string::npos : close - at + 1);
-            at = close == std::string::npos ? css.size() : close + 1;
-            if (!prelude.empty() && prelude.front() == '@') {
-                if (!hoverMedia && squeezed(prelude) == "@media(hover:hover)")
-                    rules(body, true);
-                else
-                    notRead(whole);
-                continue;
+            if (code[at] == '>')
+                break;
+            const std::size_t nameStart = at++;
+            while (at < code.size() && !isBlank(code[at]) && code[at] != '/' && code[at] != '>' && code[at] != '=')
+                ++at;
+            const std::string name = lowered.substr(nameStart, at - nameStart);
+            while (at < code.size() && isBlank(code[at]))
+                ++at;
+            std::string value;
+            if (at < code.size() && code[at] == '=') {
+                ++at;
+                while (at < code.size() && isBlank(code[at]))
+                    ++at;
+                const char quote = at < code.size() ? code[at] : '\0';
+                const std::size_t valueStart = quote == '"' || quote == '\'' ? at + 1 : at;
+                const std::size_t valueEnd = valueStart == at
+                                                 ? std::min(code.find_first_of(" \t\r\n\f>", at), code.size())
+                                                 : std::min(code.find(quote, valueStart), code.size());
+                value = lowered.substr(valueStart, valueEnd - valueStart);
+                at = valueStart == at ? valueEnd : std::min(valueEnd + 1, code.size());
             }
-            rule(prelude, body, hoverMedia);
+            // The first of a name counts, as in a browser.
+            if (name == "media" && !media)
+                media = std::string(trimmed(value));
+            else if (name == "type" && !type)
+                type = value;
         }
+        const std::size_t content = at + 1;
+        const std::size_t close = endTag(lowered, "style", content);
+        if (close == std::string::npos) {
+            // Everything after it, the page's link included, becomes style sheet.
+            notRead("an unclosed <style>: the page would show no link");
+            return code.size();
+        }
+        const bool forScreen = !media || media->empty() || *media == "all" || *media == "screen";
+        const bool css = !type || type->empty() || *type == "text/css";
+        if (forScreen && css)
+            styleSheet(code.substr(content, close - content));
+        else
+            notRead(code.substr(open, content - open));
+        const std::size_t closeEnd = code.find('>', close);
+        return closeEnd == std::string::npos ? code.size() : closeEnd + 1;
     }
 
-    void rule(const std::string &selectors, const std::string &body, bool hoverMedia)
+    void styleSheet(std::string_view css)
     {
-        std::vector<LinkSelector> matched;
-        std::size_t from = 0;
-        while (from <= selectors.size()) {
-            const std::size_t comma = std::min(selectors.find(',', from), selectors.size());
-            const std::string selector = squeezed(selectors.substr(from, comma - from));
-            if (selector == "a" && !hoverMedia)
-                matched.push_back(LinkSelector::All);
-            else if (selector == "a:hover")
-                matched.push_back(LinkSelector::Hover);
-            else if (selector == "a:focus-visible" && !hoverMedia)
-                matched.push_back(LinkSelector::FocusVisible);
+        m_css = css;
+        m_tokens = Tokenizer(css).tokens();
+        m_style.steps += css.size();
+        ruleList(0, m_tokens.size(), false);
+    }
+
+    // The text of the pieces from `from` to `to`, as written.
+    std::string_view source(std::size_t from, std::size_t to) const
+    {
+        return from < to ? m_css.substr(m_tokens[from].begin, m_tokens[to - 1].end - m_tokens[from].begin)
+                         : std::string_view();
+    }
+    bool is(std::size_t at, Kind kind, std::string_view word = {}) const
+    {
+        return m_tokens[at].kind == kind && (word.empty() || lower(source(at, at + 1)) == word);
+    }
+
+    struct Block {
+        std::size_t contentEnd; // the closing piece, or `last` when none closes it
+        std::size_t next;       // the piece after the block
+    };
+
+    // The block that the piece at `open` opens, which ends before `last` at the latest. A closing
+    // piece of another kind inside it is no end, as in a browser.
+    Block block(std::size_t open, std::size_t last)
+    {
+        std::vector<Kind> closers{closerOf(m_tokens[open].kind)};
+        for (std::size_t at = open + 1; at < last; ++at) {
+            ++m_style.steps;
+            const Kind kind = m_tokens[at].kind;
+            if (kind == closers.back()) {
+                closers.pop_back();
+                if (closers.empty())
+                    return {at, at + 1};
+            } else if (opensBlock(kind)) {
+                closers.push_back(closerOf(kind));
+            }
+        }
+        return {last, last};
+    }
+
+    // The first piece from `at` on, before `to`, of one of the kinds, passing over blocks.
+    std::size_t find(std::size_t at, std::size_t to, std::initializer_list<Kind> kinds)
+    {
+        while (at < to && std::find(kinds.begin(), kinds.end(), m_tokens[at].kind) == kinds.end()) {
+            ++m_style.steps;
+            at = opensBlock(m_tokens[at].kind) ? block(at, to).next : at + 1;
+        }
+        return at;
+    }
+
+    // A list of rules; the top level of a style sheet passes over the comment markers.
+    void ruleList(std::size_t at, std::size_t to, bool nested)
+    {
+        while (at < to) {
+            ++m_style.steps;
+            const Kind kind = m_tokens[at].kind;
+            if (kind == Kind::Blank || (!nested && (kind == Kind::MarkupOpen || kind == Kind::MarkupClose)))
+                ++at;
+            else if (kind == Kind::AtKeyword)
+                at = atRule(at, to, nested);
             else
-                notRead(selectors.substr(from, comma - from) + "{...}");
-            from = comma + 1;
-        }
-        if (matched.empty())
-            return;
-        std::size_t start = 0;
-        while (start <= body.size()) {
-            const std::size_t semicolon = std::min(body.find(';', start), body.size());
-            const std::string text = body.substr(start, semicolon - start);
-            start = semicolon + 1;
-            if (trim(text).empty())
-                continue;
-            for (LinkSelector selector : matched)
-                if (!declaration(selector, text))
-                    break;
+                at = qualifiedRule(at, to);
         }
     }
 
-    // Adds the declaration for the selector; false when it is not read.
-    bool declaration(LinkSelector selector, const std::string &text)
+    std::size_t atRule(std::size_t start, std::size_t to, bool nested)
     {
-        const std::size_t colon = text.find(':');
-        LinkDeclaration read;
-        read.selector = selector;
-        bool known = colon != std::string::npos;
-        if (known) {
-            const std::string property = lower(trim(text.substr(0, colon)));
-            const std::string value = trim(text.substr(colon + 1));
-            const std::string keyword = lower(value);
-            if (property == "font-size") {
-                read.property = LinkDeclaration::Property::FontSize;
-                const std::optional<double> size = fontSize(value, standardsPage);
-                known = size.has_value();
-                read.fontSizePx = size.value_or(0);
-            } else if (property == "color" || property == "background-color") {
-                read.property =
-                    property == "color" ? LinkDeclaration::Property::Colour : LinkDeclaration::Property::Background;
-                read.colour = ReadCssColour(value, standardsPage);
-                known = read.colour.has_value() || (property != "color" && keyword == "transparent");
-            } else if (property == "text-transform") {
-                read.property = LinkDeclaration::Property::Case;
-                known = keyword == "uppercase" || keyword == "lowercase" || keyword == "none";
-                read.textCase = keyword == "uppercase"   ? LinkLook::Case::Upper
-                                : keyword == "lowercase" ? LinkLook::Case::Lower
-                                                         : LinkLook::Case::AsWritten;
-            } else if (property == "text-decoration") {
-                read.property = LinkDeclaration::Property::Underline;
-                known = keyword == "none" || keyword == "underline";
-                read.underline = keyword == "underline";
-            } else {
-                known = false;
-            }
+        const std::size_t open = find(start + 1, to, {Kind::OpenBrace, Kind::Semicolon});
+        if (open == to || m_tokens[open].kind == Kind::Semicolon) {
+            notRead(source(start, std::min(open + 1, to)));
+            return std::min(open + 1, to);
         }
-        if (!known) {
-            notRead(text);
-            return false;
-        }
-        style.declarations.push_back(read);
-        return true;
+        const Block body = block(open, to);
+        // One level of @media (hover:hover), whose rules apply where a mouse points, as here.
+        if (!nested && is(start, Kind::AtKeyword, "@media") && hoverQuery(start + 1, open))
+            ruleList(open + 1, body.contentEnd, true);
+        else
+            notRead(source(start, body.next));
+        return body.next;
     }
+
+    bool hoverQuery(std::size_t first, std::size_t last) const
+    {
+        std::vector<std::size_t> pieces;
+        for (std::size_t at = first; at < last; ++at)
+            if (m_tokens[at].kind != Kind::Blank)
+                pieces.push_back(at);
+        return pieces.size() == 5 && is(pieces[0], Kind::OpenParen) && is(pieces[1], Kind::Ident, "hover") &&
+               is(pieces[2], Kind::Colon) && is(pieces[3], Kind::Ident, "hover") && is(pieces[4], Kind::CloseParen);
+    }
+
+    std::size_t qualifiedRule(std::size_t start, std::size_t to)
+    {
+        const std::size_t open = find(start, to, {Kind::OpenBrace});
+        if (open == to) {
+            notRead(source(start, to)); // a rule without a block is dropped
+            return to;
+        }
+        const Block body = block(open, to);
+        const std::vector<LinkSelector> selectors = selectorList(start, open);
+        if (selectors.empty())
+            notRead(std::string(trimmed(source(start, open))) + "{...}");
+        else
+            declarations(open + 1, body.contentEnd, selectors);
+        return body.next;
+    }
+
+    // The selectors of a list, each once; none when one of them is not a, a:hover or
+    // a:focus-visible (a browser drops the whole rule for one it does not know either).
+    std::vector<LinkSelector> selectorList(std::size_t at, std::size_t to)
+    {
+        std::vector<LinkSelector> selectors;
+        while (true) {
+            const std::size_t end = find(at, to, {Kind::Comma});
+            const std::optional<LinkSelector> selector = selectorOf(at, end);
+            if (!selector)
+                return {};
+            if (std::find(selectors.begin(), selectors.end(), *selector) == selectors.end())
+                selectors.push_back(*selector);
+            if (end == to)
+                return selectors;
+            at = end + 1;
+        }
+    }
+
+    std::optional<LinkSelector> selectorOf(std::size_t from, std::size_t to) const
+    {
+        while (from < to && m_tokens[from].kind == Kind::Blank)
+            ++from;
+        while (to > from && m_tokens[to - 1].kind == Kind::Blank)
+            --to;
+        if (to - from == 1 && is(from, Kind::Ident, "a"))
+            return LinkSelector::All;
+        if (to - from == 3 && is(from, Kind::Ident, "a") && is(from + 1, Kind::Colon)) {
+            if (is(from + 2, Kind::Ident, "hover"))
+                return LinkSelector::Hover;
+            if (is(from + 2, Kind::Ident, "focus-visible"))
+                return LinkSelector::FocusVisible;
+        }
+        return std::nullopt;
+    }
+
+    void declarations(std::size_t at, std::size_t to, const std::vector<LinkSelector> &selectors)
+    {
+        while (at < to) {
+            const std::size_t end = find(at, to, {Kind::Semicolon});
+            declaration(at, end, selectors);
+            at = end + 1;
+        }
+    }
+
+    // A property, a colon and one value; anything more (a second word, !important, a block) is
+    // not read.
+    void declaration(std::size_t from, std::size_t to, const std::vector<LinkSelector> &selectors)
+    {
+        while (from < to && m_tokens[from].kind == Kind::Blank)
+            ++from;
+        while (to > from && m_tokens[to - 1].kind == Kind::Blank)
+            --to;
+        if (from == to)
+            return;
+        std::size_t colon = from + 1;
+        while (colon < to && m_tokens[colon].kind == Kind::Blank)
+            ++colon;
+        std::size_t value = colon + 1;
+        while (value < to && m_tokens[value].kind == Kind::Blank)
+            ++value;
+        const std::optional<LinkDeclaration> read =
+            m_tokens[from].kind == Kind::Ident && colon < to && m_tokens[colon].kind == Kind::Colon && to - value == 1
+                ? declared(lower(source(from, from + 1)), value)
+                : std::nullopt;
+        if (!read) {
+            notRead(source(from, to));
+            return;
+        }
+        for (LinkSelector selector : selectors) {
+            m_style.declarations.push_back(*read);
+            m_style.declarations.back().selector = selector;
+        }
+    }
+
+    // The declaration of the property with the value at that piece; none when it is not read.
+    std::optional<LinkDeclaration> declared(const std::string &property, std::size_t piece) const
+    {
+        const std::string value(source(piece, piece + 1));
+        LinkDeclaration read;
+        const std::string keyword = lower(value);
+        if (property == "font-size") {
+            read.property = LinkDeclaration::Property::FontSize;
+            const std::optional<CssFontSize> size = ReadCssFontSize(value, m_standardsPage);
+            if (!size || !size->pixels || *size->pixels > LargestFontSize)
+                return std::nullopt;
+            read.fontSizePx = *size->pixels;
+            return read;
+        }
+        if (property == "color" || property == "background-color") {
+            read.property =
+                property == "color" ? LinkDeclaration::Property::Colour : LinkDeclaration::Property::Background;
+            // A colour without its #, which the classic page reads in a way of its own, is not read.
+            read.colour = ReadCssColour(value, true);
+            if (!read.colour && !(read.property == LinkDeclaration::Property::Background && keyword == "transparent"))
+                return std::nullopt;
+            return read;
+        }
+        if (property == "text-transform" && (keyword == "uppercase" || keyword == "lowercase" || keyword == "none")) {
+            read.property = LinkDeclaration::Property::Case;
+            read.textCase = keyword == "uppercase"   ? LinkLook::Case::Upper
+                            : keyword == "lowercase" ? LinkLook::Case::Lower
+                                                     : LinkLook::Case::AsWritten;
+            return read;
+        }
+        if (property == "text-decoration" && (keyword == "none" || keyword == "underline")) {
+            read.property = LinkDeclaration::Property::Underline;
+            read.underline = keyword == "underline";
+            return read;
+        }
+        return std::nullopt;
+    }
+
+    bool m_standardsPage;
+    LinkStyle m_style;
+    std::string_view m_code; // the final code being read
+    std::string m_lowered;   // the same in lower case, for the names of tags
+    std::unordered_set<std::string> m_named;
+    std::string_view m_css;      // the style sheet being read
+    std::vector<Token> m_tokens; // its pieces
 };
+
+// The part as a hint shows it: blanks and line breaks as one blank, cut after `most` bytes at
+// the start of a character, with an ellipsis.
+std::string shortened(std::string_view part, std::size_t most)
+{
+    std::string out;
+    for (const char c : part) {
+        if (isBlank(c) && (out.empty() || out.back() == ' '))
+            continue;
+        if (out.size() >= most && (static_cast<unsigned char>(c) & 0xC0) != 0x80)
+            return out + "\u2026";
+        out += isBlank(c) ? ' ' : c;
+    }
+    return out;
+}
 
 } // namespace
 
 LinkStyle ReadLinkStyle(const std::string &finalCode, bool standardsPage)
 {
-    Reader reader{standardsPage, {}};
-    const std::string lowered = lower(finalCode);
-    std::size_t at = 0;
-    while (at < finalCode.size()) {
-        const std::size_t open = lowered.find("<style", at);
-        if (open == std::string::npos) {
-            reader.notRead(finalCode.substr(at));
-            break;
-        }
-        reader.notRead(finalCode.substr(at, open - at));
-        const std::size_t contentStart = finalCode.find('>', open);
-        if (contentStart == std::string::npos) {
-            reader.notRead(finalCode.substr(open));
-            break;
-        }
-        const std::size_t close = lowered.find("</style", contentStart);
-        std::string css = finalCode.substr(contentStart + 1,
-                                           (close == std::string::npos ? finalCode.size() : close) - contentStart - 1);
-        // The comment markers around a style sheet, and comments inside it, are no rules.
-        replaceAll(css, "<!--", " ");
-        replaceAll(css, "-->", " ");
-        for (auto comment = css.find("/*"); comment != std::string::npos; comment = css.find("/*", comment)) {
-            const auto end = css.find("*/", comment + 2);
-            // A blank in its place; erase() rather than replace(), which g++ 12 warns of wrongly
-            // at -O3 (GCC bug 105329).
-            css[comment] = ' ';
-            css.erase(comment + 1, end == std::string::npos ? std::string::npos : end + 1 - comment);
-        }
-        reader.rules(css, false);
-        if (close == std::string::npos)
-            break;
-        const std::size_t closeEnd = finalCode.find('>', close);
-        at = closeEnd == std::string::npos ? finalCode.size() : closeEnd + 1;
-    }
-    return reader.style;
+    Reader reader(standardsPage);
+    reader.readHead(finalCode);
+    return std::move(reader).style();
 }
 
 LinkLook LookOf(const LinkStyle &style, bool hovered, bool focused)
@@ -262,4 +666,20 @@ LinkLook LookOf(const LinkStyle &style, bool hovered, bool focused)
             (declaration.selector == LinkSelector::FocusVisible && focused))
             apply(declaration);
     return look;
+}
+
+std::string NotPreviewedHint(const LinkStyle &style)
+{
+    constexpr std::size_t MostPerPart = 80;
+    constexpr std::size_t Most = 600;
+    if (style.notRead.empty())
+        return {};
+    std::string hint = "Not previewed: ";
+    for (std::size_t i = 0; i < style.notRead.size(); ++i) {
+        const std::string part = (i ? "; " : "") + shortened(style.notRead[i], MostPerPart);
+        if (hint.size() + part.size() > Most)
+            return hint + "; \u2026";
+        hint += part;
+    }
+    return hint;
 }

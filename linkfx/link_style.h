@@ -3,15 +3,18 @@
 
 #include "ui/css_colours.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
 
 // What the link effects' final code does to the page's example link, read by a small
-// interpreter of exactly the rules the snippets write: style elements (with or without the
-// comment markers) holding rules for a, a:hover and a:focus-visible, a:hover also inside
+// interpreter of exactly the rules the snippets write: style elements for the screen (with or
+// without the comment markers) holding rules for a, a:hover and a:focus-visible, also inside
 // @media (hover:hover), with font-size, color, background-color, text-transform and
-// text-decoration. Anything else is ignored and named among the parts not read.
+// text-decoration, each with one value. The style sheets are taken apart as a browser does
+// (comments, strings, nested blocks), so that whatever it reads it reads as a browser does;
+// everything else is named among the parts not read, a browser applying it or not.
 
 // How the link looks. The plain link of both pages: 16 pixels, #0000EE, no background,
 // as written, underlined.
@@ -37,15 +40,32 @@ struct LinkDeclaration {
 };
 
 struct LinkStyle {
-    std::vector<LinkDeclaration> declarations; // in the order of the code
-    std::vector<std::string> notRead;          // the parts ignored, as written (trimmed)
+    // In the order of the code; a rule adds each declaration once for each selector of its list
+    // that the reader knows, so no more than three times.
+    std::vector<LinkDeclaration> declarations;
+    std::vector<std::string> notRead; // the parts not read, each once, as written (trimmed)
+    // How many characters and pieces of the code the reader looked at, each time it did: the
+    // measure of its work, which the robustness checks hold to a few times the code's length.
+    std::size_t steps = 0;
 };
 
 // Reads the final code as the page of the modern code (a standards page) or the classic one
-// (no doctype: a font size without a unit is taken in pixels, a colour without its #).
+// (no doctype: a font size without a unit is taken in pixels). A colour without its # (which the
+// classic page reads in a way of its own) is not read. Takes time in proportion to the code.
 LinkStyle ReadLinkStyle(const std::string &finalCode, bool standardsPage);
 
 // The look of the link, hovered or focused or neither: the rules for every link first, then
 // those of the link's states, each in the order of the code, the later winning, for a rule of
 // a state weighs more than one for every link.
 LinkLook LookOf(const LinkStyle &style, bool hovered, bool focused);
+
+// The longest final code (in bytes) that the example link is shown for while the user types.
+inline constexpr std::size_t LongestPreviewedCode = 256 * 1024;
+
+// What the example link says of a final code longer than that.
+inline constexpr const char *TooLongToPreview =
+    "Not previewed: the final code is longer than 256 KB, too long to read while you type.";
+
+// What the example link says of the parts not read: "Not previewed: " and the parts, each
+// shortened, up to a few hundred characters in all; empty when every part is read.
+std::string NotPreviewedHint(const LinkStyle &style);

@@ -3,8 +3,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <map>
 
 namespace {
 
@@ -244,27 +246,34 @@ double ContrastRatio(Rgb first, Rgb second)
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
-std::vector<std::string> ColourHints(const std::string &text, const std::string &background, bool standardsPage)
+std::string QuotedAnswer(const std::string &answer)
 {
-    std::vector<std::string> hints;
-    // An answer not given says nothing; transparent is a colour to a browser.
-    const auto read = [&hints, standardsPage](const std::string &answer) -> std::optional<Rgb> {
-        if (trimmedLower(answer).empty() || IsTransparent(answer))
-            return std::nullopt;
-        const std::optional<Rgb> colour = ReadCssColour(answer, standardsPage);
-        if (!colour)
-            hints.push_back("\u201C" + answer +
-                            "\u201D is not a colour name or a #rrggbb colour that every browser knows.");
-        return colour;
-    };
-    const std::optional<Rgb> textColour = read(text);
-    const std::optional<Rgb> backgroundColour = read(background);
-    if (IsTransparent(text)) {
-        hints.push_back("A transparent text colour hides the link's text.");
-        return hints;
+    constexpr std::size_t MostCharacters = 40;
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < answer.size(); ++at) {
+        // A UTF-8 character starts at every byte that is no continuation byte.
+        if ((static_cast<unsigned char>(answer[at]) & 0xC0) != 0x80 && characters++ == MostCharacters)
+            return "\u201C" + answer.substr(0, at) + "\u2026\u201D";
     }
+    return "\u201C" + answer + "\u201D";
+}
+
+std::optional<std::string> NotAColourHint(const std::string &answer, bool standardsPage)
+{
+    // An answer not given says nothing; transparent is a colour to a browser.
+    if (trimmedLower(answer).empty() || IsTransparent(answer) || ReadCssColour(answer, standardsPage))
+        return std::nullopt;
+    return QuotedAnswer(answer) + " is not a colour name or a #rrggbb colour that every browser knows.";
+}
+
+std::vector<std::string> ContrastHints(const std::string &text, const std::string &background, bool standardsPage)
+{
+    if (IsTransparent(text))
+        return {"A transparent text colour hides the link's text."};
+    const std::optional<Rgb> textColour = ReadCssColour(text, standardsPage);
     if (!textColour)
-        return hints;
+        return {};
+    std::vector<std::string> hints;
     const auto check = [&](Rgb against, const std::string &name) {
         const double ratio = ContrastRatio(*textColour, against);
         if (ratio < MinimumTextContrast)
@@ -272,7 +281,74 @@ std::vector<std::string> ColourHints(const std::string &text, const std::string 
                             ":1; text needs 4.5:1 to read well.");
     };
     check(Rgb{255, 255, 255}, "the white page");
-    if (backgroundColour)
+    if (const std::optional<Rgb> backgroundColour = ReadCssColour(background, standardsPage))
         check(*backgroundColour, "the background colour");
     return hints;
+}
+
+std::optional<CssNumber> ReadCssNumber(std::string_view text)
+{
+    const auto digitAt = [&text](std::size_t at) {
+        return at < text.size() && std::isdigit(static_cast<unsigned char>(text[at]));
+    };
+    const auto digitsFrom = [&](std::size_t at) {
+        while (digitAt(at))
+            ++at;
+        return at;
+    };
+    CssNumber number;
+    const std::size_t sign = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+    std::size_t end = digitsFrom(sign);
+    const bool whole = end > sign;
+    // A point counts only with a digit after it: "12." is the number 12 and a point.
+    if (end < text.size() && text[end] == '.' && digitAt(end + 1)) {
+        end = digitsFrom(end + 1);
+        number.integer = false;
+    } else if (!whole) {
+        return std::nullopt;
+    }
+    if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
+        const std::size_t exponentSign = end + 1 < text.size() && (text[end + 1] == '+' || text[end + 1] == '-');
+        if (digitAt(end + 1 + exponentSign)) {
+            end = digitsFrom(end + 1 + exponentSign);
+            number.integer = false;
+        }
+    }
+    number.length = end;
+    // from_chars takes no plus sign; the text read is a number, so only its size can fail.
+    const char *first = text.data() + (sign && text[0] == '+' ? 1 : 0);
+    if (std::from_chars(first, text.data() + end, number.value).ec != std::errc())
+        number.value = text[0] == '-' ? -HUGE_VAL : HUGE_VAL;
+    return number;
+}
+
+std::optional<CssFontSize> ReadCssFontSize(const std::string &value, bool standardsPage)
+{
+    const std::string text = trimmedLower(value);
+    // The absolute size keywords as a browser sizes them for a 16 pixel page.
+    static const std::map<std::string, double, std::less<>> keywords{
+        {"xx-small", 9}, {"x-small", 10}, {"small", 13},    {"medium", 16},
+        {"large", 18},   {"x-large", 24}, {"xx-large", 32}, {"xxx-large", 48}};
+    if (const auto keyword = keywords.find(text); keyword != keywords.end())
+        return CssFontSize{keyword->second};
+    for (const char *relative : {"smaller", "larger", "inherit", "initial", "unset", "revert", "revert-layer"})
+        if (text == relative)
+            return CssFontSize{};
+    const std::optional<CssNumber> number = ReadCssNumber(text);
+    if (!number || number->value < 0)
+        return std::nullopt;
+    const std::string_view unit = std::string_view(text).substr(number->length);
+    // Pixels per unit, where they do not depend on the page's fonts or window.
+    static const std::map<std::string, double, std::less<>> units{
+        {"px", 1},         {"pt", 4.0 / 3},   {"pc", 16}, {"in", 96},  {"cm", 96 / 2.54},
+        {"mm", 96 / 25.4}, {"q", 96 / 101.6}, {"em", 16}, {"rem", 16}, {"%", 0.16}};
+    if (const auto known = units.find(unit); known != units.end())
+        return CssFontSize{number->value * known->second};
+    for (const char *relative : {"ex", "ch", "cap", "ic", "lh", "rlh", "vw", "vh", "vi", "vb", "vmin", "vmax"})
+        if (unit == relative)
+            return CssFontSize{};
+    // A bare number is a size in pixels on the classic page; a standards page takes only 0.
+    if (unit.empty() && (!standardsPage || number->value == 0))
+        return CssFontSize{number->value};
+    return std::nullopt;
 }

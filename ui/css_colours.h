@@ -3,11 +3,13 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
-// CSS colours as a browser reads them, and how well text reads on them. The one reader of
-// colours: the link effects' hints, their example link and the picture maker all ask it, so
-// they never disagree about what is a colour. Standard library only (text library).
+// CSS colours and font sizes as a browser reads them, and how well text reads on the colours.
+// The one reader of colours and sizes: the link effects' hints, their example link and the
+// picture maker all ask it, so they never disagree about what is a colour or a size. Standard
+// library only (text library).
 
 // A colour as its red, green and blue parts, 0 to 255 each.
 struct Rgb {
@@ -34,8 +36,37 @@ double ContrastRatio(Rgb first, Rgb second);
 // The contrast that WCAG 2 level AA asks of normal text against its background.
 inline constexpr double MinimumTextContrast = 4.5;
 
-// What to tell the user of a link's text colour and background colour as answered (either
-// may be empty: not given): an answer that is no colour, and text that reads badly on the
-// white page or on the background. A transparent background lets the page show through.
-// Each hint is one sentence in UTF-8; none when all is well.
-std::vector<std::string> ColourHints(const std::string &text, const std::string &background, bool standardsPage);
+// The answer a hint quotes: between curly quotes, cut after 40 characters with an ellipsis, so
+// that a long answer does not flood the window. UTF-8 in and out.
+std::string QuotedAnswer(const std::string &answer);
+
+// What to tell the user of one answer given for a colour: that it is no colour, in one sentence
+// in UTF-8; none when it is a colour, transparent or not given (empty).
+std::optional<std::string> NotAColourHint(const std::string &answer, bool standardsPage);
+
+// What to tell the user of a link's text colour and background colour as answered (either may
+// be empty: not given; an answer that is no colour says nothing here): a transparent text colour,
+// and text that reads badly on the white page or on the background. A transparent background
+// lets the page show through. Each hint is one sentence in UTF-8; none when all is well.
+std::vector<std::string> ContrastHints(const std::string &text, const std::string &background, bool standardsPage);
+
+// A CSS number at the start of the text, as CSS writes one: a sign, digits with or without a
+// point and digits after it, an exponent. Its value, its length in the text, and whether it is
+// written as an integer; none when the text does not start with a number. A value too large for
+// a double is infinite.
+struct CssNumber {
+    double value = 0;
+    std::size_t length = 0;
+    bool integer = true;
+};
+std::optional<CssNumber> ReadCssNumber(std::string_view text);
+
+// A CSS font size as a browser reads it: a length, a percentage, a size keyword (small, large,
+// ...), a keyword every property takes (inherit, ...) or 0, and on the classic page also a bare
+// number, taken in pixels; blanks around it allowed, no sign but +. Its pixels where they do not
+// depend on the page's fonts or window: em, rem and per cent count from the page's 16 pixels;
+// none for ex, ch, vw, smaller, inherit and the like.
+struct CssFontSize {
+    std::optional<double> pixels;
+};
+std::optional<CssFontSize> ReadCssFontSize(const std::string &value, bool standardsPage);

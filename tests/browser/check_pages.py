@@ -132,6 +132,20 @@ class Links:
     effects: list = field(default_factory=list)  # (effect, value) in the order of adding
     modern: bool = False
     standards: bool = False
+    separate: bool = False  # the modern snippets each in a style element of its own
+
+
+@dataclass
+class HandEdited:
+    """A final code edited by hand, on the classic or the modern page, and the part of it that
+    the window's example link names as not read ("": it reads it all)."""
+    page: str
+    title: str
+    code: str
+    modern: bool = False
+    named: str = ""
+    browser: dict = field(default_factory=dict)  # what Chromium shows otherwise while hovered
+    no_link: bool = False  # the page shows no link at all
 
 
 @dataclass
@@ -262,6 +276,33 @@ def without_script(case):
 
 CSP_PICTURES = [without_script(case) for case in MODERN_ROLLOVERS + MODERN_BUTTONS]
 CSP_LINKS = [without_script(case) for case in MODERN_LINKS_SAVED]
+# The six effects as the modern snippets used to add them, each in a style element of its own.
+MODERN_LINKS_SEPARATE = dataclasses.replace(MODERN_LINKS_SAVED[-1], page="modern-links-all-separate.html",
+                                            title="all six effects, each in its own style element", separate=True)
+
+# Final codes edited by hand that the example link reads as Chromium does, or names as not read.
+HAND_EDITED = [
+    HandEdited("hand-comment-in-selector.html", "a comment inside a:hover", "<style>a/**/:hover{color:red}</style>",
+               True),
+    HandEdited("hand-blank-before-hover.html", "a :hover", "<style>a :hover{color:red}</style>", True,
+               "a :hover{...}"),
+    HandEdited("hand-blank-after-colon.html", "a: hover", "<style>a: hover{color:red}</style>", True,
+               "a: hover{...}"),
+    HandEdited("hand-at-blank-media.html", "@ media", "<style>@ media (hover:hover){a:hover{color:red}}</style>",
+               True, "@ media (hover:hover){...}"),
+    HandEdited("hand-print.html", "a style element for print", '<style media="print">a:hover{color:red}</style>',
+               True, '<style media="print">'),
+    HandEdited("hand-less.html", "a style element in another language",
+               '<style type="text/less">a:hover{color:red}</style>', False, '<style type="text/less">'),
+    HandEdited("hand-markup-in-rule.html", "<!-- inside a rule", "<style>a:hover{<!--color:red}</style>", False,
+               "<!--color:red"),
+    HandEdited("hand-point-unit.html", "a point before the unit", "<style>a:hover{font-size:12.px}</style>", False,
+               "font-size:12.px"),
+    HandEdited("hand-hashless.html", "a colour without its #", "<style>a:hover{color:0f0}</style>", False,
+               "color:0f0", {"color": "rgb(0, 0, 240)"}),
+    HandEdited("hand-unclosed.html", "an unclosed style element", "<style>a:hover{color:red}", True,
+               "an unclosed <style>: the page would show no link", no_link=True),
+]
 
 # A link's computed style with no effect, and what each effect changes while it is hovered.
 LINK_AT_REST = {"font-size": "16px", "color": "rgb(0, 0, 238)", "background-color": "rgba(0, 0, 0, 0)",
@@ -310,9 +351,11 @@ def order():
     for case in [BUTTON_THREE, BUTTON_OVER, BUTTON_DOWN, BUTTON_STANDARDS]:
         pages.append({"file": case.page, "kind": "button", "standards": case.standards,
                       "pictures": [picture(case.default), picture(case.over), picture(case.down)]})
-    for case in [*LINK_EFFECTS, LINKS_TOGETHER, *MODERN_LINKS]:
+    for case in [*LINK_EFFECTS, LINKS_TOGETHER, *MODERN_LINKS, MODERN_LINKS_SEPARATE]:
         pages.append({"file": case.page, "kind": "linkfx", "effects": case.effects, "modern": case.modern,
-                      "standards": case.standards})
+                      "standards": case.standards, "separate": case.separate})
+    for case in HAND_EDITED:
+        pages.append({"file": case.page, "kind": "linkfx", "code": case.code, "modern": case.modern})
     for case in MODERN_PICTURES:
         names = [case.default, case.over] if case.kind == "rollover" else [case.default, case.over, case.down]
         for name in names if case.twice else []:
@@ -814,22 +857,52 @@ class PageChecker:
         if text != wanted:
             raise CheckFailed(f"at rest: the page shows {text!r}, expected {wanted!r}")
 
+    def example_link(self, page):
+        """What the link effects window's example link shows for the page's final code. (A page
+        with a fault put in is no final code of the window's, and has no example link's look.)"""
+        return json.loads((self.folder / "looks.json").read_text(encoding="utf-8")).get(page, {})
+
+    def expect_example_link(self, case, expected):
+        """The example link reads the same final code; what it shows must be what the browser
+        computes for the page's link in each state."""
+        shown = self.example_link(case.page)
+        for step, style in expected.items():
+            if step in shown and shown[step] != style:
+                raise CheckFailed(f"{step}: the example link shows {shown[step]}, the browser {style}")
+
     def check_links(self, case):
         url = self.open(case.page)
         at_rest, hovered = link_styles(case)
-        # The link effects window's example link reads the same final code; what it shows must
-        # be what the browser computes for the page's link. (A page with a fault put in is no
-        # final code of the window's, and has no example link's look.)
-        shown = json.loads((self.folder / "looks.json").read_text(encoding="utf-8")).get(case.page, {})
-        for step, expected in (("at rest", at_rest), ("hovered", hovered)):
-            if step in shown and shown[step] != expected:
-                raise CheckFailed(f"{step}: the example link shows {shown[step]}, the browser {expected}")
+        # The classic code has no rule for the keyboard's focus.
+        self.expect_example_link(case, {"at rest": at_rest, "hovered": hovered, "focused": at_rest})
         self.expect_page_text(case)
         self.expect_link_style("at rest", at_rest)
         self.move_over(self.script("return document.links[0]"))
         self.expect_link_style("hovered", hovered)
         self.move_away()
         self.expect_link_style("after leaving", at_rest)
+        self.tab_to_link("focused")
+        self.expect_link_style("focused", at_rest)
+        self.finish(url)
+
+    def check_hand_edited(self, case):
+        """The example link's look of a final code edited by hand is Chromium's at rest, hovered and
+        focused, where it reads the code; what it does not read, it names."""
+        shown = self.example_link(case.page)
+        named = shown["not read"]
+        if (case.named not in named) if case.named else named:
+            raise CheckFailed(f"the example link names {named} as not read, expected [{case.named!r}]")
+        url = self.open(case.page)
+        if case.no_link:
+            if self.script("return document.links.length"):
+                raise CheckFailed("the page shows a link")
+            return self.finish(url)
+        self.expect_link_style("at rest", shown["at rest"])
+        self.move_over(self.script("return document.links[0]"))
+        self.expect_link_style("hovered", {**shown["hovered"], **case.browser})
+        self.move_away()
+        self.tab_to_link("focused")
+        self.expect_link_style("focused", shown["focused"])
         self.finish(url)
 
     # --- the modern code
@@ -1058,6 +1131,7 @@ class PageChecker:
         """Modern link effects: the audit, and the style by keyboard, mouse and touch, all on one
         load of the page."""
         at_rest, styled = link_styles(case)
+        self.expect_example_link(case, {"at rest": at_rest, "hovered": styled, "focused": styled})
         url = self.open(case.page)
         self.expect_mode(True)
         self.expect_page_text(case)
@@ -1180,6 +1254,11 @@ class PageChecks(unittest.TestCase):
     def test_link_effects_together(self):
         self.checker.check_links(LINKS_TOGETHER)
 
+    def test_the_example_link_reads_hand_edited_code_as_chromium_does(self):
+        for case in HAND_EDITED:
+            with self.subTest(case.title):
+                self.checker.check_hand_edited(case)
+
     # The checks catch what they are for: each page below is a written page with one fault put in.
 
     def test_a_button_whose_mouse_up_shows_the_over_picture_fails(self):
@@ -1226,6 +1305,12 @@ class ModernCodeChecks(unittest.TestCase):
 
     def test_modern_link_effects(self):
         for case in MODERN_LINKS:
+            with self.subTest(case.title):
+                self.checker.check_modern_links(case)
+
+    def test_the_modern_code_in_one_style_element_looks_as_the_separate_snippets(self):
+        # Both held to the same look at rest, hovered, focused and after a tap.
+        for case in (MODERN_LINKS_SAVED[-1], MODERN_LINKS_SEPARATE):
             with self.subTest(case.title):
                 self.checker.check_modern_links(case)
 
@@ -1323,7 +1408,7 @@ def print_figures(checker, folder):
     sizes = json.loads((folder / "codes.json").read_text(encoding="utf-8"))
     lines += ["", "Bytes of the code for the same boxes (head + body; link effects: the final code)",
               f"{'output':72} {'classic':>8} {'modern':>8}"]
-    for case in [*MODERN_PICTURES[::2], *MODERN_LINKS[::2]]:
+    for case in [*MODERN_PICTURES[::2], *MODERN_LINKS[::2], MODERN_LINKS_SEPARATE]:
         size = sizes[case.page]
         lines.append(f"{case.page + ' (' + case.title + ')':72.72} {sum(size['classic']):>8} {sum(size['modern']):>8}")
     print("\n".join(lines), file=sys.stderr)

@@ -10,6 +10,10 @@
 //              {"file": "b.html", "kind": "button", "pictures": ["d.gif", "", "dn.bmp"]},
 //              {"file": "c.html", "kind": "linkfx", "effects": [["FontSize", "20px"]]}, ...]}
 //
+// A link effects page holds the final code the window builds from its effects: the modern one
+// in one style element, or with "separate": true each effect's modern snippet added on its own.
+// One with "code" holds that text as a final code edited by hand, in both kinds.
+//
 // A page with "standards": true holds the two codes pasted into an author's standards page, with
 // a paragraph before and after the code (link effects: the final code in its head, the example
 // link in its body). A page with "modern": true holds the modern code and,
@@ -279,23 +283,25 @@ private:
             {u"FontSize"_s, LinkEffect::FontSize},   {u"ForeColor"_s, LinkEffect::ForeColor},
             {u"BackColor"_s, LinkEffect::BackColor}, {u"Uppercase"_s, LinkEffect::Uppercase},
             {u"Lowercase"_s, LinkEffect::Lowercase}, {u"Lineless"_s, LinkEffect::Lineless}};
+        if (order.contains(u"code"))
+            return {order[u"code"].toString().toStdString(), {}, order[u"code"].toString().toStdString(), {}};
         // Each effect chosen, then added to the final code, as the window's buttons do.
-        std::string classic, modern;
+        std::vector<std::optional<ChosenEffect>> added;
+        std::string separate;
         for (const QJsonValue &item : order[u"effects"].toArray()) {
             const QJsonArray pair = item.toArray();
             const auto effect = effects.find(pair[0].toString());
             if (effect == effects.end())
                 throw OrderError("unknown effect " + pair[0].toString().toStdString());
-            const std::string value = pair[1].toString().toStdString();
-            classic = AppendToFinalCode(classic, LinkEffectSnippet(effect->second, value));
-            modern = AppendToFinalCode(modern, ModernLinkEffectSnippet(effect->second, value));
+            added.push_back(ChosenEffect{effect->second, pair[1].toString().toStdString()});
+            separate = AppendToFinalCode(separate, ModernLinkEffectSnippet(effect->second, added.back()->value));
         }
-        return {classic, {}, modern, {}};
+        return {ClassicFinalCode(added), {}, order[u"separate"].toBool() ? separate : ModernFinalCode(added), {}};
     }
 
-    // What the window's example link shows for the page's final code, at rest and hovered, as
-    // the computed style a browser reports, so that the browser checks can hold it against the
-    // page's own link.
+    // What the window's example link shows for the page's final code, at rest, hovered and
+    // focused, as the computed style a browser reports, so that the browser checks can hold it
+    // against the page's own link; and the parts it names as not read.
     static QJsonObject looks(const QJsonObject &order, const Codes &codes)
     {
         const bool modern = order[u"modern"].toBool();
@@ -314,8 +320,13 @@ private:
                                {u"text-transform"_s, textCase},
                                {u"text-decoration-line"_s, look.underline ? u"underline"_s : u"none"_s}};
         };
+        QJsonArray notRead;
+        for (const std::string &part : style.notRead)
+            notRead.append(QString::fromStdString(part));
         return {{u"at rest"_s, computed(LookOf(style, false, false))},
-                {u"hovered"_s, computed(LookOf(style, true, false))}};
+                {u"hovered"_s, computed(LookOf(style, true, false))},
+                {u"focused"_s, computed(LookOf(style, false, true))},
+                {u"not read"_s, notRead}};
     }
 
     QDir m_folder;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "linkfx/link_effects.h"
+#include "linkfx/link_hints.h"
 #include "linkfx/link_style.h"
 
 #include <QtTest>
@@ -7,6 +8,8 @@
 #include <cmath>
 #include <string>
 #include <utility>
+
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(LinkEffect)
 Q_DECLARE_METATYPE(Rgb)
@@ -24,9 +27,23 @@ std::string str(const QByteArray &text)
     return text.toStdString();
 }
 
-} // namespace
+// Effects as the window adds them, each "Button=answer" or "-" for an empty effect box.
+std::vector<std::optional<ChosenEffect>> added(const QStringList &effects)
+{
+    static const QStringList names{u"FontSize"_s,  u"ForeColor"_s, u"BackColor"_s,
+                                   u"Uppercase"_s, u"Lowercase"_s, u"Lineless"_s};
+    std::vector<std::optional<ChosenEffect>> chosen;
+    for (const QString &effect : effects) {
+        const QString name = effect.section(u'=', 0, 0);
+        if (name == u"-"_s)
+            chosen.emplace_back();
+        else
+            chosen.push_back(ChosenEffect{LinkEffect(names.indexOf(name)), effect.section(u'=', 1).toStdString()});
+    }
+    return chosen;
+}
 
-using namespace Qt::StringLiterals;
+} // namespace
 
 class TestLinkEffects final : public QObject {
     Q_OBJECT
@@ -150,9 +167,9 @@ private Q_SLOTS:
             << LinkEffect::FontSize << QByteArray("1.5em")
             << QByteArray(
                    "<style>@media (hover:hover){a:hover{font-size:1.5em}}a:focus-visible{font-size:1.5em}</style>");
-        QTest::newRow("FontSize empty")
-            << LinkEffect::FontSize << QByteArray()
-            << QByteArray("<style>@media (hover:hover){a:hover{font-size:}}a:focus-visible{font-size:}</style>");
+        QTest::newRow("FontSize empty, none") << LinkEffect::FontSize << QByteArray() << QByteArray();
+        QTest::newRow("ForeColor blanks only, none") << LinkEffect::ForeColor << QByteArray(" \t") << QByteArray();
+        QTest::newRow("BackColor ending its rule, none") << LinkEffect::BackColor << QByteArray("red}") << QByteArray();
         QTest::newRow("ForeColor darkred")
             << LinkEffect::ForeColor << QByteArray("darkred")
             << QByteArray("<style>@media (hover:hover){a:hover{color:darkred}}a:focus-visible{color:darkred}</style>");
@@ -427,29 +444,99 @@ private Q_SLOTS:
         QCOMPARE(bytes(ModernLinkEffectsPage(str(finalCode))), expected);
     }
 
-    void modernFinalCodeOfAllSix()
+    void finalCodes_data()
     {
-        // The final code builds the same way from modern snippets as from classic ones.
-        std::string finalCode;
-        for (const auto &[effect, value] : {std::pair{LinkEffect::Lineless, ""},
-                                            {LinkEffect::FontSize, "20"},
-                                            {LinkEffect::ForeColor, "darkred"},
-                                            {LinkEffect::BackColor, "yellow"},
-                                            {LinkEffect::Uppercase, ""},
-                                            {LinkEffect::Lowercase, ""}})
-            finalCode = AppendToFinalCode(finalCode, ModernLinkEffectSnippet(effect, value));
-        QCOMPARE(
-            bytes(finalCode),
-            QByteArray("\r\n"
-                       "<style>a{text-decoration:none}</style>\r\n"
-                       "<style>@media (hover:hover){a:hover{font-size:20px}}a:focus-visible{font-size:20px}</style>\r\n"
-                       "<style>@media (hover:hover){a:hover{color:darkred}}a:focus-visible{color:darkred}</style>\r\n"
-                       "<style>@media (hover:hover){a:hover{background-color:yellow}}"
-                       "a:focus-visible{background-color:yellow}</style>\r\n"
-                       "<style>@media (hover:hover){a:hover{text-transform:uppercase}}"
-                       "a:focus-visible{text-transform:uppercase}</style>\r\n"
-                       "<style>@media (hover:hover){a:hover{text-transform:lowercase}}"
-                       "a:focus-visible{text-transform:lowercase}</style>"));
+        // The effects added, then the classic and the modern final code they build.
+        QTest::addColumn<QStringList>("effects");
+        QTest::addColumn<QByteArray>("classic");
+        QTest::addColumn<QByteArray>("modern");
+        QTest::newRow("none") << QStringList() << QByteArray() << QByteArray();
+        QTest::newRow("one effect is its snippet after a break")
+            << QStringList{u"ForeColor=red"_s} << QByteArray("\r\n<style><!--a:hover{color:red; }--></style>")
+            << QByteArray("\r\n<style>@media (hover:hover){a:hover{color:red}}a:focus-visible{color:red}</style>");
+        QTest::newRow("all six in one style element, each property once")
+            << QStringList{u"Lineless"_s,         u"FontSize=20"_s, u"ForeColor=darkred"_s,
+                           u"BackColor=yellow"_s, u"Uppercase"_s,   u"Lowercase"_s}
+            << QByteArray("\r\n<style><!--a{text-decoration:none}--></style>\r\n"
+                          "<style><!--a:hover{font-size:20px; }--></style>\r\n"
+                          "<style><!--a:hover{color:darkred; }--></style>\r\n"
+                          "<style><!--a:hover{background-color:yellow; }--></style>\r\n"
+                          "<style><!--a:hover{text-transform:uppercase; }--></style>\r\n"
+                          "<style><!--a:hover{text-transform:lowercase; }--></style>")
+            << QByteArray("\r\n<style>a{text-decoration:none}@media (hover:hover){a:hover{font-size:20px;"
+                          "color:darkred;background-color:yellow;text-transform:lowercase}}a:focus-visible{"
+                          "font-size:20px;color:darkred;background-color:yellow;text-transform:lowercase}</style>");
+        QTest::newRow("the value added last, in its place")
+            << QStringList{u"ForeColor=red"_s, u"Lineless"_s, u"FontSize=1em"_s, u"ForeColor=navy"_s, u"Lineless"_s}
+            << QByteArray("\r\n<style><!--a:hover{color:red; }--></style>\r\n"
+                          "<style><!--a{text-decoration:none}--></style>\r\n"
+                          "<style><!--a:hover{font-size:1em; }--></style>\r\n"
+                          "<style><!--a:hover{color:navy; }--></style>\r\n"
+                          "<style><!--a{text-decoration:none}--></style>")
+            << QByteArray("\r\n<style>a{text-decoration:none}@media (hover:hover){a:hover{font-size:1em;color:navy}}"
+                          "a:focus-visible{font-size:1em;color:navy}</style>");
+        QTest::newRow("an empty box and answers the modern code leaves out")
+            << QStringList{u"-"_s, u"FontSize="_s, u"BackColor=red}body{display:none"_s}
+            << QByteArray("\r\n\r\n<style><!--a:hover{font-size:; }--></style>\r\n"
+                          "<style><!--a:hover{background-color:red}body{display:none; }--></style>")
+            << QByteArray();
+    }
+    void finalCodes()
+    {
+        QFETCH(QStringList, effects);
+        QFETCH(QByteArray, classic);
+        QFETCH(QByteArray, modern);
+        QCOMPARE(bytes(ClassicFinalCode(added(effects))), classic);
+        QCOMPARE(bytes(ModernFinalCode(added(effects))), modern);
+    }
+
+    void answerHints_data()
+    {
+        QTest::addColumn<LinkEffect>("effect");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("modern");
+        QTest::addColumn<QString>("hint"); // empty: none
+        const QString leftOut = u" The modern code leaves it out."_s;
+        const QString style = u" holds < or >, which can end the style element: what follows would become part of the "
+                              "page, even a script that runs when it opens."_s;
+        QTest::newRow("a size") << LinkEffect::FontSize << u"12"_s << true << QString();
+        QTest::newRow("a size keyword") << LinkEffect::FontSize << u"x-large"_s << true << QString();
+        QTest::newRow("a colour as a size")
+            << LinkEffect::FontSize << u"navy"_s << false
+            << u"“navy” is not a font size that every browser knows, such as 12px, 1.5em, 120% or large."_s;
+        QTest::newRow("a bare number after a blank, classic") << LinkEffect::FontSize << u" 12"_s << false << QString();
+        QTest::newRow("a bare number after a blank, standards")
+            << LinkEffect::FontSize << u" 12"_s << true
+            << u"“ 12” is not a font size that every browser knows, such as 12px, 1.5em, 120% or large."_s;
+        QTest::newRow("no size") << LinkEffect::FontSize << u" "_s << false
+                                 << u"No size was given, so the effect changes nothing."_s;
+        QTest::newRow("no colour") << LinkEffect::BackColor << QString() << true
+                                   << u"No colour was given, so the effect changes nothing."_s;
+        QTest::newRow("a size as a colour")
+            << LinkEffect::ForeColor << u"12px"_s << true
+            << u"“12px” is not a colour name or a #rrggbb colour that every browser knows."_s;
+        QTest::newRow("a script") << LinkEffect::ForeColor << u"red}</style><script>alert(1)</script><style>a{"_s
+                                  << true << u"“red}</style><script>alert(1)</script><st…”"_s + style + leftOut;
+        QTest::newRow("a rule for the whole page")
+            << LinkEffect::BackColor << u"red}body{display:none"_s << false
+            << u"“red}body{display:none” holds { or }, which end the link's rule: what follows would apply "
+               "to the whole page and could even hide it."_s;
+        QTest::newRow("a comment") << LinkEffect::FontSize << u"12px/*"_s << true
+                                   << u"“12px/*” holds a quote, a backslash or /*, which carry the rule on "
+                                      "past its end: the effects after it would be lost."_s +
+                                          leftOut;
+    }
+    void answerHints()
+    {
+        QFETCH(LinkEffect, effect);
+        QFETCH(QString, answer);
+        QFETCH(bool, modern);
+        QFETCH(QString, hint);
+        const std::vector<std::string> hints = AnswerHints(effect, answer.toStdString(), modern);
+        QCOMPARE(hints.size(), hint.isEmpty() ? 0U : 1U);
+        if (!hint.isEmpty())
+            QCOMPARE(QString::fromStdString(hints.front()), hint);
+        QCOMPARE(ModernCodeTakes(effect, answer.toStdString()), hint.isEmpty() || hint.contains(u"not a "_s));
     }
 
     void linkStyle_data()
@@ -490,10 +577,14 @@ private Q_SLOTS:
             << u"<style>a:hover{font-size:20}</style>"_s << true << plain << plain << plain << 1;
         QTest::newRow("classic colour") << classic(LinkEffect::ForeColor, "red") << false << plain
                                         << with(1, u"#ff0000"_s) << plain << 0;
+        // The classic page reads "0f0" as #0000F0: a colour without its # is not read.
         QTest::newRow("classic hex without #")
-            << classic(LinkEffect::ForeColor, "00FF00") << false << plain << with(1, u"#00ff00"_s) << plain << 0;
+            << classic(LinkEffect::ForeColor, "0f0") << false << plain << plain << plain << 1;
+        // Named once, though both the hover and the focus rule hold it.
         QTest::newRow("hex without #, standards")
-            << modern(LinkEffect::ForeColor, "00FF00") << true << plain << plain << plain << 2;
+            << modern(LinkEffect::ForeColor, "00FF00") << true << plain << plain << plain << 1;
+        QTest::newRow("transparent text, standards")
+            << u"<style>a:hover{color:transparent}</style>"_s << true << plain << plain << plain << 1;
         QTest::newRow("classic background")
             << classic(LinkEffect::BackColor, "#abc") << false << plain << with(2, u"#aabbcc"_s) << plain << 0;
         QTest::newRow("classic upper") << classic(LinkEffect::Uppercase, "") << false << plain << with(3, u"U"_s)
@@ -540,6 +631,24 @@ private Q_SLOTS:
         QTest::newRow("text outside a style") << u"<b>hi</b>"_s << false << plain << plain << plain << 1;
         QTest::newRow("capitals and a comment") << u"<STYLE>/* mine */ A:HOVER { COLOR : Red }</STYLE>"_s << false
                                                 << plain << with(1, u"#ff0000"_s) << plain << 0;
+        QTest::newRow("a comment within a selector joins it")
+            << u"<style>a/**/:hover{color:red}</style>"_s << true << plain << with(1, u"#ff0000"_s) << plain << 0;
+        // What a browser drops, or reads in a way of its own, is named and not shown.
+        const auto named = [&plain](const char *tag, const QString &code, bool standards = true) {
+            QTest::newRow(tag) << code << standards << plain << plain << plain << 1;
+        };
+        named("a blank before :hover", u"<style>a :hover{color:red}</style>"_s);
+        named("a blank after a:", u"<style>a: hover{color:red}</style>"_s);
+        named("a blank after @", u"<style>@ media (hover:hover){a:hover{color:red}}</style>"_s);
+        named("a style sheet for print", u"<style media=\"print\">a:hover{color:red}</style>"_s);
+        named("a style sheet in another language", u"<style type='text/less'>a:hover{color:red}</style>"_s, false);
+        named("markup opening inside a rule", u"<style>a:hover{<!--color:red}</style>"_s);
+        named("a point without a digit after it", u"<style>a:hover{font-size:12.px}</style>"_s, false);
+        named("an unclosed style element", u"<style>a:hover{color:red}"_s);
+        named("a style element inside a comment", u"<!-- <style>a{color:red}</style> -->"_s);
+        named("a rule that a string runs on", u"<style>a:hover{color:\"red}a{color:blue}\"}</style>"_s);
+        named("an important value", u"<style>a:hover{color:red!important}</style>"_s);
+        named("one unknown selector drops the rule", u"<style>a:hover,a:focus{color:red}</style>"_s);
     }
     void linkStyle()
     {

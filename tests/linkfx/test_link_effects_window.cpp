@@ -2,6 +2,8 @@
 #include "linkfx/example_link.h"
 #include "linkfx/link_effects.h"
 #include "linkfx/link_effects_window.h"
+#include "linkfx/link_hints.h"
+#include "linkfx/link_style.h"
 #include "tests/support/line_break_rows.h"
 #include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
@@ -117,6 +119,8 @@ private Q_SLOTS:
         const auto notAColour = [](const QString &answer) {
             return u"\u201C%1\u201D is not a colour name or a #rrggbb colour that every browser knows."_s.arg(answer);
         };
+        const QString noSize = u"No size was given, so the effect changes nothing."_s;
+        const QString noColour = u"No colour was given, so the effect changes nothing."_s;
         const auto lowContrast = [](const char *ratio) {
             return u"The text colour's contrast with the white page is only %1:1; text needs 4.5:1 to read well."_s.arg(
                 QLatin1String(ratio));
@@ -129,20 +133,27 @@ private Q_SLOTS:
         row("FontSize 12px", u"Command1"_s, size, false, u"12px"_s, "<style><!--a:hover{font-size:12px; }--></style>");
         row("FontSize 12 gets its unit", u"Command1"_s, size, false, u"12"_s,
             "<style><!--a:hover{font-size:12px; }--></style>");
-        row("FontSize cancelled", u"Command1"_s, size, true, QString(), "<style><!--a:hover{font-size:; }--></style>");
+        row("FontSize cancelled", u"Command1"_s, size, true, QString(), "<style><!--a:hover{font-size:; }--></style>",
+            false, noSize);
         row("FontSize empty answer", u"Command1"_s, size, false, QString(),
-            "<style><!--a:hover{font-size:; }--></style>");
+            "<style><!--a:hover{font-size:; }--></style>", false, noSize);
+        row("FontSize navy", u"Command1"_s, size, false, u"navy"_s, "<style><!--a:hover{font-size:navy; }--></style>",
+            false,
+            u"\u201Cnavy\u201D is not a font size that every browser knows, such as 12px, 1.5em, 120% or large."_s);
         row("ForeColor red", u"Command2"_s, text, false, u"red"_s, "<style><!--a:hover{color:red; }--></style>", false,
             lowContrast("4.00"));
-        row("ForeColor cancelled", u"Command2"_s, text, true, QString(), "<style><!--a:hover{color:; }--></style>");
+        row("ForeColor cancelled", u"Command2"_s, text, true, QString(), "<style><!--a:hover{color:; }--></style>",
+            false, noColour);
         row("ForeColor non-ASCII", u"Command2"_s, text, false, u"grün"_s,
             "<style><!--a:hover{color:gr\xc3\xbcn; }--></style>", false, notAColour(u"grün"_s));
         row("BackColor navy with blanks", u"Command3"_s, background, false, u" navy "_s,
             "<style><!--a:hover{background-color: navy ; }--></style>");
         row("BackColor cancelled", u"Command3"_s, background, true, QString(),
-            "<style><!--a:hover{background-color:; }--></style>");
+            "<style><!--a:hover{background-color:; }--></style>", false, noColour);
         row("BackColor quotes and brackets", u"Command3"_s, background, false, u"\"<b>\""_s,
-            "<style><!--a:hover{background-color:\"<b>\"; }--></style>", false, notAColour(u"\"<b>\""_s));
+            "<style><!--a:hover{background-color:\"<b>\"; }--></style>", false,
+            u"\u201C\"<b>\"\u201D holds < or >, which can end the style element: what follows would become part of "
+            "the page, even a script that runs when it opens."_s);
         row("Uppercase", u"Command5"_s, QString(), false, QString(),
             "<style><!--a:hover{text-transform:uppercase; }--></style>");
         row("Lowercase", u"Command4"_s, QString(), false, QString(),
@@ -157,6 +168,7 @@ private Q_SLOTS:
             "<style>@media (hover:hover){a:hover{color:black}}a:focus-visible{color:black}</style>", true);
         row("modern Lineless", u"Command12"_s, QString(), false, QString(), "<style>a{text-decoration:none}</style>",
             true);
+        row("modern FontSize cancelled", u"Command1"_s, size, true, QString(), "", true, noSize);
     }
     void effectButton()
     {
@@ -191,6 +203,112 @@ private Q_SLOTS:
         auto *shownHint = child<QLabel>(w, u"ColourHint"_s);
         QCOMPARE(shownHint->isVisible(), !hint.isEmpty());
         QCOMPARE(shownHint->text(), hint);
+    }
+
+    void unsafeAnswersStayOutOfTheModernCode_data()
+    {
+        QTest::addColumn<LinkEffect>("effect");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("a script") << LinkEffect::ForeColor << u"Command2"_s << false
+                                  << u"red}</style><script>alert(1)</script><style>a{"_s;
+        QTest::newRow("a rule hiding the page")
+            << LinkEffect::BackColor << u"Command3"_s << false << u"red}body{display:none"_s;
+        QTest::newRow("a quote") << LinkEffect::FontSize << u"Command1"_s << false << u"12px\""_s;
+        QTest::newRow("a backslash") << LinkEffect::ForeColor << u"Command2"_s << false << u"red\\"_s;
+        QTest::newRow("a comment") << LinkEffect::BackColor << u"Command3"_s << false << u"red/*"_s;
+        QTest::newRow("cancelled") << LinkEffect::FontSize << u"Command1"_s << true << QString();
+    }
+    void unsafeAnswersStayOutOfTheModernCode()
+    {
+        QFETCH(LinkEffect, effect);
+        QFETCH(QString, button);
+        QFETCH(bool, cancel);
+        QFETCH(QString, answer);
+        Form5 *w = open<Form5>();
+        auto *modern = child<QCheckBox>(w, u"ModernCode"_s);
+        auto *hint = child<QLabel>(w, u"ColourHint"_s);
+        modern->setChecked(true);
+        services().answerPrompt(cancel ? std::nullopt : std::optional<QString>(answer));
+        click(w, button);
+        click(w, u"Command9"_s);
+        QCOMPARE(text(w, u"RichTextBox1"_s), QByteArray());
+        QCOMPARE(text(w, u"Text1"_s), QByteArray());
+        QVERIFY(hint->isVisible());
+        QCOMPARE(hint->text(), QString::fromStdString(AnswerHints(effect, answer.toStdString(), true).at(0)));
+        // The classic code keeps the answer as typed, with the hint.
+        modern->setChecked(false);
+        const ChosenEffect chosen{effect, answer.toStdString()};
+        QCOMPARE(text(w, u"RichTextBox1"_s), QByteArray::fromStdString(LinkEffectSnippet(effect, chosen.value)));
+        QCOMPARE(text(w, u"Text1"_s), QByteArray::fromStdString(ClassicFinalCode({chosen})));
+        QCOMPARE(hint->text(), QString::fromStdString(AnswerHints(effect, answer.toStdString(), false).at(0)));
+    }
+
+    void theChoiceOfCodeRewritesBothBoxes()
+    {
+        Form5 *w = open<Form5>();
+        auto *modern = child<QCheckBox>(w, u"ModernCode"_s);
+        // An empty effect box, then two effects.
+        std::vector<std::optional<ChosenEffect>> added{std::nullopt, ChosenEffect{LinkEffect::Lineless, {}},
+                                                       ChosenEffect{LinkEffect::ForeColor, "darkred"}};
+        click(w, u"Command9"_s);
+        click(w, u"Command12"_s);
+        click(w, u"Command9"_s);
+        services().answerPrompt(u"darkred"_s);
+        click(w, u"Command2"_s);
+        click(w, u"Command9"_s);
+        QCOMPARE(text(w, u"Text1"_s), QByteArray::fromStdString(ClassicFinalCode(added)));
+        modern->setChecked(true);
+        QCOMPARE(text(w, u"Text1"_s), QByteArray::fromStdString(ModernFinalCode(added)));
+        QCOMPARE(text(w, u"RichTextBox1"_s),
+                 QByteArray::fromStdString(ModernLinkEffectSnippet(LinkEffect::ForeColor, "darkred")));
+        click(w, u"Command5"_s);
+        click(w, u"Command9"_s);
+        added.emplace_back(ChosenEffect{LinkEffect::Uppercase, {}});
+        QCOMPARE(text(w, u"Text1"_s), QByteArray::fromStdString(ModernFinalCode(added)));
+        modern->setChecked(false);
+        QCOMPARE(text(w, u"Text1"_s), QByteArray::fromStdString(ClassicFinalCode(added)));
+        QCOMPARE(text(w, u"RichTextBox1"_s), QByteArray::fromStdString(LinkEffectSnippet(LinkEffect::Uppercase, {})));
+        QVERIFY(!child<QLabel>(w, u"CodeKindHint"_s)->isVisible());
+    }
+
+    void boxesEditedByHandAreKept()
+    {
+        Form5 *w = open<Form5>();
+        auto *modern = child<QCheckBox>(w, u"ModernCode"_s);
+        auto *hint = child<QLabel>(w, u"CodeKindHint"_s);
+        click(w, u"Command12"_s);
+        click(w, u"Command9"_s);
+        QTest::keyClicks(child<QPlainTextEdit>(w, u"Text1"_s), u"x"_s);
+        const QByteArray edited = text(w, u"Text1"_s);
+        modern->setChecked(true);
+        QCOMPARE(text(w, u"Text1"_s), edited);
+        QVERIFY(hint->isVisible());
+        QCOMPARE(
+            hint->text(),
+            u"Edited by hand, the final code keeps the classic code. \u201CClear final code\u201D starts it again."_s);
+        // Adding goes on at its end, in the chosen kind; an effect box edited by hand stays too.
+        click(w, u"Command5"_s);
+        click(w, u"Command9"_s);
+        const QByteArray added = edited + "\r\n" + ModernLinkEffectSnippet(LinkEffect::Uppercase, {}).c_str();
+        QCOMPARE(text(w, u"Text1"_s), added);
+        QTest::keyClicks(child<QPlainTextEdit>(w, u"RichTextBox1"_s), u"y"_s);
+        const QByteArray effect = text(w, u"RichTextBox1"_s);
+        modern->setChecked(false);
+        QCOMPARE(text(w, u"Text1"_s), added);
+        QCOMPARE(text(w, u"RichTextBox1"_s), effect);
+        QVERIFY(!hint->isVisible()); // it holds classic code, as chosen now
+        modern->setChecked(true);
+        QVERIFY(hint->isVisible());
+        // Clearing starts again.
+        click(w, u"Command11"_s);
+        QVERIFY(!hint->isVisible());
+        click(w, u"Command4"_s);
+        click(w, u"Command9"_s);
+        modern->setChecked(false);
+        QCOMPARE(text(w, u"Text1"_s),
+                 QByteArray::fromStdString(ClassicFinalCode({ChosenEffect{LinkEffect::Lowercase, {}}})));
     }
 
     void addClearAndAddAgain()
@@ -584,6 +702,7 @@ private Q_SLOTS:
             row("none", {}, plain, plain, plain);
             row("size", {u"Command1=24"_s}, plain, with({{0, u"24"_s}}), with({{0, u"24"_s}}));
             row("size with unit", {u"Command1=2em"_s}, plain, with({{0, u"32"_s}}), with({{0, u"32"_s}}));
+            row("size rounded", {u"Command1=12.7px"_s}, plain, with({{0, u"13"_s}}), with({{0, u"13"_s}}));
             row("text colour", {u"Command2=red"_s}, plain, with({{1, u"#ff0000"_s}}), with({{1, u"#ff0000"_s}}));
             row("background", {u"Command3=#00ff00"_s}, plain, with({{2, u"#00ff00"_s}}), with({{2, u"#00ff00"_s}}));
             row("upper", {u"Command5"_s}, plain, with({{3, u"EXAMPLE LINK"_s}}), with({{3, u"EXAMPLE LINK"_s}}));
@@ -648,20 +767,24 @@ private Q_SLOTS:
             next = next->nextInFocusChain();
         QCOMPARE(next, link);
 
+        // Hand edits are read once typing pauses.
         ui::setText(child<QPlainTextEdit>(w, u"Text1"_s), "<style>a{color:green;font-weight:bold}</style>");
-        QCOMPARE(shownLook(link).at(1), u"#008000"_s);
+        QTRY_COMPARE(shownLook(link).at(1), u"#008000"_s);
         QVERIFY(hint->isVisible());
         QVERIFY2(hint->text().contains(u"font-weight:bold"_s), qPrintable(hint->text()));
         // The unit rule: the classic page takes a bare size in pixels, a standards page drops it.
         ui::setText(child<QPlainTextEdit>(w, u"Text1"_s), "<style>a{font-size:20}</style>");
-        QCOMPARE(shownLook(link).at(0), u"20"_s);
+        QTRY_COMPARE(shownLook(link).at(0), u"20"_s);
         QVERIFY(!hint->isVisible());
         child<QCheckBox>(w, u"ModernCode"_s)->setChecked(true);
         QCOMPARE(shownLook(link).at(0), u"16"_s);
         QVERIFY(hint->isVisible());
+        ui::setText(child<QPlainTextEdit>(w, u"Text1"_s),
+                    std::string(LongestPreviewedCode, ' ') + "<style>a{color:red}");
+        QTRY_COMPARE(hint->text(), QString::fromUtf8(TooLongToPreview));
+        QCOMPARE(shownLook(link).at(1), u"#0000ee"_s);
         ui::setText(child<QPlainTextEdit>(w, u"Text1"_s), "");
-        QCOMPARE(shownLook(link).at(0), u"16"_s);
-        QVERIFY(!hint->isVisible());
+        QTRY_VERIFY(!hint->isVisible());
     }
 
     void layout_data()

@@ -54,7 +54,7 @@ std::vector<std::string> LinkHints(const LinkAnswers &answers, bool standardsPag
     add(LinkEffect::ForeColor, answers.text);
     add(LinkEffect::BackColor, answers.background);
     for (std::string &hint :
-         ContrastHints(answers.text.value_or(std::string()), answers.background.value_or(std::string()), standardsPage))
+         ColourHints(answers.text.value_or(std::string()), answers.background.value_or(std::string()), standardsPage))
         hints.push_back(std::move(hint));
     return hints;
 }

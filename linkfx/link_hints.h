@@ -23,5 +23,5 @@ struct LinkAnswers {
     std::optional<std::string> background;
 };
 
-// The hints on each answer given, then those on how the text colour reads (ContrastHints).
+// The hints on each answer given, then those on how the text colour reads (ColourHints).
 std::vector<std::string> LinkHints(const LinkAnswers &answers, bool standardsPage);

@@ -266,7 +266,7 @@ std::optional<std::string> NotAColourHint(const std::string &answer, bool standa
     return QuotedAnswer(answer) + " is not a colour name or a #rrggbb colour that every browser knows.";
 }
 
-std::vector<std::string> ContrastHints(const std::string &text, const std::string &background, bool standardsPage)
+std::vector<std::string> ColourHints(const std::string &text, const std::string &background, bool standardsPage)
 {
     if (IsTransparent(text))
         return {"A transparent text colour hides the link's text."};

@@ -48,7 +48,7 @@ std::optional<std::string> NotAColourHint(const std::string &answer, bool standa
 // be empty: not given; an answer that is no colour says nothing here): a transparent text colour,
 // and text that reads badly on the white page or on the background. A transparent background
 // lets the page show through. Each hint is one sentence in UTF-8; none when all is well.
-std::vector<std::string> ContrastHints(const std::string &text, const std::string &background, bool standardsPage);
+std::vector<std::string> ColourHints(const std::string &text, const std::string &background, bool standardsPage);
 
 // A CSS number at the start of the text, as CSS writes one: a sign, digits with or without a
 // point and digits after it, an exponent. Its value, its length in the text, and whether it is

@@ -411,8 +411,9 @@ def start_firefox(folder, scratch):
         raise RuntimeError(f"{FIREFOX} is missing")
     pages = [{"page": "fault-inline-link.html", "press": False, "tap": False}] + [
         {"page": case.page, "press": press, "tap": tap}
-        for cases, press, tap in ((CSP_PICTURES, True, False), (CSP_LINKS, False, False), (MODERN_LINKS, False, True),
-                                  (MODERN_PICTURES, True, True)) for case in cases]
+        for cases, press, tap in ((CSP_PICTURES, True, False), (CSP_LINKS, False, False),
+                                  ([*MODERN_LINKS, MODERN_LINKS_SEPARATE], False, True), (MODERN_PICTURES, True, True))
+        for case in cases]
     plan = pathlib.Path(scratch) / "firefox.json"
     plan.write_text(json.dumps({"firefox": FIREFOX, "folder": str(folder), "guard": CLICK_GUARD,
                                 "margin": RING_MARGIN, "pages": pages}), encoding="utf-8")

@@ -60,7 +60,11 @@ private Q_SLOTS:
         QFETCH(QByteArray, background);
         QFETCH(bool, standardsPage);
         QFETCH(QStringList, hints);
+        // Each answer that is no colour, then how the colours read.
         QStringList given;
+        for (const QByteArray &answer : {text, background})
+            if (const std::optional<std::string> hint = NotAColourHint(answer.toStdString(), standardsPage))
+                given << QString::fromStdString(*hint);
         for (const std::string &hint : ColourHints(text.toStdString(), background.toStdString(), standardsPage))
             given << QString::fromStdString(hint);
         QCOMPARE(given, hints);

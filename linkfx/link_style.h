@@ -60,7 +60,7 @@ LinkStyle ReadLinkStyle(const std::string &finalCode, bool standardsPage);
 LinkLook LookOf(const LinkStyle &style, bool hovered, bool focused);
 
 // The longest final code (in bytes) that the example link is shown for while the user types.
-inline constexpr std::size_t LongestPreviewedCode = 256 * 1024;
+inline constexpr std::size_t LongestPreviewedCode = std::size_t{256} * 1024;
 
 // What the example link says of a final code longer than that.
 inline constexpr const char *TooLongToPreview =

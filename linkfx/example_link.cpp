@@ -3,6 +3,8 @@
 
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 #include <cmath>
 
@@ -98,4 +100,12 @@ void ExampleLink::paintEvent(QPaintEvent *event)
                          colourOf(*m_look.background));
     }
     QLabel::paintEvent(event);
+    // The keyboard's place shows, as on every control that takes it.
+    if (hasFocus()) {
+        QStylePainter painter(this);
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(1, 1, -1, -1);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
 }

@@ -8,6 +8,7 @@
 #include "ui/css_colours.h"
 #include "ui/files.h"
 #include "ui/look.h"
+#include "ui/note.h"
 #include "ui/page_pictures.h"
 #include "ui/services.h"
 #include "ui/step_frames.h"
@@ -27,7 +28,7 @@ using ui::pixelRect;
 
 Form5::Form5(ui::Workspace &workspace)
     // The layout's 5205 twips, and a column for the choice of code.
-    : ChildWindow(workspace, u"Form5"_s, u"Customizable Link Effects"_s, {7725, 6255})
+    : ChildWindow(workspace, u"Form5"_s, u"Customizable Link Effects"_s, {7725, 6510})
     , m_saver({u"HTM(L) *.html, *.htm "_s, u"*.html"_s})
 {
     createControls();
@@ -35,6 +36,7 @@ Form5::Form5(ui::Workspace &workspace)
     createCodeChoice();
     setFocusOrder();
     createExampleLink();
+    createNotes();
     nameControls();
 }
 
@@ -218,6 +220,17 @@ void Form5::createExampleLink()
     followFinalCode();
 }
 
+void Form5::createNotes()
+{
+    // No room is free beside "Copy": its note lies over the effect box's top right corner for
+    // the moment it shows. The others take a row of their own below the buttons.
+    m_effectNote = new ui::Note(this, u"EffectCopyNote"_s, pixelRect(3240, 1335, 1080, 255));
+    m_effectNote->setAutoFillBackground(true);
+    ui::setBackground(m_effectNote, ui::WindowBackground);
+    m_finalNote = new ui::Note(this, u"FinalCopyNote"_s, pixelRect(360, 6150, 1095, 330));
+    m_saveNote = new ui::Note(this, u"SaveNote"_s, pixelRect(1440, 6150, 6120, 330));
+}
+
 void Form5::followFinalCode()
 {
     m_typingPause->stop();
@@ -354,6 +367,7 @@ void Form5::Command12_Click()
 void Form5::Command6_Click()
 {
     ui::copyToClipboard(ui::toQString(ui::textOf(m_effect)));
+    m_effectNote->say(ui::CopiedNote);
 }
 
 void Form5::Command9_Click()
@@ -383,6 +397,7 @@ void Form5::Command11_Click()
 void Form5::Command10_Click()
 {
     ui::copyToClipboard(ui::toQString(ui::textOf(m_finalCode)));
+    m_finalNote->say(ui::CopiedNote);
 }
 
 std::string Form5::page() const
@@ -393,7 +408,8 @@ std::string Form5::page() const
 
 void Form5::Command7_Click()
 {
-    m_saver.save(this, services(), page());
+    if (m_saver.save(this, services(), page()))
+        m_saveNote->say(ui::savedNote(m_saver.lastName()), ui::SavedNoteTime);
 }
 
 void Form5::OpenInBrowser_Click()

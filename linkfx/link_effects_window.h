@@ -13,6 +13,10 @@
 #include <vector>
 
 class ExampleLink;
+
+namespace ui {
+class Note;
+}
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -62,6 +66,7 @@ private:
     // size or a colour that is none, text that reads badly.
     void updateHints();
     void createExampleLink();
+    void createNotes();
     // The example link and its hint follow the final code as it stands.
     void followFinalCode();
     // Both boxes in the chosen kind of code, where they hold what the window wrote there.
@@ -89,6 +94,9 @@ private:
     QCheckBox *m_modernCode = nullptr;
     QLabel *m_colourHint = nullptr;
     ExampleLink *m_exampleLink = nullptr;
+    ui::Note *m_effectNote = nullptr; // beside "Copy", below "Copy This" and "Save As HTML"
+    ui::Note *m_finalNote = nullptr;
+    ui::Note *m_saveNote = nullptr;
     QLabel *m_exampleHint = nullptr;
     QLabel *m_codeKindHint = nullptr;
     QTimer *m_typingPause = nullptr; // the final code is read again once typing pauses

@@ -18,9 +18,9 @@ namespace {
 // Whether the two regular files hold the same bytes; read in pieces, stopping at the first difference.
 bool sameBytes(const QString &one, const QString &other)
 {
-    QFile a(one);
-    QFile b(other);
-    if (a.size() != b.size() || !a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly))
+    QFile a;
+    QFile b;
+    if (!openRegularFile(a, one) || !openRegularFile(b, other) || a.size() != b.size())
         return false;
     constexpr qint64 Piece = 1 << 16;
     while (!a.atEnd()) {
@@ -32,6 +32,11 @@ bool sameBytes(const QString &one, const QString &other)
 }
 
 } // namespace
+
+QString pageNotSaved(const QString &path, const QString &reason)
+{
+    return u"The page could not be saved as \"%1\".\n\n%2"_s.arg(QDir::toNativeSeparators(path), reason);
+}
 
 QString pickedPicture(const QString &boxText, const QString &pickedPath)
 {
@@ -67,7 +72,7 @@ Result<> copyPictures(const QStringList &pictures, const QString &folder)
     QStringList failures;
     for (const QString &picture : pictures) {
         const QString copy = QDir(folder).filePath(fileNameOf(picture));
-        if (const Result<> copied = copyFileAtomically(picture, copy); !copied)
+        if (const Result<> copied = copyToNewFile(picture, copy); !copied)
             failures.append(u"The picture could not be copied as \"%1\".\n\n%2"_s.arg(QDir::toNativeSeparators(copy),
                                                                                       copied.error()));
     }
@@ -81,8 +86,7 @@ Result<QString> writePageWithPictures(const QString &folder, const QString &file
 {
     const QString path = QDir(folder).filePath(fileName);
     if (const Result<> written = writeFileAtomically(path, page); !written)
-        return Failure{
-            u"The page could not be saved as \"%1\".\n\n%2"_s.arg(QDir::toNativeSeparators(path), written.error())};
+        return Failure{pageNotSaved(path, written.error())};
     if (const Result<> copied = copyPictures(picturesBeside(pictures, folder).missing, folder); !copied)
         return Failure{copied.error()};
     return path;

@@ -24,6 +24,9 @@ struct PicturesBeside {
     QStringList different; // names of files there that are not the picture of that name
 };
 
+// What a message says of a page that could not be written.
+QString pageNotSaved(const QString &path, const QString &reason);
+
 // Each picture once; a picture that is no longer a readable file is left out, and so is one
 // already there: the very same file or one with the same bytes.
 PicturesBeside picturesBeside(const QStringList &pictures, const QString &folder);

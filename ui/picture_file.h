@@ -15,6 +15,8 @@ namespace ui {
 inline constexpr qint64 MaxPicturePixels = qint64(16384) * 4096;
 // The largest picture file read; a larger one is not read at all.
 inline constexpr qint64 MaxPictureFileBytes = qint64(256) * 1024 * 1024;
+// The most SVG text that compressed SVG data may inflate to; more is refused.
+inline constexpr qint64 MaxInflatedSvgBytes = qint64(8) * 1024 * 1024;
 
 // What is kept of a picture: its top left part, no larger than asked, and the size of the
 // whole picture.
@@ -25,9 +27,11 @@ struct PicturePart {
 };
 
 // The picture in the file, cut to its top left part of at most `most` pixels; null when the
-// file is missing, is not a picture, is cut short, or claims a size larger than
-// MaxPicturePixels. A JPEG is decoded only down to the bottom of that part, an SVG drawn
-// only within it; an SVG's size is the one its document gives.
+// file is missing, is no regular file, is not a picture, is cut short, or claims a size larger
+// than MaxPicturePixels. A JPEG is decoded only down to the bottom of that part, an SVG drawn
+// only within it; an SVG's size is the one its document gives. An SVG draws only what it holds
+// itself: what it names outside (a picture file, an address) is never read, and the pictures
+// it holds as data count, all together, against the same limits as a picture file.
 PicturePart readPicturePart(const QString &path, QSize most);
 
 // The whole picture in the file, or a null image, as readPicturePart() decides.

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
+#include <QWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -95,19 +96,27 @@ Result<QString> writePageWithPictures(const QString &folder, const QString &file
 bool openInBrowser(QWidget *parent, Services &services, const QString &fileName, const std::string &page,
                    const QStringList &pictures)
 {
-    const Result<QString> folder = services.browserPages().newFolder();
+    const QString title = u"Quillarc 2"_s;
+    const Result<QString> folder = services.browserPages().folderFor(parent);
     if (!folder) {
-        services.showError(parent, u"Quillarc 2"_s,
-                           u"The page could not be shown in the browser.\n\n"_s + folder.error());
+        services.showError(parent, title, u"The page could not be shown in the browser.\n\n"_s + folder.error());
         return false;
     }
-    const Result<QString> path = writePageWithPictures(*folder, fileName, page, pictures);
-    if (path && services.openInBrowser(QUrl::fromLocalFile(*path)))
+    const QString path = QDir(*folder).filePath(fileName);
+    const Result<> written = writeFileAtomically(path, page);
+    // A picture that cannot be copied keeps neither the page nor the other pictures back.
+    const Result<> copied = written ? copyPictures(picturesBeside(pictures, *folder).missing, *folder) : Result<>();
+    if (written && services.openInBrowser(QUrl::fromLocalFile(path))) {
+        if (!copied)
+            services.showError(parent, title,
+                               u"The page is shown without some of its pictures.\n\n"_s + copied.error());
         return true;
+    }
     QDir(*folder).removeRecursively(); // nothing of a page not shown stays
-    services.showError(parent, u"Quillarc 2"_s,
-                       path ? u"No web browser could be started to show the page."_s
-                            : u"The page could not be shown in the browser.\n\n"_s + path.error());
+    services.showError(parent, title,
+                       written ? u"No web browser could be started to show the page."_s
+                               : u"The page could not be shown in the browser.\n\n"_s +
+                                     pageNotSaved(path, written.error()));
     return false;
 }
 

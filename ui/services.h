@@ -65,7 +65,7 @@ public:
     // Ends the process at once: no window's close handlers run.
     virtual void endApplication() = 0;
 
-    // The run's own folder of the pages shown in the browser; it goes with this object.
+    // The run's own folder of the pages shown in the browser.
     BrowserPages &browserPages() { return m_browserPages; }
 
 private:
@@ -84,7 +84,6 @@ public:
     bool askYesNo(QWidget *parent, const QString &title, const QString &question) override;
     bool openInBrowser(const QUrl &page) override;
     float randomDraw() override;
-    // The pages shown in the browser go first: it ends the program as its user asked.
     [[noreturn]] void endApplication() override;
 
 private:

@@ -104,29 +104,26 @@ private Q_SLOTS:
     // The pictures a/up.png and b/over.png, or b/up.png, go beside a page in pages/, answered Yes.
     void copiesBesideThePage_data()
     {
-        QTest::addColumn<QString>("second");    // the second picture
-        QTest::addColumn<QString>("before");    // what stands at pages/up.png before the save
-        QTest::addColumn<QString>("meanwhile"); // what changes while the question is open
-        QTest::addColumn<QString>("message");   // %1 stands for the temporary folder
-        QTest::addColumn<QString>("upThere");   // what stands at pages/up.png afterwards
+        QTest::addColumn<QString>("second");  // the second picture
+        QTest::addColumn<QString>("change");  // made while the question is open; "dangling" before it
+        QTest::addColumn<QString>("message"); // %1 stands for the temporary folder
+        QTest::addColumn<QString>("upThere"); // what stands at pages/up.png afterwards
         const QString exists = u"The picture could not be copied as \"%1/pages/up.png\".\n\nFile exists"_s;
         QTest::newRow("a link made at the name")
-            << u"b/over.png"_s << QString() << u"link"_s << exists << u"link to %1/victim.txt"_s;
-        QTest::newRow("a FIFO made at the name") << u"b/over.png"_s << QString() << u"fifo"_s << exists << u"FIFO"_s;
+            << u"b/over.png"_s << u"link"_s << exists << u"link to %1/victim.txt"_s;
+        QTest::newRow("a FIFO made at the name") << u"b/over.png"_s << u"fifo"_s << exists << u"FIFO"_s;
         QTest::newRow("the picture swapped for a FIFO")
-            << u"b/over.png"_s << QString() << u"swap"_s
+            << u"b/over.png"_s << u"swap"_s
             << u"The picture could not be copied as \"%1/pages/up.png\".\n\n\"%1/a/up.png\" is not a regular file."_s
             << u"<missing>"_s;
         QTest::newRow("a link to nothing there before")
-            << u"b/over.png"_s << u"dangling"_s << QString() << QString() << u"link to %1/victim.txt.gone"_s;
-        QTest::newRow("two pictures of one name")
-            << u"b/up.png"_s << QString() << QString() << QString() << u"a/up.png"_s;
+            << u"b/over.png"_s << u"dangling"_s << QString() << u"link to %1/victim.txt.gone"_s;
+        QTest::newRow("two pictures of one name") << u"b/up.png"_s << QString() << QString() << u"a/up.png"_s;
     }
     void copiesBesideThePage()
     {
         QFETCH(QString, second);
-        QFETCH(QString, before);
-        QFETCH(QString, meanwhile);
+        QFETCH(QString, change);
         QFETCH(QString, message);
         QFETCH(QString, upThere);
         const QString pages = m_temporary->filePath(u"pages"_s);
@@ -137,29 +134,27 @@ private Q_SLOTS:
         for (const QString &picture : {u"a/up.png"_s, second})
             QVERIFY(testfiles::writeFile(m_temporary->filePath(picture), picture.toUtf8()));
         QVERIFY(testfiles::writeFile(victim(), "victim"));
-        if (before == u"dangling"_s)
+        if (change == u"dangling"_s)
             QVERIFY(QFile::link(victim() + u".gone"_s, up));
         FakeServices services;
         services.answerSave(QDir(pages).filePath(u"page.html"_s));
         services.answerYesNo(true, [&] {
-            if (meanwhile == u"link"_s)
+            if (change == u"link"_s)
                 QFile::link(victim(), up);
-            if (meanwhile == u"swap"_s)
+            if (change == u"swap"_s)
                 QFile::remove(first);
-            if (meanwhile == u"fifo"_s || meanwhile == u"swap"_s)
-                ::mkfifo(QFile::encodeName(meanwhile == u"fifo"_s ? up : first).constData(), 0600);
+            if (change == u"fifo"_s || change == u"swap"_s)
+                ::mkfifo(QFile::encodeName(change == u"fifo"_s ? up : first).constData(), 0600);
         });
         ui::PageSaver saver({u"HTM(L) Files *.html,*.htm "_s, u"*.html;*.htm"_s});
-        hostile::FifoWatchdog watchdog(meanwhile == u"fifo"_s ? up : first);
+        hostile::FifoWatchdog watchdog(change == u"fifo"_s ? up : first);
         QVERIFY(saver.save(nullptr, services, smallPage(), {first, m_temporary->filePath(second)}));
         QVERIFY2(!watchdog.stop(), "the copy waited on a FIFO");
+        const QString different = u"\n\nA different file is already there: up.png; it is left as it is."_s;
         QCOMPARE(services.questions.constLast().prompt,
-                 u"Copy the pictures next to the page?"_s +
-                     (before.isEmpty() ? QString()
-                                       : u"\n\nA different file is already there: up.png; it is left as it is."_s));
-        QCOMPARE(services.messages.isEmpty() ? QString() : services.messages[0].text,
-                 message.isEmpty() ? message : message.arg(m_temporary->path()));
-        QCOMPARE(standing(up), upThere.contains(u'%') ? upThere.arg(m_temporary->path()) : upThere);
+                 u"Copy the pictures next to the page?"_s + (change == u"dangling"_s ? different : QString()));
+        QCOMPARE(services.messages.value(0).text, message.replace(u"%1"_s, m_temporary->path()));
+        QCOMPARE(standing(up), upThere.replace(u"%1"_s, m_temporary->path()));
         QCOMPARE(testfiles::contentOf(victim()), QByteArray("victim"));
         if (!second.endsWith(u"up.png"_s))
             QCOMPARE(testfiles::contentOf(QDir(pages).filePath(u"over.png"_s)), second.toUtf8());

@@ -4,6 +4,7 @@
 #include "app/quick_start_window.h"
 #include "app/tutorial_launcher.h"
 #include "app/welcome_window.h"
+#include "app/window_menu.h"
 #include "button/button_editor.h"
 #include "linkfx/link_effects_window.h"
 #include "rollover/properties_window.h"
@@ -57,6 +58,8 @@ void Mainfrm::createMenus()
     view->setObjectName(u"view"_s);
     addItem(view, u"qs"_s, u"Quick Start"_s, &Mainfrm::qs_Click);
     addItem(view, u"hgs"_s, u"Help Getting Started"_s, &Mainfrm::hgs_Click);
+
+    menuBar()->addMenu(new WindowMenu(*m_workspace, this));
 }
 
 Form1 &Mainfrm::welcomeWindow()

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs every measurement of the benchmark and prints one table: start-up against the floor
 // program, opening each wizard from the menu, picking a large picture against one full decode
-// of it, what a picked picture holds, the preview's restore move, and hostile files. Run by
-// scripts/bench.
+// of it, what a picked picture holds, the preview's restore move, drawing the made pictures,
+// and hostile files. Run by scripts/bench.
 //
 //   quillarc_bench [runs]     (21 runs unless told)
 
@@ -13,6 +13,7 @@
 #include "button/button_editor.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/test_images.h"
+#include "ui/button_art.h"
 #include "ui/child_window.h"
 #include "ui/page_pictures.h"
 #include "ui/picture_box.h"
@@ -530,6 +531,41 @@ void measureHostileFiles(Table &table, int runs)
     table.add(u"MB left in the pages folder"_s, {bytes / 1e6});
 }
 
+// --- the picture maker -----------------------------------------------------------------------
+
+// Every state of a button at 1x and at 2x, as the picture maker draws them at each change.
+void measureMadePictures(Table &table, int runs)
+{
+    struct Case {
+        QSize size;
+        int fontPixels;
+        double goal; // ms
+    };
+    table.heading(u"Drawing the made pictures: the three states of a button at 1x and 2x (wall time)"_s);
+    for (const Case &c : {Case{{88, 31}, 14, 16}, Case{{400, 100}, 48, 50}}) {
+        QFont font(u"DejaVu Sans"_s);
+        font.setPixelSize(c.fontPixels);
+        font.setBold(true);
+        const ui::ButtonLook look{u"Home"_s, font, {255, 255, 255}, {32, 74, 135}, {16, 37, 63}, 4, true, c.size};
+        Samples samples;
+        for (int i = 0; i < runs; ++i) {
+            QElapsedTimer timer;
+            timer.start();
+            qint64 pixels = 0;
+            for (const PictureState state : StatesOf(PictureKind::Button)) {
+                for (const int scale : {1, 2})
+                    pixels += ui::drawState(look, state, scale).sizeInBytes();
+            }
+            samples.push_back(double(timer.nsecsElapsed()) / 1e6);
+            if (pixels != 3 * 5 * qint64(c.size.width()) * c.size.height() * 4)
+                fail(u"a made picture has the wrong size"_s);
+        }
+        const QString goal = u"< %1 ms"_s.arg(c.goal);
+        table.add(u"%1x%2, every state at both scales (ms)"_s.arg(c.size.width()).arg(c.size.height()), samples, goal,
+                  [c](double ms) { return ms < c.goal; });
+    }
+}
+
 QString cpuModel()
 {
     QFile cpuinfo(u"/proc/cpuinfo"_s);
@@ -572,6 +608,7 @@ int main(int argc, char *argv[])
     measureStartUp(table, runs);
     measureOpening(table, runs);
     measurePictures(table, runs);
+    measureMadePictures(table, runs);
     measureHostileFiles(table, runs);
     table.print();
     return 0;

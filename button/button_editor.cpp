@@ -9,6 +9,7 @@
 #include "ui/controls.h"
 #include "ui/files.h"
 #include "ui/look.h"
+#include "ui/note.h"
 #include "ui/page_pictures.h"
 #include "ui/picture_box.h"
 #include "ui/picture_drop.h"
@@ -87,6 +88,9 @@ void Form7::createControls()
         m_text[i]->setReadOnly(true);
 
     m_frame2 = ui::makeFrame(f1, u"Frame2"_s, u"Button:"_s, Frame2Geometry);
+    // Below the preview, where a picture that cannot be read is named.
+    m_previewHint = ui::makeHint(m_frame2, u"PreviewHint"_s, QRect(8, 136, 177, 34));
+    m_previewHint->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_button = new PictureBox(m_frame2, u"button"_s, PreviewGeometry);
 
     m_command1 = ui::makeButton(f1, u"Command1"_s, u"..."_s, QRect(288, 16, 25, 19));
@@ -160,6 +164,9 @@ void Form7::createCodeFrame()
     connect(command12, &QPushButton::clicked, this, &Form7::Command12_Click);
     connect(command13, &QPushButton::clicked, this, &Form7::Command13_Click);
     connect(browse, &QPushButton::clicked, this, &Form7::OpenInBrowser_Click);
+    m_headNote = new ui::Note(m_frame3, u"HeadCopyNote"_s, QRect(496, 100, 60, 17));
+    m_bodyNote = new ui::Note(m_frame3, u"BodyCopyNote"_s, QRect(496, 244, 60, 17));
+    m_saveNote = new ui::Note(m_frame3, u"SaveNote"_s, QRect(8, 334, 545, 30));
 }
 
 void Form7::createTutorial()
@@ -268,6 +275,13 @@ void Form7::createCodeChoice()
     m_altText = choice.altText;
     m_modernCode = choice.modernCode;
     connect(m_modernCode, &QCheckBox::toggled, this, &Form7::followCodeChoice);
+    // The code shown beside them follows them at once, as "Done", then "See Code" would.
+    const auto follow = [this] {
+        if (!m_frame3->isHidden())
+            fillCodeView();
+    };
+    connect(m_modernCode, &QCheckBox::toggled, this, follow);
+    connect(m_altText, &QLineEdit::textChanged, this, follow);
 }
 
 void Form7::followCodeChoice()
@@ -348,11 +362,31 @@ void Form7::Form_Load()
 
 bool Form7::showPicture(const std::string &path)
 {
+    m_pictures.setPixelRatio(devicePixelRatioF());
     const ui::Picture picture = m_pictures.picture(ui::toQString(path));
+    if (picture.isNull() != m_unreadable.contains(path)) {
+        if (picture.isNull())
+            m_unreadable.insert(path);
+        else
+            m_unreadable.erase(path);
+        updatePreviewHint();
+    }
     if (picture.isNull())
         return false; // the preview keeps the picture it had
     m_button->setPicture(picture);
     return true;
+}
+
+void Form7::updatePreviewHint()
+{
+    QStringList names;
+    for (const std::string *picked : {&defpath, &overpath, &downpath}) {
+        const QString name = ui::fileNameOf(ui::toQString(*picked));
+        if (m_unreadable.contains(*picked) && !names.contains(name))
+            names.append(name);
+    }
+    m_previewHint->setText(u"Quillarc cannot read %1."_s.arg(names.join(u", "_s)));
+    m_previewHint->setVisible(!names.isEmpty());
 }
 
 void Form7::measureSize()
@@ -366,7 +400,7 @@ void Form7::measureSize()
 
 std::optional<QString> Form7::askPicture()
 {
-    const std::optional<QString> chosen = services().openFileName(this, ui::pictureRequest(QString(), m_lastPicture));
+    std::optional<QString> chosen = services().openFileName(this, ui::pictureRequest(QString(), m_lastPicture));
     if (!chosen || chosen->isEmpty())
         return std::nullopt; // a cancel leaves the name, the path, the box and the preview
     return chosen;
@@ -381,6 +415,8 @@ void Form7::takePicture(std::string &file, std::string &path, QLineEdit *box, co
     path = chosen.toStdString();
     // A new pick reads the file again; the cache serves only the preview's repeated loads.
     m_pictures.forget(chosen);
+    m_unreadable.erase(path);
+    updatePreviewHint();
 }
 
 void Form7::takeDefaultPicture(const QString &chosen)
@@ -449,7 +485,7 @@ void Form7::Command7_Click()
     m_text[9]->setText(randomName("Button"));
 }
 
-void Form7::Command8_Click()
+void Form7::fillCodeView()
 {
     ButtonSpec fields;
     fields.ButtonLink = ui::textOf(m_text[11]);
@@ -467,6 +503,11 @@ void Form7::Command8_Click()
     const ButtonCode code = m_modernView ? GenerateModernButtonCode(fields) : GenerateButtonCode(fields);
     ui::setText(m_first, code.head);
     ui::setText(m_second, code.body);
+}
+
+void Form7::Command8_Click()
+{
+    fillCodeView();
     // Shown, not raised: a tutorial step frame stays in front of it.
     m_frame3->show();
 }
@@ -481,11 +522,13 @@ void Form7::Command14_Click()
 void Form7::Command10_Click()
 {
     ui::copyToClipboard(ui::toQString(ui::textOf(m_first)));
+    m_headNote->say(ui::CopiedNote);
 }
 
 void Form7::Command11_Click()
 {
     ui::copyToClipboard(ui::toQString(ui::textOf(m_second)));
+    m_bodyNote->say(ui::CopiedNote);
 }
 
 std::string Form7::page() const
@@ -505,7 +548,8 @@ QStringList Form7::pagePictures() const
 
 void Form7::Command12_Click()
 {
-    m_saver.save(this, services(), page(), pagePictures());
+    if (m_saver.save(this, services(), page(), pagePictures()))
+        m_saveNote->say(ui::savedNote(m_saver.lastName()), ui::SavedNoteTime);
 }
 
 void Form7::OpenInBrowser_Click()

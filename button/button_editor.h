@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <set>
 #include <string>
 
 class PictureBox;
@@ -19,6 +20,10 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+
+namespace ui {
+class Note;
+}
 
 // The button editor: three pictures, the size, the names and the link of a three-state
 // image button, its live preview, the code frame with the generated code, and a six-step
@@ -94,6 +99,10 @@ private:
     // Puts the picture into the preview; false when the file cannot be read as one.
     bool showPicture(const std::string &path);
     void measureSize();
+    // Says which of the picked pictures could not be read, below the preview.
+    void updatePreviewHint();
+    // Fills the code view's boxes from the fields, as "See Code" does.
+    void fillCodeView();
     QString randomName(const std::string &prefix);
     // The page "Save As HTML" writes, and the full paths of the pictures it names.
     std::string page() const;
@@ -125,7 +134,12 @@ private:
     QLabel *m_label[13] = {}; // Label1 to Label12
     QPlainTextEdit *m_first = nullptr;
     QPlainTextEdit *m_second = nullptr;
-    QGroupBox *m_tut[7] = {}; // tut1 to tut6
+    QGroupBox *m_tut[7] = {};       // tut1 to tut6
+    ui::Note *m_headNote = nullptr; // beside each "Copy", and below the code view's buttons
+    ui::Note *m_bodyNote = nullptr;
+    ui::Note *m_saveNote = nullptr;
+    QLabel *m_previewHint = nullptr;
+    std::set<std::string> m_unreadable; // the full paths of pictures that could not be read
 
     bool m_pressedOnBackground = false; // the held button went down on the bare background
     ui::PictureCache m_pictures;

@@ -6,6 +6,7 @@
 #include "ui/controls.h"
 #include "ui/files.h"
 #include "ui/look.h"
+#include "ui/note.h"
 #include "ui/page_pictures.h"
 #include "ui/step_frames.h"
 #include "ui/text_box.h"
@@ -21,13 +22,14 @@ using namespace Qt::StringLiterals;
 using ui::pixelRect;
 
 Form3::Form3(ui::Workspace &workspace)
-    // The layout's 6120 twips, and a column for "Open in Browser".
-    : ChildWindow(workspace, u"Form3"_s, u"Copy Code"_s, {7815, 5130})
+    // The layout's 6120 twips, a column for "Open in Browser" and the notes of the copy buttons,
+    // and a row below the buttons for the note of a save.
+    : ChildWindow(workspace, u"Form3"_s, u"Copy Code"_s, {7815, 5520})
     , m_saver({u"HTM(L) Files *.html, *.htm "_s, u"*.html"_s})
 {
     createControls();
     createTutorial();
-    createBrowserButton();
+    createNewControls();
     nameControls();
 }
 
@@ -89,12 +91,18 @@ void Form3::createTutorial()
     m_tut2 = frames[1];
 }
 
-void Form3::createBrowserButton()
+void Form3::createNewControls()
 {
-    // Made last, so that it comes after every other control in the focus order.
+    // Made last, so that they come after every other control in the focus order.
     QPushButton *browse = ui::makeButton(this, u"OpenInBrowser"_s, u"Open in Browser"_s,
                                          pixelRect(6240, 4440, 1455, 495), u"Show the page in your web browser"_s);
+    QPushButton *back = ui::makeButton(this, u"BackToProperties"_s, u"Back to Properties"_s,
+                                       pixelRect(4200, 4440, 1935, 495), u"Change the properties of this rollover"_s);
     connect(browse, &QPushButton::clicked, this, &Form3::OpenInBrowser_Click);
+    connect(back, &QPushButton::clicked, this, &Form3::BackToProperties_Click);
+    m_headNote = new ui::Note(this, u"HeadCopyNote"_s, pixelRect(6120, 1440, 1575, 375));
+    m_bodyNote = new ui::Note(this, u"BodyCopyNote"_s, pixelRect(6120, 3360, 1575, 375));
+    m_saveNote = new ui::Note(this, u"SaveNote"_s, pixelRect(1200, 5010, 6495, 375));
 }
 
 void Form3::nameControls()
@@ -123,11 +131,13 @@ void Form3::Form_Load()
 void Form3::Command3_Click()
 {
     ui::copyToClipboard(ui::toQString(ui::textOf(m_head)));
+    m_headNote->say(ui::CopiedNote);
 }
 
 void Form3::Command4_Click()
 {
     ui::copyToClipboard(ui::toQString(ui::textOf(m_body)));
+    m_bodyNote->say(ui::CopiedNote);
 }
 
 std::string Form3::page() const
@@ -139,12 +149,24 @@ std::string Form3::page() const
 
 void Form3::Command5_Click()
 {
-    m_saver.save(this, services(), page(), m_pictures);
+    if (m_saver.save(this, services(), page(), m_pictures))
+        m_saveNote->say(ui::savedNote(m_saver.lastName()), ui::SavedNoteTime);
 }
 
 void Form3::OpenInBrowser_Click()
 {
     ui::openInBrowser(this, services(), u"rollover.html"_s, page(), m_pictures);
+}
+
+void Form3::BackToProperties_Click()
+{
+    // A new properties window where this one stands, never in tutorial mode.
+    auto *properties = new Form2(workspace());
+    properties->setLeft(left());
+    properties->setTop(top());
+    properties->restore(m_entries);
+    properties->showWindow();
+    closeWindow();
 }
 
 void Form3::Command1_Click()

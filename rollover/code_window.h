@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "rollover/properties_window.h"
 #include "ui/child_window.h"
 #include "ui/page_saver.h"
 
@@ -10,6 +11,10 @@
 
 class QGroupBox;
 class QPlainTextEdit;
+
+namespace ui {
+class Note;
+}
 
 // Shows a rollover's head code and body code, copies either, saves both as a page.
 class Form3 final : public ui::ChildWindow {
@@ -26,6 +31,8 @@ public:
     void setCode(const std::string &head, const std::string &body);
     // The full paths of the pictures the codes name, for copies beside the page.
     void setPictures(QStringList fullPaths) { m_pictures = std::move(fullPaths); }
+    // What the codes were made from, for "Back to Properties".
+    void setEntries(RolloverEntries entries) { m_entries = std::move(entries); }
 
     void Command3_Click(); // copy the head code
     void Command4_Click(); // copy the body code
@@ -34,6 +41,7 @@ public:
     void Command2_Click(); // tutorial step 1 done
     void Command6_Click(); // tutorial step 2 done
     void OpenInBrowser_Click();
+    void BackToProperties_Click();
 
 protected:
     void Form_Load() override;
@@ -42,7 +50,7 @@ private:
     void createControls();
     void createTutorial();
     void nameControls();
-    void createBrowserButton();
+    void createNewControls();
     // The page "Save as HTML" writes.
     std::string page() const;
 
@@ -53,4 +61,8 @@ private:
     QGroupBox *m_tut2 = nullptr;
     ui::PageSaver m_saver;
     QStringList m_pictures;
+    RolloverEntries m_entries;
+    ui::Note *m_headNote = nullptr; // beside each "Copy This", and below "Save as HTML"
+    ui::Note *m_bodyNote = nullptr;
+    ui::Note *m_saveNote = nullptr;
 };

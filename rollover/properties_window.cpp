@@ -4,6 +4,7 @@
 #include "rollover/code_window.h"
 #include "rollover/random_names.h"
 #include "rollover/rollover_code.h"
+#include "rollover/rollover_hints.h"
 #include "rollover/rollover_preview.h"
 #include "ui/accessibility.h"
 #include "ui/controls.h"
@@ -16,10 +17,13 @@
 #include "ui/text_box.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QUrl>
 
 #include <array>
 #include <functional>
@@ -36,6 +40,7 @@ Form2::Form2(ui::Workspace &workspace)
     createTutorial();
     createCodeChoice();
     createPreview();
+    createHints();
     acceptPictureDrops();
     nameControls();
 }
@@ -182,15 +187,39 @@ void Form2::createPreview()
     // Below the column of the code choice; last in the focus order.
     m_preview = new RolloverPreview(this, pixelRect(5520, 3360, 2280, 2280));
     QWidget::setTabOrder(m_modernCode, m_preview);
-    // A picture name typed in by hand names no file the window knows.
-    connect(m_text[1], &QLineEdit::textEdited, this, [this] {
-        m_picture1Path.clear();
-        m_preview->setPicture(0, QString());
-    });
-    connect(m_text[2], &QLineEdit::textEdited, this, [this] {
-        m_picture2Path.clear();
-        m_preview->setPicture(1, QString());
-    });
+    // A picture name typed in by hand names no file the window knows, until the box is left.
+    for (int which : {1, 2}) {
+        QLineEdit *box = m_text[which];
+        connect(box, &QLineEdit::textEdited, this, [this, which] {
+            (which == 1 ? m_picture1Path : m_picture2Path).clear();
+            m_preview->setPicture(which - 1, QString());
+        });
+        connect(box, &QLineEdit::editingFinished, this, [this, box] { takeTypedPicture(box); });
+    }
+    connect(m_text[5], &QLineEdit::textChanged, this, &Form2::followSize);
+    connect(m_modernCode, &QCheckBox::toggled, this, &Form2::followSize);
+}
+
+void Form2::createHints()
+{
+    // Below "See Code", across the fields they are about.
+    m_sizeHint = ui::makeHint(this, u"SizeHint"_s, pixelRect(120, 4440, 5280, 390));
+}
+
+void Form2::followSize()
+{
+    // The modern code writes the size into both pictures; the classic code leaves them theirs.
+    const bool modern = m_modernCode->isChecked();
+    const std::string size = ui::textOf(m_text[5]);
+    const std::optional<PictureSize> read = modern ? TwoWholeNumbersIn(size) : std::nullopt;
+    const auto pixels = [](const std::string &digits) {
+        return digits.size() > 5 ? 99999 : std::stoi(digits); // a page never needs more
+    };
+    m_preview->setCodeSize(read ? std::optional<QSize>(QSize(pixels(read->width), pixels(read->height)))
+                                : std::nullopt);
+    const QString hint = modern ? ui::toQString(ModernSizeHint(size)) : QString();
+    m_sizeHint->setText(hint);
+    m_sizeHint->setVisible(!hint.isEmpty());
 }
 
 void Form2::followCodeChoice()
@@ -254,13 +283,89 @@ void Form2::pickPicture(QLineEdit *box, const QString &title)
     takePicture(box, *path);
 }
 
-void Form2::takePicture(QLineEdit *box, const QString &path)
+void Form2::takePicture(QLineEdit *box, const QString &path, bool keepName)
 {
     m_lastPicture = path;
-    box->setText(ui::urlFromFileName(ui::fileNameOf(path)));
+    if (!keepName)
+        box->setText(ui::urlFromFileName(ui::fileNameOf(path)));
     const int which = box == m_text[1] ? 0 : 1;
     (which == 0 ? m_picture1Path : m_picture2Path) = path;
     m_preview->setPicture(which, path);
+    // The size follows picture 1 until the user types one.
+    const QSize size = m_preview->pictureSize(0);
+    if (which == 0 && size.isValid() && m_sizeFromPicture == m_text[5]->text()) {
+        m_sizeFromPicture = u"%1,%2"_s.arg(size.width()).arg(size.height());
+        m_text[5]->setText(*m_sizeFromPicture);
+    }
+}
+
+void Form2::takeTypedPicture(QLineEdit *box)
+{
+    const int which = box == m_text[1] ? 0 : 1;
+    QString &known = which == 0 ? m_picture1Path : m_picture2Path;
+    const QString typed = box->text();
+    if (typed.isEmpty() || !ui::pickedPicture(typed, known).isEmpty())
+        return; // nothing typed, or still the picture taken
+    // A full path to a file is taken as a pick would take it; a name is looked for beside the
+    // picture taken last, where the page will stand with its pictures.
+    const QFileInfo full(typed);
+    if (full.isAbsolute() && full.isFile()) {
+        takePicture(box, typed);
+        return;
+    }
+    const QString beside =
+        m_lastPicture.isEmpty() || full.isAbsolute()
+            ? QString()
+            : QDir(QFileInfo(m_lastPicture).absolutePath()).filePath(QUrl::fromPercentEncoding(typed.toUtf8()));
+    if (beside.isEmpty() || !QFileInfo(beside).isFile()) {
+        known.clear();
+        m_preview->setUnreadable(which);
+        return;
+    }
+    takePicture(box, beside, true);
+}
+
+RolloverEntries Form2::entries() const
+{
+    RolloverEntries entries;
+    RolloverProperties &properties = entries.properties;
+    properties.Image1Src = ui::textOf(m_text[1]);
+    properties.Image2Src = ui::textOf(m_text[2]);
+    properties.RolloverLink = ui::textOf(m_text[3]);
+    properties.RolloverName = ui::textOf(m_text[4]);
+    properties.RolloverSize = ui::textOf(m_text[5]);
+    properties.Image1Name = ui::textOf(m_text[6]);
+    properties.Image2Name = ui::textOf(m_text[7]);
+    properties.AltText = ui::textOf(m_altText);
+    entries.modern = m_modernCode->isChecked();
+    entries.picture1Path = m_picture1Path;
+    entries.picture2Path = m_picture2Path;
+    entries.sizeFollowsPicture = m_sizeFromPicture == m_text[5]->text();
+    return entries;
+}
+
+void Form2::restore(const RolloverEntries &entries)
+{
+    const RolloverProperties &properties = entries.properties;
+    m_modernCode->setChecked(entries.modern);
+    ui::setText(m_text[1], properties.Image1Src);
+    ui::setText(m_text[2], properties.Image2Src);
+    ui::setText(m_text[3], properties.RolloverLink);
+    ui::setText(m_text[4], properties.RolloverName);
+    ui::setText(m_text[5], properties.RolloverSize);
+    ui::setText(m_text[6], properties.Image1Name);
+    ui::setText(m_text[7], properties.Image2Name);
+    ui::setText(m_altText, properties.AltText);
+    m_picture1Path = entries.picture1Path;
+    m_picture2Path = entries.picture2Path;
+    for (int which : {0, 1}) {
+        const QString &path = which == 0 ? m_picture1Path : m_picture2Path;
+        if (!path.isEmpty())
+            m_preview->setPicture(which, path);
+        if (!path.isEmpty())
+            m_lastPicture = path;
+    }
+    m_sizeFromPicture = entries.sizeFollowsPicture ? std::optional<QString>(m_text[5]->text()) : std::nullopt;
 }
 
 void Form2::Command1_Click()
@@ -299,21 +404,14 @@ void Form2::Command3_Click()
     code->instanced = true;
     code->setLeft(left());
     code->setTop(top());
-    RolloverProperties properties;
-    properties.Image1Src = ui::textOf(m_text[1]);
-    properties.Image2Src = ui::textOf(m_text[2]);
-    properties.RolloverLink = ui::textOf(m_text[3]);
-    properties.RolloverName = ui::textOf(m_text[4]);
-    properties.RolloverSize = ui::textOf(m_text[5]);
-    properties.Image1Name = ui::textOf(m_text[6]);
-    properties.Image2Name = ui::textOf(m_text[7]);
-    properties.AltText = ui::textOf(m_altText);
-    const bool modern = m_modernCode->isChecked();
-    code->modern = modern;
-    const RolloverCode generated = modern ? GenerateModernRolloverCode(properties) : GenerateRolloverCode(properties);
+    const RolloverEntries made = entries();
+    code->modern = made.modern;
+    const RolloverCode generated =
+        made.modern ? GenerateModernRolloverCode(made.properties) : GenerateRolloverCode(made.properties);
     code->setCode(generated.head, generated.body);
     code->setPictures(
         {ui::pickedPicture(m_text[1]->text(), m_picture1Path), ui::pickedPicture(m_text[2]->text(), m_picture2Path)});
+    code->setEntries(made);
     code->showWindow();
     closeWindow();
 }

@@ -1,15 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "rollover/rollover_code.h"
 #include "ui/child_window.h"
 
 #include <QString>
+
+#include <optional>
 
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class RolloverPreview;
+
+// What a rollover's code was made from, for the properties window to open with again.
+struct RolloverEntries {
+    RolloverProperties properties;
+    bool modern = false;
+    QString picture1Path; // the full paths of the pictures picked, dropped or typed
+    QString picture2Path;
+    bool sizeFollowsPicture = true; // the size box holds what picking Image #1 put there
+};
 
 // The seven properties of one image rollover, with its six-step tutorial, and the alt text
 // and the choice of the modern code beside them, and a preview of the rollover below them.
@@ -20,6 +32,10 @@ public:
     explicit Form2(ui::Workspace &workspace);
 
     bool tutmode = false;
+
+    // The boxes, the choice of code and the pictures as they stand, and the same put back.
+    RolloverEntries entries() const;
+    void restore(const RolloverEntries &entries);
 
     void Command1_Click(); // pick picture 1
     void Command2_Click(); // pick picture 2
@@ -43,11 +59,17 @@ private:
     void createPreview();
     // Greys the fields the chosen code does not use, and shows the hint it needs.
     void followCodeChoice();
+    void createHints();
     void acceptPictureDrops();
     void nameControls();
     void pickPicture(QLineEdit *box, const QString &title);
-    // A picture chosen in the dialog or dropped onto the box or its "..." button.
-    void takePicture(QLineEdit *box, const QString &path);
+    // A picture chosen in the dialog or dropped onto the box or its "..." button; its file name
+    // goes into the box, unless the box keeps the name typed there.
+    void takePicture(QLineEdit *box, const QString &path, bool keepName = false);
+    // A picture's name or full path typed into its box, taken once the box is left.
+    void takeTypedPicture(QLineEdit *box);
+    // The preview and the hints follow the size box and the choice of code.
+    void followSize();
     void showStep(QGroupBox *hide, QGroupBox *show, std::initializer_list<QLabel *> restore,
                   std::initializer_list<QLabel *> highlight);
 
@@ -59,6 +81,7 @@ private:
     QLabel *m_label7 = nullptr;
     QLabel *m_label8 = nullptr;
     QLabel *m_label9 = nullptr;
+    QLabel *m_sizeHint = nullptr;
     QGroupBox *m_tut[7] = {}; // tut1 to tut6
     QLineEdit *m_altText = nullptr;
     QCheckBox *m_modernCode = nullptr;
@@ -66,4 +89,7 @@ private:
     RolloverPreview *m_preview = nullptr;
     QString m_picture1Path; // the full paths of the pictures picked or dropped
     QString m_picture2Path;
+    // The size box's text that picking Image #1 may replace: the one it opened with, then the
+    // one the last pick put there. A size typed by the user is never replaced.
+    std::optional<QString> m_sizeFromPicture = QStringLiteral("32,32");
 };

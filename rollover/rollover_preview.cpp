@@ -1,23 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rollover/rollover_preview.h"
 
-#include "ui/picture_box.h"
-
 #include <QEnterEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
 constexpr int FrameWidth = 1;
+// The line under the picture that says its size.
+constexpr int SizeLineHeight = 15;
 
 } // namespace
 
 RolloverPreview::RolloverPreview(QWidget *parent, const QRect &geometry)
     : QFrame(parent)
-    , m_cache(geometry.size() - QSize(2 * FrameWidth, 2 * FrameWidth), 2)
+    , m_cache(geometry.size() - QSize(2 * FrameWidth, 2 * FrameWidth + SizeLineHeight), 2, ui::PictureFit::ScaledToFit)
 {
     setObjectName(u"Preview"_s);
     setGeometry(geometry);
@@ -28,26 +31,39 @@ RolloverPreview::RolloverPreview(QWidget *parent, const QRect &geometry)
     setAccessibleName(u"Rollover preview"_s);
     setAccessibleDescription(u"Shows Image #1, and Image #2 while the pointer is over it"_s);
 
-    m_box = new PictureBox(this, u"PreviewPicture"_s, QRect(contentsRect().topLeft(), QSize()));
-    // The frame alone follows the pointer, so that it sees the picture's area whatever shows.
-    m_box->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_hint = new QLabel(u"Pick Image #1 to preview"_s, this);
+    m_hint = new QLabel(this);
     m_hint->setObjectName(u"PreviewHint"_s);
     m_hint->setAlignment(Qt::AlignCenter);
+    m_hint->setWordWrap(true);
     m_hint->setGeometry(contentsRect());
     m_hint->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_size = new QLabel(this);
+    m_size->setObjectName(u"PreviewSize"_s);
+    m_size->setGeometry(contentsRect().left() + 2, contentsRect().bottom() + 1 - SizeLineHeight,
+                        contentsRect().width() - 4, SizeLineHeight);
+    m_size->setAttribute(Qt::WA_TransparentForMouseEvents);
     refresh();
 }
 
 void RolloverPreview::setPicture(int which, const QString &path)
 {
+    m_unreadable[which] = false;
     if (path.isEmpty()) {
         m_pictures[which] = {};
     } else {
         // A new pick reads the file again; the cache serves the switches between the two.
+        m_cache.setPixelRatio(devicePixelRatioF());
         m_cache.forget(path);
         m_pictures[which] = m_cache.picture(path);
+        m_unreadable[which] = m_pictures[which].isNull();
     }
+    refresh();
+}
+
+void RolloverPreview::setUnreadable(int which)
+{
+    m_pictures[which] = {};
+    m_unreadable[which] = true;
     refresh();
 }
 
@@ -57,15 +73,26 @@ void RolloverPreview::setFocusShowsOver(bool shows)
     refresh();
 }
 
-const QPixmap &RolloverPreview::shown() const
+void RolloverPreview::setCodeSize(std::optional<QSize> size)
 {
-    return m_box->picture();
+    if (size == m_codeSize)
+        return;
+    m_codeSize = size;
+    refresh();
+}
+
+QRect RolloverPreview::placeOf(const ui::Picture &picture) const
+{
+    const QRect room = contentsRect().adjusted(0, 0, 0, -SizeLineHeight);
+    QSize size = m_codeSize.value_or(picture.size);
+    if (size.width() > room.width() || size.height() > room.height())
+        size = size.scaled(room.size(), Qt::KeepAspectRatio);
+    return QRect(room.topLeft(), size);
 }
 
 void RolloverPreview::pointerAt(QPoint at)
 {
-    const QRect contents = contentsRect();
-    const QRect area = m_pictures[0].isNull() ? contents : QRect(contents.topLeft(), m_pictures[0].size) & contents;
+    const QRect area = m_pictures[0].isNull() ? contentsRect() : placeOf(m_pictures[0]);
     m_pointerOver = area.contains(at);
     refresh();
 }
@@ -102,14 +129,44 @@ void RolloverPreview::refresh()
 {
     const bool over = m_pointerOver || (m_focusShowsOver && hasFocus());
     // Without a picture 2 the rollover changes nothing.
-    m_showsOver = over && !m_pictures[1].isNull();
-    const ui::Picture &picture = m_pictures[m_showsOver ? 1 : 0];
-    if (picture.isNull()) {
-        m_box->setPicture({QPixmap(), QSize()});
-        m_box->hide();
-    } else {
-        m_box->setPicture(picture);
-        m_box->show();
+    const int which = over && (!m_pictures[1].isNull() || m_unreadable[1]) ? 1 : 0;
+    m_showsOver = which == 1;
+    const ui::Picture &picture = m_pictures[which];
+    const QRect place = picture.isNull() ? QRect() : placeOf(picture);
+    // Scaled once for each picture and place: the pointer's every move comes here.
+    if (picture.shown.cacheKey() != m_shownFrom || place != m_shownPlace) {
+        m_shownFrom = picture.shown.cacheKey();
+        m_shownPlace = place;
+        if (picture.isNull())
+            m_shown = QPixmap();
+        else if (place.size() == picture.shown.deviceIndependentSize().toSize())
+            m_shown = picture.shown;
+        else {
+            m_shown = picture.shown.scaled(place.size() * picture.shown.devicePixelRatio(), Qt::IgnoreAspectRatio,
+                                           Qt::SmoothTransformation);
+            m_shown.setDevicePixelRatio(picture.shown.devicePixelRatio());
+        }
     }
-    m_hint->setVisible(m_pictures[0].isNull() && !m_showsOver);
+    if (m_unreadable[which])
+        m_hint->setText(u"Quillarc cannot read Image #%1."_s.arg(which + 1));
+    else
+        m_hint->setText(u"Pick Image #1 to preview"_s);
+    m_hint->setVisible(m_shown.isNull());
+    const QSize written = m_codeSize.value_or(picture.size);
+    m_size->setText(picture.isNull() ? QString() : u"%1 \u00D7 %2"_s.arg(written.width()).arg(written.height()));
+    update();
+}
+
+void RolloverPreview::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    QStylePainter painter(this);
+    if (!m_shown.isNull())
+        painter.drawPixmap(m_shownPlace.topLeft(), m_shown);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = contentsRect().adjusted(1, 1, -1, -1);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
 }

@@ -72,8 +72,8 @@ protected:
 };
 
 // A flat face in one colour, as the graphical button style draws it: pressed a shade darker,
-// and the focus rectangle drawn as a dotted border (the style's own focus frame would tint the
-// whole face).
+// greyed when disabled, and the focus rectangle drawn as a dotted border (the style's own focus
+// frame would tint the whole face).
 QString buttonStyleSheet()
 {
     const QColor pressed(ButtonFace.red() - 20, ButtonFace.green() - 20, ButtonFace.blue() - 20);
@@ -82,7 +82,9 @@ QString buttonStyleSheet()
     };
     return u"QPushButton { background-color: "_s + rgb(ButtonFace) + u"; color: black; border: 1px solid "_s +
            rgb(ButtonBorder) + u"; padding: 0px; }QPushButton:pressed { background-color: "_s + rgb(pressed) +
-           u"; }QPushButton:focus { border: 1px dotted black; outline: none; }"_s;
+           u"; }QPushButton:focus { border: 1px dotted black; outline: none; }"_s +
+           u"QPushButton:disabled { background-color: "_s + rgb(DisabledButtonFace) + u"; color: "_s +
+           rgb(DisabledButtonText) + u"; border-color: "_s + rgb(DisabledButtonText) + u"; }"_s;
 }
 
 } // namespace

@@ -16,10 +16,12 @@ namespace ui {
 
 inline constexpr int TwipsPerPixel = 15;
 
-inline const QColor WindowBackground{255, 255, 192}; // light yellow
-inline const QColor ButtonFace{255, 224, 192};       // light orange
-inline const QColor ButtonBorder{128, 112, 96};      // the face at half its brightness
-inline const QColor StepFrameYellow{255, 255, 128};  // tutorial step frames
+inline const QColor WindowBackground{255, 255, 192};   // light yellow
+inline const QColor ButtonFace{255, 224, 192};         // light orange
+inline const QColor ButtonBorder{128, 112, 96};        // the face at half its brightness
+inline const QColor DisabledButtonFace{232, 230, 228}; // the face greyed
+inline const QColor DisabledButtonText{150, 150, 150};
+inline const QColor StepFrameYellow{255, 255, 128}; // tutorial step frames
 inline const QColor HighlightRed{255, 0, 0};
 inline const QColor HighlightText{255, 255, 255};
 

@@ -8,10 +8,19 @@
 
 namespace ui {
 
-PictureCache::PictureCache(QSize shownPart, std::size_t capacity)
+PictureCache::PictureCache(QSize shownPart, std::size_t capacity, PictureFit fit)
     : m_shownPart(shownPart)
     , m_capacity(std::max<std::size_t>(capacity, 1))
+    , m_fit(fit)
 {}
+
+void PictureCache::setPixelRatio(qreal ratio)
+{
+    if (qFuzzyCompare(ratio, m_pixelRatio))
+        return;
+    m_pixelRatio = ratio;
+    m_entries.clear();
+}
 
 bool PictureCache::stampOf(const QString &path, Stamp &stamp)
 {
@@ -43,7 +52,7 @@ Picture PictureCache::picture(const QString &path)
     }
     // A file that is no picture is kept as a null picture, so that the restore on every mouse
     // move does not read it again while it stays as it is.
-    const PicturePart read = readPicturePart(path, m_shownPart);
+    const PicturePart read = readPicturePart(path, m_shownPart, m_fit, m_pixelRatio);
     if (m_entries.size() >= m_capacity)
         m_entries.pop_back();
     m_entries.insert(m_entries.begin(),

@@ -29,8 +29,13 @@ struct Picture {
 // so what a picture holds stays small whatever its size.
 class PictureCache final {
 public:
-    // shownPart: the most of a picture, from its top left corner, that can ever show.
-    explicit PictureCache(QSize shownPart, std::size_t capacity = 4);
+    // shownPart: the most of a picture, from its top left corner, that can ever show, or (fit
+    // ScaledToFit) the room a larger picture is scaled down to.
+    explicit PictureCache(QSize shownPart, std::size_t capacity = 4, PictureFit fit = PictureFit::TopLeftPart);
+
+    // The pixel ratio of the screen the pictures show on: drawings are read for it. A new ratio
+    // forgets what is kept.
+    void setPixelRatio(qreal ratio);
 
     // A null picture when the file cannot be read as a picture; that answer is kept as long
     // as the file stays as it is, too.
@@ -56,6 +61,8 @@ private:
 
     QSize m_shownPart;
     std::size_t m_capacity;
+    PictureFit m_fit;
+    qreal m_pixelRatio = 1;
     std::vector<Entry> m_entries; // the most recently used first
 };
 

@@ -10,6 +10,7 @@
 #include <QXmlStreamWriter>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 #include <optional>
@@ -293,7 +294,7 @@ bool isWholePicture(const QByteArray &data, const QByteArray &format)
     return true;
 }
 
-PicturePart readPicturePart(const QString &path, QSize most)
+PicturePart readPicturePart(const QString &path, QSize most, PictureFit fit, qreal pixelRatio)
 {
     QFile file;
     if (!openRegularFile(file, path) || file.size() > MaxPictureFileBytes)
@@ -314,9 +315,35 @@ PicturePart readPicturePart(const QString &path, QSize most)
     const QSize claimed = reader.size();
     if (claimed.isValid() && pixelCount(claimed) > MaxPicturePixels)
         return {};
+    // Only a drawing gains from more pixels than it has; a raster picture is shown as it is.
+    const qreal ratio = format == "svg" && claimed.isValid() ? std::max<qreal>(pixelRatio, 1) : 1;
+    const auto device = [ratio](QSize size) {
+        return (QSizeF(size) * ratio).toSize();
+    };
+    if (fit == PictureFit::ScaledToFit && claimed.isValid()) {
+        const QSize shown = claimed.width() > most.width() || claimed.height() > most.height()
+                                ? claimed.scaled(most, Qt::KeepAspectRatio).expandedTo(QSize(1, 1))
+                                : claimed;
+        if (shown != claimed || ratio != 1)
+            reader.setScaledSize(device(shown));
+        QImage image = reader.read();
+        if (image.isNull())
+            return {};
+        image.setDevicePixelRatio(ratio);
+        return {image, claimed};
+    }
     // A reader that can stop at a clip rectangle decodes the part alone (the JPEG reader
     // reads no row below it); the others decode the whole picture, cut afterwards.
     const QSize partSize = claimed.boundedTo(most);
+    if (ratio != 1) {
+        reader.setScaledSize(device(claimed));
+        reader.setScaledClipRect(QRect(QPoint(0, 0), device(partSize)));
+        QImage image = reader.read();
+        if (image.isNull())
+            return {};
+        image.setDevicePixelRatio(ratio);
+        return {image, claimed};
+    }
     const bool clipped = claimed.isValid() && partSize != claimed && reader.supportsOption(QImageIOHandler::ClipRect);
     if (clipped)
         reader.setClipRect(QRect(QPoint(0, 0), partSize));
@@ -326,8 +353,12 @@ PicturePart readPicturePart(const QString &path, QSize most)
     const QSize size = clipped ? claimed : image.size();
     if (pixelCount(size) > MaxPicturePixels)
         return {};
-    if (image.width() > most.width() || image.height() > most.height())
+    if (fit == PictureFit::ScaledToFit) {
+        if (image.width() > most.width() || image.height() > most.height())
+            image = image.scaled(most, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    } else if (image.width() > most.width() || image.height() > most.height()) {
         image = image.copy(QRect(QPoint(0, 0), image.size().boundedTo(most)));
+    }
     return {image, size};
 }
 

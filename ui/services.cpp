@@ -3,6 +3,7 @@
 
 #include "ui/controls.h"
 
+#include <QColorDialog>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -50,6 +51,13 @@ QString nameFilters(const FileRequest &request)
     return filters.join(u";;"_s);
 }
 
+QString selectedNameFilter(const FileRequest &request)
+{
+    const qsizetype more = request.selectedFilter - 1;
+    return more >= 0 && more < request.moreFilters.size() ? nameFilter(request.moreFilters.at(more))
+                                                          : nameFilter(request.filter);
+}
+
 FileFilter allPicturesFilter()
 {
     // Only what a browser shows as well: the readers here take TIFF, TGA and more, which a
@@ -66,7 +74,7 @@ FileFilter allPicturesFilter()
 
 FileRequest pictureRequest(const QString &title, const QString &proposedName)
 {
-    return {PictureFilter, title, proposedName, {allPicturesFilter()}};
+    return {PictureFilter, title, proposedName, {allPicturesFilter()}, 1};
 }
 
 float mixClockAndDraw(quint64 &state, quint64 clock)
@@ -98,8 +106,9 @@ DesktopServices::DesktopServices()
 
 std::optional<QString> DesktopServices::openFileName(QWidget *parent, const FileRequest &request)
 {
+    QString selected = selectedNameFilter(request);
     const QString path = QFileDialog::getOpenFileName(parent, request.title, request.proposedName, nameFilters(request),
-                                                      nullptr, dialogOptions());
+                                                      &selected, dialogOptions());
     if (path.isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(path);
@@ -107,8 +116,9 @@ std::optional<QString> DesktopServices::openFileName(QWidget *parent, const File
 
 std::optional<QString> DesktopServices::saveFileName(QWidget *parent, const FileRequest &request)
 {
+    QString selected = selectedNameFilter(request);
     const QString path = QFileDialog::getSaveFileName(parent, request.title, request.proposedName, nameFilters(request),
-                                                      nullptr, dialogOptions());
+                                                      &selected, dialogOptions());
     if (path.isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(path);
@@ -131,6 +141,14 @@ bool DesktopServices::askYesNo(QWidget *parent, const QString &title, const QStr
 {
     return QMessageBox::question(parent, title, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
            QMessageBox::Yes;
+}
+
+std::optional<QColor> DesktopServices::chooseColour(QWidget *parent, const QString &title, const QColor &initial)
+{
+    const QColor colour = QColorDialog::getColor(initial, parent, title);
+    if (!colour.isValid())
+        return std::nullopt;
+    return colour;
 }
 
 bool DesktopServices::openInBrowser(const QUrl &page)

@@ -3,6 +3,7 @@
 
 #include "ui/browser_pages.h"
 
+#include <QColor>
 #include <QList>
 #include <QString>
 
@@ -26,13 +27,15 @@ struct FileFilter {
 inline const FileFilter PictureFilter{QStringLiteral("Image Files (*.jpg,*.gif,*.bmp) "),
                                       QStringLiteral("*.jpg;*.gif;*.bmp")};
 
-// What a file dialog is asked: the filter it starts with, the title (empty: the platform's
-// own), the name the file name field starts with, and the filters listed after the first.
+// What a file dialog is asked: the filter listed first, the title (empty: the platform's own),
+// the name the file name field starts with, the filters listed after the first, and the one
+// the dialog opens with (0: the first, 1: the first of moreFilters, and so on).
 struct FileRequest {
     FileFilter filter;
     QString title;
     QString proposedName;
     QList<FileFilter> moreFilters{};
+    int selectedFilter = 0;
 };
 
 // The picture formats a web page shows that the picture readers here decode: JPEG, GIF,
@@ -40,7 +43,8 @@ struct FileRequest {
 // second, after PictureFilter.
 FileFilter allPicturesFilter();
 
-// What a picture picker asks: PictureFilter first, then allPicturesFilter().
+// What a picture picker asks: PictureFilter first, then allPicturesFilter(), which it opens
+// with: every picture in the folder shows.
 FileRequest pictureRequest(const QString &title = QString(), const QString &proposedName = QString());
 
 // The modal conversations of the application and the other services that a test must
@@ -58,6 +62,8 @@ public:
     virtual void showError(QWidget *parent, const QString &title, const QString &text) = 0;
     // True when the user answered Yes.
     virtual bool askYesNo(QWidget *parent, const QString &title, const QString &question) = 0;
+    // The colour chosen, starting from the one given, or nothing on Cancel.
+    virtual std::optional<QColor> chooseColour(QWidget *parent, const QString &title, const QColor &initial) = 0;
     // Shows the page in the desktop's default browser; false when no browser could be started.
     virtual bool openInBrowser(const QUrl &page) = 0;
     // A uniform draw 0 <= r < 1 at single precision, after mixing the clock into the generator.
@@ -82,6 +88,7 @@ public:
     std::optional<QString> promptText(QWidget *parent, const QString &title, const QString &prompt) override;
     void showError(QWidget *parent, const QString &title, const QString &text) override;
     bool askYesNo(QWidget *parent, const QString &title, const QString &question) override;
+    std::optional<QColor> chooseColour(QWidget *parent, const QString &title, const QColor &initial) override;
     bool openInBrowser(const QUrl &page) override;
     float randomDraw() override;
     [[noreturn]] void endApplication() override;
@@ -96,9 +103,11 @@ std::unique_ptr<QInputDialog> makePromptDialog(QWidget *parent, const QString &t
 
 // The name filter Qt's dialogs take: the description as written, then the patterns in parentheses.
 QString nameFilter(const FileFilter &filter);
-// The name filters of a request's dialog, the one it starts with first, separated as Qt's
+// The name filters of a request's dialog, the one listed first first, separated as Qt's
 // dialogs take them.
 QString nameFilters(const FileRequest &request);
+// The name filter the request's dialog opens with.
+QString selectedNameFilter(const FileRequest &request);
 
 // Mixes a clock reading into a running generator state and returns the next draw in [0, 1).
 // Draws within one tick of the clock still differ because the state moves on every time.

@@ -20,6 +20,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -177,6 +179,42 @@ private Q_SLOTS:
         for (ui::ChildWindow *window : m_main->workspace().findChildren<ui::ChildWindow *>())
             if (window->objectName() != u"Form1"_s)
                 QCOMPARE(window->top(), 0);
+    }
+
+    // The Window menu after View: its list names every open window, numbered, the active one
+    // checked; its commands move between them and lay them out.
+    void windowMenu()
+    {
+        const QList<QAction *> menus = m_main->menuBar()->actions();
+        QCOMPARE(menus.size(), 3);
+        QCOMPARE(menus.last()->menu(), child<QMenu>(m_main, u"window"_s));
+        choose(u"rollover"_s);
+        choose(u"te"_s);
+        auto *menu = child<QMenu>(m_main, u"window"_s);
+        const auto listed = [menu] {
+            Q_EMIT menu->aboutToShow();
+            QStringList names;
+            for (QAction *action : menu->actions())
+                if (action->objectName().startsWith(u"window"_s))
+                    names << (action->isChecked() ? u"*"_s : QString()) + action->text();
+            return names;
+        };
+        const QStringList opened = listed();
+        QCOMPARE(opened.size(), m_main->workspace().subWindowList().size());
+        QCOMPARE(opened.last(), u"*&%1 Customizable Link Effects"_s.arg(opened.size()));
+        QMdiSubWindow *linkEffects = m_main->workspace().activeSubWindow();
+        choose(u"previous"_s);
+        QMdiSubWindow *previous = m_main->workspace().activeSubWindow();
+        QVERIFY(previous != linkEffects);
+        choose(u"next"_s);
+        QVERIFY(m_main->workspace().activeSubWindow() != previous);
+        child<QAction>(menu, u"window1"_s)->trigger();
+        QCOMPARE(m_main->workspace().activeSubWindow(), m_main->workspace().subWindowList().first());
+        QVERIFY(listed().first().startsWith(u"*&1 "_s));
+        choose(u"tile"_s);
+        const QRect tiled = linkEffects->geometry();
+        choose(u"cascade"_s);
+        QVERIFY(linkEffects->geometry() != tiled);
     }
 
     void helpMeGetStartedReusesTheOpenLauncher()

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
@@ -339,11 +340,12 @@ private Q_SLOTS:
         QTest::newRow("Form2") << u"Form2"_s << QStringList();
         QTest::newRow("Form3") << u"Form3"_s
                                << QStringList{
-                                      u"Command1"_s,      u"Close this rollover window"_s,
-                                      u"Command3"_s,      u"Copy the <head> text to the clipboard"_s,
-                                      u"Command4"_s,      u"Copy the <body> section of the code to the clipboard"_s,
-                                      u"Command5"_s,      u"Create an HTML page with your rollover"_s,
-                                      u"OpenInBrowser"_s, u"Show the page in your web browser"_s};
+                                      u"Command1"_s,         u"Close this rollover window"_s,
+                                      u"Command3"_s,         u"Copy the <head> text to the clipboard"_s,
+                                      u"Command4"_s,         u"Copy the <body> section of the code to the clipboard"_s,
+                                      u"Command5"_s,         u"Create an HTML page with your rollover"_s,
+                                      u"OpenInBrowser"_s,    u"Show the page in your web browser"_s,
+                                      u"BackToProperties"_s, u"Change the properties of this rollover"_s};
         QTest::newRow("Form4") << u"Form4"_s
                                << QStringList{u"Command1"_s, u"Create a new rollover effect for your webpage"_s,
                                               u"Command2"_s, u"Add some new link effects to your webpage"_s,
@@ -423,6 +425,55 @@ private Q_SLOTS:
         }
         QCOMPARE(focused.isEmpty(), window == u"Form1"_s); // the welcome window has no buttons
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
+    }
+
+    // The order in which a step frame hides and the next one shows decides where the keyboard
+    // focus goes: each tutorial's Ok pressed with the space bar, and the control focused after.
+    void okWithSpaceLeavesTheFocus_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("focused"); // after each Ok, in step order
+        // A frame hidden first hands the focus on to the next control shown; a frame shown first
+        // hands it to its own Ok, which follows in the chain.
+        QTest::newRow("Form2") << u"Form2"_s
+                               << QStringList{u"Command9"_s, u"Command9"_s, u"Command9"_s, u"AltText"_s, u"AltText"_s};
+        QTest::newRow("Form3") << u"Form3"_s << QStringList{u"Command6"_s, u"OpenInBrowser"_s};
+        QTest::newRow("Form5") << u"Form5"_s << QStringList{u"ModernCode"_s, u"ModernCode"_s, u"ModernCode"_s};
+        QTest::newRow("Form7") << u"Form7"_s << QStringList{u"Command15"_s, u"Command16"_s, u"Command17"_s,
+                                                            u"AltText"_s,   u"AltText"_s,   u"AltText"_s};
+    }
+    void okWithSpaceLeavesTheFocus()
+    {
+        QFETCH(QString, window);
+        QFETCH(QStringList, focused);
+        ui::ChildWindow *shown = nullptr;
+        if (window == u"Form2"_s)
+            shown = open<Form2>(true);
+        else if (window == u"Form5"_s)
+            shown = open<Form5>(true);
+        else if (window == u"Form7"_s)
+            shown = open<Form7>(true);
+        else {
+            auto *code = new Form3(workspace());
+            code->tutmode = true;
+            code->instanced = true;
+            code->showWindow();
+            shown = code;
+        }
+        QStringList seen;
+        for (;;) {
+            QPushButton *ok = nullptr;
+            for (QGroupBox *frame : shown->findChildren<QGroupBox *>(QRegularExpression(u"^tut"_s)))
+                if (frame->isVisible())
+                    ok = frame->findChild<QPushButton *>();
+            if (!ok)
+                break;
+            ok->setFocus();
+            QTRY_VERIFY(ok->hasFocus());
+            QTest::keyClick(ok, Qt::Key_Space);
+            seen << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString());
+        }
+        QCOMPARE(seen, focused);
     }
 
 private:

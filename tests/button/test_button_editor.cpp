@@ -841,13 +841,18 @@ private Q_SLOTS:
         QCOMPARE(ui::textOf(child<QPlainTextEdit>(w, u"second"_s)), code.body);
         if (!alt.isEmpty())
             QVERIFY(code.body.find("alt=\"Tom &amp; &quot;Jerry&quot; &lt;3\"") != std::string::npos);
-        // Unticking after "See Code" changes nothing of what the code view holds or saves.
+        // The code view follows the choice and the alt text beside it, and saves what it shows.
         child<QCheckBox>(w, u"ModernCode"_s)->setChecked(!modern);
+        QTest::keyClicks(child<QLineEdit>(w, u"AltText"_s), u"!"_s);
+        fields.AltText += "!";
+        const ButtonCode other = modern ? GenerateButtonCode(fields) : GenerateModernButtonCode(fields);
+        QCOMPARE(ui::textOf(child<QPlainTextEdit>(w, u"second"_s)), other.body);
         const QString target = path(u"chosen.html"_s);
         services().answerSave(target);
         click(w, u"Command12"_s);
-        QCOMPARE(testfiles::contentOf(target), QByteArray::fromStdString(modern ? ModernButtonPage(code.head, code.body)
-                                                                                : ButtonPage(code.head, code.body)));
+        QCOMPARE(testfiles::contentOf(target),
+                 QByteArray::fromStdString(modern ? ButtonPage(other.head, other.body)
+                                                  : ModernButtonPage(other.head, other.body)));
         QVERIFY(QFile::remove(target));
     }
 

@@ -46,6 +46,7 @@ private Q_SLOTS:
         QVERIFY(testimages::writePattern(path(u"large.webp"_s), 1600, 1200));
         QVERIFY(testimages::writeSvg(path(u"large.svg"_s), 1600, 1200, Qt::darkGreen));
         QVERIFY(testimages::writePattern(path(u"wide.bmp"_s), 400, 100));
+        QVERIFY(testimages::writePattern(path(u"tall.bmp"_s), 100, 400));
         QVERIFY(testimages::writeClaimingGif(path(u"claims.gif"_s), 3000, 2000));
     }
 
@@ -186,6 +187,7 @@ private Q_SLOTS:
         QTest::addColumn<QSize>("size");
         QTest::newRow("jpeg larger both ways") << u"large.jpg"_s << QSize(1600, 1200);
         QTest::newRow("bmp wider only") << u"wide.bmp"_s << QSize(400, 100);
+        QTest::newRow("bmp taller only") << u"tall.bmp"_s << QSize(100, 400);
         QTest::newRow("gif claiming more than it holds") << u"claims.gif"_s << QSize(3000, 2000);
         QTest::newRow("jpeg smaller than the part") << u"a.jpg"_s << QSize(120, 40);
         QTest::newRow("png larger both ways") << u"large.png"_s << QSize(1600, 1200);

@@ -484,6 +484,8 @@ private Q_SLOTS:
                                          << plain << 0;
         QTest::newRow("bare size, classic page")
             << u"<style>a:hover{font-size:20}</style>"_s << false << plain << with(0, u"20"_s) << plain << 0;
+        QTest::newRow("a point with no digit after it, as a browser drops it")
+            << u"<style>a:hover{font-size:12.}</style>"_s << false << plain << plain << plain << 1;
         QTest::newRow("bare size, standards page")
             << u"<style>a:hover{font-size:20}</style>"_s << true << plain << plain << plain << 1;
         QTest::newRow("classic colour") << classic(LinkEffect::ForeColor, "red") << false << plain

@@ -382,6 +382,8 @@ private Q_SLOTS:
         QVERIFY(writePreviewPicture(up, 40, 30, Qt::red));
         QVERIFY(writePreviewPicture(over, 20, 10, Qt::blue));
 
+        // The modern code gives both pictures the size in the box, which picture 1 set.
+        const QSize overSize = modern ? QSize(40, 30) : QSize(20, 10);
         Form2 *form = open<Form2>();
         auto *preview = child<RolloverPreview>(form, u"Preview"_s);
         if (modern)
@@ -402,15 +404,15 @@ private Q_SLOTS:
 
         const QPoint origin = preview->contentsRect().topLeft();
         testwindows::sendMouse(preview, QEvent::MouseMove, Qt::NoButton, origin + QPoint(5, 5));
-        QVERIFY(shows(preview, Qt::blue, QSize(20, 10)));
+        QVERIFY(shows(preview, Qt::blue, overSize));
         // Past picture 2 but within picture 1: the pointer at rest sees one steady picture.
         testwindows::sendMouse(preview, QEvent::MouseMove, Qt::NoButton, origin + QPoint(35, 25));
-        QVERIFY(shows(preview, Qt::blue, QSize(20, 10)));
+        QVERIFY(shows(preview, Qt::blue, overSize));
         // In the frame past picture 1 the pointer is off the rollover.
         testwindows::sendMouse(preview, QEvent::MouseMove, Qt::NoButton, origin + QPoint(60, 60));
         QVERIFY(shows(preview, Qt::red, QSize(40, 30)));
         testwindows::sendMouse(preview, QEvent::MouseMove, Qt::NoButton, origin + QPoint(1, 1));
-        QVERIFY(shows(preview, Qt::blue, QSize(20, 10)));
+        QVERIFY(shows(preview, Qt::blue, overSize));
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(preview, &leave);
         QVERIFY(shows(preview, Qt::red, QSize(40, 30)));
@@ -419,7 +421,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&workspace()));
         preview->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(preview->hasFocus());
-        QVERIFY(modern ? shows(preview, Qt::blue, QSize(20, 10)) : shows(preview, Qt::red, QSize(40, 30)));
+        QVERIFY(modern ? shows(preview, Qt::blue, overSize) : shows(preview, Qt::red, QSize(40, 30)));
         child<QLineEdit>(form, u"Text3"_s)->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(!preview->hasFocus());
         QVERIFY(shows(preview, Qt::red, QSize(40, 30)));
@@ -447,6 +449,103 @@ private Q_SLOTS:
         QTest::keyClick(child<QLineEdit>(form, u"Text1"_s), Qt::Key_X);
         QVERIFY(preview->shown().isNull());
         QVERIFY(hint->isVisible());
+    }
+
+    // The size box follows picture 1 while it holds what the window opened with or what the
+    // last pick put there; a picture that cannot be read changes nothing but the preview's words.
+    void sizeFollowsPictureOne_data()
+    {
+        QTest::addColumn<QString>("typedSize"); // typed before the pictures; empty: none
+        QTest::addColumn<QStringList>("taken"); // "pick:" or "drop:" or "type:" and a file name
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("hint"); // the preview's words; empty: it shows a picture
+        const QString unreadable = u"Quillarc cannot read Image #1."_s;
+        QTest::newRow("picked") << QString() << QStringList{u"pick:wide.png"_s} << u"120,40"_s << QString();
+        QTest::newRow("picked again") << QString() << QStringList{u"pick:wide.png"_s, u"pick:up.gif"_s} << u"8,8"_s
+                                      << QString();
+        QTest::newRow("typed, then picked") << u"50,50"_s << QStringList{u"pick:wide.png"_s} << u"50,50"_s << QString();
+        QTest::newRow("dropped") << QString() << QStringList{u"drop:wide.png"_s} << u"120,40"_s << QString();
+        QTest::newRow("not a picture") << QString() << QStringList{u"pick:notes.txt"_s} << u"32,32"_s << unreadable;
+        QTest::newRow("full path typed") << QString() << QStringList{u"type:*wide.png"_s} << u"120,40"_s << QString();
+        QTest::newRow("name typed beside the last pick")
+            << QString() << QStringList{u"pick:up.gif"_s, u"type:wide.png"_s} << u"120,40"_s << QString();
+        QTest::newRow("name typed that names no file")
+            << QString() << QStringList{u"type:nowhere.png"_s} << u"32,32"_s << unreadable;
+    }
+    void sizeFollowsPictureOne()
+    {
+        QFETCH(QString, typedSize);
+        QFETCH(QStringList, taken);
+        QFETCH(QString, size);
+        QFETCH(QString, hint);
+        QVERIFY(testimages::writePicture(picture(u"wide.png"_s), 120, 40, Qt::red));
+        Form2 *form = open<Form2>();
+        auto *box = child<QLineEdit>(form, u"Text1"_s);
+        if (!typedSize.isEmpty()) {
+            child<QLineEdit>(form, u"Text5"_s)->clear();
+            QTest::keyClicks(child<QLineEdit>(form, u"Text5"_s), typedSize);
+        }
+        for (const QString &step : taken) {
+            const QString name = step.section(u':', 1);
+            if (step.startsWith(u"pick:"_s)) {
+                services().answerOpen(picture(name));
+                click(form, u"Command1"_s);
+            } else if (step.startsWith(u"drop:"_s)) {
+                const std::unique_ptr<QMimeData> data = dragdrop::files({picture(name)});
+                QVERIFY(dragdrop::dragOnto(box, data.get()).drop);
+            } else {
+                box->clear();
+                QTest::keyClicks(box, name.startsWith(u'*') ? picture(name.mid(1)) : name);
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+        }
+        QCOMPARE(child<QLineEdit>(form, u"Text5"_s)->text(), size);
+        auto *preview = child<RolloverPreview>(form, u"Preview"_s);
+        QCOMPARE(preview->shown().isNull(), !hint.isEmpty());
+        if (!hint.isEmpty())
+            QCOMPARE(child<QLabel>(preview, u"PreviewHint"_s)->text(), hint);
+    }
+
+    // "Back to Properties" opens the properties the code was made from, where the code window
+    // stood, and closes the code window.
+    void backToProperties()
+    {
+        Form2 *form = open<Form2>(true);
+        services().answerOpen(picture(u"up.gif"_s));
+        click(form, u"Command1"_s);
+        services().answerOpen(picture(u"over.png"_s));
+        click(form, u"Command2"_s);
+        const QStringList boxes{u"Text3"_s, u"Text4"_s, u"Text5"_s, u"Text6"_s, u"Text7"_s, u"AltText"_s};
+        for (const QString &name : boxes)
+            QTest::keyClicks(child<QLineEdit>(form, name), u"x"_s);
+        child<QCheckBox>(form, u"ModernCode"_s)->setChecked(true);
+        const RolloverEntries made = form->entries();
+        click(form, u"Command3"_s);
+        Form3 *code = workspace().findChild<Form3 *>();
+        QVERIFY(code);
+        code->setLeft(300);
+        QPointer<Form3> closing(code);
+        click(code, u"BackToProperties"_s);
+        QTRY_VERIFY(!closing);
+        Form2 *again = nullptr;
+        for (Form2 *window : workspace().findChildren<Form2 *>())
+            if (!window->isClosed())
+                again = window;
+        QVERIFY(again && again != form);
+        QVERIFY(!again->tutmode);
+        QCOMPARE(again->left(), 300);
+        const RolloverEntries restored = again->entries();
+        // The classic code names every box and the alt text.
+        const RolloverCode before = GenerateRolloverCode(made.properties);
+        const RolloverCode after = GenerateRolloverCode(restored.properties);
+        QCOMPARE(QByteArray::fromStdString(after.head + after.body),
+                 QByteArray::fromStdString(before.head + before.body));
+        QVERIFY(restored.modern);
+        QCOMPARE(restored.picture1Path, picture(u"up.gif"_s));
+        QCOMPARE(restored.picture2Path, picture(u"over.png"_s));
+        QVERIFY(!child<RolloverPreview>(again, u"Preview"_s)->shown().isNull());
+        for (int step = 1; step <= 6; ++step)
+            QVERIFY(!child<QGroupBox>(again, u"tut%1"_s.arg(step))->isVisible());
     }
 
     void previewTakesTheFocusAfterTheCodeChoice()

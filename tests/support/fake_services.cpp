@@ -53,6 +53,18 @@ bool FakeServices::askYesNo(QWidget *, const QString &title, const QString &ques
     return yes;
 }
 
+std::optional<QColor> FakeServices::chooseColour(QWidget *, const QString &title, const QColor &initial)
+{
+    questions.append({Question::Colour, {}, title, initial.name()});
+    if (m_colour.empty()) {
+        ++unexpected;
+        return std::nullopt;
+    }
+    const std::optional<QColor> colour = m_colour.front();
+    m_colour.pop_front();
+    return colour;
+}
+
 bool FakeServices::openInBrowser(const QUrl &page)
 {
     browsed.append(page);

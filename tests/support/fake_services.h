@@ -18,10 +18,10 @@
 class FakeServices final : public ui::Services {
 public:
     struct Question {
-        enum Kind { Open, Save, Prompt, YesNo } kind;
+        enum Kind { Open, Save, Prompt, YesNo, Colour } kind;
         ui::FileRequest request; // Open and Save
-        QString title;           // Prompt and YesNo
-        QString prompt;          // Prompt, and YesNo's question
+        QString title;           // Prompt, YesNo and Colour
+        QString prompt;          // Prompt, YesNo's question, and the colour Colour starts from as #rrggbb
     };
     struct Message {
         QString title;
@@ -34,6 +34,7 @@ public:
     void answerPrompt(std::optional<QString> text) { m_prompt.push_back(std::move(text)); }
     // meanwhile: what happens while the question is open, such as a file changed by someone else.
     void answerYesNo(bool yes, std::function<void()> meanwhile = {}) { m_yesNo.push_back({yes, std::move(meanwhile)}); }
+    void answerColour(std::optional<QColor> colour) { m_colour.push_back(colour); }
     void scriptDraws(std::initializer_list<float> draws) { m_draws.insert(m_draws.end(), draws); }
 
     std::optional<QString> openFileName(QWidget *parent, const ui::FileRequest &request) override;
@@ -42,6 +43,8 @@ public:
     void showError(QWidget *parent, const QString &title, const QString &text) override;
     // Unscripted: No, counted in unexpected.
     bool askYesNo(QWidget *parent, const QString &title, const QString &question) override;
+    // Unscripted: Cancel, counted in unexpected.
+    std::optional<QColor> chooseColour(QWidget *parent, const QString &title, const QColor &initial) override;
     // Records the page and answers browserStarts.
     bool openInBrowser(const QUrl &page) override;
     float randomDraw() override;
@@ -59,6 +62,7 @@ private:
     std::deque<std::optional<QString>> m_save;
     std::deque<std::optional<QString>> m_prompt;
     std::deque<std::pair<bool, std::function<void()>>> m_yesNo;
+    std::deque<std::optional<QColor>> m_colour;
     std::deque<float> m_draws;
     quint64 m_randomState = 1;
 };

@@ -62,7 +62,7 @@ private Q_SLOTS:
         QCOMPARE(all.description, u"All Pictures (*.jpg,*.jpeg,*.gif,*.bmp,*.png,*.webp,*.svg) "_s);
         QCOMPARE(all.patterns, u"*.jpg;*.jpeg;*.gif;*.bmp;*.png;*.webp;*.svg"_s);
 
-        // The dialog takes both, and starts with the first.
+        // The dialog takes both, the first listed first.
         const QString first = u"Image Files (*.jpg,*.gif,*.bmp) (*.jpg *.gif *.bmp)"_s;
         const QString second =
             u"All Pictures (*.jpg,*.jpeg,*.gif,*.bmp,*.png,*.webp,*.svg) (*.jpg *.jpeg *.gif *.bmp *.png *.webp *.svg)"_s;
@@ -71,10 +71,13 @@ private Q_SLOTS:
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setNameFilter(ui::nameFilters(request));
         QCOMPARE(dialog.nameFilters(), (QStringList{first, second}));
-        QCOMPARE(dialog.selectedNameFilter(), first);
+        // It opens on every picture the readers know.
+        dialog.selectNameFilter(ui::selectedNameFilter(request));
+        QCOMPARE(dialog.selectedNameFilter(), second);
         // A page's dialog has its one filter, as before.
         const ui::FileRequest page{{u"HTM(L) Files *.html,*.htm "_s, u"*.html;*.htm"_s}, QString(), QString()};
         QCOMPARE(ui::nameFilters(page), u"HTM(L) Files *.html,*.htm (*.html *.htm)"_s);
+        QCOMPARE(ui::selectedNameFilter(page), ui::nameFilters(page));
     }
 
     void urlFromFileName_data()

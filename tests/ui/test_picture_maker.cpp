@@ -1,0 +1,231 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/support/test_files.h"
+#include "tests/support/test_images.h"
+#include "tests/support/window_test.h"
+#include "ui/picture_maker.h"
+#include "ui/text_box.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+using testwindows::child;
+using testwindows::click;
+
+namespace {
+
+// The box of pixels in the caption's colour, white.
+QRect captionBox(const QImage &picture)
+{
+    QRect box;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (picture.pixel(x, y) == qRgb(255, 255, 255))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+} // namespace
+
+class TestPictureMaker final : public WindowTest {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        WindowTest::init();
+        m_folder = std::make_unique<QTemporaryDir>();
+    }
+
+    void savesEveryStateAtBothScales_data()
+    {
+        QTest::addColumn<bool>("button");
+        QTest::addColumn<bool>("badge");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("rollover") << false << false << u"made"_s;
+        QTest::newRow("button, badge") << true << true << u"made.png"_s;
+        QTest::newRow("button, WebP") << true << false << u"made.webp"_s;
+    }
+    void savesEveryStateAtBothScales()
+    {
+        QFETCH(bool, button);
+        QFETCH(bool, badge);
+        QFETCH(QString, chosen);
+        ui::PictureMaker *maker = open(button);
+        if (badge)
+            click(maker, u"Badge"_s);
+        const QSize size = maker->look().size;
+        QCOMPARE(size == QSize(88, 31), badge);
+        QSignalSpy saved(maker, &ui::PictureMaker::picturesSaved);
+        save(maker, chosen);
+        const MadeFiles made = MadeFileNames(m_folder->filePath(chosen).toStdString(),
+                                             button ? PictureKind::Button : PictureKind::Rollover, true);
+        QStringList single;
+        QStringList all;
+        for (const std::string &path : made.single)
+            single.append(ui::toQString(path));
+        for (const std::string &path : made.twice)
+            all.append(QFileInfo(ui::toQString(path)).fileName());
+        for (const QString &path : single)
+            all.append(QFileInfo(path).fileName());
+        all.sort();
+        QCOMPARE(testfiles::entriesOf(m_folder->path()), all);
+        QCOMPARE(saved.size(), 1);
+        QCOMPARE(saved[0][0].toStringList(), single);
+        QCOMPARE(saved[0][1].toSize(), size);
+        QCOMPARE(saved[0][2].toString(), u"Home"_s);
+
+        std::vector<QImage> pictures;
+        for (const int scale : {1, 2}) {
+            for (const std::string &path : scale == 1 ? made.single : made.twice) {
+                const QImage picture(ui::toQString(path));
+                QCOMPARE(picture.size(), size * scale);
+                // The border's pixels at the top edge, whole: one pixel at 1x, two at 2x, then the inside.
+                const int middle = picture.width() / 2;
+                QCOMPARE(picture.pixel(middle, 0), qRgb(16, 37, 63));
+                QCOMPARE(picture.pixel(middle, scale - 1), qRgb(16, 37, 63));
+                QVERIFY(picture.pixel(middle, scale) != qRgb(16, 37, 63));
+                pictures.push_back(picture);
+            }
+        }
+        const auto face = [](const QImage &picture) {
+            return qGray(picture.pixel(4, picture.height() / 2));
+        };
+        QCOMPARE(pictures[0].pixel(4, size.height() / 2), qRgb(32, 74, 135));
+        QVERIFY(face(pictures[1]) > face(pictures[0]));
+        QCOMPARE(captionBox(pictures[1]), captionBox(pictures[0]));
+        if (button) {
+            QVERIFY(face(pictures[2]) < face(pictures[0]));
+            QCOMPARE(captionBox(pictures[2]), captionBox(pictures[0]).translated(1, 1));
+        }
+        QVERIFY(!captionBox(pictures[0]).isEmpty());
+        testimages::render(child<QWidget>(maker, u"StatesPreview"_s),
+                           u"made pictures, "_s + QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(maker->isVisible()); // open for another try
+    }
+
+    void sizeFollowsTheCaptionUntilSet()
+    {
+        ui::PictureMaker *maker = open(true);
+        auto *caption = child<QLineEdit>(maker, u"Caption"_s);
+        auto *fontSize = child<QSpinBox>(maker, u"FontSize"_s);
+        const auto following = [maker] {
+            const PixelSize size = FollowingSize(ui::captionSize(maker->look()));
+            return QSize(size.width, size.height);
+        };
+        QCOMPARE(maker->look().size, following());
+        QTest::keyClicks(caption, u" page"_s);
+        QCOMPARE(maker->look().size, following());
+        child<QSpinBox>(maker, u"PictureWidth"_s)->setValue(150);
+        caption->setText(u"Back"_s);
+        fontSize->setValue(30);
+        QCOMPARE(maker->look().size, QSize(150, following().height()));
+        click(maker, u"Badge"_s);
+        fontSize->setValue(10);
+        QCOMPARE(maker->look().size, QSize(88, 31));
+    }
+
+    void previewShowsEveryStateAsTheUserTypes()
+    {
+        ui::PictureMaker *maker = open(true);
+        auto *preview = child<QWidget>(maker, u"StatesPreview"_s);
+        testimages::render(maker, u"PictureMaker"_s);
+        const QImage before = preview->grab().toImage();
+        QVERIFY(preview->width() > 3 * 2 * maker->look().size.width());
+        QTest::keyClicks(child<QLineEdit>(maker, u"Caption"_s), u"!"_s);
+        QVERIFY(preview->grab().toImage() != before);
+    }
+
+    void hints_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("none") << u"Caption"_s << u"Home"_s;
+        QTest::newRow("contrast") << u"FaceColour"_s << u"#3366cc"_s;
+        QTest::newRow("no colour") << u"TextColour"_s << u"bleu"_s;
+        QTest::newRow("fit") << u"Caption"_s << u"Home page of the site"_s;
+    }
+    void hints()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, answer);
+        ui::PictureMaker *maker = open(false);
+        click(maker, u"Badge"_s);
+        child<QLineEdit>(maker, box)->setText(answer);
+        const ui::ButtonLook look = maker->look();
+        const auto expected = box == u"Caption"_s      ? FitHint(ui::captionSize(look), BadgeSize)
+                              : box == u"TextColour"_s ? ColourHint("text", answer.toStdString())
+                                                       : ContrastHint(look.text, look.face, PictureKind::Rollover);
+        QCOMPARE(answer == u"Home"_s, !expected.has_value());
+        auto *hint = child<QLabel>(maker, u"PictureHints"_s);
+        QCOMPARE(hint->isVisibleTo(maker), expected.has_value());
+        QCOMPARE(hint->text(), expected ? ui::toQString(*expected) : QString());
+        testimages::render(maker, u"PictureMaker hint "_s + answer);
+    }
+
+    void swatchAsksForAColour_data()
+    {
+        QTest::addColumn<bool>("chosen"); // else cancelled
+        QTest::newRow("chosen") << true;
+        QTest::newRow("cancelled") << false;
+    }
+    void swatchAsksForAColour()
+    {
+        QFETCH(bool, chosen);
+        ui::PictureMaker *maker = open(true);
+        services().answerColour(chosen ? std::optional<QColor>(Qt::red) : std::nullopt);
+        click(maker, u"FaceColourSwatch"_s);
+        QCOMPARE(services().questions.size(), 1);
+        QCOMPARE(services().questions[0].title, u"Face Colour"_s);
+        QCOMPARE(services().questions[0].prompt, u"#204a87"_s);
+        QCOMPARE(child<QLineEdit>(maker, u"FaceColour"_s)->text(), chosen ? u"#ff0000"_s : u"#204a87"_s);
+        QCOMPARE(maker->look().face, (chosen ? Rgb{255, 0, 0} : Rgb{32, 74, 135}));
+    }
+
+    void replacesOnlyAfterTheQuestion_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("Yes") << true;
+        QTest::newRow("No") << false;
+    }
+    void replacesOnlyAfterTheQuestion()
+    {
+        QFETCH(bool, yes);
+        ui::PictureMaker *maker = open(false);
+        QVERIFY(testfiles::writeFile(m_folder->filePath(u"made.png"_s), "old"));
+        QVERIFY(testfiles::writeFile(m_folder->filePath(u"made-over@2x.png"_s), "old"));
+        QSignalSpy saved(maker, &ui::PictureMaker::picturesSaved);
+        services().answerYesNo(yes);
+        save(maker, u"made.png"_s);
+        QCOMPARE(services().questions.size(), 2);
+        QCOMPARE(services().questions[1].prompt,
+                 u"These files are there already:\n\n%1\n%2\n\nReplace them with the new pictures?"_s.arg(
+                     m_folder->filePath(u"made.png"_s), m_folder->filePath(u"made-over@2x.png"_s)));
+        QCOMPARE(testfiles::entriesOf(m_folder->path()).size(), yes ? 4 : 2);
+        QCOMPARE(testfiles::contentOf(m_folder->filePath(u"made.png"_s)) == "old", !yes);
+        QCOMPARE(saved.size(), yes ? 1 : 0);
+    }
+
+private:
+    ui::PictureMaker *open(bool button) const
+    {
+        auto *maker = new ui::PictureMaker(workspace(), button ? PictureKind::Button : PictureKind::Rollover);
+        maker->showWindow();
+        return maker;
+    }
+    void save(ui::PictureMaker *maker, const QString &name)
+    {
+        services().answerSave(m_folder->filePath(name));
+        click(maker, u"SavePictures"_s);
+    }
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+};
+
+QTEST_MAIN(TestPictureMaker)
+#include "test_picture_maker.moc"

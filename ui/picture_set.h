@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ui/result.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace ui {
+
+struct NamedPicture {
+    QString path;
+    QImage picture;
+};
+
+// Whether the format ("png", "webp") has a writer here.
+bool canWritePictures(const QByteArray &format);
+
+// The paths of the set that already name something: a file, a folder or a link.
+QStringList takenPaths(const std::vector<NamedPicture> &pictures);
+
+// Writes every picture of the set in the format, or none: each is written whole into a
+// temporary file first, and only when all are whole does each take its name. On a failure no
+// temporary file stays, and a picture that took its name before the failure is removed unless
+// it replaced a file. The message names the picture that failed, and why.
+Result<> writePictureSet(const std::vector<NamedPicture> &pictures, const QByteArray &format);
+
+} // namespace ui

@@ -51,9 +51,9 @@ static_assert(ImgClose.size() == 6);
 // The modern head, written once for every button of a page. The pictures stand down, over,
 // default in the link, so each state hides the pictures after its own. The down rules win over
 // the hover and focus rules by their extra element in the selector.
-constexpr std::string_view ModernHead =
-    "<style>\r\n"
-    ".q2-over,.q2-down{display:none}\r\n"
+constexpr std::string_view ModernHeadStart = "<style>\r\n"
+                                             ".q2-over,.q2-down{display:none}\r\n";
+constexpr std::string_view ModernHeadEnd =
     "@media (hover:hover){a:hover>.q2-over{display:inline}a:hover>.q2-over~img{display:none}}\r\n"
     "a:focus-visible>.q2-over{display:inline}a:focus-visible>.q2-over~img{display:none}\r\n"
     "a:active>.q2-down{display:inline}a:active>.q2-down~img{display:none}\r\n"
@@ -64,7 +64,7 @@ void appendPreload(std::string &head, const ButtonSpec &fields, const std::strin
 {
     head.append(name).append(NewImage).append(fields.ButtonWidth).append(Comma).append(fields.ButtonHeight);
     head.append(CloseParen).append(Crlf);
-    head.append(name).append(SrcOpen).append(source).append(Quote).append(Crlf);
+    head.append(name).append(SrcOpen).append(ClassicPictureText(source)).append(Quote).append(Crlf);
 }
 
 // One handler: it sets the page image's source to the source of a preloaded image.
@@ -100,7 +100,10 @@ ButtonCode GenerateButtonCode(const ButtonSpec &fields)
         appendHandler(code.body, OnMouseUp, fields.ButtonName, fields.DefaultImageName);
     }
     code.body.append(TagEnd);
-    code.body.append(ImgOpen).append(fields.DefaultImageSrc).append(ImgName).append(fields.ButtonName);
+    code.body.append(ImgOpen)
+        .append(ClassicPictureText(fields.DefaultImageSrc))
+        .append(ImgName)
+        .append(fields.ButtonName);
     if (!fields.AltText.empty())
         code.body.append(AltOpen).append(HtmlAttributeText(fields.AltText));
     code.body.append(ImgClose);
@@ -109,6 +112,7 @@ ButtonCode GenerateButtonCode(const ButtonSpec &fields)
 
 ButtonCode GenerateModernButtonCode(const ButtonSpec &fields)
 {
+    // The attributes that every picture carries after its src and srcset.
     std::string end;
     if (!fields.AltText.empty())
         end.append(" alt=\"").append(HtmlAttributeText(fields.AltText)).append("\"");
@@ -117,18 +121,21 @@ ButtonCode GenerateModernButtonCode(const ButtonSpec &fields)
     if (const std::optional<std::string> height = WholeNumberIn(fields.ButtonHeight))
         end.append(" height=\"").append(*height).append("\"");
     end.append(">");
-    const auto appendImage = [&end](std::string &body, std::string_view start, const std::string &source) {
-        body.append(start).append(HtmlUrlAttributeText(source)).append("\"").append(end);
+    const auto appendImage = [&end](std::string &body, std::string_view start, const std::string &source,
+                                    std::string_view srcset) {
+        body.append(start).append(HtmlPictureAttributeText(source)).append("\"").append(srcset).append(end);
     };
 
     ButtonCode code;
-    code.head = ModernHead;
-    code.body.append("<a href=\"").append(HtmlLinkAttributeText(fields.ButtonLink)).append("\">");
+    code.head.append(ModernHeadStart).append(PictureLinkStyle).append(ModernHeadEnd);
+    code.body.append("<a class=\"q2-link\" href=\"").append(HtmlLinkAttributeText(fields.ButtonLink)).append("\">");
     if (!fields.MouseDownImageSrc.empty())
-        appendImage(code.body, "<img class=\"q2-down\" src=\"", fields.MouseDownImageSrc);
+        appendImage(code.body, "<img class=\"q2-down\" src=\"", fields.MouseDownImageSrc,
+                    SrcsetAttribute(fields.MouseDownImageSrc2x));
     if (!fields.MouseOverImageSrc.empty())
-        appendImage(code.body, "<img class=\"q2-over\" src=\"", fields.MouseOverImageSrc);
-    appendImage(code.body, "<img src=\"", fields.DefaultImageSrc);
+        appendImage(code.body, "<img class=\"q2-over\" src=\"", fields.MouseOverImageSrc,
+                    SrcsetAttribute(fields.MouseOverImageSrc2x));
+    appendImage(code.body, "<img src=\"", fields.DefaultImageSrc, SrcsetAttribute(fields.DefaultImageSrc2x));
     code.body.append("</a>");
     return code;
 }

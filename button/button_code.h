@@ -18,6 +18,11 @@ struct ButtonSpec {
     // The text that names the picture, and so the link, for people who cannot see it. Empty:
     // the classic code has no alt attribute and stays as it always was.
     std::string AltText{};
+    // The names of the pictures' siblings of twice the pixel density (empty: none), which the
+    // modern code offers to screens of that density.
+    std::string DefaultImageSrc2x{};
+    std::string MouseOverImageSrc2x{};
+    std::string MouseDownImageSrc2x{};
 };
 
 // The code a page takes: the script for its head section and the one line of markup for
@@ -29,7 +34,8 @@ struct ButtonCode {
 
 // The head code preloads the images; the body code links the page image and swaps its
 // source on the mouse events. The mouse-over and mouse-down parts are written only when
-// their source is not the empty text (a single blank counts as given).
+// their source is not the empty text (a single blank counts as given). The texts go in as they
+// stand, except a # in a picture's name, written %23 so that the picture loads.
 ButtonCode GenerateButtonCode(const ButtonSpec &fields);
 
 // The modern code. The head is one style element, the same for every button: the over
@@ -37,10 +43,12 @@ ButtonCode GenerateButtonCode(const ButtonSpec &fields);
 // tap leaves nothing behind) and while the link has keyboard focus, the down picture while
 // the link is pressed. The body is the link holding the down picture, the over picture and
 // the default picture, in this order, each with the alt text and with width and height where
-// the width and height boxes hold whole numbers. A missing over or down picture has no
-// picture in the link, and so no state. No script; the names are not used. The link, the
-// sources and the alt text are written as ui/html_text.h says (HtmlLinkAttributeText,
-// HtmlUrlAttributeText, HtmlAttributeText); an empty alt text writes no alt attribute.
+// the width and height boxes hold whole numbers, and with the srcset of its sibling of twice
+// the pixel density where it has one. A missing over or down picture has no picture in the
+// link, and so no state. No script; the names are not used. The link is an inline block that
+// its pictures fill (ui/html_text.h, PictureLinkStyle). The link, the sources and the alt text
+// are written as ui/html_text.h says (HtmlLinkAttributeText, HtmlPictureAttributeText,
+// SrcsetAttribute, HtmlAttributeText); an empty alt text writes no alt attribute.
 ButtonCode GenerateModernButtonCode(const ButtonSpec &fields);
 
 // The pictures of a button.

@@ -13,6 +13,7 @@
 #include "ui/page_pictures.h"
 #include "ui/picture_box.h"
 #include "ui/picture_drop.h"
+#include "ui/picture_maker.h"
 #include "ui/services.h"
 #include "ui/step_frames.h"
 #include "ui/text_box.h"
@@ -282,6 +283,8 @@ void Form7::createCodeChoice()
     };
     connect(m_modernCode, &QCheckBox::toggled, this, follow);
     connect(m_altText, &QLineEdit::textChanged, this, follow);
+    QPushButton *make = ui::makeButton(this, u"MakePictures"_s, u"Make Pictures..."_s, QRect(568, 184, 152, 25));
+    connect(make, &QPushButton::clicked, this, &Form7::MakePictures_Click);
 }
 
 void Form7::followCodeChoice()
@@ -295,13 +298,14 @@ void Form7::followCodeChoice()
 
 void Form7::setFocusOrder()
 {
-    const QStringList order{
-        u"Text1"_s,     u"Text2"_s,     u"Text3"_s,     u"Command1"_s,  u"Command2"_s,   u"Command3"_s,
-        u"Text4"_s,     u"Text5"_s,     u"Check1"_s,    u"Text6"_s,     u"Text7"_s,      u"Text8"_s,
-        u"Command4"_s,  u"Command5"_s,  u"Command6"_s,  u"Text9"_s,     u"Command7"_s,   u"Check2"_s,
-        u"Command8"_s,  u"first"_s,     u"second"_s,    u"Command10"_s, u"Command11"_s,  u"Command12"_s,
-        u"Command13"_s, u"Text11"_s,    u"Command14"_s, u"Command9"_s,  u"Command15"_s,  u"Command16"_s,
-        u"Command17"_s, u"Command18"_s, u"Command19"_s, u"AltText"_s,   u"ModernCode"_s, u"OpenInBrowser"_s};
+    const QStringList order{u"Text1"_s,         u"Text2"_s,       u"Text3"_s,     u"Command1"_s,  u"Command2"_s,
+                            u"Command3"_s,      u"Text4"_s,       u"Text5"_s,     u"Check1"_s,    u"Text6"_s,
+                            u"Text7"_s,         u"Text8"_s,       u"Command4"_s,  u"Command5"_s,  u"Command6"_s,
+                            u"Text9"_s,         u"Command7"_s,    u"Check2"_s,    u"Command8"_s,  u"first"_s,
+                            u"second"_s,        u"Command10"_s,   u"Command11"_s, u"Command12"_s, u"Command13"_s,
+                            u"Text11"_s,        u"Command14"_s,   u"Command9"_s,  u"Command15"_s, u"Command16"_s,
+                            u"Command17"_s,     u"Command18"_s,   u"Command19"_s, u"AltText"_s,   u"ModernCode"_s,
+                            u"OpenInBrowser"_s, u"MakePictures"_s};
     ui::setFocusOrder(this, order);
 }
 
@@ -425,6 +429,27 @@ void Form7::takeDefaultPicture(const QString &chosen)
     // A file that is no picture changes neither the preview nor the size.
     if (showPicture(defpath) && m_check1->isChecked())
         measureSize();
+}
+
+void Form7::MakePictures_Click()
+{
+    auto *maker = new ui::PictureMaker(workspace(), PictureKind::Button);
+    // Beside this window, which it fills; it goes on when this window has gone.
+    maker->setLeft(left() + ui::twips(width()));
+    maker->setTop(top());
+    connect(maker, &ui::PictureMaker::picturesSaved, this, &Form7::takeMadePictures);
+    maker->showWindow();
+}
+
+void Form7::takeMadePictures(const QStringList &files, QSize size, const QString &caption)
+{
+    takeDefaultPicture(files.value(0));
+    takePicture(overfile, overpath, m_text[2], files.value(1));
+    takePicture(downfile, downpath, m_text[3], files.value(2));
+    m_text[4]->setText(QString::number(size.width()));
+    m_text[5]->setText(QString::number(size.height()));
+    if (m_altText->text().isEmpty())
+        m_altText->setText(caption);
 }
 
 void Form7::Command1_Click()

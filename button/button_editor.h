@@ -53,6 +53,7 @@ public:
     void Command12_Click(); // Save As HTML
     void Command13_Click(); // Done
     void OpenInBrowser_Click();
+    void MakePictures_Click();
 
     // The preview.
     void button_MouseMove();
@@ -96,6 +97,8 @@ private:
     // A picture chosen in the dialog or dropped onto its box or "..." button.
     void takePicture(std::string &file, std::string &path, QLineEdit *box, const QString &chosen);
     void takeDefaultPicture(const QString &chosen);
+    // Pictures the picture maker saved, taken as picks, with their size and caption.
+    void takeMadePictures(const QStringList &files, QSize size, const QString &caption);
     // Puts the picture into the preview; false when the file cannot be read as one.
     bool showPicture(const std::string &path);
     void measureSize();

@@ -12,6 +12,7 @@
 #include "ui/look.h"
 #include "ui/page_pictures.h"
 #include "ui/picture_drop.h"
+#include "ui/picture_maker.h"
 #include "ui/services.h"
 #include "ui/step_frames.h"
 #include "ui/text_box.h"
@@ -202,6 +203,11 @@ void Form2::createPreview()
 
 void Form2::createHints()
 {
+    // Beside "See Code", last in the focus order.
+    QPushButton *make =
+        ui::makeButton(this, u"MakePictures"_s, u"Make Pictures..."_s, pixelRect(3480, 3960, 1815, 375));
+    connect(make, &QPushButton::clicked, this, &Form2::MakePictures_Click);
+    QWidget::setTabOrder(m_preview, make);
     // Below "See Code", across the fields they are about.
     m_sizeHint = ui::makeHint(this, u"SizeHint"_s, pixelRect(120, 4440, 5280, 390));
 }
@@ -323,6 +329,26 @@ void Form2::takeTypedPicture(QLineEdit *box)
         return;
     }
     takePicture(box, beside, true);
+}
+
+void Form2::MakePictures_Click()
+{
+    auto *maker = new ui::PictureMaker(workspace(), PictureKind::Rollover);
+    // Beside this window, which it fills; it goes on when this window has gone.
+    maker->setLeft(left() + ui::twips(width()));
+    maker->setTop(top());
+    connect(maker, &ui::PictureMaker::picturesSaved, this, &Form2::takeMadePictures);
+    maker->showWindow();
+}
+
+void Form2::takeMadePictures(const QStringList &files, QSize size, const QString &caption)
+{
+    takePicture(m_text[1], files.value(0));
+    takePicture(m_text[2], files.value(1));
+    m_sizeFromPicture = u"%1,%2"_s.arg(size.width()).arg(size.height());
+    m_text[5]->setText(*m_sizeFromPicture);
+    if (m_altText->text().isEmpty())
+        m_altText->setText(caption);
 }
 
 RolloverEntries Form2::entries() const

@@ -48,6 +48,7 @@ public:
     void Command8_Click();
     void Command10_Click();
     void Command11_Click();
+    void MakePictures_Click();
 
 protected:
     void Form_Load() override;
@@ -70,6 +71,8 @@ private:
     void takeTypedPicture(QLineEdit *box);
     // The preview and the hints follow the size box and the choice of code.
     void followSize();
+    // Pictures the picture maker saved, taken as picks, with their size and caption.
+    void takeMadePictures(const QStringList &files, QSize size, const QString &caption);
     void showStep(QGroupBox *hide, QGroupBox *show, std::initializer_list<QLabel *> restore,
                   std::initializer_list<QLabel *> highlight);
 

@@ -10,18 +10,19 @@ constexpr const char *CrLf = "\r\n";
 // pointer is over the link (only where the device can hover, so a tap leaves nothing behind)
 // and while the link has keyboard focus. The over picture comes first in the link, so the
 // picture after it is the one to hide.
-constexpr const char *ModernHead =
-    "<style>\r\n"
-    ".q2-over{display:none}\r\n"
+constexpr std::string_view ModernHeadStart = "<style>\r\n"
+                                             ".q2-over{display:none}\r\n";
+constexpr std::string_view ModernHeadEnd =
     "@media (hover:hover){a:hover>.q2-over{display:inline}"
     "a:hover>.q2-over~img{display:none}}\r\n"
     "a:focus-visible>.q2-over{display:inline}a:focus-visible>.q2-over~img{display:none}\r\n"
     "</style>";
 
-// The attributes after src that every picture of the modern code carries.
-std::string modernImageEnd(const RolloverProperties &p)
+// The attributes after src: the srcset of the picture's sibling of twice the density, if any,
+// then those that every picture of the modern code carries.
+std::string modernImageEnd(const RolloverProperties &p, const std::string &twiceName)
 {
-    std::string end;
+    std::string end = SrcsetAttribute(twiceName);
     if (!p.AltText.empty())
         end += " alt=\"" + HtmlAttributeText(p.AltText) + "\"";
     if (const std::optional<PictureSize> size = TwoWholeNumbersIn(p.RolloverSize))
@@ -33,22 +34,25 @@ std::string modernImageEnd(const RolloverProperties &p)
 RolloverCode GenerateRolloverCode(const RolloverProperties &p)
 {
     // The values go in as typed: nothing is trimmed, escaped or parsed. Only the alt text,
-    // which the code had not before, is escaped.
+    // which the code had not before, is escaped, and a # in a picture's name, which would
+    // keep the picture from loading.
     const std::string alt = p.AltText.empty() ? std::string() : " alt=\"" + HtmlAttributeText(p.AltText) + "\"";
+    const std::string image1 = ClassicPictureText(p.Image1Src);
+    const std::string image2 = ClassicPictureText(p.Image2Src);
     RolloverCode code;
     code.head = std::string("<script language=\"JavaScript\">") + CrLf        //
                 + "<!-- Created by Quillarc 2--> " + CrLf                     //
                 + "<!--" + CrLf                                               //
                 + p.Image1Name + "= new Image(" + p.RolloverSize + ")" + CrLf //
-                + p.Image1Name + ".src=\"" + p.Image1Src + "\"" + CrLf        //
+                + p.Image1Name + ".src=\"" + image1 + "\"" + CrLf             //
                 + p.Image2Name + "= new Image(" + p.RolloverSize + ")" + CrLf //
-                + p.Image2Name + ".src=\"" + p.Image2Src + "\"" + CrLf        //
+                + p.Image2Name + ".src=\"" + image2 + "\"" + CrLf             //
                 + "//-->" + CrLf                                              //
                 + "</script>";
     code.body = "<a href=\"" + p.RolloverLink + "\"" + " onmouseover=" + CrLf                                     //
                 + "\"document.images['" + p.RolloverName + "'].src=" + p.Image2Name + ".src\" onmouseout=" + CrLf //
                 + "\"document.images['" + p.RolloverName + "'].src=" + p.Image1Name + ".src\">" + CrLf            //
-                + "<img src=\"" + p.Image1Src + "\"" + " name=\"" + p.RolloverName + "\"" + alt + "></a>";
+                + "<img src=\"" + image1 + "\"" + " name=\"" + p.RolloverName + "\"" + alt + "></a>";
     return code;
 }
 
@@ -71,12 +75,13 @@ bool ReadsAsTwoWholeNumbers(const std::string &size)
 
 RolloverCode GenerateModernRolloverCode(const RolloverProperties &p)
 {
-    const std::string end = modernImageEnd(p);
     RolloverCode code;
-    code.head = ModernHead;
-    code.body = "<a href=\"" + HtmlLinkAttributeText(p.RolloverLink) + "\">";
+    code.head.append(ModernHeadStart).append(PictureLinkStyle).append(ModernHeadEnd);
+    code.body = "<a class=\"q2-link\" href=\"" + HtmlLinkAttributeText(p.RolloverLink) + "\">";
     if (!p.Image2Src.empty())
-        code.body += "<img class=\"q2-over\" src=\"" + HtmlUrlAttributeText(p.Image2Src) + "\"" + end;
-    code.body += "<img src=\"" + HtmlUrlAttributeText(p.Image1Src) + "\"" + end + "</a>";
+        code.body += "<img class=\"q2-over\" src=\"" + HtmlPictureAttributeText(p.Image2Src) + "\"" +
+                     modernImageEnd(p, p.Image2Src2x);
+    code.body +=
+        "<img src=\"" + HtmlPictureAttributeText(p.Image1Src) + "\"" + modernImageEnd(p, p.Image1Src2x) + "</a>";
     return code;
 }

@@ -129,7 +129,7 @@ private Q_SLOTS:
         QCOMPARE(m_main->windowIcon().availableSizes().value(0), QSize(32, 32));
 
         const QList<QAction *> top = m_main->menuBar()->actions();
-        QCOMPARE(top.size(), 2);
+        QCOMPARE(top.size(), 3); // and the Window menu
         QCOMPARE(top[0]->text(), u"&File"_s);
         QCOMPARE(top[0]->menu()->objectName(), u"f"_s);
         QCOMPARE(top[1]->text(), u"&View"_s);

@@ -14,7 +14,11 @@ checks. Chromium that cannot start fails the run with a message; nothing is skip
 The modern code is held to more: the Nu HTML checker and html-validate find nothing in it,
 axe-core finds no WCAG 2.0 to 2.2 A or AA violation at rest, hovered or focused, the keyboard
 and a touch screen get what they should, the pictures take their place before they arrive,
-and it works under a Content-Security-Policy that allows no script. The checkers come from
+and it works under a Content-Security-Policy that allows no script. Every modern page is also
+opened in headless Firefox ESR (firefox_pages.mjs, through puppeteer-core and WebDriver BiDi),
+which must show the same pictures and compute the same link style as Chromium at rest, focused,
+hovered, pressed and after a tap; in both browsers the focus ring must go round the picture. The
+checkers come from
 npm (tests/browser/install-checkers). The classic code's figures from the same checkers are
 printed, not asserted, and so are the sizes of both codes.
 """
@@ -41,7 +45,8 @@ from dataclasses import dataclass, field
 
 CHROMIUM = "/usr/bin/chromium"
 CHROMEDRIVER = "/usr/bin/chromedriver"
-PACKAGES = "chromium, chromium-driver and python3-selenium (scripts/setup installs them)"
+FIREFOX = "/usr/bin/firefox-esr"
+PACKAGES = "chromium, chromium-driver, python3-selenium and firefox-esr (scripts/setup installs them)"
 
 try:
     from selenium import webdriver
@@ -59,6 +64,9 @@ VNU_JAR = NODE_MODULES / "vnu-jar" / "build" / "dist" / "vnu.jar"
 HTML_VALIDATE = NODE_MODULES / ".bin" / "html-validate"
 HTML_VALIDATE_CONFIG = HERE / "htmlvalidate.json"
 AXE_SCRIPT = NODE_MODULES / "axe-core" / "axe.min.js"
+PUPPETEER = NODE_MODULES / "puppeteer-core" / "package.json"
+FIREFOX_PAGES = HERE / "firefox_pages.mjs"
+PAGE_STATE = (HERE / "page_state.js").read_text(encoding="utf-8")
 CHECKERS = "tests/browser/install-checkers installs them (scripts/setup --tests runs it)"
 AXE_TAGS = ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa", "wcag22a", "wcag22aa"]
 AXE_RUN = """
@@ -79,6 +87,10 @@ PICTURE_SIZE = (48, 48)
 COLOUR_TOLERANCE = 40
 # How long the screen may take to show a picture that the page already holds.
 PAINT_WAIT = 5.0
+# The screenshot of a focused picture reaches this many pixels beyond it; its focus ring must
+# start within RING_REACH pixels of its edge.
+RING_MARGIN = 6
+RING_REACH = 3
 
 # A link click would leave the page for "http://"; the browser cancels every click before
 # the link sees it and counts it, so the page itself stays as it was written.
@@ -100,6 +112,7 @@ class Rollover:
     title: str
     pictures: tuple  # picture 1, picture 2
     standards: bool = False
+    typed: bool = False  # the names typed into the boxes, not picked
 
 
 @dataclass
@@ -133,6 +146,9 @@ class Pictures:
     alt: str = ""
     link: str = "http://"
     standards: bool = False
+    typed: bool = False
+    size: tuple = ()  # of the default picture and in the size boxes; none: the boxes as the windows open
+    twice: bool = False  # every picture has a sibling of twice the density, "name@2x.png"
 
     @property
     def hovered(self):
@@ -150,6 +166,8 @@ ROLLOVERS_ENCODED = [
     Rollover("rollover-ampersand-question.html", "& and ?", ("up&copy.png", "over?.bmp")),
     Rollover("rollover-non-ascii.html", "non-ASCII letters", ("grün.jpg", "кнопка.gif")),
 ]
+ROLLOVER_TYPED = Rollover("rollover-typed.html", "typed names with # and a blank", ("ct up#1.gif", "ct#over.jpg"),
+                          typed=True)
 ROLLOVER_STANDARDS = Rollover("rollover-standards.html", "standards mode", ("s-up.png", "s-over.gif"), True)
 
 BUTTON_THREE = Button("button-three.html", "three pictures", "b-default.gif", "b-over.jpg", "b down&up.bmp")
@@ -211,7 +229,20 @@ MODERN_BUTTONS = [
     Pictures("modern-button-down.html", "button, only a down picture", "button", "md-default.jpg",
              down="md-down.gif", alt=BUTTON_ALT),
 ]
+MODERN_OTHERS = [
+    Pictures("modern-rollover-typed.html", "rollover, typed names with a blank and %, a link with a blank, non-ASCII "
+             "letters, a query and a fragment", "rollover", "t up 1.gif", "t 100%.jpg", alt=ALT,
+             link="seite ä.html?q=a b&x=1#teil 2", typed=True),
+    Pictures("modern-button-typed.html", "button, typed names with #, non-ASCII letters and a blank", "button",
+             "tb up#1.png", "tb grün.gif", "tb down 1.bmp", alt=BUTTON_ALT, link="shop page.html?größe=1#oben",
+             typed=True),
+    Pictures("modern-rollover-2x.html", "rollover, pictures with siblings of twice the density", "rollover", "x-up.png",
+             "x-over.png", alt=ALT, twice=True),
+    Pictures("modern-button-wide.html", "button, a picture wider than a phone's screen", "button", "w-wide.png",
+             alt=BUTTON_ALT, size=(400, 100)),
+]
 MODERN_PICTURES = [case for saved in MODERN_ROLLOVERS + MODERN_BUTTONS for case in (saved, pasted(saved))]
+MODERN_PICTURES += MODERN_OTHERS
 # A FontSize of only a number gets its unit; the colours keep a contrast of 4.5:1 or more
 # with white, with the link's blue and with each other, as the audit wants.
 MODERN_EFFECTS = [("FontSize", "20"), ("ForeColor", "darkred"), ("BackColor", "yellow"), ("Uppercase", ""),
@@ -258,18 +289,23 @@ def link_styles(case):
     return at_rest, styled
 
 
+def twice(name):
+    """The name of a PNG picture's sibling of twice the density."""
+    return name.replace(".png", "@2x.png")
+
+
 def order():
     """What write_pages is to write, with a colour for every picture."""
     pictures, pages, colours = [], [], {}
 
-    def picture(name):
+    def picture(name, size=PICTURE_SIZE):
         if name and name not in colours:
             colours[name] = PALETTE[len(colours) % len(PALETTE)]
-            pictures.append({"file": name, "colour": colours[name], "size": PICTURE_SIZE})
+            pictures.append({"file": name, "colour": colours[name], "size": size})
         return name
 
-    for case in [ROLLOVER_PLAIN, *ROLLOVERS_ENCODED, ROLLOVER_STANDARDS]:
-        pages.append({"file": case.page, "kind": "rollover", "standards": case.standards,
+    for case in [ROLLOVER_PLAIN, *ROLLOVERS_ENCODED, ROLLOVER_TYPED, ROLLOVER_STANDARDS]:
+        pages.append({"file": case.page, "kind": "rollover", "standards": case.standards, "typed": case.typed,
                       "pictures": [picture(name) for name in case.pictures]})
     for case in [BUTTON_THREE, BUTTON_OVER, BUTTON_DOWN, BUTTON_STANDARDS]:
         pages.append({"file": case.page, "kind": "button", "standards": case.standards,
@@ -279,8 +315,12 @@ def order():
                       "standards": case.standards})
     for case in MODERN_PICTURES:
         names = [case.default, case.over] if case.kind == "rollover" else [case.default, case.over, case.down]
+        for name in names if case.twice else []:
+            picture(twice(name), [2 * side for side in PICTURE_SIZE])
         pages.append({"file": case.page, "kind": case.kind, "modern": True, "standards": case.standards,
-                      "alt": case.alt, "link": case.link, "pictures": [picture(name) for name in names]})
+                      "alt": case.alt, "link": case.link, "typed": case.typed, "size": case.size,
+                      "pictures": [picture(name, case.size if name == case.default and case.size else PICTURE_SIZE)
+                                   for name in names]})
     for way, case in THROUGH:
         # Picked in the order's folder; the page shows the copies of the same colour.
         beside = list(case.pictures) if isinstance(case, Rollover) else [case.default, case.over, case.down]
@@ -304,6 +344,8 @@ VARIANTS = [
     ("fault-no-focus.html", "modern-rollover.html",
      "a:focus-visible>.q2-over{display:inline}a:focus-visible>.q2-over~img{display:none}\r\n", "", 1),
     ("fault-no-size.html", "modern-rollover-pasted.html", ' width="32" height="32"', "", 2),
+    ("fault-raw-space.html", "modern-rollover-typed.html", 'href="seite%20', 'href="seite ', 1),
+    ("fault-inline-link.html", "modern-rollover.html", ".q2-link{display:inline-block;line-height:0}", "", 1),
     ("fault-classic-csp.html", "rollover-plain.html", "<head> \r\n", f"<head> \r\n{CSP_META}\r\n", 1),
     *[(case.page, case.page.replace("-csp", ""), "<head>\r\n", f"<head>\r\n{CSP_META}\r\n", 1)
       for case in CSP_PICTURES + CSP_LINKS],
@@ -318,9 +360,27 @@ def write_variants(folder):
         (folder / variant).write_text(text.replace(old, new), encoding="utf-8", newline="")
 
 
+def start_firefox(folder, scratch):
+    """Firefox's run over every modern page and the page with an unenclosed focus ring, in the
+    background while Chromium does its checks: each with the steps that Chromium takes on it, in
+    the order in which Chromium's checks ask for them."""
+    if not pathlib.Path(FIREFOX).exists():
+        raise RuntimeError(f"{FIREFOX} is missing")
+    pages = [{"page": "fault-inline-link.html", "press": False, "tap": False}] + [
+        {"page": case.page, "press": press, "tap": tap}
+        for cases, press, tap in ((CSP_PICTURES, True, False), (CSP_LINKS, False, False), (MODERN_LINKS, False, True),
+                                  (MODERN_PICTURES, True, True)) for case in cases]
+    plan = pathlib.Path(scratch) / "firefox.json"
+    plan.write_text(json.dumps({"firefox": FIREFOX, "folder": str(folder), "guard": CLICK_GUARD,
+                                "margin": RING_MARGIN, "pages": pages}), encoding="utf-8")
+    return subprocess.Popen(["node", str(FIREFOX_PAGES), str(plan)], stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                            text=True)
+
+
 def checkers_missing():
     """What of the checkers is not there."""
-    missing = [str(path.relative_to(HERE)) for path in (VNU_JAR, HTML_VALIDATE, AXE_SCRIPT) if not path.exists()]
+    missing = [str(path.relative_to(HERE)) for path in (VNU_JAR, HTML_VALIDATE, AXE_SCRIPT, PUPPETEER)
+               if not path.exists()]
     return missing + [program for program in ("java", "node") if shutil.which(program) is None]
 
 
@@ -480,7 +540,8 @@ def start_chromium(profile, late=False):
 class PageChecker:
     """Opens pages from one folder in one browser and checks what they show."""
 
-    def __init__(self, driver, folder, colours, late_driver=None, late_pictures=None, validation=None):
+    def __init__(self, driver, folder, colours, late_driver=None, late_pictures=None, validation=None,
+                 firefox_run=None):
         self.driver = driver
         self.folder = pathlib.Path(folder)
         self.colours = colours
@@ -490,6 +551,8 @@ class PageChecker:
         self.axe_source = AXE_SCRIPT.read_text(encoding="utf-8") if AXE_SCRIPT.exists() else None
         self.audits = {}  # page: {step: violations}
         self.axe_seconds = 0.0
+        self.firefox_run, self.firefox_states, self.firefox_agrees = firefox_run, {}, set()
+        self.states = {}  # page: {step: what Chromium shows, as page_state.js tells it}
 
     # --- the page under check
 
@@ -559,10 +622,77 @@ class PageChecker:
         path = pathlib.Path(urllib.parse.unquote(urllib.parse.urlsplit(url).path))
         return str(path.relative_to(self.folder)) if path.is_relative_to(self.folder) else str(path)
 
-    def screen_colour(self, x, y):
+    def shot(self, x, y, width, height):
+        """The rows of pixels of the screen's rectangle, at whole CSS pixels."""
         shot = self.driver.execute_cdp_cmd("Page.captureScreenshot", {
-            "format": "png", "clip": {"x": int(x) - 1, "y": int(y) - 1, "width": 3, "height": 3, "scale": 1}})
-        return decode_png(base64.b64decode(shot["data"]))[1][1]
+            "format": "png", "clip": {"x": x, "y": y, "width": width, "height": height, "scale": 1}})
+        return decode_png(base64.b64decode(shot["data"]))
+
+    def screen_colour(self, x, y):
+        return self.shot(int(x) - 1, int(y) - 1, 3, 3)[1][1]
+
+    def record(self, page, step):
+        """What Chromium shows in this step, kept to hold Firefox's against."""
+        state = self.states.setdefault(page, {})[step] = self.script(f"return ({PAGE_STATE})()")
+        return state
+
+    @staticmethod
+    def expect_ring(step, rows, left, top, box):
+        """The focus ring in a screenshot from (left, top) goes round the picture's box: on each
+        side, at a quarter, half and three quarters of its length, a pixel within RING_REACH pixels
+        outside the box differs from the page around it (the screenshot's corner)."""
+        x0, y0 = round(box[0]) - left, round(box[1]) - top
+        x1, y1 = round(box[0] + box[2]) - left - 1, round(box[1] + box[3]) - top - 1
+        ring = lambda x, y: any(abs(a - b) > COLOUR_TOLERANCE for a, b in zip(rows[y][x], rows[0][0]))
+        sides = {"top": lambda t, d: (x0 + t * (x1 - x0), y0 - d), "bottom": lambda t, d: (x0 + t * (x1 - x0), y1 + d),
+                 "left": lambda t, d: (x0 - d, y0 + t * (y1 - y0)), "right": lambda t, d: (x1 + d, y0 + t * (y1 - y0))}
+        open_sides = [side for side, at in sides.items() if not all(
+            any(ring(*map(int, at(t, d))) for d in range(1, RING_REACH + 1)) for t in (0.25, 0.5, 0.75))]
+        if open_sides:
+            raise CheckFailed(f"{step}: the focus ring leaves the picture open at the {', '.join(open_sides)}")
+
+    def expect_chromium_ring(self, state):
+        box = state["shown"][0]["box"]
+        left, top = int(box[0]) - RING_MARGIN, int(box[1]) - RING_MARGIN
+        rows = self.shot(left, top, int(box[2]) + 2 * RING_MARGIN + 1, int(box[3]) + 2 * RING_MARGIN + 1)
+        self.expect_ring("focused", rows, left, top, box)
+
+    def firefox(self, page):
+        """What Firefox showed of the page, {step: state}, read from its run as far as that page."""
+        while page not in self.firefox_states:
+            line = self.firefox_run.stdout.readline()
+            if not line:
+                raise CheckFailed(f"firefox: the run ended before {page}: {self.firefox_run.stderr.read()[-1000:]}")
+            self.firefox_states.update(json.loads(line))
+        return self.firefox_states[page]
+
+    def expect_firefox_ring(self, page):
+        """Firefox rings the focused picture, and the screen shows that picture's colour."""
+        left, top, png = self.firefox(page)["focused"]["shot"]
+        rows, picture = decode_png(base64.b64decode(png)), self.firefox(page)["focused"]["shown"][0]
+        self.expect_ring("firefox, focused", rows, left, top, picture["box"])
+        colour, wanted = rows[len(rows) // 2][len(rows[0]) // 2], self.colours[self.file_of(picture["src"])]
+        if any(abs(seen - want) > COLOUR_TOLERANCE for seen, want in zip(colour, wanted)):
+            raise CheckFailed(f"firefox, focused: the screen shows {colour} at the picture, which is {wanted}")
+
+    def comparable(self, state, step):
+        """What of a state both browsers must agree on: the pictures shown (file, loaded, size), the
+        link's size where it holds pictures, its computed style, the clicks. Each browser has its own
+        colour for a pressed link, which the code leaves alone."""
+        style = {key: value for key, value in state["style"].items() if (step, key) != ("pressed", "color")}
+        pictures = [(self.file_of(image["src"]), image["loaded"], image["box"][2:]) for image in state["shown"]]
+        return {"pictures": pictures,
+                "link": state["link"][2:] if state["shown"] else None, "style": style, "clicks": state["clicks"]}
+
+    def expect_firefox_agrees(self, page):
+        """Firefox shows in every step what Chromium showed, and rings the focused picture."""
+        if self.firefox(page)["focused"]["shown"]:
+            self.expect_firefox_ring(page)
+        for step, state in self.firefox(page).items():
+            seen, wanted = self.comparable(state, step), self.comparable(self.states[page][step], step)
+            if seen != wanted:
+                raise CheckFailed(f"firefox, {step}: {seen}, where Chromium has {wanted}")
+        self.firefox_agrees.add(page)
 
     def image_state(self, name):
         return self.script("""
@@ -833,11 +963,13 @@ class PageChecker:
         self.expect_mode(True)
         self.expect_code_attributes(case)
         self.expect_shown("at rest", case.default)
+        self.record(case.page, "at rest")
         self.expect_link_name("at rest", case.alt)
         self.expect_no_violations(case.page, "at rest")
 
         self.tab_to_link("focused")
         self.expect_shown("focused", case.hovered)
+        self.expect_chromium_ring(self.record(case.page, "focused"))
         self.expect_link_name("focused", case.alt)
         self.expect_no_violations(case.page, "focused")
         self.script("document.activeElement.blur()")
@@ -845,10 +977,12 @@ class PageChecker:
 
         self.move_over(image)
         self.expect_shown("hovered", case.hovered)
+        self.record(case.page, "hovered")
         self.expect_link_name("hovered", case.alt)
         self.expect_no_violations(case.page, "hovered")
         self.press()
         self.expect_shown("pressed", case.pressed)
+        self.record(case.page, "pressed")
         self.release()
         # Still over the link: the hover state again, as a button in a browser does.
         self.expect_shown("released", case.hovered)
@@ -865,7 +999,10 @@ class PageChecker:
                 image = self.shown_pictures()[0]
                 self.tap("after a tap", image["x"], image["y"])
                 self.expect_shown("after a tap", case.default)
+                self.expect_link_style("after a tap", LINK_AT_REST)  # no longer active either
+                self.record(case.page, "after a tap")
                 self.finish(url)
+        self.expect_firefox_agrees(case.page)
 
     def check_late_pictures(self, case):
         """The pictures take their final place before they arrive, so nothing moves as they load:
@@ -925,16 +1062,19 @@ class PageChecker:
         self.expect_mode(True)
         self.expect_page_text(case)
         self.expect_link_style("at rest", at_rest)
+        self.record(case.page, "at rest")
         self.expect_no_violations(case.page, "at rest")
 
         self.tab_to_link("focused")
         self.expect_link_style("focused", styled)
+        self.record(case.page, "focused")
         self.expect_no_violations(case.page, "focused")
         self.script("document.activeElement.blur()")
         self.expect_link_style("after the focus left", at_rest)
 
         self.move_over(self.script("return document.links[0]"))
         self.expect_link_style("hovered", styled)
+        self.record(case.page, "hovered")
         self.expect_no_violations(case.page, "hovered")
         self.move_away()
         self.expect_link_style("after leaving", at_rest)
@@ -947,7 +1087,44 @@ class PageChecker:
                                   "return [b.left + b.width / 2, b.top + b.height / 2]")
                 self.tap("after a tap", *box)
                 self.expect_link_style("after a tap", at_rest)
+                self.record(case.page, "after a tap")
                 self.finish(url)
+        self.expect_firefox_agrees(case.page)
+
+    @contextlib.contextmanager
+    def screen(self, width, ratio):
+        """A screen of this width in CSS pixels and this device pixel ratio."""
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                    {"width": width, "height": 600, "deviceScaleFactor": ratio, "mobile": False})
+        try:
+            yield
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+    def expect_density(self, case):
+        """Every picture loads its sibling of twice the density on a screen of that density, and its
+        own file on others, at the width and height its code gives."""
+        for ratio in (2, 1):
+            with self.screen(800, ratio):
+                self.open(case.page)
+                shown = self.script("return [...document.images].map(image => [image.currentSrc, image.complete, "
+                                    "image.width === Number(image.getAttribute('width'))])")
+            files = [(self.file_of(src), loaded, sized) for src, loaded, sized in shown]
+            names = [name for name in (case.down, case.over, case.default) if name]
+            wanted = [(twice(name) if ratio == 2 else name, True, True) for name in names]
+            if files != wanted:
+                raise CheckFailed(f"device pixel ratio {ratio}: the pictures show {files}, expected {wanted}")
+
+    def expect_narrow_fit(self, case):
+        """On a screen 320 pixels wide the page does not scroll sideways, and the picture keeps its
+        proportions."""
+        with self.screen(320, 1):
+            self.open(case.page)
+            page, screen, (width, height) = self.script(
+                "const box = document.images[0].getBoundingClientRect();"
+                "return [document.documentElement.scrollWidth, innerWidth, [box.width, box.height]]")
+        if page > screen or abs(width * case.size[1] - height * case.size[0]) > case.size[0]:
+            raise CheckFailed(f"320 pixels wide: the page is {page} wide, the picture {width} by {height}")
 
     def write_variant(self, page, variant, old, new):
         """A copy of a written page with one text replaced, to show that a check can fail."""
@@ -968,6 +1145,9 @@ class PageChecks(unittest.TestCase):
         for case in ROLLOVERS_ENCODED:
             with self.subTest(case.title):
                 self.checker.check_rollover(case)
+
+    def test_rollover_with_typed_names_holding_a_hash(self):
+        self.checker.check_rollover(ROLLOVER_TYPED)
 
     def test_rollover_pasted_into_a_standards_mode_page(self):
         self.checker.check_rollover(ROLLOVER_STANDARDS)
@@ -1057,7 +1237,25 @@ class ModernCodeChecks(unittest.TestCase):
             with self.subTest(case.title):
                 self.checker.check_modern_links(case, touch=False)
 
+    def test_pictures_of_twice_the_density_on_such_screens(self):
+        self.checker.expect_density(MODERN_OTHERS[2])
+
+    def test_a_wide_picture_fits_a_phone_screen(self):
+        self.checker.expect_narrow_fit(MODERN_OTHERS[3])
+
     # The checkers catch what they are for: each page below is a written page with one fault put in.
+
+    def test_a_raw_space_in_a_link_fails_nu(self):
+        with self.assertRaisesRegex(CheckFailed, r"^nu: [1-9]\d* errors.*Space is not allowed"):
+            self.checker.expect_valid("nu", "fault-raw-space.html")
+
+    def test_a_focus_ring_that_leaves_the_picture_open_fails(self):
+        case = dataclasses.replace(MODERN_ROLLOVERS[0], page="fault-inline-link.html")
+        with self.assertRaisesRegex(CheckFailed, r"^focused: the focus ring leaves the picture open at the bottom"):
+            self.checker.check_pictures(case, touch=False)
+        with self.assertRaisesRegex(CheckFailed, r"^firefox, focused: the focus ring leaves the picture open at "
+                                                 r"the top"):
+            self.checker.expect_firefox_ring(case.page)
 
     def test_a_picture_without_alt_text_fails_the_audit(self):
         self.checker.open("fault-no-alt.html")
@@ -1101,13 +1299,15 @@ def print_figures(checker, folder):
         findings = validation[checker_name].get(page, Findings())
         return f"{len(findings.errors)}/{len(findings.warnings)}"
 
-    lines = ["", "Figures of the modern outputs (validators: errors/warnings; axe-core: violations)",
-             f"{'output':72} {'html-validate':>13} {'Nu':>5} {'axe rest/hover/focus':>21}"]
+    lines = ["", "Figures of the modern outputs (validators: errors/warnings; axe-core: violations; Firefox: shows "
+                 "what Chromium shows, focus ring included)",
+             f"{'output':72} {'html-validate':>13} {'Nu':>5} {'axe rest/hover/focus':>21} {'Firefox':>8}"]
     for case in [*MODERN_PICTURES, *MODERN_LINKS, *CSP_PICTURES, *CSP_LINKS]:
         audits = checker.audits.get(case.page, {})
         axe = "/".join(str(audits.get(step, "-")) for step in ("at rest", "hovered", "focused"))
+        firefox = "same" if case.page in checker.firefox_agrees else "-"
         lines.append(f"{case.page + ' (' + case.title + ')':72.72} {counts('html-validate', case.page):>13} "
-                     f"{counts('nu', case.page):>5} {axe:>21}")
+                     f"{counts('nu', case.page):>5} {axe:>21} {firefox:>8}")
 
     lines += ["", "Figures of the classic outputs, printed only (validators: errors/warnings; axe-core at rest)",
               f"{'output':72} {'html-validate':>13} {'Nu':>5} {'axe at rest':>21}"]
@@ -1141,7 +1341,7 @@ def main():
                  f"{CHECKERS}")
 
     started = time.monotonic()
-    with tempfile.TemporaryDirectory(prefix="quillarc-browser-") as scratch:
+    with tempfile.TemporaryDirectory(prefix="quillarc-browser-") as scratch, contextlib.ExitStack() as cleanup:
         folder = pathlib.Path(arguments.keep or scratch).resolve()
         folder.mkdir(parents=True, exist_ok=True)
         wanted, colours = order()
@@ -1151,13 +1351,19 @@ def main():
         if written.returncode != 0:
             sys.exit(f"browser checks: write_pages failed: {written.stderr.strip()}")
         write_variants(folder)
-
         validating = time.monotonic()
         try:
             validation = run_validators(folder)
         except (OSError, RuntimeError) as error:
             sys.exit(f"browser checks: the validators could not run: {error}")
         validated = time.monotonic()
+        try:
+            firefox_run = start_firefox(folder, scratch)
+        except (OSError, RuntimeError) as error:
+            sys.exit(f"browser checks: Firefox could not be started: {error}\nThey need {PACKAGES}.")
+        # However the checks end, Firefox ends with them (when it has not already).
+        cleanup.callback(firefox_run.wait)
+        cleanup.callback(firefox_run.kill)
 
         drivers = []
         try:
@@ -1172,7 +1378,7 @@ def main():
         browser_up = time.monotonic()
         late_pictures = LatePictures(folder)
         try:
-            checker = PageChecker(drivers[0], folder, colours, drivers[1], late_pictures, validation)
+            checker = PageChecker(drivers[0], folder, colours, drivers[1], late_pictures, validation, firefox_run)
             PageChecks.checker = ModernCodeChecks.checker = checker
             program = unittest.main(argv=[sys.argv[0], *rest], exit=False, verbosity=2)
             print_figures(checker, folder)
@@ -1180,6 +1386,7 @@ def main():
             late_pictures.close()
             for driver in drivers:
                 driver.quit()
+
     print(f"browser checks: {time.monotonic() - started:.1f} s in all; {validated - validating:.1f} s of them "
           f"in the two validators, {checker.axe_seconds:.1f} s in axe-core, "
           f"{browser_up - validated:.1f} s starting Chromium", file=sys.stderr)

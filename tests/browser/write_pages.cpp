@@ -13,8 +13,11 @@
 // A page with "standards": true holds the two codes pasted into an author's standards page, with
 // a paragraph before and after the code (link effects: the final code in its head, the example
 // link in its body). A page with "modern": true holds the modern code and,
-// unless pasted, is the modern page. "alt" fills the alt text box and "link" the link box; every
-// other box keeps the text its window opens with.
+// unless pasted, is the modern page. "alt" fills the alt text box and "link" the link box, "size"
+// ([width, height]) the size boxes; "typed": true types the pictures' file names into their boxes
+// as they stand, where a pick would encode them. A picture with a sibling of twice the density
+// beside it ("up@2x.png" beside "up.png") has that sibling's name in its 2x field, as the windows
+// fill it. Every other box keeps the text its window opens with.
 //
 // A page with "through": "browser" is written as "Open in Browser" writes it, with copies of its
 // pictures beside it; one with "through": "save" is saved as "Save as HTML" saves it, the copies
@@ -35,6 +38,7 @@
 #include "tests/support/fake_services.h"
 #include "tests/support/test_images.h"
 #include "ui/files.h"
+#include "ui/html_text.h"
 #include "ui/page_pictures.h"
 #include "ui/page_saver.h"
 
@@ -50,6 +54,7 @@
 #include <map>
 #include <optional>
 #include <stdexcept>
+#include <string>
 
 using namespace Qt::StringLiterals;
 
@@ -209,11 +214,22 @@ private:
         return modern ? ModernLinkEffectsPage(head) : LinkEffectsPage(head);
     }
 
-    // The picked name of the order's picture at this place; empty when none was picked.
-    std::string picture(const QJsonObject &order, qsizetype at) const
+    // The box's text for the order's picture at this place (or for its sibling of twice the
+    // density, when there is one); empty when there is none.
+    std::string picture(const QJsonObject &order, qsizetype at, bool twice = false) const
     {
-        const QString file = order[u"pictures"].toArray().at(at).toString();
-        return file.isEmpty() ? std::string() : pickedName(m_folder.filePath(file));
+        QString file = order[u"pictures"].toArray().at(at).toString();
+        if (twice)
+            file = QString::fromStdString(TwiceDensityName(file.toStdString()));
+        if (file.isEmpty() || (twice && !m_folder.exists(file)))
+            return {};
+        return order[u"typed"].toBool() ? file.toStdString() : pickedName(m_folder.filePath(file));
+    }
+
+    static std::string size(const QJsonObject &order, qsizetype at, const char *otherwise)
+    {
+        const QJsonArray size = order[u"size"].toArray();
+        return size.isEmpty() ? otherwise : std::to_string(size[at].toInt());
     }
 
     Codes rolloverCodes(const QJsonObject &order) const
@@ -222,6 +238,9 @@ private:
         RolloverProperties properties;
         properties.Image1Src = picture(order, 0);
         properties.Image2Src = picture(order, 1);
+        properties.Image1Src2x = picture(order, 0, true);
+        properties.Image2Src2x = picture(order, 1, true);
+        properties.RolloverSize = size(order, 0, "32") + "," + size(order, 1, "32");
         properties.AltText = order[u"alt"].toString().toStdString();
         if (order.contains(u"link"))
             properties.RolloverLink = order[u"link"].toString().toStdString();
@@ -235,15 +254,18 @@ private:
         // The boxes as the button editor opens, the size measured from the default picture.
         ButtonSpec fields{"http://",
                           "Example",
-                          "48",
-                          "48",
+                          size(order, 0, "48"),
+                          size(order, 1, "48"),
                           picture(order, 0),
                           picture(order, 1),
                           picture(order, 2),
                           "DefaultImage",
                           "MouseOverImage",
                           "MouseDownImage",
-                          order[u"alt"].toString().toStdString()};
+                          order[u"alt"].toString().toStdString(),
+                          picture(order, 0, true),
+                          picture(order, 1, true),
+                          picture(order, 2, true)};
         if (order.contains(u"link"))
             fields.ButtonLink = order[u"link"].toString().toStdString();
         const ButtonCode classic = GenerateButtonCode(fields);

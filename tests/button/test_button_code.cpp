@@ -195,6 +195,17 @@ private Q_SLOTS:
                           "onmouseup=\"document.images['Example'].src=DefaultImage.src\" "
                           "><img src=\"a.gif\" name=\"Example\" alt=\"Tom &amp; &quot;Jerry&quot; &lt;3 &gt;\"></a>");
 
+        ButtonSpec hash = neither;
+        hash.DefaultImageSrc = "a#1.gif";
+        QTest::newRow("# in a picture's name")
+            << hash
+            << QByteArray("<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--\r\n"
+                          "DefaultImage= new Image(100,30)\r\n"
+                          "DefaultImage.src=\"a%231.gif\"\r\n"
+                          "\r\n"
+                          "--> </script>")
+            << QByteArray("<a href=\"http://\" ><img src=\"a%231.gif\" name=\"Example\"></a>");
+
         // Nothing is trimmed, escaped or checked: the texts go in as they stand.
         ButtonSpec raw = neither;
         raw.ButtonLink = " a b\"c ";
@@ -291,7 +302,7 @@ private Q_SLOTS:
         ButtonSpec three = sample();
         three.AltText = "Go";
         QTest::newRow("all three pictures") << three
-                                            << QByteArray("<a href=\"#\">"
+                                            << QByteArray("<a class=\"q2-link\" href=\"#\">"
                                                           "<img class=\"q2-down\" src=\"c.gif\" alt=\"Go\" "
                                                           "width=\"100\" height=\"30\">"
                                                           "<img class=\"q2-over\" src=\"b.gif\" alt=\"Go\" "
@@ -303,7 +314,7 @@ private Q_SLOTS:
         overOnly.MouseDownImageSrc.clear();
         QTest::newRow("only an over picture")
             << overOnly
-            << QByteArray("<a href=\"#\">"
+            << QByteArray("<a class=\"q2-link\" href=\"#\">"
                           "<img class=\"q2-over\" src=\"b.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
                           "<img src=\"a.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
                           "</a>");
@@ -312,7 +323,7 @@ private Q_SLOTS:
         downOnly.MouseOverImageSrc.clear();
         QTest::newRow("only a down picture")
             << downOnly
-            << QByteArray("<a href=\"#\">"
+            << QByteArray("<a class=\"q2-link\" href=\"#\">"
                           "<img class=\"q2-down\" src=\"c.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
                           "<img src=\"a.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
                           "</a>");
@@ -321,14 +332,16 @@ private Q_SLOTS:
         neither.MouseOverImageSrc.clear();
         neither.MouseDownImageSrc.clear();
         QTest::newRow("no over and no down picture")
-            << neither << QByteArray("<a href=\"#\"><img src=\"a.gif\" alt=\"Go\" width=\"100\" height=\"30\"></a>");
+            << neither
+            << QByteArray(
+                   "<a class=\"q2-link\" href=\"#\"><img src=\"a.gif\" alt=\"Go\" width=\"100\" height=\"30\"></a>");
 
         ButtonSpec blankOver = neither;
         blankOver.MouseOverImageSrc = " ";
         QTest::newRow("over source of one blank counts as given")
             << blankOver
-            << QByteArray("<a href=\"#\">"
-                          "<img class=\"q2-over\" src=\" \" alt=\"Go\" width=\"100\" height=\"30\">"
+            << QByteArray("<a class=\"q2-link\" href=\"#\">"
+                          "<img class=\"q2-over\" src=\"\" alt=\"Go\" width=\"100\" height=\"30\">"
                           "<img src=\"a.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
                           "</a>");
 
@@ -336,7 +349,7 @@ private Q_SLOTS:
         noAlt.AltText.clear();
         QTest::newRow("no alt text, no alt attribute")
             << noAlt
-            << QByteArray("<a href=\"#\">"
+            << QByteArray("<a class=\"q2-link\" href=\"#\">"
                           "<img class=\"q2-down\" src=\"c.gif\" width=\"100\" height=\"30\">"
                           "<img class=\"q2-over\" src=\"b.gif\" width=\"100\" height=\"30\">"
                           "<img src=\"a.gif\" width=\"100\" height=\"30\">"
@@ -346,50 +359,61 @@ private Q_SLOTS:
         link.ButtonLink = "shop.html?item=1&copy=2&say=\"hi\"";
         QTest::newRow("link with & and quotes")
             << link
-            << QByteArray("<a href=\"shop.html?item=1&amp;copy=2&amp;say=%22hi%22\">"
+            << QByteArray("<a class=\"q2-link\" href=\"shop.html?item=1&amp;copy=2&amp;say=%22hi%22\">"
                           "<img src=\"a.gif\" alt=\"Go\" width=\"100\" height=\"30\"></a>");
 
         ButtonSpec alt = neither;
         alt.AltText = "Tom & \"Jerry\" <3 >";
         QTest::newRow("alt text with &, quotes and <")
             << alt
-            << QByteArray("<a href=\"#\"><img src=\"a.gif\" alt=\"Tom &amp; &quot;Jerry&quot; &lt;3 &gt;\" "
-                          "width=\"100\" height=\"30\"></a>");
+            << QByteArray(
+                   "<a class=\"q2-link\" href=\"#\"><img src=\"a.gif\" alt=\"Tom &amp; &quot;Jerry&quot; &lt;3 &gt;\" "
+                   "width=\"100\" height=\"30\"></a>");
 
         ButtonSpec names = three;
         names.DefaultImageSrc = "b%20down&up.bmp";
-        names.MouseOverImageSrc = "say \"hi\".png";
+        names.MouseOverImageSrc = "say\"hi\".png";
         names.MouseDownImageSrc = "<1>.gif";
-        QTest::newRow("names that need encoding")
+        names.DefaultImageSrc2x = "b%20down&up@2x.bmp";
+        names.MouseOverImageSrc2x = "say\"hi\"@2x.png";
+        names.MouseDownImageSrc2x = "<1>@2x.gif";
+        QTest::newRow("names that need encoding, with pictures of twice the density")
             << names
-            << QByteArray("<a href=\"#\">"
-                          "<img class=\"q2-down\" src=\"%3C1%3E.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
-                          "<img class=\"q2-over\" src=\"say %22hi%22.png\" alt=\"Go\" width=\"100\" height=\"30\">"
-                          "<img src=\"b%20down&amp;up.bmp\" alt=\"Go\" width=\"100\" height=\"30\">"
-                          "</a>");
+            << QByteArray(
+                   "<a class=\"q2-link\" href=\"#\">"
+                   "<img class=\"q2-down\" src=\"%3C1%3E.gif\" srcset=\"%3C1%3E@2x.gif 2x\" alt=\"Go\" "
+                   "width=\"100\" height=\"30\"><img class=\"q2-over\" src=\"say%22hi%22.png\" "
+                   "srcset=\"say%22hi%22@2x.png 2x\" alt=\"Go\" width=\"100\" height=\"30\">"
+                   "<img src=\"b%20down&amp;up.bmp\" srcset=\"b%20down&amp;up@2x.bmp 2x\" alt=\"Go\" width=\"100\" "
+                   "height=\"30\">"
+                   "</a>");
 
         ButtonSpec blankSize = neither;
         blankSize.ButtonWidth = " 48";
         blankSize.ButtonHeight = "48 ";
         QTest::newRow("blanks around the size dropped")
-            << blankSize << QByteArray("<a href=\"#\"><img src=\"a.gif\" alt=\"Go\" width=\"48\" height=\"48\"></a>");
+            << blankSize
+            << QByteArray(
+                   "<a class=\"q2-link\" href=\"#\"><img src=\"a.gif\" alt=\"Go\" width=\"48\" height=\"48\"></a>");
 
         ButtonSpec noSize = neither;
         noSize.ButtonWidth.clear();
         noSize.ButtonHeight.clear();
         QTest::newRow("empty width and height")
-            << noSize << QByteArray("<a href=\"#\"><img src=\"a.gif\" alt=\"Go\"></a>");
+            << noSize << QByteArray("<a class=\"q2-link\" href=\"#\"><img src=\"a.gif\" alt=\"Go\"></a>");
 
         ButtonSpec oddSize = neither;
         oddSize.ButtonWidth = "48px";
         oddSize.ButtonHeight = "30";
         QTest::newRow("width not a whole number, height kept")
-            << oddSize << QByteArray("<a href=\"#\"><img src=\"a.gif\" alt=\"Go\" height=\"30\"></a>");
+            << oddSize
+            << QByteArray("<a class=\"q2-link\" href=\"#\"><img src=\"a.gif\" alt=\"Go\" height=\"30\"></a>");
 
         ButtonSpec oddHeight = neither;
         oddHeight.ButtonHeight = "1.5";
         QTest::newRow("height not a whole number, width kept")
-            << oddHeight << QByteArray("<a href=\"#\"><img src=\"a.gif\" alt=\"Go\" width=\"100\"></a>");
+            << oddHeight
+            << QByteArray("<a class=\"q2-link\" href=\"#\"><img src=\"a.gif\" alt=\"Go\" width=\"100\"></a>");
 
         // The script names and the button's name have no part in the modern code.
         ButtonSpec unused = three;
@@ -399,7 +423,7 @@ private Q_SLOTS:
         unused.MouseDownImageName = "'";
         QTest::newRow("names the modern code does not use")
             << unused
-            << QByteArray("<a href=\"#\">"
+            << QByteArray("<a class=\"q2-link\" href=\"#\">"
                           "<img class=\"q2-down\" src=\"c.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
                           "<img class=\"q2-over\" src=\"b.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
                           "<img src=\"a.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
@@ -416,6 +440,7 @@ private Q_SLOTS:
             bytes(code.head),
             QByteArray("<style>\r\n"
                        ".q2-over,.q2-down{display:none}\r\n"
+                       ".q2-link{display:inline-block;line-height:0}.q2-link>img{max-width:100%;height:auto}\r\n"
                        "@media (hover:hover){a:hover>.q2-over{display:inline}a:hover>.q2-over~img{display:none}}\r\n"
                        "a:focus-visible>.q2-over{display:inline}a:focus-visible>.q2-over~img{display:none}\r\n"
                        "a:active>.q2-down{display:inline}a:active>.q2-down~img{display:none}\r\n"
@@ -477,13 +502,14 @@ private Q_SLOTS:
                        "<title> Quillarc 2: Button Page </title>\r\n"
                        "<style>\r\n"
                        ".q2-over,.q2-down{display:none}\r\n"
+                       ".q2-link{display:inline-block;line-height:0}.q2-link>img{max-width:100%;height:auto}\r\n"
                        "@media (hover:hover){a:hover>.q2-over{display:inline}a:hover>.q2-over~img{display:none}}\r\n"
                        "a:focus-visible>.q2-over{display:inline}a:focus-visible>.q2-over~img{display:none}\r\n"
                        "a:active>.q2-down{display:inline}a:active>.q2-down~img{display:none}\r\n"
                        "</style>\r\n"
                        "</head>\r\n"
                        "<body>\r\n"
-                       "<a href=\"#\">"
+                       "<a class=\"q2-link\" href=\"#\">"
                        "<img class=\"q2-down\" src=\"c.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
                        "<img class=\"q2-over\" src=\"b.gif\" alt=\"Go\" width=\"100\" height=\"30\">"
                        "<img src=\"a.gif\" alt=\"Go\" width=\"100\" height=\"30\">"

@@ -2,6 +2,7 @@
 #include "rollover/random_names.h"
 #include "rollover/rollover_code.h"
 #include "rollover/rollover_page.h"
+#include "ui/html_text.h"
 
 #include <QtTest>
 
@@ -22,12 +23,14 @@ RolloverProperties picked()
 }
 
 // The modern head code, the same for every rollover.
-const std::string ModernHead = "<style>\r\n"
-                               ".q2-over{display:none}\r\n"
-                               "@media (hover:hover){a:hover>.q2-over{display:inline}"
-                               "a:hover>.q2-over~img{display:none}}\r\n"
-                               "a:focus-visible>.q2-over{display:inline}a:focus-visible>.q2-over~img{display:none}\r\n"
-                               "</style>";
+const std::string ModernHead =
+    "<style>\r\n"
+    ".q2-over{display:none}\r\n"
+    ".q2-link{display:inline-block;line-height:0}.q2-link>img{max-width:100%;height:auto}\r\n"
+    "@media (hover:hover){a:hover>.q2-over{display:inline}"
+    "a:hover>.q2-over~img{display:none}}\r\n"
+    "a:focus-visible>.q2-over{display:inline}a:focus-visible>.q2-over~img{display:none}\r\n"
+    "</style>";
 
 int countLines(const std::string &text)
 {
@@ -76,6 +79,12 @@ private Q_SLOTS:
             << "Image01= new Image(32,32)|Image01.src=\"up.gif\"|Image02= new Image(32,32)|Image02.src=\"over.gif\""
             << "<a href=\"http://\" onmouseover=|\"document.images['Example'].src=Image02.src\" onmouseout=|"
                "\"document.images['Example'].src=Image01.src\">|<img src=\"up.gif\" name=\"Example\"></a>";
+        QTest::newRow("# in the pictures' names")
+            << "src"
+            << "up#1.gif|#over.gif"
+            << "Image01= new Image(32,32)|Image01.src=\"up%231.gif\"|Image02= new Image(32,32)|Image02.src=\"%23over.gif\""
+            << "<a href=\"http://\" onmouseover=|\"document.images['Example'].src=Image02.src\" onmouseout=|"
+               "\"document.images['Example'].src=Image01.src\">|<img src=\"up%231.gif\" name=\"Example\"></a>";
         QTest::newRow("empty size")
             << "size"
             << ""
@@ -218,7 +227,7 @@ private Q_SLOTS:
 
         QTest::newRow("defaults with alt text")
             << picked()
-            << QByteArray("<a href=\"#\">"
+            << QByteArray("<a class=\"q2-link\" href=\"#\">"
                           "<img class=\"q2-over\" src=\"over.gif\" alt=\"Home page\" width=\"32\" height=\"32\">"
                           "<img src=\"up.gif\" alt=\"Home page\" width=\"32\" height=\"32\">"
                           "</a>");
@@ -227,30 +236,35 @@ private Q_SLOTS:
         noAlt.AltText.clear();
         QTest::newRow("no alt text, no alt attribute")
             << noAlt
-            << QByteArray("<a href=\"#\">"
+            << QByteArray("<a class=\"q2-link\" href=\"#\">"
                           "<img class=\"q2-over\" src=\"over.gif\" width=\"32\" height=\"32\">"
                           "<img src=\"up.gif\" width=\"32\" height=\"32\">"
                           "</a>");
 
         RolloverProperties link = picked();
-        link.RolloverLink = "page.html?a=1&copy=2&say=\"hi\"&x=<y>";
-        QTest::newRow("link with & and quotes")
+        link.RolloverLink = " seite \xc3\xa4.html?a=1&copy=2&say=\"hi\"&x=<y>&p=50%#teil 2#3 ";
+        QTest::newRow("link encoded, its query and fragment kept")
             << link
-            << QByteArray("<a href=\"page.html?a=1&amp;copy=2&amp;say=%22hi%22&amp;x=%3Cy%3E\">"
-                          "<img class=\"q2-over\" src=\"over.gif\" alt=\"Home page\" width=\"32\" height=\"32\">"
-                          "<img src=\"up.gif\" alt=\"Home page\" width=\"32\" height=\"32\">"
-                          "</a>");
+            << QByteArray(
+                   "<a class=\"q2-link\" href=\"seite%20%C3%A4.html?a=1&amp;copy=2&amp;say=%22hi%22&amp;x=%3Cy%3E"
+                   "&amp;p=50%25#teil%202%233\">"
+                   "<img class=\"q2-over\" src=\"over.gif\" alt=\"Home page\" width=\"32\" height=\"32\">"
+                   "<img src=\"up.gif\" alt=\"Home page\" width=\"32\" height=\"32\">"
+                   "</a>");
 
         // The link box as it opens names no place; anything typed after it stands.
         for (const auto &[typed, href] : {std::pair{"https://", "#"},
                                           {"http://example.com/", "http://example.com/"},
-                                          {"http:// ", "http:// "},
+                                          {"http:// ", "#"},
+                                          {"http://[::1]/a[1]{x}.html", "http://[::1]/a%5B1%5D%7Bx%7D.html"},
+                                          {"http:\\\\example.com\\a b", "http://example.com/a%20b"},
+                                          {"javascript:alert('\\n')", "javascript:alert('%5Cn')"},
                                           {"", ""}}) {
             RolloverProperties place = picked();
             place.RolloverLink = typed;
             QTest::addRow("link \"%s\"", typed)
                 << place
-                << (QByteArray("<a href=\"") + href +
+                << (QByteArray("<a class=\"q2-link\" href=\"") + href +
                     "\">"
                     "<img class=\"q2-over\" src=\"over.gif\" alt=\"Home page\" width=\"32\" height=\"32\">"
                     "<img src=\"up.gif\" alt=\"Home page\" width=\"32\" height=\"32\">"
@@ -262,29 +276,39 @@ private Q_SLOTS:
         QTest::newRow("alt text with &, quotes and <")
             << alt
             << QByteArray(
-                   "<a href=\"#\">"
+                   "<a class=\"q2-link\" href=\"#\">"
                    "<img class=\"q2-over\" src=\"over.gif\" alt=\"Tom &amp; &quot;Jerry&quot; &lt;3 &gt;\" "
                    "width=\"32\" height=\"32\">"
                    "<img src=\"up.gif\" alt=\"Tom &amp; &quot;Jerry&quot; &lt;3 &gt;\" width=\"32\" height=\"32\">"
                    "</a>");
 
-        // Picked names come percent-encoded from the picture boxes; typed ones may hold anything.
+        // Picked names come percent-encoded from the picture boxes and stay; typed ones may hold anything.
         RolloverProperties names = picked();
         names.Image1Src = "my%20up&copy.png";
-        names.Image2Src = "say \"hi\"<1>.gif";
+        names.Image2Src = "say \"hi\"<1> #1 100% gr\xc3\xbcn.gif";
         QTest::newRow("names that need encoding")
             << names
-            << QByteArray("<a href=\"#\">"
-                          "<img class=\"q2-over\" src=\"say %22hi%22%3C1%3E.gif\" alt=\"Home page\" width=\"32\" "
-                          "height=\"32\">"
+            << QByteArray("<a class=\"q2-link\" href=\"#\">"
+                          "<img class=\"q2-over\" src=\"say%20%22hi%22%3C1%3E%20%231%20100%25%20gr%C3%BCn.gif\" "
+                          "alt=\"Home page\" width=\"32\" height=\"32\">"
                           "<img src=\"my%20up&amp;copy.png\" alt=\"Home page\" width=\"32\" height=\"32\">"
                           "</a>");
+
+        RolloverProperties twice = picked();
+        twice.Image1Src2x = "up@2x.gif";
+        twice.Image2Src2x = "over 1,2@2x.gif";
+        QTest::newRow("pictures of twice the density in srcset")
+            << twice
+            << QByteArray("<a class=\"q2-link\" href=\"#\">"
+                          "<img class=\"q2-over\" src=\"over.gif\" srcset=\"over%201%2C2@2x.gif 2x\" alt=\"Home page\" "
+                          "width=\"32\" height=\"32\"><img src=\"up.gif\" srcset=\"up@2x.gif 2x\" alt=\"Home page\" "
+                          "width=\"32\" height=\"32\"></a>");
 
         RolloverProperties blanks = picked();
         blanks.RolloverSize = " 40 ,\t7 ";
         QTest::newRow("size with blanks around the numbers")
             << blanks
-            << QByteArray("<a href=\"#\">"
+            << QByteArray("<a class=\"q2-link\" href=\"#\">"
                           "<img class=\"q2-over\" src=\"over.gif\" alt=\"Home page\" width=\"40\" height=\"7\">"
                           "<img src=\"up.gif\" alt=\"Home page\" width=\"40\" height=\"7\">"
                           "</a>");
@@ -294,7 +318,7 @@ private Q_SLOTS:
             noSize.RolloverSize = size;
             QTest::addRow("size \"%s\" is not two whole numbers", size)
                 << noSize
-                << QByteArray("<a href=\"#\">"
+                << QByteArray("<a class=\"q2-link\" href=\"#\">"
                               "<img class=\"q2-over\" src=\"over.gif\" alt=\"Home page\">"
                               "<img src=\"up.gif\" alt=\"Home page\">"
                               "</a>");
@@ -304,7 +328,8 @@ private Q_SLOTS:
         noOver.Image2Src.clear();
         QTest::newRow("no over picture, one image")
             << noOver
-            << QByteArray("<a href=\"#\"><img src=\"up.gif\" alt=\"Home page\" width=\"32\" height=\"32\"></a>");
+            << QByteArray(
+                   "<a class=\"q2-link\" href=\"#\"><img src=\"up.gif\" alt=\"Home page\" width=\"32\" height=\"32\"></a>");
 
         // The script names and the image's name have no part in the modern code.
         RolloverProperties unused = picked();
@@ -313,7 +338,7 @@ private Q_SLOTS:
         unused.Image2Name = "A";
         QTest::newRow("names the modern code does not use")
             << unused
-            << QByteArray("<a href=\"#\">"
+            << QByteArray("<a class=\"q2-link\" href=\"#\">"
                           "<img class=\"q2-over\" src=\"over.gif\" alt=\"Home page\" width=\"32\" height=\"32\">"
                           "<img src=\"up.gif\" alt=\"Home page\" width=\"32\" height=\"32\">"
                           "</a>");
@@ -405,12 +430,13 @@ private Q_SLOTS:
                        "<title> Quillarc: Rollover Page </title>\r\n"
                        "<style>\r\n"
                        ".q2-over{display:none}\r\n"
+                       ".q2-link{display:inline-block;line-height:0}.q2-link>img{max-width:100%;height:auto}\r\n"
                        "@media (hover:hover){a:hover>.q2-over{display:inline}a:hover>.q2-over~img{display:none}}\r\n"
                        "a:focus-visible>.q2-over{display:inline}a:focus-visible>.q2-over~img{display:none}\r\n"
                        "</style>\r\n"
                        "</head>\r\n"
                        "<body>\r\n"
-                       "<a href=\"#\">"
+                       "<a class=\"q2-link\" href=\"#\">"
                        "<img class=\"q2-over\" src=\"over.gif\" alt=\"Home page\" width=\"32\" height=\"32\">"
                        "<img src=\"up.gif\" alt=\"Home page\" width=\"32\" height=\"32\">"
                        "</a>\r\n"
@@ -433,6 +459,45 @@ private Q_SLOTS:
                             "\r\n"
                             "</body>\r\n"
                             "</html>\r\n"));
+    }
+
+    void twiceDensityName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("twice");
+        for (const auto &[name, twice] : {std::pair{"up.png", "up@2x.png"},
+                                          {"a.b.png", "a.b@2x.png"},
+                                          {"up", "up@2x"},
+                                          {".png", ".png@2x"},
+                                          {"img.d/up", "img.d/up@2x"},
+                                          {"a%20b.gif", "a%20b@2x.gif"}})
+            QTest::newRow(name) << QString::fromUtf8(name) << QString::fromUtf8(twice);
+    }
+    void twiceDensityName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, twice);
+        QCOMPARE(QString::fromStdString(TwiceDensityName(name.toStdString())), twice);
+    }
+
+    void linkHint_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<bool>("hinted");
+        for (const auto &[link, hinted] : {std::pair{"javascript:alert(1)", true},
+                                           {" \tJavaScript:x", true},
+                                           {"java\tscript:x", true},
+                                           {"javascript", false},
+                                           {"http://a.example/?javascript:x", false},
+                                           {"", false}})
+            QTest::newRow(link) << QString::fromUtf8(link) << hinted;
+    }
+    void linkHint()
+    {
+        QFETCH(QString, link);
+        QFETCH(bool, hinted);
+        const std::string hint = "This link runs a script when it is clicked: use only a script you trust.";
+        QCOMPARE(LinkHint(link.toStdString()), hinted ? hint : std::string());
     }
 
     void randomImageNames_data()

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "button/button_editor.h"
+#include "rollover/properties_window.h"
 #include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
 #include "tests/support/window_test.h"
@@ -185,6 +187,38 @@ private Q_SLOTS:
         QCOMPARE(services().questions[0].prompt, u"#204a87"_s);
         QCOMPARE(child<QLineEdit>(maker, u"FaceColour"_s)->text(), chosen ? u"#ff0000"_s : u"#204a87"_s);
         QCOMPARE(maker->look().face, (chosen ? Rgb{255, 0, 0} : Rgb{32, 74, 135}));
+    }
+
+    // The window that opened the maker takes what it saves as picks, with the size and, for an
+    // empty alt text, the caption.
+    void madePicturesFillTheOpener_data()
+    {
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<QStringList>("boxes"); // the picture boxes, then the size boxes
+        QTest::newRow("rollover") << u"Form2"_s << QStringList{u"Text1"_s, u"Text2"_s, u"Text5"_s};
+        QTest::newRow("button") << u"Form7"_s
+                                << QStringList{u"Text1"_s, u"Text2"_s, u"Text3"_s, u"Text4"_s, u"Text5"_s};
+    }
+    void madePicturesFillTheOpener()
+    {
+        QFETCH(QString, opener);
+        QFETCH(QStringList, boxes);
+        ui::ChildWindow *window = opener == u"Form2"_s ? static_cast<ui::ChildWindow *>(WindowTest::open<Form2>())
+                                                       : static_cast<ui::ChildWindow *>(WindowTest::open<Form7>());
+        click(window, u"MakePictures"_s);
+        auto *maker = workspace().findChild<ui::PictureMaker *>();
+        QVERIFY(maker);
+        click(maker, u"Badge"_s);
+        save(maker, u"made.png"_s);
+        QStringList filled;
+        for (const QString &box : boxes)
+            filled << child<QLineEdit>(window, box)->text();
+        const QStringList states{u"made.png"_s, u"made-over.png"_s, u"made-down.png"_s};
+        const QStringList size = opener == u"Form2"_s ? QStringList{u"88,31"_s} : QStringList{u"88"_s, u"31"_s};
+        QCOMPARE(filled, states.first(boxes.size() - size.size()) + size);
+        QCOMPARE(child<QLineEdit>(window, u"AltText"_s)->text(), u"Home"_s);
+        // The pictures reach the preview as a pick's do.
+        QVERIFY(!window->findChild<QLabel *>(u"PreviewHint"_s)->isVisible());
     }
 
     void replacesOnlyAfterTheQuestion_data()

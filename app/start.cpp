@@ -2,6 +2,8 @@
 #include "app/start.h"
 
 #include "app/main_window.h"
+#include "ui/browser_pages.h"
+#include "ui/end_signals.h"
 #include "ui/look.h"
 
 #include <QApplication>
@@ -13,7 +15,12 @@ std::unique_ptr<Mainfrm> startApplication(ui::Services &services, FirstRunMarker
     QApplication::setDesktopFileName(QStringLiteral("org.example.Quillarc"));
     QApplication::setWindowIcon(ui::applicationIcon());
 
+    // The pages that ended runs showed in the browser have been read by now.
+    ui::BrowserPages::removeEndedRuns();
     auto mainWindow = std::make_unique<Mainfrm>(services, std::move(marker));
+    // A log-out or Ctrl+C ends the program as File > Exit does.
+    auto *endSignals = new ui::EndSignals(mainWindow.get());
+    QObject::connect(endSignals, &ui::EndSignals::endAsked, mainWindow.get(), &Mainfrm::ex_Click);
     // Start-up runs while the main window loads, before it is first shown.
     mainWindow->MDIForm_Load();
     mainWindow->show();

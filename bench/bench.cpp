@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs every measurement of the benchmark and prints one table: start-up against the floor
 // program, opening each wizard from the menu, picking a large picture against one full decode
-// of it, what a picked picture holds, the preview's restore move, drawing the made pictures, and
-// typing into the link effects' final code box. Run by scripts/bench.
+// of it, what a picked picture holds, the preview's restore move, drawing the made pictures,
+// typing into the link effects' final code box, and hostile files. Run by scripts/bench.
 //
 //   quillarc_bench [runs]     (21 runs unless told)
 
@@ -17,7 +17,9 @@
 #include "ui/button_art.h"
 #include "ui/child_window.h"
 #include "ui/controls.h"
+#include "ui/page_pictures.h"
 #include "ui/picture_box.h"
+#include "ui/picture_file.h"
 #include "ui/services.h"
 #include "ui/workspace.h"
 
@@ -26,6 +28,7 @@
 #include <QCheckBox>
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QImageReader>
@@ -42,7 +45,11 @@
 #include <cstdio>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
+
+#include <sys/stat.h>
+#include <zlib.h>
 
 using namespace Qt::StringLiterals;
 
@@ -419,6 +426,114 @@ void measurePictures(Table &table, int runs)
     }
 }
 
+// --- hostile files -------------------------------------------------------------------------
+
+// The largest resident set since this program started, in KiB: unlike getrusage(), which keeps
+// the peak of the benchmark that started it.
+long peakSinceStart()
+{
+    QFile status(u"/proc/self/status"_s);
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("VmHWM:"))
+                return line.mid(6).trimmed().split(' ').value(0).toLong();
+        }
+    }
+    return 0;
+}
+
+// A child run of this program that reads one picture as the preview does.
+StartUp readInChild(const QString &file)
+{
+    return runStartUp(QCoreApplication::applicationFilePath(), {u"--read"_s, file});
+}
+
+void makeHostileFiles(const QDir &dir)
+{
+    QImage large(6000, 5000, QImage::Format_RGB32);
+    large.fill(Qt::red);
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    if (!large.save(dir.filePath(u"large.png"_s)) || !large.save(&png, "PNG") ||
+        ::mkfifo(QFile::encodeName(dir.filePath(u"fifo"_s)).constData(), 0600) != 0)
+        fail(u"could not write the hostile files"_s);
+    const QByteArray start = "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
+                             "width='60' height='50'>";
+    QByteArray named = start;
+    QByteArray held = start;
+    for (int i = 0; i < 60; ++i) {
+        named += "<image width='60' height='50' xlink:href='large.png'/>";
+        held += "<image width='60' height='50' xlink:href='data:image/png;base64," + png.data().toBase64() + "'/>";
+    }
+    const QByteArray fifo =
+        start + "<image width='6' height='5' xlink:href='" + QFile::encodeName(dir.filePath(u"fifo"_s)) + "'/></svg>";
+    if (!writeFile(dir.filePath(u"named.svg"_s), named + "</svg>") ||
+        !writeFile(dir.filePath(u"held.svg"_s), held + "</svg>") || !writeFile(dir.filePath(u"fifo.svg"_s), fifo))
+        fail(u"could not write the hostile SVG files"_s);
+    // A gigabyte of blanks in a comment, compressed to about a megabyte.
+    gzFile bomb = gzopen(QFile::encodeName(dir.filePath(u"bomb.svg"_s)).constData(), "wb9");
+    const QByteArray blanks(1 << 20, ' ');
+    bool written = bomb && gzputs(bomb, QByteArray(start + "<!--").constData()) > 0;
+    for (int i = 0; written && i < 1024; ++i)
+        written = gzwrite(bomb, blanks.constData(), unsigned(blanks.size())) > 0;
+    if (!written || gzputs(bomb, "--></svg>") <= 0 || gzclose(bomb) != Z_OK)
+        fail(u"could not write the compressed SVG"_s);
+}
+
+void measureHostileFiles(Table &table, int runs)
+{
+    QTemporaryDir temporary;
+    const QDir dir(temporary.path());
+    makeHostileFiles(dir);
+    table.heading(u"Hostile pictures, each read as the preview reads it in a run of its own: CPU time, peak memory"_s);
+    const std::pair<QString, QString> cases[] = {
+        {u"SVG, an image of a FIFO"_s, u"fifo.svg"_s},
+        {u"5 KB SVG, 60 images of a 6000x5000 PNG"_s, u"named.svg"_s},
+        {u"8 MB SVG, 60 6000x5000 PNGs as data"_s, u"held.svg"_s},
+        {u"1 MB of gzip as .svg, 1 GB inflated"_s, u"bomb.svg"_s},
+    };
+    for (const auto &[figure, file] : cases) {
+        Samples cpu, peak;
+        for (int i = 0; i < std::min(runs, 5); ++i) {
+            const StartUp read = readInChild(dir.filePath(file));
+            cpu.push_back(read.cpuMs);
+            peak.push_back(read.peakMiB);
+        }
+        table.add(figure + u": CPU (ms)"_s, cpu);
+        table.add(figure + u": peak (MiB)"_s, peak);
+    }
+
+    // Open in Browser pressed again and again in one window, with two 1 MB pictures.
+    constexpr int Presses = 1000;
+    FakeServices services;
+    QWidget window;
+    const QStringList pictures{dir.filePath(u"one.png"_s), dir.filePath(u"two.png"_s)};
+    for (const QString &picture : pictures) {
+        if (!writeFile(picture, QByteArray(1 << 20, 'p')))
+            fail(u"could not write "_s + picture);
+    }
+    Samples presses;
+    for (int i = 0; i < Presses; ++i) {
+        const double before = bench::cpuMilliseconds();
+        if (!ui::openInBrowser(&window, services, u"rollover.html"_s, "<html>\r\n", pictures))
+            fail(u"Open in Browser failed"_s);
+        presses.push_back(bench::cpuMilliseconds() - before);
+    }
+    double files = 0;
+    double bytes = 0;
+    for (QDirIterator kept(services.browserPages().path(), QDir::Files, QDirIterator::Subdirectories);
+         kept.hasNext();) {
+        kept.next();
+        ++files;
+        bytes += double(kept.fileInfo().size());
+    }
+    QDir(services.browserPages().path()).removeRecursively();
+    table.heading(u"Open in Browser pressed %1 times in one window, two 1 MB pictures"_s.arg(Presses));
+    table.add(u"press (CPU ms)"_s, presses);
+    table.add(u"files left in the pages folder"_s, {files}, u"3"_s, [](double n) { return n == 3; });
+    table.add(u"MB left in the pages folder"_s, {bytes / 1e6});
+}
+
 // --- the picture maker -----------------------------------------------------------------------
 
 // Every state of a button at 1x and at 2x, as the picture maker draws them at each change.
@@ -570,6 +685,11 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietMessages);
     QApplication application(argc, argv);
+    if (argc > 2 && QByteArray(argv[1]) == "--read") {
+        ui::readPicturePart(QString::fromLocal8Bit(argv[2]), QSize(185, 161));
+        std::printf("%.3f %ld\n", bench::cpuMilliseconds(), peakSinceStart());
+        return 0;
+    }
     const int runs = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 21;
 
     std::printf("Quillarc benchmark, %s\n", qPrintable(QDateTime::currentDateTimeUtc().toString(Qt::ISODate)));
@@ -582,6 +702,7 @@ int main(int argc, char *argv[])
     measurePictures(table, runs);
     measureMadePictures(table, runs);
     measureFinalCodeBox(table, runs);
+    measureHostileFiles(table, runs);
     table.print();
     return 0;
 }

@@ -2,68 +2,113 @@
 #include "ui/files.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QSaveFile>
 #include <QUrl>
 
+#include <cerrno>
+#include <system_error>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace ui {
+
+namespace {
+
+QString errnoText()
+{
+    return QString::fromLocal8Bit(std::generic_category().message(errno));
+}
+
+// Writes every byte: when the disk fills, a write may take part of the bytes without a word,
+// and only the next one tells why.
+Result<> writeAll(QFileDevice &file, const char *data, qint64 size)
+{
+    while (size > 0) {
+        const qint64 written = file.write(data, size);
+        if (written <= 0)
+            return Failure{file.errorString()};
+        data += written;
+        size -= written;
+    }
+    return {};
+}
+
+} // namespace
 
 Result<> writeFileAtomically(const QString &path, const std::string &content)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return Failure{file.errorString()};
-    const auto size = static_cast<qint64>(content.size());
     // A short page sits in the device's buffer, so a full disk shows only when the buffer is
-    // flushed; commit() here would still rename the short file over the old one.
-    if (file.write(content.data(), size) != size || !file.flush() || file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
+    // flushed. The reason is taken from the step that failed: commit() no longer knows it, and
+    // would still rename the short file over the old one.
+    Result<> written = writeAll(file, content.data(), static_cast<qint64>(content.size()));
+    if (written && !file.flush())
+        written = Failure{file.errorString()};
+    if (!written) {
         file.cancelWriting(); // the temporary file goes with the QSaveFile
-        return Failure{reason};
+        return written;
     }
     if (!file.commit())
         return Failure{file.errorString()};
     return {};
 }
 
-Result<> copyFileAtomically(const QString &from, const QString &to)
+Result<> openRegularFile(QFile &file, const QString &path)
 {
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
-        return Failure{source.errorString()};
-    QSaveFile file(to);
-    if (!file.open(QIODevice::WriteOnly))
+    // Opening a FIFO waits for a writer, and a device may never end. The type is checked before
+    // opening, and again on the open descriptor in case the name was replaced in between;
+    // opening without blocking keeps a FIFO put there meanwhile from holding us.
+    const QString notRegular = u"\"%1\" is not a regular file."_s.arg(QDir::toNativeSeparators(path));
+    if (const QFileInfo info(path); info.exists() && !info.isFile())
+        return Failure{notRegular};
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0)
+        return Failure{errnoText()};
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        return Failure{notRegular};
+    }
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
         return Failure{file.errorString()};
+    }
+    return {};
+}
+
+Result<> copyToNewFile(const QString &from, const QString &to)
+{
+    QFile source;
+    if (Result<> opened = openRegularFile(source, from); !opened)
+        return opened;
+    // Only a new file is made: a QSaveFile would follow a link made at the name since the
+    // folder was looked at, or replace a FIFO put there.
+    QFile copy(to);
+    if (!copy.open(QIODevice::NewOnly | QIODevice::Unbuffered))
+        return Failure{copy.errorString()};
     // In pieces: a picture may be larger than is worth holding whole.
     constexpr qint64 Piece = 1 << 16;
-    while (!source.atEnd()) {
-        const QByteArray piece = source.read(Piece);
-        if (piece.isEmpty() && source.error() != QFileDevice::NoError) {
-            const QString reason = source.errorString();
-            file.cancelWriting();
-            return Failure{reason};
-        }
-        if (file.write(piece) != piece.size()) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return Failure{reason};
-        }
-    }
-    // As with a page: a full disk may show only when the last piece is flushed.
-    if (!file.flush() || file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return Failure{reason};
-    }
-    if (!file.commit())
-        return Failure{file.errorString()};
-    return {};
+    Result<> copied;
+    for (QByteArray piece = source.read(Piece); copied && !piece.isEmpty(); piece = source.read(Piece))
+        copied = writeAll(copy, piece.constData(), piece.size());
+    if (copied && source.error() != QFileDevice::NoError)
+        copied = Failure{source.errorString()};
+    // A file system that keeps the bytes back tells of a full disk when asked to keep them.
+    if (copied && ::fsync(copy.handle()) != 0)
+        copied = Failure{errnoText()};
+    if (!copied)
+        copy.remove(); // ours: made new above
+    return copied;
 }
 
 bool isRegularOrMissing(const QString &path)
@@ -77,21 +122,9 @@ std::string readFirstLine(const QString &path)
 {
     // A marker is one short line; a large file is never read whole.
     constexpr qint64 MaxLine = 4096;
-    // Only a regular file is read: opening a FIFO waits for a writer, and a device may never
-    // end. The type is checked before opening, and again on the open descriptor in case the
-    // name was replaced in between; opening without blocking keeps a FIFO from holding us.
-    if (!QFileInfo(path).isFile())
-        return {};
-    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (descriptor < 0)
-        return {};
-    struct stat status {};
     QFile file;
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) ||
-        !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(descriptor);
+    if (!openRegularFile(file, path))
         return {};
-    }
     const QByteArray head = file.read(MaxLine);
     qsizetype end = 0;
     while (end < head.size() && head[end] != '\r' && head[end] != '\n')

@@ -7,6 +7,8 @@
 
 #include <string>
 
+class QFile;
+
 // Text files, the clipboard and the names of picked files.
 namespace ui {
 
@@ -14,9 +16,14 @@ namespace ui {
 // an existing file is left as it was, and the reason is given.
 Result<> writeFileAtomically(const QString &path, const std::string &content);
 
-// Copies the file's bytes to the path as safely as writeFileAtomically writes: the whole copy
-// or, on any failure, the path left as it was and the reason given.
-Result<> copyFileAtomically(const QString &from, const QString &to);
+// Copies the file's bytes into a new file at the path. Whatever stands there by now (a file, a
+// link, even one to nothing, a FIFO) is left alone and the copy refused; so is a source that is
+// not a regular file. A copy that fails leaves nothing at the path, and the reason is given.
+Result<> copyToNewFile(const QString &from, const QString &to);
+
+// Opens the file for reading when it is a regular file (links followed): a FIFO, a device or a
+// folder is refused at once, never waited on.
+Result<> openRegularFile(QFile &file, const QString &path);
 
 // True when the path names a regular file (links followed) or nothing at all: the only
 // places a small file of ours may be written without replacing something else.

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
+#include <QWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -18,9 +19,9 @@ namespace {
 // Whether the two regular files hold the same bytes; read in pieces, stopping at the first difference.
 bool sameBytes(const QString &one, const QString &other)
 {
-    QFile a(one);
-    QFile b(other);
-    if (a.size() != b.size() || !a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly))
+    QFile a;
+    QFile b;
+    if (!openRegularFile(a, one) || !openRegularFile(b, other) || a.size() != b.size())
         return false;
     constexpr qint64 Piece = 1 << 16;
     while (!a.atEnd()) {
@@ -32,6 +33,11 @@ bool sameBytes(const QString &one, const QString &other)
 }
 
 } // namespace
+
+QString pageNotSaved(const QString &path, const QString &reason)
+{
+    return u"The page could not be saved as \"%1\".\n\n%2"_s.arg(QDir::toNativeSeparators(path), reason);
+}
 
 QString pickedPicture(const QString &boxText, const QString &pickedPath)
 {
@@ -67,7 +73,7 @@ Result<> copyPictures(const QStringList &pictures, const QString &folder)
     QStringList failures;
     for (const QString &picture : pictures) {
         const QString copy = QDir(folder).filePath(fileNameOf(picture));
-        if (const Result<> copied = copyFileAtomically(picture, copy); !copied)
+        if (const Result<> copied = copyToNewFile(picture, copy); !copied)
             failures.append(u"The picture could not be copied as \"%1\".\n\n%2"_s.arg(QDir::toNativeSeparators(copy),
                                                                                       copied.error()));
     }
@@ -81,8 +87,7 @@ Result<QString> writePageWithPictures(const QString &folder, const QString &file
 {
     const QString path = QDir(folder).filePath(fileName);
     if (const Result<> written = writeFileAtomically(path, page); !written)
-        return Failure{
-            u"The page could not be saved as \"%1\".\n\n%2"_s.arg(QDir::toNativeSeparators(path), written.error())};
+        return Failure{pageNotSaved(path, written.error())};
     if (const Result<> copied = copyPictures(picturesBeside(pictures, folder).missing, folder); !copied)
         return Failure{copied.error()};
     return path;
@@ -91,19 +96,27 @@ Result<QString> writePageWithPictures(const QString &folder, const QString &file
 bool openInBrowser(QWidget *parent, Services &services, const QString &fileName, const std::string &page,
                    const QStringList &pictures)
 {
-    const Result<QString> folder = services.browserPages().newFolder();
+    const QString title = u"Quillarc 2"_s;
+    const Result<QString> folder = services.browserPages().folderFor(parent);
     if (!folder) {
-        services.showError(parent, u"Quillarc 2"_s,
-                           u"The page could not be shown in the browser.\n\n"_s + folder.error());
+        services.showError(parent, title, u"The page could not be shown in the browser.\n\n"_s + folder.error());
         return false;
     }
-    const Result<QString> path = writePageWithPictures(*folder, fileName, page, pictures);
-    if (path && services.openInBrowser(QUrl::fromLocalFile(*path)))
+    const QString path = QDir(*folder).filePath(fileName);
+    const Result<> written = writeFileAtomically(path, page);
+    // A picture that cannot be copied keeps neither the page nor the other pictures back.
+    const Result<> copied = written ? copyPictures(picturesBeside(pictures, *folder).missing, *folder) : Result<>();
+    if (written && services.openInBrowser(QUrl::fromLocalFile(path))) {
+        if (!copied)
+            services.showError(parent, title,
+                               u"The page is shown without some of its pictures.\n\n"_s + copied.error());
         return true;
+    }
     QDir(*folder).removeRecursively(); // nothing of a page not shown stays
-    services.showError(parent, u"Quillarc 2"_s,
-                       path ? u"No web browser could be started to show the page."_s
-                            : u"The page could not be shown in the browser.\n\n"_s + path.error());
+    services.showError(parent, title,
+                       written ? u"No web browser could be started to show the page."_s
+                               : u"The page could not be shown in the browser.\n\n"_s +
+                                     pageNotSaved(path, written.error()));
     return false;
 }
 

@@ -24,6 +24,9 @@ struct PicturesBeside {
     QStringList different; // names of files there that are not the picture of that name
 };
 
+// What a message says of a page that could not be written.
+QString pageNotSaved(const QString &path, const QString &reason);
+
 // Each picture once; a picture that is no longer a readable file is left out, and so is one
 // already there: the very same file or one with the same bytes.
 PicturesBeside picturesBeside(const QStringList &pictures, const QString &folder);
@@ -37,9 +40,10 @@ Result<> copyPictures(const QStringList &pictures, const QString &folder);
 Result<QString> writePageWithPictures(const QString &folder, const QString &fileName, const std::string &page,
                                       const QStringList &pictures);
 
-// "Open in Browser": the page and its pictures in a fresh folder of the run's own, opened in
-// the desktop's browser. A page that cannot be written or shown is reported in a message box
-// and its folder removed. True when the browser was started.
+// "Open in Browser": the page and its pictures in the window's own folder of the run's, in place
+// of the window's page before, opened in the desktop's browser. A page that cannot be written or
+// shown is reported in a message box and its folder removed; a picture that cannot be copied is
+// named in one after the page shows. True when the browser was started.
 bool openInBrowser(QWidget *parent, Services &services, const QString &fileName, const std::string &page,
                    const QStringList &pictures);
 

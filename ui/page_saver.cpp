@@ -21,10 +21,18 @@ bool PageSaver::save(QWidget *parent, Services &services, const std::string &pag
     if (!path || path->isEmpty())
         return false;
     m_lastName = *path;
+    // The page would take the picture's place, and the picture is what the page shows.
+    const QString target = QFileInfo(*path).canonicalFilePath();
+    for (const QString &picture : pictures) {
+        if (!target.isEmpty() && QFileInfo(picture).canonicalFilePath() == target) {
+            services.showError(parent, u"Quillarc 2"_s,
+                               u"The page was not saved: \"%1\" is a picture that the page shows."_s.arg(
+                                   QDir::toNativeSeparators(picture)));
+            return false;
+        }
+    }
     if (const Result<> written = writeFileAtomically(*path, page); !written) {
-        services.showError(
-            parent, u"Quillarc 2"_s,
-            u"The page could not be saved as \"%1\".\n\n%2"_s.arg(QDir::toNativeSeparators(*path), written.error()));
+        services.showError(parent, u"Quillarc 2"_s, pageNotSaved(*path, written.error()));
         return false;
     }
     // Asked once the page is there: a page that could not be written needs no pictures.

@@ -16,6 +16,7 @@ namespace ui {
 // be written is reported in a message box; a cancelled dialog writes and says nothing.
 // When the folder of a written page lacks a picture the page names, one question offers to
 // copy the missing pictures there; a different file under a picture's name is named and left.
+// A page is never written over one of its pictures.
 class PageSaver final {
 public:
     explicit PageSaver(FileFilter filter);

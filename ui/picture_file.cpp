@@ -1,14 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/picture_file.h"
 
+#include "ui/files.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
 #include <QtEndian>
 
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
+#include <optional>
+
+#define ZLIB_CONST
+#include <zlib.h>
+
+using namespace Qt::StringLiterals;
 
 namespace ui {
 
@@ -16,10 +26,12 @@ namespace {
 
 constexpr int AllocationLimitMegabytes = 256;
 
-// The little-endian number at the offset; the caller has checked that its bytes are there.
+// The little-endian number at the offset; the caller has checked that its bytes are there. Read
+// through a view of them: g++ 12 with the sanitizers warns of the pointer sum, as if the bytes
+// could be those of an empty array.
 template <typename T> T littleEndian(const QByteArray &data, qsizetype at)
 {
-    return qFromLittleEndian<T>(data.constData() + at);
+    return qFromLittleEndian<T>(QByteArrayView(data).sliced(at, sizeof(T)).data());
 }
 
 // Scan data never holds a marker (a 0xFF in it is followed by 0x00 or a restart marker),
@@ -116,6 +128,161 @@ qint64 pixelCount(QSize size)
     return qint64(size.width()) * size.height();
 }
 
+// What the pictures that an SVG holds as data may still take: their pixels and bytes count
+// against the limits of one picture file, and SVG text inflated from compressed data against
+// the limit of one document.
+struct Budget {
+    qint64 pixels = MaxPicturePixels;
+    qint64 bytes = MaxPictureFileBytes;
+    qint64 inflated = MaxInflatedSvgBytes;
+    bool exceeded = false; // for good: the whole picture is refused
+
+    bool take(qint64 &left, qint64 amount)
+    {
+        left -= amount;
+        exceeded = exceeded || left < 0;
+        return !exceeded;
+    }
+};
+
+QByteArray formatOf(const QByteArray &data)
+{
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    return QImageReader::imageFormat(&buffer);
+}
+
+// The pixels of the picture as its header gives them; -1 when it gives none.
+qint64 claimedPixels(const QByteArray &data, const QByteArray &format)
+{
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    const QSize size = QImageReader(&buffer, format).size();
+    return size.isValid() ? pixelCount(size) : -1;
+}
+
+// Gzip data inflated, or nothing when it is damaged or would inflate beyond the budget.
+std::optional<QByteArray> inflated(const QByteArray &data, Budget &budget)
+{
+    QByteArray plain(budget.inflated + 1, Qt::Uninitialized);
+    z_stream stream{};
+    stream.next_in = reinterpret_cast<const Bytef *>(data.constData());
+    stream.avail_in = static_cast<uInt>(data.size());
+    stream.next_out = reinterpret_cast<Bytef *>(plain.data());
+    stream.avail_out = static_cast<uInt>(plain.size());
+    if (inflateInit2(&stream, MAX_WBITS + 16) != Z_OK) // + 16: the gzip wrapper
+        return std::nullopt;
+    const int result = inflate(&stream, Z_FINISH);
+    inflateEnd(&stream);
+    const auto size = static_cast<qint64>(stream.total_out);
+    if (!budget.take(budget.inflated, size) || result != Z_STREAM_END)
+        return std::nullopt;
+    plain.truncate(size);
+    return plain;
+}
+
+std::optional<QByteArray> selfContainedSvg(const QByteArray &document, Budget &budget);
+
+// The picture's bytes as they may be handed to its reader, with its format: compressed SVG
+// inflated, and an SVG reduced to what it holds itself. Nothing for a picture refused.
+std::optional<QByteArray> checkedPicture(const QByteArray &data, Budget &budget, QByteArray &format)
+{
+    // The SVG reader alone takes compressed data; it would inflate it without a limit.
+    if (data.startsWith("\x1f\x8b")) {
+        const std::optional<QByteArray> plain = inflated(data, budget);
+        format = plain ? formatOf(*plain) : QByteArray();
+        return format == "svg" ? selfContainedSvg(*plain, budget) : std::nullopt;
+    }
+    format = formatOf(data);
+    return format == "svg" ? selfContainedSvg(data, budget) : data;
+}
+
+enum class Reference { Held, Outside, Refused };
+
+// Checks the references of an element: a link is never followed to draw; data that holds a
+// picture is checked as a picture file is and written anew as the bytes checked; anything else
+// names a file or an address, which is never read.
+Reference checkReferences(QStringView element, QXmlStreamAttributes &attributes, Budget &budget)
+{
+    if (element == u"a" || element.endsWith(u":a"))
+        return Reference::Held;
+    for (QXmlStreamAttribute &attribute : attributes) {
+        const QStringView name = attribute.qualifiedName();
+        const QStringView value = attribute.value().trimmed();
+        if ((name != u"href" && !name.endsWith(u":href")) || value.startsWith(u'#'))
+            continue;
+        const qsizetype comma = value.indexOf(u',');
+        if (!value.startsWith(u"data:", Qt::CaseInsensitive) || comma < 0 ||
+            !value.left(comma).endsWith(u";base64", Qt::CaseInsensitive))
+            return Reference::Outside;
+        const QByteArray bytes = QByteArray::fromBase64(value.mid(comma + 1).toLatin1());
+        QByteArray format;
+        const std::optional<QByteArray> held =
+            budget.take(budget.bytes, bytes.size()) ? checkedPicture(bytes, budget, format) : std::nullopt;
+        const qint64 pixels = held ? claimedPixels(*held, format) : -1;
+        if (pixels >= 0)
+            budget.take(budget.pixels, pixels);
+        if (budget.exceeded)
+            return Reference::Refused;
+        if (pixels < 0)
+            return Reference::Outside; // not a picture the readers can measure: not drawn
+        attribute = QXmlStreamAttribute(name.toString(), u"data:;base64,"_s + QString::fromLatin1(held->toBase64()));
+    }
+    return Reference::Held;
+}
+
+// The document without anything that would make the SVG reader read outside it: elements that
+// refer to a file or an address (an <image> of a file would be read, even a FIFO), processing
+// instructions (a style sheet's file) and the document type (its entities are already in
+// place). The pictures it holds as data count against the budget. Nothing when the document is
+// damaged or too large.
+std::optional<QByteArray> selfContainedSvg(const QByteArray &document, Budget &budget)
+{
+    QXmlStreamReader reader(document);
+    reader.setNamespaceProcessing(false); // as the SVG reader reads it
+    QByteArray checked;
+    QXmlStreamWriter writer(&checked);
+    while (!reader.atEnd()) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::StartDocument:
+            writer.writeStartDocument();
+            break;
+        case QXmlStreamReader::EndDocument:
+            writer.writeEndDocument();
+            break;
+        case QXmlStreamReader::StartElement: {
+            QXmlStreamAttributes attributes = reader.attributes();
+            const Reference references = checkReferences(reader.qualifiedName(), attributes, budget);
+            if (references == Reference::Refused)
+                return std::nullopt;
+            if (references == Reference::Outside) {
+                reader.skipCurrentElement();
+                break;
+            }
+            writer.writeStartElement(reader.qualifiedName().toString());
+            writer.writeAttributes(attributes);
+            break;
+        }
+        case QXmlStreamReader::EndElement:
+            writer.writeEndElement();
+            break;
+        case QXmlStreamReader::Characters:
+            if (reader.isCDATA())
+                writer.writeCDATA(reader.text().toString());
+            else
+                writer.writeCharacters(reader.text().toString());
+            break;
+        default: // comments draw nothing; see above for the rest
+            break;
+        }
+    }
+    if (reader.hasError())
+        return std::nullopt;
+    return checked;
+}
+
 } // namespace
 
 bool isWholePicture(const QByteArray &data, const QByteArray &format)
@@ -131,20 +298,21 @@ bool isWholePicture(const QByteArray &data, const QByteArray &format)
 
 PicturePart readPicturePart(const QString &path, QSize most, PictureFit fit, qreal pixelRatio)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxPictureFileBytes)
+    QFile file;
+    if (!openRegularFile(file, path) || file.size() > MaxPictureFileBytes)
         return {};
-    QByteArray data = file.readAll();
+    const QByteArray data = file.readAll();
     file.close();
 
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    reader.setDecideFormatFromContent(true);
-    reader.setAllocationLimit(AllocationLimitMegabytes);
-    const QByteArray format = reader.format(); // from the content alone
-    if (format.isEmpty() || !isWholePicture(data, format))
+    Budget budget;
+    QByteArray format; // from the content alone
+    std::optional<QByteArray> checked = checkedPicture(data, budget, format);
+    if (!checked || format.isEmpty() || !isWholePicture(*checked, format))
         return {};
+    QBuffer buffer(&*checked);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    reader.setAllocationLimit(AllocationLimitMegabytes);
     // The header's size decides before a single pixel is decoded.
     const QSize claimed = reader.size();
     if (claimed.isValid() && pixelCount(claimed) > MaxPicturePixels)

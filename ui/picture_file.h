@@ -15,6 +15,8 @@ namespace ui {
 inline constexpr qint64 MaxPicturePixels = qint64(16384) * 4096;
 // The largest picture file read; a larger one is not read at all.
 inline constexpr qint64 MaxPictureFileBytes = qint64(256) * 1024 * 1024;
+// The most SVG text that compressed SVG data may inflate to; more is refused.
+inline constexpr qint64 MaxInflatedSvgBytes = qint64(8) * 1024 * 1024;
 
 // How a picture larger than asked is kept: its top left part, as a frame that clips it shows
 // it, or the whole picture scaled down to fit, keeping its proportions.
@@ -29,11 +31,13 @@ struct PicturePart {
 };
 
 // The picture in the file, cut to its top left part of at most `most` pixels (or scaled down to
-// fit in them); null when the file is missing, is not a picture, is cut short, or claims a size
-// larger than MaxPicturePixels. A JPEG is decoded only down to the bottom of that part, an SVG
-// drawn only within it; an SVG's size is the one its document gives. An SVG is drawn at the
-// pixel ratio of the screen it is shown on, so that it stays sharp: its image then has that
-// many more pixels and says so in its devicePixelRatio().
+// fit in them); null when the file is missing, is no regular file, is not a picture, is cut
+// short, or claims a size larger than MaxPicturePixels. A JPEG is decoded only down to the
+// bottom of that part, an SVG drawn only within it; an SVG's size is the one its document gives.
+// An SVG is drawn at the pixel ratio of the screen it is shown on, so that it stays sharp: its
+// image then has that many more pixels and says so in its devicePixelRatio(). An SVG draws only
+// what it holds itself: what it names outside (a picture file, an address) is never read, and
+// the pictures it holds as data count, all together, against the same limits as a picture file.
 PicturePart readPicturePart(const QString &path, QSize most, PictureFit fit = PictureFit::TopLeftPart,
                             qreal pixelRatio = 1);
 

@@ -164,8 +164,7 @@ float DesktopServices::randomDraw()
 void DesktopServices::endApplication()
 {
     // At once: no destructor, close handler or end handler runs. The pages shown in the
-    // browser are the program's own leftovers, so they go first.
-    browserPages().remove();
+    // browser stay for a browser that reads them late; the next start removes them.
     std::_Exit(EXIT_SUCCESS);
 }
 

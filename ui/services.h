@@ -71,7 +71,7 @@ public:
     // Ends the process at once: no window's close handlers run.
     virtual void endApplication() = 0;
 
-    // The run's own folder of the pages shown in the browser; it goes with this object.
+    // The run's own folder of the pages shown in the browser.
     BrowserPages &browserPages() { return m_browserPages; }
 
 private:
@@ -91,7 +91,6 @@ public:
     std::optional<QColor> chooseColour(QWidget *parent, const QString &title, const QColor &initial) override;
     bool openInBrowser(const QUrl &page) override;
     float randomDraw() override;
-    // The pages shown in the browser go first: it ends the program as its user asked.
     [[noreturn]] void endApplication() override;
 
 private:

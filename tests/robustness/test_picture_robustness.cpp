@@ -10,7 +10,9 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -65,6 +67,15 @@ QByteArray mutated(QByteArray data, const QByteArray &format, QRandomGenerator &
     return data;
 }
 
+QByteArray gzipped(const QByteArray &data)
+{
+    QProcess gzip;
+    gzip.start(u"gzip"_s, {u"-c"_s});
+    gzip.write(data);
+    gzip.closeWriteChannel();
+    return gzip.waitForFinished() ? gzip.readAllStandardOutput() : QByteArray();
+}
+
 } // namespace
 
 class TestPictureRobustness final : public WindowTest {
@@ -86,6 +97,7 @@ private Q_SLOTS:
         QVERIFY(testimages::writePicture(path(u"valid.webp"_s), 18, 12, Qt::cyan));
         QVERIFY(testimages::writeSvg(path(u"valid.svg"_s), 60, 40, Qt::darkBlue));
         QVERIFY(testimages::writePicture(path(u"shown.bmp"_s), 30, 14, Qt::magenta));
+        QVERIFY(testimages::writePicture(path(u"red.png"_s), 8, 8, Qt::red));
     }
 
     void init()
@@ -162,6 +174,54 @@ private Q_SLOTS:
             QVERIFY(QFile::link(path(u"nothing here"_s), bad));
         }
         expectRefusedEverywhere(bad);
+    }
+
+    // An SVG of 20 by 10 pixels filled blue, which holds or names more.
+    void svgDrawsOnlyWhatItHolds_data()
+    {
+        QTest::addColumn<QByteArray>("document");
+        QTest::addColumn<QColor>("corner"); // at 1, 1; none when the picture is refused
+        const QByteArray fifo = QFile::encodeName(path(u"fifo"_s));
+        QVERIFY(QFileInfo::exists(path(u"fifo"_s)) || ::mkfifo(fifo.constData(), 0600) == 0);
+        const QByteArray red = testfiles::contentOf(path(u"red.png"_s));
+        const auto svg = [](const QByteArray &inside) -> QByteArray {
+            return "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' width='20' "
+                   "height='10'><rect width='20' height='10' fill='blue'/>" +
+                   inside + "</svg>";
+        };
+        const auto image = [](const QByteArray &href) -> QByteArray {
+            return "<image width='5' height='5' xlink:href='" + href + "'/>";
+        };
+        const auto data = [](const QByteArray &bytes) -> QByteArray {
+            return "data:;base64," + bytes.toBase64();
+        };
+        const QByteArray half = data(claimingSize(red, "png", 16384, 2049)); // just over half the most pixels
+        QTest::newRow("an image of a FIFO") << svg(image(fifo)) << QColor(Qt::blue);
+        QTest::newRow("an image of a FIFO's URL") << svg(image("file://" + fifo)) << QColor(Qt::blue);
+        QTest::newRow("an image of a picture file")
+            << svg(image(QFile::encodeName(path(u"red.png"_s)))) << QColor(Qt::blue);
+        QTest::newRow("a style sheet in a FIFO")
+            << "<?xml-stylesheet type='text/css' href='" + fifo + "'?>" + svg({}) << QColor(Qt::blue);
+        QTest::newRow("an SVG held as data with an image of a FIFO")
+            << svg(image(data(svg(image(fifo))))) << QColor(Qt::blue);
+        QTest::newRow("a picture held as data") << svg(image(data(red))) << QColor(Qt::red);
+        QTest::newRow("a picture held as data of over half the most pixels") << svg(image(half)) << QColor(Qt::blue);
+        QTest::newRow("two of them") << svg(image(half) + image(half)) << QColor();
+        const QByteArray start = svg("<!--");
+        QByteArray limit = start.left(start.size() - 6) + QByteArray(ui::MaxInflatedSvgBytes - start.size() - 3, ' ');
+        limit += "--></svg>";
+        QTest::newRow("compressed to the limit") << gzipped(limit) << QColor(Qt::blue);
+        QTest::newRow("compressed beyond it") << gzipped(limit.insert(100, ' ')) << QColor();
+    }
+    void svgDrawsOnlyWhatItHolds()
+    {
+        QFETCH(QByteArray, document);
+        QFETCH(QColor, corner);
+        QVERIFY(testfiles::writeFile(path(u"holds.svg"_s), document));
+        hostile::FifoWatchdog watchdog(path(u"fifo"_s));
+        const QImage read = ui::readPicture(path(u"holds.svg"_s));
+        QVERIFY2(!watchdog.stop(), "the reader waited on a FIFO");
+        QCOMPARE(read.isNull() ? QColor() : read.pixelColor(1, 1), corner);
     }
 
     void fileChangedBetweenLoads()

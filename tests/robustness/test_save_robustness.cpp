@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -32,7 +33,7 @@ std::string smallPage()
 
 // Saves the page through a window's saver answering the dialog with the path; checks that
 // the failure was reported and nothing but the old content stays.
-void expectRefusedSave(const QString &path, const std::string &page, const QString &folder)
+void expectRefusedSave(const QString &path, const std::string &page, const QString &folder, const QString &reason = {})
 {
     const QStringList before = testfiles::entriesOf(folder);
     const QByteArray old = testfiles::contentOf(path);
@@ -46,7 +47,18 @@ void expectRefusedSave(const QString &path, const std::string &page, const QStri
     const QString prefix = u"The page could not be saved as \"%1\".\n\n"_s.arg(QDir::toNativeSeparators(path));
     QVERIFY2(services.messages[0].text.startsWith(prefix), qPrintable(services.messages[0].text));
     QVERIFY2(services.messages[0].text.size() > prefix.size(), "the message gives no reason");
+    if (!reason.isEmpty())
+        QCOMPARE(services.messages[0].text, prefix + reason);
     QCOMPARE(services.messages[0].title, u"Quillarc 2"_s);
+}
+
+// What stands at the path, its own type not followed: a link's target, "FIFO", or the text.
+QString standing(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink())
+        return u"link to "_s + info.symLinkTarget();
+    return info.exists() && !info.isFile() ? u"FIFO"_s : QString::fromUtf8(testfiles::contentOf(path));
 }
 
 } // namespace
@@ -68,6 +80,7 @@ private Q_SLOTS:
         QTest::newRow("small page over an existing page") << true << 0;
         QTest::newRow("small page under a new name") << false << 0;
         QTest::newRow("1 MB page over an existing page") << true << (1 << 20);
+        QTest::newRow("70 KB page under a new name") << false << 70 * 1024;
     }
     void fullDisk()
     {
@@ -82,9 +95,85 @@ private Q_SLOTS:
         if (existing)
             QVERIFY(testfiles::writeFile(page, OldPage));
         QVERIFY(hostile::fillUp(folder));
-        expectRefusedSave(page, size == 0 ? smallPage() : std::string(size_t(size), 'x'), folder);
+        expectRefusedSave(page, size == 0 ? smallPage() : std::string(size_t(size), 'x'), folder,
+                          u"No space left on device"_s);
         if (!existing)
             QVERIFY(!QFile::exists(page));
+    }
+
+    // The pictures a/up.png and b/over.png, or b/up.png, go beside a page in pages/, answered Yes.
+    void copiesBesideThePage_data()
+    {
+        QTest::addColumn<QString>("second");  // the second picture
+        QTest::addColumn<QString>("change");  // made while the question is open; "dangling" before it
+        QTest::addColumn<QString>("message"); // %1 stands for the temporary folder
+        QTest::addColumn<QString>("upThere"); // what stands at pages/up.png afterwards
+        const QString exists = u"The picture could not be copied as \"%1/pages/up.png\".\n\nFile exists"_s;
+        QTest::newRow("a link made at the name")
+            << u"b/over.png"_s << u"link"_s << exists << u"link to %1/victim.txt"_s;
+        QTest::newRow("a FIFO made at the name") << u"b/over.png"_s << u"fifo"_s << exists << u"FIFO"_s;
+        QTest::newRow("the picture swapped for a FIFO")
+            << u"b/over.png"_s << u"swap"_s
+            << u"The picture could not be copied as \"%1/pages/up.png\".\n\n\"%1/a/up.png\" is not a regular file."_s
+            << u"<missing>"_s;
+        QTest::newRow("a link to nothing there before")
+            << u"b/over.png"_s << u"dangling"_s << QString() << u"link to %1/victim.txt.gone"_s;
+        QTest::newRow("two pictures of one name") << u"b/up.png"_s << QString() << QString() << u"a/up.png"_s;
+    }
+    void copiesBesideThePage()
+    {
+        QFETCH(QString, second);
+        QFETCH(QString, change);
+        QFETCH(QString, message);
+        QFETCH(QString, upThere);
+        const QString pages = m_temporary->filePath(u"pages"_s);
+        const QString up = QDir(pages).filePath(u"up.png"_s);
+        const QString first = m_temporary->filePath(u"a/up.png"_s);
+        for (const QString &folder : {u"a"_s, u"b"_s, u"pages"_s})
+            QVERIFY(QDir(m_temporary->path()).mkpath(folder));
+        for (const QString &picture : {u"a/up.png"_s, second})
+            QVERIFY(testfiles::writeFile(m_temporary->filePath(picture), picture.toUtf8()));
+        QVERIFY(testfiles::writeFile(victim(), "victim"));
+        if (change == u"dangling"_s)
+            QVERIFY(QFile::link(victim() + u".gone"_s, up));
+        FakeServices services;
+        services.answerSave(QDir(pages).filePath(u"page.html"_s));
+        services.answerYesNo(true, [&] {
+            if (change == u"link"_s)
+                QFile::link(victim(), up);
+            if (change == u"swap"_s)
+                QFile::remove(first);
+            if (change == u"fifo"_s || change == u"swap"_s)
+                ::mkfifo(QFile::encodeName(change == u"fifo"_s ? up : first).constData(), 0600);
+        });
+        ui::PageSaver saver({u"HTM(L) Files *.html,*.htm "_s, u"*.html;*.htm"_s});
+        hostile::FifoWatchdog watchdog(change == u"fifo"_s ? up : first);
+        QVERIFY(saver.save(nullptr, services, smallPage(), {first, m_temporary->filePath(second)}));
+        QVERIFY2(!watchdog.stop(), "the copy waited on a FIFO");
+        const QString different = u"\n\nA different file is already there: up.png; it is left as it is."_s;
+        QCOMPARE(services.questions.constLast().prompt,
+                 u"Copy the pictures next to the page?"_s + (change == u"dangling"_s ? different : QString()));
+        QCOMPARE(services.messages.value(0).text, message.replace(u"%1"_s, m_temporary->path()));
+        QCOMPARE(standing(up), upThere.replace(u"%1"_s, m_temporary->path()));
+        QCOMPARE(testfiles::contentOf(victim()), QByteArray("victim"));
+        if (!second.endsWith(u"up.png"_s))
+            QCOMPARE(testfiles::contentOf(QDir(pages).filePath(u"over.png"_s)), second.toUtf8());
+    }
+
+    void aPageNeverReplacesItsPicture()
+    {
+        const QString picture = m_temporary->filePath(u"up.png"_s);
+        QVERIFY(testfiles::writeFile(picture, "picture"));
+        QVERIFY(QFile::link(picture, m_temporary->filePath(u"link.html"_s)));
+        for (const QString &name : {u"up.png"_s, u"link.html"_s}) {
+            FakeServices services;
+            ui::PageSaver saver({u"HTM(L) Files *.html,*.htm "_s, u"*.html;*.htm"_s});
+            services.answerSave(m_temporary->filePath(name));
+            QVERIFY(!saver.save(nullptr, services, smallPage(), {picture}));
+            QCOMPARE(services.messages.value(0).text,
+                     u"The page was not saved: \"%1\" is a picture that the page shows."_s.arg(picture));
+        }
+        QCOMPARE(testfiles::contentOf(picture), QByteArray("picture"));
     }
 
     void missingFolder()
@@ -186,6 +275,8 @@ private Q_SLOTS:
     }
 
 private:
+    QString victim() const { return m_temporary->filePath(u"victim.txt"_s); }
+
     std::unique_ptr<QTemporaryDir> m_temporary;
 };
 

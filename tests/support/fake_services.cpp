@@ -46,8 +46,10 @@ bool FakeServices::askYesNo(QWidget *, const QString &title, const QString &ques
         ++unexpected;
         return false;
     }
-    const bool yes = m_yesNo.front();
+    const auto [yes, meanwhile] = m_yesNo.front();
     m_yesNo.pop_front();
+    if (meanwhile)
+        meanwhile();
     return yes;
 }
 

@@ -8,7 +8,9 @@
 #include <QUrl>
 
 #include <deque>
+#include <functional>
 #include <optional>
+#include <utility>
 
 // Scripted answers for the dialogs, the prompt and the random draws, and a record of what
 // the windows asked. A dialog asked without a scripted answer fails the test's expectations
@@ -30,7 +32,8 @@ public:
     void answerOpen(std::optional<QString> path) { m_open.push_back(std::move(path)); }
     void answerSave(std::optional<QString> path) { m_save.push_back(std::move(path)); }
     void answerPrompt(std::optional<QString> text) { m_prompt.push_back(std::move(text)); }
-    void answerYesNo(bool yes) { m_yesNo.push_back(yes); }
+    // meanwhile: what happens while the question is open, such as a file changed by someone else.
+    void answerYesNo(bool yes, std::function<void()> meanwhile = {}) { m_yesNo.push_back({yes, std::move(meanwhile)}); }
     void answerColour(std::optional<QColor> colour) { m_colour.push_back(colour); }
     void scriptDraws(std::initializer_list<float> draws) { m_draws.insert(m_draws.end(), draws); }
 
@@ -58,7 +61,7 @@ private:
     std::deque<std::optional<QString>> m_open;
     std::deque<std::optional<QString>> m_save;
     std::deque<std::optional<QString>> m_prompt;
-    std::deque<bool> m_yesNo;
+    std::deque<std::pair<bool, std::function<void()>>> m_yesNo;
     std::deque<std::optional<QColor>> m_colour;
     std::deque<float> m_draws;
     quint64 m_randomState = 1;

@@ -3,6 +3,7 @@
 
 #include "ui/workspace.h"
 
+#include <QDir>
 #include <QTest>
 
 TestWorkspace::TestWorkspace(QSize size)
@@ -16,6 +17,9 @@ TestWorkspace::TestWorkspace(QSize size)
 
 TestWorkspace::~TestWorkspace()
 {
-    // The windows go before the services they use.
+    // The windows go before the services they use. The pages shown in the browser outlive a
+    // program's run; a test's go with it.
     delete workspace;
+    if (!services.browserPages().path().isEmpty())
+        QDir(services.browserPages().path()).removeRecursively();
 }

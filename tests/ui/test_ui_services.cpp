@@ -9,6 +9,7 @@
 #include "ui/look.h"
 #include "ui/note.h"
 #include "ui/page_saver.h"
+#include "ui/picture_names.h"
 #include "ui/services.h"
 #include "ui/twice_density.h"
 #include "ui/workspace.h"
@@ -152,6 +153,30 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QString, url);
         QCOMPARE(ui::urlFromFileName(name), url);
+    }
+
+    void sameNameHint_data()
+    {
+        QTest::addColumn<QStringList>("paths");
+        QTest::addColumn<QString>("hint");
+        const QString tail = u"\", but lie in different folders: the page will show only one of them."_s;
+        QTest::newRow("names of their own") << QStringList{u"/a/up.png"_s, u"/a/over.png"_s} << QString();
+        QTest::newRow("one file twice") << QStringList{u"/a/up.png"_s, u"/a/up.png"_s} << QString();
+        QTest::newRow("two folders") << QStringList{u"/a/button.png"_s, u"/b/button.png"_s}
+                                     << u"Pictures 1 and 2 have the same name, \"button.png"_s + tail;
+        QTest::newRow("three, one not picked")
+            << QStringList{u"/a/up.png"_s, QString(), u"/b/up.png"_s, u"/c/up.png"_s, u"/a/x.gif"_s, u"/x.gif"_s}
+            << u"Pictures 1, 3 and 4 have the same name, \"up.png"_s + tail +
+                   u" Pictures 5 and 6 have the same name, \"x.gif"_s + tail;
+    }
+    void sameNameHint()
+    {
+        QFETCH(QStringList, paths);
+        QFETCH(QString, hint);
+        std::vector<std::string> picked;
+        for (const QString &path : std::as_const(paths))
+            picked.push_back(path.toStdString());
+        QCOMPARE(QString::fromStdString(ui::sameNameHint(picked)), hint);
     }
 
     void readFirstLineStopsAtTheFirstBreak_data()

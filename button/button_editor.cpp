@@ -15,6 +15,7 @@
 #include "ui/picture_box.h"
 #include "ui/picture_drop.h"
 #include "ui/picture_maker.h"
+#include "ui/picture_names.h"
 #include "ui/services.h"
 #include "ui/step_frames.h"
 #include "ui/text_box.h"
@@ -288,6 +289,7 @@ void Form7::createCodeChoice()
     QPushButton *make = ui::makeButton(this, u"MakePictures"_s, u"Make Pictures..."_s, QRect(568, 184, 152, 25));
     connect(make, &QPushButton::clicked, this, &Form7::MakePictures_Click);
     QLabel *linkHint = ui::makeHint(this, u"LinkHint"_s, QRect(568, 216, 152, 65));
+    m_sameNameHint = ui::makeHint(this, u"SameNameHint"_s, QRect(568, 288, 152, 78));
     connect(m_text[11], &QLineEdit::textChanged, linkHint,
             [linkHint](const QString &link) { ui::showHint(linkHint, ui::toQString(LinkHint(link.toStdString()))); });
 }
@@ -426,6 +428,11 @@ void Form7::takePicture(std::string &file, std::string &path, QLineEdit *box, co
     m_pictures.forget(chosen);
     m_unreadable.erase(path);
     updatePreviewHint();
+    // A page names each picture by its file name alone.
+    std::vector<std::string> pictures;
+    for (const QString &picture : pagePictures())
+        pictures.push_back(picture.toStdString());
+    ui::showHint(m_sameNameHint, ui::toQString(ui::sameNameHint(pictures)));
 }
 
 void Form7::takeDefaultPicture(const QString &chosen)

@@ -142,6 +142,7 @@ private:
     ui::Note *m_bodyNote = nullptr;
     ui::Note *m_saveNote = nullptr;
     QLabel *m_previewHint = nullptr;
+    QLabel *m_sameNameHint = nullptr;
     std::set<std::string> m_unreadable; // the full paths of pictures that could not be read
 
     bool m_pressedOnBackground = false; // the held button went down on the bare background

@@ -14,6 +14,7 @@
 #include "ui/page_pictures.h"
 #include "ui/picture_drop.h"
 #include "ui/picture_maker.h"
+#include "ui/picture_names.h"
 #include "ui/services.h"
 #include "ui/step_frames.h"
 #include "ui/text_box.h"
@@ -196,6 +197,7 @@ void Form2::createPreview()
         connect(box, &QLineEdit::textEdited, this, [this, which] {
             (which == 1 ? m_picture1Path : m_picture2Path).clear();
             m_preview->setPicture(which - 1, QString());
+            followPictures();
         });
         connect(box, &QLineEdit::editingFinished, this, [this, box] { takeTypedPicture(box); });
     }
@@ -213,6 +215,7 @@ void Form2::createHints()
     // Below "See Code", across the fields they are about.
     m_sizeHint = ui::makeHint(this, u"SizeHint"_s, pixelRect(120, 4440, 5280, 390));
     QLabel *linkHint = ui::makeHint(this, u"LinkHint"_s, pixelRect(120, 4830, 5280, 390));
+    m_sameNameHint = ui::makeHint(this, u"SameNameHint"_s, pixelRect(120, 5220, 5280, 390));
     connect(m_text[3], &QLineEdit::textChanged, linkHint,
             [linkHint](const QString &link) { ui::showHint(linkHint, ui::toQString(LinkHint(link.toStdString()))); });
 }
@@ -306,6 +309,15 @@ void Form2::takePicture(QLineEdit *box, const QString &path, bool keepName)
         m_sizeFromPicture = u"%1,%2"_s.arg(size.width()).arg(size.height());
         m_text[5]->setText(*m_sizeFromPicture);
     }
+    followPictures();
+}
+
+void Form2::followPictures()
+{
+    // A page names each picture by its file name alone.
+    const std::string hint = ui::sameNameHint({ui::pickedPicture(m_text[1]->text(), m_picture1Path).toStdString(),
+                                               ui::pickedPicture(m_text[2]->text(), m_picture2Path).toStdString()});
+    ui::showHint(m_sameNameHint, ui::toQString(hint));
 }
 
 void Form2::takeTypedPicture(QLineEdit *box)
@@ -395,6 +407,7 @@ void Form2::restore(const RolloverEntries &entries)
             m_lastPicture = path;
     }
     m_sizeFromPicture = entries.sizeFollowsPicture ? std::optional<QString>(m_text[5]->text()) : std::nullopt;
+    followPictures();
 }
 
 void Form2::Command1_Click()

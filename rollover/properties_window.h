@@ -71,6 +71,8 @@ private:
     void takeTypedPicture(QLineEdit *box);
     // The preview and the hints follow the size box and the choice of code.
     void followSize();
+    // The hint on pictures of the same name follows the pictures taken.
+    void followPictures();
     // Pictures the picture maker saved, taken as picks, with their size and caption.
     void takeMadePictures(const QStringList &files, QSize size, const QString &caption);
     void showStep(QGroupBox *hide, QGroupBox *show, std::initializer_list<QLabel *> restore,
@@ -85,6 +87,7 @@ private:
     QLabel *m_label8 = nullptr;
     QLabel *m_label9 = nullptr;
     QLabel *m_sizeHint = nullptr;
+    QLabel *m_sameNameHint = nullptr;
     QGroupBox *m_tut[7] = {}; // tut1 to tut6
     QLineEdit *m_altText = nullptr;
     QCheckBox *m_modernCode = nullptr;

@@ -14,12 +14,16 @@
 #include "ui/html_text.h"
 #include "ui/look.h"
 #include "ui/note.h"
+#include "ui/picture_names.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QHelpEvent>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -485,6 +489,38 @@ private Q_SLOTS:
         testwindows::click(shown, button);
         QVERIFY(label->isVisible());
         QCOMPARE(label->text(), said);
+    }
+
+    // Two pictures of the same name from different folders: the window says the page can show
+    // only one, in the words of the rule.
+    void sameNameHintFollowsThePicks_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("pickers");
+        QTest::newRow("rollover") << u"Form2"_s << QStringList{u"Command1"_s, u"Command2"_s};
+        QTest::newRow("button") << u"Form7"_s << QStringList{u"Command1"_s, u"Command3"_s};
+    }
+    void sameNameHintFollowsThePicks()
+    {
+        QFETCH(QString, window);
+        QFETCH(QStringList, pickers);
+        QWidget *shown = openWindow(window, workspace(), m_folder->path());
+        const QDir folder(m_folder->path());
+        const QStringList paths{folder.filePath(u"a/button.png"_s), folder.filePath(u"b/button.png"_s)};
+        for (const QString &path : paths) {
+            QVERIFY(folder.mkpath(QFileInfo(path).path()));
+            QVERIFY(QImage(8, 8, QImage::Format_RGB32).save(path));
+        }
+        for (qsizetype i = 0; i < pickers.size(); ++i) {
+            services().answerOpen(paths.at(i));
+            testwindows::click(shown, pickers.at(i));
+        }
+        std::vector<std::string> picked{paths.at(0).toStdString(), paths.at(1).toStdString()};
+        if (window == u"Form7"_s)
+            picked.insert(picked.begin() + 1, std::string()); // no mouse-over picture
+        const auto *hint = testwindows::child<QLabel>(shown, u"SameNameHint"_s);
+        QVERIFY(hint->isVisible());
+        QCOMPARE(hint->text(), QString::fromStdString(ui::sameNameHint(picked)));
     }
 
     // Each hint follows its box, in the words of the rule it shows.

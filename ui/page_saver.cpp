@@ -11,18 +11,28 @@ using namespace Qt::StringLiterals;
 
 namespace ui {
 
+QString withPageExtension(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    if (!QFileInfo(name).suffix().isEmpty())
+        return path;
+    return path + (name.endsWith(u'.') ? u"html"_s : u".html"_s);
+}
+
 PageSaver::PageSaver(FileFilter filter)
     : m_filter(std::move(filter))
 {}
 
 bool PageSaver::save(QWidget *parent, Services &services, const std::string &page, const QStringList &pictures)
 {
-    const std::optional<QString> path = services.saveFileName(parent, {m_filter, QString(), m_lastName});
-    if (!path || path->isEmpty())
+    const std::optional<QString> chosen = services.saveFileName(parent, {m_filter, QString(), m_lastName});
+    if (!chosen || chosen->isEmpty())
         return false;
-    m_lastName = *path;
+    // A name typed without an extension would not open as a page.
+    const QString path = withPageExtension(*chosen);
+    m_lastName = path;
     // The page would take the picture's place, and the picture is what the page shows.
-    const QString target = QFileInfo(*path).canonicalFilePath();
+    const QString target = QFileInfo(path).canonicalFilePath();
     for (const QString &picture : pictures) {
         if (!target.isEmpty() && QFileInfo(picture).canonicalFilePath() == target) {
             services.showError(parent, u"Quillarc 2"_s,
@@ -31,12 +41,12 @@ bool PageSaver::save(QWidget *parent, Services &services, const std::string &pag
             return false;
         }
     }
-    if (const Result<> written = writeFileAtomically(*path, page); !written) {
-        services.showError(parent, u"Quillarc 2"_s, pageNotSaved(*path, written.error()));
+    if (const Result<> written = writeFileAtomically(path, page); !written) {
+        services.showError(parent, u"Quillarc 2"_s, pageNotSaved(path, written.error()));
         return false;
     }
     // Asked once the page is there: a page that could not be written needs no pictures.
-    const QString folder = QFileInfo(*path).absolutePath();
+    const QString folder = QFileInfo(path).absolutePath();
     const PicturesBeside beside = picturesBeside(pictures, folder);
     if (beside.missing.isEmpty())
         return true;

@@ -11,6 +11,10 @@ class QWidget;
 
 namespace ui {
 
+// The path a page is saved under: as chosen, with ".html" after a file name that has no
+// extension, so that the page opens as one.
+QString withPageExtension(const QString &path);
+
 // "Save as HTML" of one window: asks for a file name with the window's filter, proposing
 // the name chosen last in this window, and writes the page atomically. A page that cannot
 // be written is reported in a message box; a cancelled dialog writes and says nothing.

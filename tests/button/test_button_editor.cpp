@@ -769,8 +769,8 @@ private Q_SLOTS:
         click(w, u"Command8"_s);
         child<QPlainTextEdit>(w, u"second"_s)->moveCursor(QTextCursor::End);
         QTest::keyClicks(child<QPlainTextEdit>(w, u"second"_s), u" <br>"_s);
-        const QString target = path(u"button page"_s); // no extension is added
-        services().answerSave(target);
+        const QString target = path(u"button page.html"_s);
+        services().answerSave(path(u"button page"_s)); // the extension is added
         click(w, u"Command12"_s);
         const FakeServices::Question &asked = services().questions.last();
         QCOMPARE(asked.kind, FakeServices::Question::Save);
@@ -798,6 +798,7 @@ private Q_SLOTS:
                             "onmouseup=\"document.images['Example'].src=DefaultImage.src\" "
                             "><img src=\"default.jpg\" name=\"Example\"></a> <br>\r\n"
                             "</body> </html>\r\n"));
+        QVERIFY(QFile::remove(target));
         QVERIFY(services().messages.isEmpty());
         QVERIFY(child<QGroupBox>(w, u"Frame3"_s)->isVisible());
     }

@@ -533,15 +533,14 @@ private Q_SLOTS:
         QCOMPARE(testfiles::contentOf(path), EmptyPage);
     }
 
-    void aNameWithoutExtensionIsUsedAsItIs()
+    void aNameWithoutExtensionGetsHtml()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath(u"page"_s);
         Form5 *w = open<Form5>();
-        services().answerSave(path);
+        services().answerSave(dir.filePath(u"page"_s));
         click(w, u"Command7"_s);
-        QCOMPARE(testfiles::contentOf(path), EmptyPage);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"page"_s});
+        QCOMPARE(testfiles::contentOf(dir.filePath(u"page.html"_s)), EmptyPage);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"page.html"_s});
     }
 
     void saveAgainProposesTheFirstNameAndReplacesTheFile()
@@ -598,13 +597,13 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("relative");
         QTest::newRow("missing folder") << u"missing/page.html"_s;
-        QTest::newRow("a folder's name") << u"folder"_s;
+        QTest::newRow("a folder's name") << u"folder.html"_s;
     }
     void anUnwritablePathIsReportedAndWritesNothing()
     {
         QFETCH(QString, relative);
         QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(u"folder"_s));
+        QVERIFY(QDir(dir.path()).mkdir(u"folder.html"_s));
         const QString path = dir.filePath(relative);
         Form5 *w = open<Form5>();
         click(w, u"Command12"_s);
@@ -617,7 +616,7 @@ private Q_SLOTS:
         QVERIFY2(services().messages.front().text.contains(QDir::toNativeSeparators(path)),
                  qPrintable(services().messages.front().text));
         QVERIFY(!QFile::exists(dir.filePath(u"missing"_s)));
-        QVERIFY(QFileInfo(dir.filePath(u"folder"_s)).isDir());
+        QVERIFY(QFileInfo(dir.filePath(u"folder.html"_s)).isDir());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
         QCOMPARE(QDir(dir.filePath(u"folder"_s)).entryList(QDir::Files | QDir::Hidden), QStringList());
         QCOMPARE(text(w, u"Text1"_s), QByteArray("\r\n<style><!--a{text-decoration:none}--></style>"));

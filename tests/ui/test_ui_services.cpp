@@ -130,6 +130,24 @@ private Q_SLOTS:
         QCOMPARE(ui::savedNote(u"/pages/my page.html"_s), u"Saved as my page.html"_s);
     }
 
+    // A page name typed without an extension gets ".html", so that it opens as a page.
+    void pageExtension_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("no extension") << u"/pages/rollover"_s << u"/pages/rollover.html"_s;
+        QTest::newRow("html") << u"/pages/rollover.html"_s << u"/pages/rollover.html"_s;
+        QTest::newRow("another extension kept") << u"/pages/rollover.htm"_s << u"/pages/rollover.htm"_s;
+        QTest::newRow("a point in the folder only") << u"/my.pages/rollover"_s << u"/my.pages/rollover.html"_s;
+        QTest::newRow("ending in a point") << u"/pages/rollover."_s << u"/pages/rollover.html"_s;
+    }
+    void pageExtension()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, saved);
+        QCOMPARE(ui::withPageExtension(chosen), saved);
+    }
+
     void urlFromFileName_data()
     {
         QTest::addColumn<QString>("name");

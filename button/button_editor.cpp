@@ -288,10 +288,8 @@ void Form7::createCodeChoice()
     connect(m_altText, &QLineEdit::textChanged, this, follow);
     QPushButton *make = ui::makeButton(this, u"MakePictures"_s, u"Make Pictures..."_s, QRect(568, 184, 152, 25));
     connect(make, &QPushButton::clicked, this, &Form7::MakePictures_Click);
-    QLabel *linkHint = ui::makeHint(this, u"LinkHint"_s, QRect(568, 216, 152, 65));
+    ui::makeBoxHint(this, u"LinkHint"_s, QRect(568, 216, 152, 65), m_text[11], &LinkHint);
     m_sameNameHint = ui::makeHint(this, u"SameNameHint"_s, QRect(568, 288, 152, 78));
-    connect(m_text[11], &QLineEdit::textChanged, linkHint,
-            [linkHint](const QString &link) { ui::showHint(linkHint, ui::toQString(LinkHint(link.toStdString()))); });
 }
 
 void Form7::followCodeChoice()
@@ -445,12 +443,8 @@ void Form7::takeDefaultPicture(const QString &chosen)
 
 void Form7::MakePictures_Click()
 {
-    auto *maker = new ui::PictureMaker(workspace(), PictureKind::Button);
-    // Beside this window, which it fills; it goes on when this window has gone.
-    maker->setLeft(left() + ui::twips(width()));
-    maker->setTop(top());
-    connect(maker, &ui::PictureMaker::picturesSaved, this, &Form7::takeMadePictures);
-    maker->showWindow();
+    connect(ui::PictureMaker::openBeside(*this, PictureKind::Button), &ui::PictureMaker::picturesSaved, this,
+            &Form7::takeMadePictures);
 }
 
 void Form7::takeMadePictures(const QStringList &files, QSize size, const QString &caption)

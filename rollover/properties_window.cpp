@@ -214,10 +214,8 @@ void Form2::createHints()
     QWidget::setTabOrder(m_preview, make);
     // Below "See Code", across the fields they are about.
     m_sizeHint = ui::makeHint(this, u"SizeHint"_s, pixelRect(120, 4440, 5280, 390));
-    QLabel *linkHint = ui::makeHint(this, u"LinkHint"_s, pixelRect(120, 4830, 5280, 390));
+    ui::makeBoxHint(this, u"LinkHint"_s, pixelRect(120, 4830, 5280, 390), m_text[3], &LinkHint);
     m_sameNameHint = ui::makeHint(this, u"SameNameHint"_s, pixelRect(120, 5220, 5280, 390));
-    connect(m_text[3], &QLineEdit::textChanged, linkHint,
-            [linkHint](const QString &link) { ui::showHint(linkHint, ui::toQString(LinkHint(link.toStdString()))); });
 }
 
 void Form2::followSize()
@@ -348,12 +346,8 @@ void Form2::takeTypedPicture(QLineEdit *box)
 
 void Form2::MakePictures_Click()
 {
-    auto *maker = new ui::PictureMaker(workspace(), PictureKind::Rollover);
-    // Beside this window, which it fills; it goes on when this window has gone.
-    maker->setLeft(left() + ui::twips(width()));
-    maker->setTop(top());
-    connect(maker, &ui::PictureMaker::picturesSaved, this, &Form2::takeMadePictures);
-    maker->showWindow();
+    connect(ui::PictureMaker::openBeside(*this, PictureKind::Rollover), &ui::PictureMaker::picturesSaved, this,
+            &Form2::takeMadePictures);
 }
 
 void Form2::takeMadePictures(const QStringList &files, QSize size, const QString &caption)

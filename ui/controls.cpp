@@ -211,6 +211,16 @@ void showHint(QLabel *hint, const QString &text)
     hint->setVisible(!text.isEmpty());
 }
 
+QLabel *makeBoxHint(QWidget *parent, const QString &name, const QRect &geometry, QLineEdit *box,
+                    std::string (*rule)(const std::string &))
+{
+    QLabel *hint = makeHint(parent, name, geometry);
+    QObject::connect(box, &QLineEdit::textChanged, hint, [hint, rule](const QString &text) {
+        showHint(hint, QString::fromStdString(rule(text.toStdString())));
+    });
+    return hint;
+}
+
 void setFocusOrder(QWidget *window, const QStringList &names)
 {
     QWidget *previous = nullptr;

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -37,6 +39,9 @@ QCheckBox *makeModernCodeBox(QWidget *parent, const QRect &geometry);
 QLabel *makeHint(QWidget *parent, const QString &name, const QRect &geometry);
 // Shows the hint with the text, or hides it when there is nothing to say.
 void showHint(QLabel *hint, const QString &text);
+// A hint that follows a box: it says what the rule says of the box's text (UTF-8), if anything.
+QLabel *makeBoxHint(QWidget *parent, const QString &name, const QRect &geometry, QLineEdit *box,
+                    std::string (*rule)(const std::string &));
 
 // The alt text box with its label, the choice of the modern code, and the hint that shows while
 // the modern code is chosen without an alt text: the column the rollover and the button windows

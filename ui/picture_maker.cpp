@@ -115,6 +115,16 @@ void paintSwatch(QPushButton *swatch, Rgb colour)
 
 } // namespace
 
+PictureMaker *PictureMaker::openBeside(ChildWindow &opener, PictureKind kind)
+{
+    auto *maker = new PictureMaker(opener.workspace(), kind);
+    // Beside the window it fills, which may go while it stays.
+    maker->setLeft(opener.left() + twips(opener.width()));
+    maker->setTop(opener.top());
+    maker->showWindow();
+    return maker;
+}
+
 PictureMaker::PictureMaker(Workspace &workspace, PictureKind kind)
     : ChildWindow(workspace, u"PictureMaker"_s, u"Make Pictures"_s, {twips(600), twips(432)})
     , m_kind(kind)

@@ -2,6 +2,7 @@
 #include "ui/browser_pages.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -60,10 +61,12 @@ QString BrowserPages::temporaryFolder()
 
 void BrowserPages::removeEndedRuns()
 {
-    const QDir temporary(temporaryFolder());
-    const QFileInfoList folders =
-        temporary.entryInfoList({RunFolderPattern + u'*'}, QDir::Dirs | QDir::NoSymLinks | QDir::Hidden);
-    for (const QFileInfo &folder : folders) {
+    // Matched by hand: a name filter would compile a pattern, which costs start-up memory.
+    QDirIterator entries(temporaryFolder(), QDir::Dirs | QDir::NoSymLinks | QDir::Hidden | QDir::NoDotAndDotDot);
+    while (entries.hasNext()) {
+        const QFileInfo folder(entries.next());
+        if (!folder.fileName().startsWith(RunFolderPattern))
+            continue;
         // A run that lives holds the lock; another user's folder does not open.
         const int descriptor = lockFolder(folder.filePath());
         if (descriptor < 0)

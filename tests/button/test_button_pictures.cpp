@@ -213,6 +213,32 @@ private Q_SLOTS:
         QCOMPARE(kept.shown.size(), size.boundedTo(Shown));
     }
 
+    // A drawing is read at the screen's pixel ratio, so that it stays sharp there; a raster
+    // picture keeps its pixels. Either way it takes the same room.
+    void drawingsTakeThePixelRatio_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("fit");
+        QTest::addColumn<QSize>("room"); // what it takes on the screen
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("svg, its top left part") << u"large.svg"_s << int(ui::PictureFit::TopLeftPart) << Shown << 2.0;
+        QTest::newRow("svg, scaled to fit")
+            << u"large.svg"_s << int(ui::PictureFit::ScaledToFit) << QSize(185, 138) << 2.0;
+        QTest::newRow("svg smaller than the room")
+            << u"f.svg"_s << int(ui::PictureFit::ScaledToFit) << QSize(90, 30) << 2.0;
+        QTest::newRow("jpeg") << u"a.jpg"_s << int(ui::PictureFit::ScaledToFit) << QSize(120, 40) << 1.0;
+    }
+    void drawingsTakeThePixelRatio()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, fit);
+        QFETCH(QSize, room);
+        QFETCH(qreal, ratio);
+        const QImage read = ui::readPicturePart(path(file), Shown, ui::PictureFit(fit), 2).part;
+        QCOMPARE(read.devicePixelRatio(), ratio);
+        QCOMPARE(read.deviceIndependentSize().toSize(), room);
+    }
+
     void cacheKeepsAnUnchangedPicture()
     {
         ui::PictureCache cache(Shown);

@@ -93,7 +93,10 @@ QRect RolloverPreview::placeOf(const ui::Picture &picture) const
 void RolloverPreview::pointerAt(QPoint at)
 {
     const QRect area = m_pictures[0].isNull() ? contentsRect() : placeOf(m_pictures[0]);
-    m_pointerOver = area.contains(at);
+    // Most moves stay on the same side of the picture's edge: nothing to redraw.
+    if (area.contains(at) == m_pointerOver)
+        return;
+    m_pointerOver = !m_pointerOver;
     refresh();
 }
 

@@ -205,13 +205,6 @@ double linearChannel(int value)
     return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
 
-std::string ratioText(double ratio)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%.2f", ratio);
-    return text;
-}
-
 } // namespace
 
 std::optional<Rgb> ReadCssColour(const std::string &value, bool standardsPage)
@@ -237,6 +230,13 @@ double RelativeLuminance(Rgb colour)
 {
     return 0.2126 * linearChannel(colour.red) + 0.7152 * linearChannel(colour.green) +
            0.0722 * linearChannel(colour.blue);
+}
+
+std::string ContrastRatioText(double ratio)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%.2f", ratio);
+    return text;
 }
 
 double ContrastRatio(Rgb first, Rgb second)
@@ -277,7 +277,7 @@ std::vector<std::string> ColourHints(const std::string &text, const std::string 
     const auto check = [&](Rgb against, const std::string &name) {
         const double ratio = ContrastRatio(*textColour, against);
         if (ratio < MinimumTextContrast)
-            hints.push_back("The text colour's contrast with " + name + " is only " + ratioText(ratio) +
+            hints.push_back("The text colour's contrast with " + name + " is only " + ContrastRatioText(ratio) +
                             ":1; text needs 4.5:1 to read well.");
     };
     check(Rgb{255, 255, 255}, "the white page");

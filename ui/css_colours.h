@@ -33,6 +33,9 @@ double RelativeLuminance(Rgb colour);
 // either order.
 double ContrastRatio(Rgb first, Rgb second);
 
+// A contrast ratio as the hints write it, with two decimals: "4.48".
+std::string ContrastRatioText(double ratio);
+
 // The contrast that WCAG 2 level AA asks of normal text against its background.
 inline constexpr double MinimumTextContrast = 4.5;
 

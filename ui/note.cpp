@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/note.h"
 
+#include "ui/files.h"
 #include "ui/look.h"
 
 #include <QAccessible>
-#include <QFileInfo>
 
 namespace ui {
 
 QString savedNote(const QString &path)
 {
-    return QStringLiteral("Saved as %1").arg(QFileInfo(path).fileName());
+    return QStringLiteral("Saved as %1").arg(fileNameOf(path));
 }
 
 Note::Note(QWidget *parent, const QString &name, const QRect &geometry)

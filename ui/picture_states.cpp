@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -38,13 +37,6 @@ std::string nameEnd(PictureState state)
         break;
     }
     return {};
-}
-
-std::string ratioText(double ratio)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%.2f", ratio);
-    return text;
 }
 
 } // namespace
@@ -165,8 +157,8 @@ std::optional<std::string> ContrastHint(Rgb text, Rgb face, PictureKind kind)
     }
     if (lowest >= MinimumTextContrast)
         return std::nullopt;
-    return "The caption's contrast with the face of the " + StateName(worst) + " picture is only " + ratioText(lowest) +
-           ":1; text needs 4.5:1 to read well.";
+    return "The caption's contrast with the face of the " + StateName(worst) + " picture is only " +
+           ContrastRatioText(lowest) + ":1; text needs 4.5:1 to read well.";
 }
 
 std::optional<std::string> FitHint(PixelSize caption, PixelSize picture)

@@ -29,10 +29,10 @@ import contextlib
 import dataclasses
 import functools
 import http.server
+import io
 import json
 import pathlib
 import shutil
-import struct
 import subprocess
 import sys
 import tempfile
@@ -40,13 +40,12 @@ import threading
 import time
 import unittest
 import urllib.parse
-import zlib
 from dataclasses import dataclass, field
 
 CHROMIUM = "/usr/bin/chromium"
 CHROMEDRIVER = "/usr/bin/chromedriver"
 FIREFOX = "/usr/bin/firefox-esr"
-PACKAGES = "chromium, chromium-driver, python3-selenium and firefox-esr (scripts/setup installs them)"
+PACKAGES = "chromium, chromium-driver, python3-selenium, python3-pil and firefox-esr (scripts/setup installs them)"
 
 try:
     from selenium import webdriver
@@ -54,8 +53,9 @@ try:
     from selenium.webdriver.chrome.service import Service
     from selenium.webdriver.common.action_chains import ActionChains
     from selenium.webdriver.common.keys import Keys
+    from PIL import Image
 except ImportError as error:
-    sys.exit(f"browser checks: cannot import selenium ({error}); they need {PACKAGES}")
+    sys.exit(f"browser checks: cannot import selenium or PIL ({error}); they need {PACKAGES}")
 
 # The checkers, installed from npm beside this file at the versions of package-lock.json.
 HERE = pathlib.Path(__file__).resolve().parent
@@ -503,46 +503,14 @@ class LatePictures:
         self.server.server_close()
 
 
-def decode_png(data):
-    """The rows of RGB pixels of an 8-bit, non-interlaced RGB or RGBA PNG (what Chromium writes)."""
-    if data[:8] != b"\x89PNG\r\n\x1a\n":
-        raise ValueError("not a PNG")
-    at, idat = 8, b""
-    while at < len(data):
-        length, kind = struct.unpack(">I4s", data[at:at + 8])
-        body = data[at + 8:at + 8 + length]
-        at += 12 + length
-        if kind == b"IHDR":
-            width, height, depth, colour_type, _, _, interlace = struct.unpack(">IIBBBBB", body)
-        elif kind == b"IDAT":
-            idat += body
-        elif kind == b"IEND":
-            break
-    if depth != 8 or colour_type not in (2, 6) or interlace:
-        raise ValueError(f"PNG of depth {depth}, colour type {colour_type}, interlace {interlace}")
-    step = 3 if colour_type == 2 else 4
-    raw, stride = zlib.decompress(idat), width * step
-    rows, previous = [], bytearray(stride)
-    for y in range(height):
-        start = y * (stride + 1)
-        kind, line = raw[start], bytearray(raw[start + 1:start + 1 + stride])
-        for i in range(stride):
-            a = line[i - step] if i >= step else 0
-            b = previous[i]
-            c = previous[i - step] if i >= step else 0
-            if kind == 1:
-                line[i] = (line[i] + a) & 0xFF
-            elif kind == 2:
-                line[i] = (line[i] + b) & 0xFF
-            elif kind == 3:
-                line[i] = (line[i] + (a + b) // 2) & 0xFF
-            elif kind == 4:
-                p = a + b - c
-                pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
-                line[i] = (line[i] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 0xFF
-        rows.append([tuple(line[x * step:x * step + 3]) for x in range(width)])
-        previous = line
-    return rows
+def screenshot(png):
+    """A screenshot in base64 PNG as an RGB picture."""
+    return Image.open(io.BytesIO(base64.b64decode(png))).convert("RGB")
+
+
+def near(colour, wanted):
+    """Whether a colour on the screen is the wanted one, within what JPEG and scaling round."""
+    return all(abs(seen - want) <= COLOUR_TOLERANCE for seen, want in zip(colour, wanted))
 
 
 def start_chromium(profile, late=False):
@@ -643,8 +611,11 @@ class PageChecker:
         # Each move in one step: WebDriver's default spreads a move over a quarter of a second.
         return ActionChains(self.driver, duration=0)
 
-    def move_over(self, element):
-        self.actions().move_to_element(element).perform()
+    def move_over(self, box):
+        """The pointer to the middle of a box [left, top, width, height]."""
+        actions = self.actions()
+        actions.w3c_actions.pointer_action.move_to_location(int(box[0] + box[2] / 2), int(box[1] + box[3] / 2))
+        actions.perform()
 
     def press(self):
         self.actions().click_and_hold().perform()
@@ -655,9 +626,7 @@ class PageChecker:
     def move_away(self):
         # The bottom right corner of the window, which no page reaches.
         width, height = self.script("return [window.innerWidth, window.innerHeight]")
-        actions = self.actions()
-        actions.w3c_actions.pointer_action.move_to_location(width - 5, height - 5)
-        actions.perform()
+        self.move_over([width - 10, height - 10, 10, 10])
 
     # --- what the page shows
 
@@ -667,27 +636,31 @@ class PageChecker:
         return str(path.relative_to(self.folder)) if path.is_relative_to(self.folder) else str(path)
 
     def shot(self, x, y, width, height):
-        """The rows of pixels of the screen's rectangle, at whole CSS pixels."""
+        """The screen's rectangle, at whole CSS pixels."""
         shot = self.driver.execute_cdp_cmd("Page.captureScreenshot", {
             "format": "png", "clip": {"x": x, "y": y, "width": width, "height": height, "scale": 1}})
-        return decode_png(base64.b64decode(shot["data"]))
+        return screenshot(shot["data"])
 
     def screen_colour(self, x, y):
-        return self.shot(int(x) - 1, int(y) - 1, 3, 3)[1][1]
+        return self.shot(int(x) - 1, int(y) - 1, 3, 3).getpixel((1, 1))
 
-    def record(self, page, step):
+    def state(self):
+        """What the page's link shows now, as page_state.js tells it."""
+        return self.script(f"return ({PAGE_STATE})()")
+
+    def keep(self, page, step, state):
         """What Chromium shows in this step, kept to hold Firefox's against."""
-        state = self.states.setdefault(page, {})[step] = self.script(f"return ({PAGE_STATE})()")
+        self.states.setdefault(page, {})[step] = state
         return state
 
     @staticmethod
-    def expect_ring(step, rows, left, top, box):
+    def expect_ring(step, shot, left, top, box):
         """The focus ring in a screenshot from (left, top) goes round the picture's box: on each
         side, at a quarter, half and three quarters of its length, a pixel within RING_REACH pixels
         outside the box differs from the page around it (the screenshot's corner)."""
         x0, y0 = round(box[0]) - left, round(box[1]) - top
         x1, y1 = round(box[0] + box[2]) - left - 1, round(box[1] + box[3]) - top - 1
-        ring = lambda x, y: any(abs(a - b) > COLOUR_TOLERANCE for a, b in zip(rows[y][x], rows[0][0]))
+        ring = lambda x, y: not near(shot.getpixel((x, y)), shot.getpixel((0, 0)))
         sides = {"top": lambda t, d: (x0 + t * (x1 - x0), y0 - d), "bottom": lambda t, d: (x0 + t * (x1 - x0), y1 + d),
                  "left": lambda t, d: (x0 - d, y0 + t * (y1 - y0)), "right": lambda t, d: (x1 + d, y0 + t * (y1 - y0))}
         open_sides = [side for side, at in sides.items() if not all(
@@ -698,8 +671,8 @@ class PageChecker:
     def expect_chromium_ring(self, state):
         box = state["shown"][0]["box"]
         left, top = int(box[0]) - RING_MARGIN, int(box[1]) - RING_MARGIN
-        rows = self.shot(left, top, int(box[2]) + 2 * RING_MARGIN + 1, int(box[3]) + 2 * RING_MARGIN + 1)
-        self.expect_ring("focused", rows, left, top, box)
+        shot = self.shot(left, top, int(box[2]) + 2 * RING_MARGIN + 1, int(box[3]) + 2 * RING_MARGIN + 1)
+        self.expect_ring("focused", shot, left, top, box)
 
     def firefox(self, page):
         """What Firefox showed of the page, {step: state}, read from its run as far as that page."""
@@ -713,10 +686,10 @@ class PageChecker:
     def expect_firefox_ring(self, page):
         """Firefox rings the focused picture, and the screen shows that picture's colour."""
         left, top, png = self.firefox(page)["focused"]["shot"]
-        rows, picture = decode_png(base64.b64decode(png)), self.firefox(page)["focused"]["shown"][0]
-        self.expect_ring("firefox, focused", rows, left, top, picture["box"])
-        colour, wanted = rows[len(rows) // 2][len(rows[0]) // 2], self.colours[self.file_of(picture["src"])]
-        if any(abs(seen - want) > COLOUR_TOLERANCE for seen, want in zip(colour, wanted)):
+        shot, picture = screenshot(png), self.firefox(page)["focused"]["shown"][0]
+        self.expect_ring("firefox, focused", shot, left, top, picture["box"])
+        colour, wanted = shot.getpixel((shot.width // 2, shot.height // 2)), self.colours[self.file_of(picture["src"])]
+        if not near(colour, wanted):
             raise CheckFailed(f"firefox, focused: the screen shows {colour} at the picture, which is {wanted}")
 
     def comparable(self, state, step):
@@ -738,36 +711,32 @@ class PageChecker:
                 raise CheckFailed(f"firefox, {step}: {seen}, where Chromium has {wanted}")
         self.firefox_agrees.add(page)
 
-    def image_state(self, name):
-        return self.script("""
-            const image = document.images[arguments[0]];
-            if (!image) return null;
-            const box = image.getBoundingClientRect();
-            return {src: image.src, loaded: image.complete && image.naturalWidth > 0,
-                    x: box.left + box.width / 2, y: box.top + box.height / 2};""", name)
-
-    def expect_picture(self, step, name, picture):
-        """The page image `name` holds `picture`, loaded, and the screen shows its colour."""
-        image = self.image_state(name)
-        if image is None:
-            raise CheckFailed(f"{step}: no image named {name} on the page")
-        # The handlers set the source at once; loading and painting it may take a moment
-        # (after a press or a release the image can be incomplete for a few milliseconds).
-        shown = self.file_of(image["src"])
-        if shown != picture:
-            raise CheckFailed(f"{step}: the image holds {shown!r}, expected {picture!r}")
-        wanted = self.colours[picture]
-        deadline = time.monotonic() + PAINT_WAIT
+    def expect_shown(self, step, picture):
+        """The link shows one picture, `picture`, loaded, at the width and height its code gives, and
+        the screen shows its colour; returns the page's state. The handlers and rules change the
+        picture at once; loading and painting it may take a moment (after a press or a release the
+        image can be incomplete for a few milliseconds)."""
+        wanted, started = self.colours[picture], time.monotonic()
         while True:
-            colour = self.screen_colour(image["x"], image["y"])
-            if image["loaded"] and all(abs(seen - want) <= COLOUR_TOLERANCE for seen, want in zip(colour, wanted)):
-                return
-            if time.monotonic() > deadline:
+            state = self.state()
+            files = [self.file_of(image["src"]) for image in state["shown"]]
+            if files != [picture]:
+                fault = f"the link shows {files}, expected [{picture!r}]"
+            else:
+                image = state["shown"][0]
+                left, top, width, height = image["box"]
+                colour = self.screen_colour(left + width / 2, top + height / 2)
                 if not image["loaded"]:
-                    raise CheckFailed(f"{step}: {picture!r} did not load (a broken picture)")
-                raise CheckFailed(f"{step}: the screen shows {colour} at the image, {picture!r} is {wanted}")
+                    fault = f"{picture!r} did not load (a broken picture)"
+                elif image["given"] not in ([width, height], [0, 0]):
+                    fault = f"{picture!r} takes {[width, height]}, its code gives {image['given']}"
+                elif not near(colour, wanted):
+                    fault = f"the screen shows {colour} at the picture, {picture!r} is {wanted}"
+                else:
+                    return state
+            if time.monotonic() - started > (PAINT_WAIT if files == [picture] else STATE_WAIT):
+                raise CheckFailed(f"{step}: {fault}")
             time.sleep(0.05)
-            image = self.image_state(name)
 
     def expect_preloads(self, preloads):
         """Every script image of the head code holds its picture, loaded."""
@@ -799,12 +768,10 @@ class PageChecker:
         first, second = case.pictures
         self.expect_mode(case.standards)
         self.expect_preloads({"Image01": first, "Image02": second})
-        image = self.script("return document.images['Example']")
-        self.expect_picture("at load", "Example", first)
-        self.move_over(image)
-        self.expect_picture("hovered", "Example", second)
+        self.move_over(self.expect_shown("at load", first)["shown"][0]["box"])
+        self.expect_shown("hovered", second)
         self.move_away()
-        self.expect_picture("after leaving", "Example", first)
+        self.expect_shown("after leaving", first)
         self.finish(url)
 
     def check_button(self, case):
@@ -817,34 +784,25 @@ class PageChecker:
         hovered = case.over or case.default
         pressed = case.down or hovered
         released = case.default if case.down else hovered
-        image = self.script("return document.images['Example']")
-        self.expect_picture("at load", "Example", case.default)
-        self.move_over(image)
-        self.expect_picture("hovered", "Example", hovered)
+        self.move_over(self.expect_shown("at load", case.default)["shown"][0]["box"])
+        self.expect_shown("hovered", hovered)
         self.press()
-        self.expect_picture("pressed", "Example", pressed)
+        self.expect_shown("pressed", pressed)
         self.release()
-        self.expect_picture("released", "Example", released)
+        self.expect_shown("released", released)
         self.expect_clicks("released", 1)
         self.move_away()
-        self.expect_picture("after leaving", "Example", case.default)
+        self.expect_shown("after leaving", case.default)
         self.finish(url)
-
-    def link_state(self):
-        return self.script("""
-            const style = getComputedStyle(document.links[0]);
-            const state = {};
-            for (const property of arguments[0]) state[property] = style.getPropertyValue(property);
-            return state;""", list(LINK_AT_REST))
 
     def expect_link_style(self, step, expected):
         # A pressed link keeps the browser's active colour a moment after a tap.
         deadline = time.monotonic() + STATE_WAIT
         while True:
-            state = self.link_state()
-            wrong = {key: value for key, value in state.items() if value != expected[key]}
+            state = self.state()
+            wrong = {key: state["style"][key] for key in expected if state["style"][key] != expected[key]}
             if not wrong:
-                return
+                return state
             if time.monotonic() > deadline:
                 raise CheckFailed(f"{step}: the link's style has {wrong}, expected "
                                   f"{ {key: expected[key] for key in wrong} }")
@@ -878,7 +836,7 @@ class PageChecker:
         self.expect_example_link(case, {"at rest": at_rest, "hovered": hovered, "focused": at_rest})
         self.expect_page_text(case)
         self.expect_link_style("at rest", at_rest)
-        self.move_over(self.script("return document.links[0]"))
+        self.move_over(self.state()["link"])
         self.expect_link_style("hovered", hovered)
         self.move_away()
         self.expect_link_style("after leaving", at_rest)
@@ -899,7 +857,7 @@ class PageChecker:
                 raise CheckFailed("the page shows a link")
             return self.finish(url)
         self.expect_link_style("at rest", shown["at rest"])
-        self.move_over(self.script("return document.links[0]"))
+        self.move_over(self.state()["link"])
         self.expect_link_style("hovered", {**shown["hovered"], **case.browser})
         self.move_away()
         self.tab_to_link("focused")
@@ -946,47 +904,6 @@ class PageChecker:
         if names != [name]:
             raise CheckFailed(f"{step}: the links are named {names}, expected [{name!r}]")
 
-    def shown_pictures(self):
-        return self.script("""
-            return [...document.links[0].querySelectorAll('img')]
-                .filter(image => getComputedStyle(image).display !== 'none')
-                .map(image => {
-                    const box = image.getBoundingClientRect();
-                    return {element: image, src: image.src, loaded: image.complete && image.naturalWidth > 0,
-                            x: box.left + box.width / 2, y: box.top + box.height / 2,
-                            size: [box.width, box.height],
-                            given: [Number(image.getAttribute('width')), Number(image.getAttribute('height'))]};
-                });""")
-
-    def expect_shown(self, step, picture):
-        """The link shows one picture, `picture`, loaded, at its width and height, and the screen
-        shows its colour."""
-        wanted = self.colours[picture]
-        deadline = time.monotonic() + STATE_WAIT
-        while True:
-            shown = self.shown_pictures()
-            files = [self.file_of(image["src"]) for image in shown]
-            if files == [picture]:
-                break
-            if time.monotonic() > deadline:
-                raise CheckFailed(f"{step}: the link shows {files}, expected [{picture!r}]")
-            time.sleep(0.05)
-        deadline = time.monotonic() + PAINT_WAIT
-        while True:
-            image = shown[0]
-            colour = self.screen_colour(image["x"], image["y"])
-            painted = all(abs(seen - want) <= COLOUR_TOLERANCE for seen, want in zip(colour, wanted))
-            if image["loaded"] and painted and image["size"] == image["given"]:
-                return image["element"]
-            if time.monotonic() > deadline:
-                if not image["loaded"]:
-                    raise CheckFailed(f"{step}: {picture!r} did not load (a broken picture)")
-                if image["size"] != image["given"]:
-                    raise CheckFailed(f"{step}: {picture!r} takes {image['size']}, its code gives {image['given']}")
-                raise CheckFailed(f"{step}: the screen shows {colour} at the picture, {picture!r} is {wanted}")
-            time.sleep(0.05)
-            shown = self.shown_pictures()
-
     def expect_code_attributes(self, case):
         """Every picture names the typed alt text, and the link leads where the typed link does (a
         link box still holding only its opening text leads to the page's own top)."""
@@ -1018,8 +935,10 @@ class PageChecker:
         finally:
             self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
 
-    def tap(self, step, x, y):
-        """A finger down and up at one place, which the browser turns into a tap and a click."""
+    def tap(self, step, box):
+        """A finger down and up in the middle of a box, which the browser turns into a tap and a
+        click."""
+        x, y = box[0] + box[2] / 2, box[1] + box[3] / 2
         if self.script("return matchMedia('(hover: hover)').matches || !matchMedia('(pointer: coarse)').matches"):
             raise CheckFailed(f"{step}: the touch screen still reports a pointer that hovers")
         clicks = self.script("return window.quillarcClicks || 0")
@@ -1030,51 +949,66 @@ class PageChecker:
             time.sleep(0.05)
         self.expect_clicks(step, clicks + 1)
 
-    def check_pictures(self, case, touch=True):
-        """A modern rollover or button: its code's texts, the audit, and every state of the link
-        by keyboard, mouse and touch, all on one load of the page."""
+    def check_modern(self, case, touch=True):
+        """A modern page, all on one load: its code's texts, the audit at rest, focused and hovered,
+        and every state of its link by keyboard, mouse and touch, each as Firefox shows it too. A
+        rollover or button shows its pictures in turn, ringed when focused, and its link keeps the
+        pictures' accessible name; link effects change the link's style."""
+        pictures = isinstance(case, Pictures)
+        if pictures:
+            shown = {"rest": case.default, "active": case.hovered, "pressed": case.pressed}
+
+            def look(step, which):
+                return self.expect_shown(step, shown[which])
+        else:
+            at_rest, styled = link_styles(case)
+            self.expect_example_link(case, {"at rest": at_rest, "hovered": styled, "focused": styled})
+            styles = {"rest": at_rest, "active": styled}
+
+            def look(step, which):
+                return self.expect_link_style(step, styles[which])
+
+        def audited(step, which):
+            state = self.keep(case.page, step, look(step, which))
+            if pictures:
+                self.expect_link_name(step, case.alt)
+            self.expect_no_violations(case.page, step)
+            return state
+
         url = self.open(case.page)
         self.expect_mode(True)
-        self.expect_code_attributes(case)
-        self.expect_shown("at rest", case.default)
-        self.record(case.page, "at rest")
-        self.expect_link_name("at rest", case.alt)
-        self.expect_no_violations(case.page, "at rest")
-
+        if pictures:
+            self.expect_code_attributes(case)
+        else:
+            self.expect_page_text(case)
+        audited("at rest", "rest")
         self.tab_to_link("focused")
-        self.expect_shown("focused", case.hovered)
-        self.expect_chromium_ring(self.record(case.page, "focused"))
-        self.expect_link_name("focused", case.alt)
-        self.expect_no_violations(case.page, "focused")
+        focused = audited("focused", "active")
+        if pictures:
+            self.expect_chromium_ring(focused)
         self.script("document.activeElement.blur()")
-        image = self.expect_shown("after the focus left", case.default)
-
-        self.move_over(image)
-        self.expect_shown("hovered", case.hovered)
-        self.record(case.page, "hovered")
-        self.expect_link_name("hovered", case.alt)
-        self.expect_no_violations(case.page, "hovered")
-        self.press()
-        self.expect_shown("pressed", case.pressed)
-        self.record(case.page, "pressed")
-        self.release()
-        # Still over the link: the hover state again, as a button in a browser does.
-        self.expect_shown("released", case.hovered)
-        self.expect_clicks("released", 1)
+        self.move_over(look("after the focus left", "rest")["link"])
+        audited("hovered", "active")
+        if pictures:
+            self.press()
+            self.keep(case.page, "pressed", look("pressed", "pressed"))
+            self.release()
+            # Still over the link: the hover state again, as a button in a browser does.
+            look("released", "active")
+            self.expect_clicks("released", 1)
         self.move_away()
-        self.expect_shown("after leaving", case.default)
-
+        look("after leaving", "rest")
         self.finish(url)
         if touch:
             # A load of its own: a touch screen has no mouse whose place the browser would
             # take the hover from.
             with self.touch_screen():
                 url = self.open(case.page)
-                image = self.shown_pictures()[0]
-                self.tap("after a tap", image["x"], image["y"])
-                self.expect_shown("after a tap", case.default)
-                self.expect_link_style("after a tap", LINK_AT_REST)  # no longer active either
-                self.record(case.page, "after a tap")
+                self.tap("after a tap", self.state()["link"])
+                state = look("after a tap", "rest")
+                if pictures:
+                    state = self.expect_link_style("after a tap", LINK_AT_REST)  # no longer active either
+                self.keep(case.page, "after a tap", state)
                 self.finish(url)
         self.expect_firefox_agrees(case.page)
 
@@ -1127,44 +1061,6 @@ class PageChecker:
         if before["boxes"] != before["given"]:
             raise CheckFailed(f"before the pictures: the picture boxes are {before['boxes']}, "
                               f"their code gives {before['given']}")
-
-    def check_modern_links(self, case, touch=True):
-        """Modern link effects: the audit, and the style by keyboard, mouse and touch, all on one
-        load of the page."""
-        at_rest, styled = link_styles(case)
-        self.expect_example_link(case, {"at rest": at_rest, "hovered": styled, "focused": styled})
-        url = self.open(case.page)
-        self.expect_mode(True)
-        self.expect_page_text(case)
-        self.expect_link_style("at rest", at_rest)
-        self.record(case.page, "at rest")
-        self.expect_no_violations(case.page, "at rest")
-
-        self.tab_to_link("focused")
-        self.expect_link_style("focused", styled)
-        self.record(case.page, "focused")
-        self.expect_no_violations(case.page, "focused")
-        self.script("document.activeElement.blur()")
-        self.expect_link_style("after the focus left", at_rest)
-
-        self.move_over(self.script("return document.links[0]"))
-        self.expect_link_style("hovered", styled)
-        self.record(case.page, "hovered")
-        self.expect_no_violations(case.page, "hovered")
-        self.move_away()
-        self.expect_link_style("after leaving", at_rest)
-
-        self.finish(url)
-        if touch:
-            with self.touch_screen():
-                url = self.open(case.page)
-                box = self.script("const b = document.links[0].getBoundingClientRect();"
-                                  "return [b.left + b.width / 2, b.top + b.height / 2]")
-                self.tap("after a tap", *box)
-                self.expect_link_style("after a tap", at_rest)
-                self.record(case.page, "after a tap")
-                self.finish(url)
-        self.expect_firefox_agrees(case.page)
 
     @contextlib.contextmanager
     def screen(self, width, ratio):
@@ -1266,7 +1162,7 @@ class PageChecks(unittest.TestCase):
         page = self.checker.write_variant(BUTTON_THREE.page, "broken-button.html",
                                           "onmouseup=\"document.images['Example'].src=DefaultImage.src",
                                           "onmouseup=\"document.images['Example'].src=MouseOverImage.src")
-        with self.assertRaisesRegex(CheckFailed, r"^released: the image holds 'b-over\.jpg'"):
+        with self.assertRaisesRegex(CheckFailed, r"^released: the link shows \['b-over\.jpg'\]"):
             self.checker.check_button(Button(page, "broken", BUTTON_THREE.default, BUTTON_THREE.over,
                                              BUTTON_THREE.down))
 
@@ -1274,7 +1170,7 @@ class PageChecks(unittest.TestCase):
         case = ROLLOVERS_ENCODED[2]
         page = self.checker.write_variant(case.page, "bare-ampersand.html",
                                           '<img src="up%26copy.png"', '<img src="up&copy.png"')
-        with self.assertRaisesRegex(CheckFailed, r"^at load: the image holds 'up©\.png'"):
+        with self.assertRaisesRegex(CheckFailed, r"^at load: the link shows \['up©\.png'\]"):
             self.checker.check_rollover(Rollover(page, "bare ampersand", case.pictures))
 
     def test_a_lineless_rule_outside_a_style_element_fails(self):
@@ -1297,7 +1193,7 @@ class ModernCodeChecks(unittest.TestCase):
     def test_modern_rollovers_and_buttons(self):
         for case in MODERN_PICTURES:
             with self.subTest(case.title):
-                self.checker.check_pictures(case)
+                self.checker.check_modern(case)
 
     def test_modern_pictures_take_their_place_before_they_load(self):
         for case in MODERN_PICTURES:
@@ -1307,21 +1203,18 @@ class ModernCodeChecks(unittest.TestCase):
     def test_modern_link_effects(self):
         for case in MODERN_LINKS:
             with self.subTest(case.title):
-                self.checker.check_modern_links(case)
+                self.checker.check_modern(case)
 
     def test_the_modern_code_in_one_style_element_looks_as_the_separate_snippets(self):
         # Both held to the same look at rest, hovered, focused and after a tap.
         for case in (MODERN_LINKS_SAVED[-1], MODERN_LINKS_SEPARATE):
             with self.subTest(case.title):
-                self.checker.check_modern_links(case)
+                self.checker.check_modern(case)
 
     def test_modern_code_works_where_no_script_may_run(self):
-        for case in CSP_PICTURES:
+        for case in CSP_PICTURES + CSP_LINKS:
             with self.subTest(case.title):
-                self.checker.check_pictures(case, touch=False)
-        for case in CSP_LINKS:
-            with self.subTest(case.title):
-                self.checker.check_modern_links(case, touch=False)
+                self.checker.check_modern(case, touch=False)
 
     def test_pictures_of_twice_the_density_on_such_screens(self):
         self.checker.expect_density(MODERN_OTHERS[2])
@@ -1338,7 +1231,7 @@ class ModernCodeChecks(unittest.TestCase):
     def test_a_focus_ring_that_leaves_the_picture_open_fails(self):
         case = dataclasses.replace(MODERN_ROLLOVERS[0], page="fault-inline-link.html")
         with self.assertRaisesRegex(CheckFailed, r"^focused: the focus ring leaves the picture open at the bottom"):
-            self.checker.check_pictures(case, touch=False)
+            self.checker.check_modern(case, touch=False)
         with self.assertRaisesRegex(CheckFailed, r"^firefox, focused: the focus ring leaves the picture open at "
                                                  r"the top"):
             self.checker.expect_firefox_ring(case.page)
@@ -1357,12 +1250,12 @@ class ModernCodeChecks(unittest.TestCase):
     def test_a_hover_rule_for_every_device_sticks_after_a_tap(self):
         case = dataclasses.replace(MODERN_ROLLOVERS[0], page="fault-hover-for-touch.html")
         with self.assertRaisesRegex(CheckFailed, r"^after a tap: the link shows \['m-over\.jpg'\]"):
-            self.checker.check_pictures(case)
+            self.checker.check_modern(case)
 
     def test_a_rollover_without_a_focus_rule_fails_the_keyboard(self):
         case = dataclasses.replace(MODERN_ROLLOVERS[0], page="fault-no-focus.html")
         with self.assertRaisesRegex(CheckFailed, r"^focused: the link shows \['m-up\.gif'\]"):
-            self.checker.check_pictures(case, touch=False)
+            self.checker.check_modern(case, touch=False)
 
     def test_pictures_without_a_size_shift_the_text(self):
         case = dataclasses.replace(pasted(MODERN_ROLLOVERS[0]), page="fault-no-size.html")

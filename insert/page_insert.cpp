@@ -1,0 +1,208 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "insert/page_insert.h"
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+constexpr std::string_view Blanks = " \t\r\n\f";
+
+std::string_view trimmed(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(Blanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
+}
+
+std::string whyNotAPage(std::string_view page, const PageReading &reading)
+{
+    if (page.starts_with(std::string_view("\xFF\xFE\0\0", 4)) || page.starts_with(std::string_view("\0\0\xFE\xFF", 4)))
+        return "It is written in UTF-32, which Quillarc cannot write into.";
+    if (page.starts_with("\xFF\xFE") || page.starts_with("\xFE\xFF"))
+        return "It is written in UTF-16, which Quillarc cannot write into.";
+    if (page.find('\0') != std::string_view::npos)
+        return "It holds NUL bytes, which no web page holds: it may be a file of another kind.";
+    if (reading.frameset)
+        return "It is a frameset page: it shows other pages, and has no body to take the code.";
+    return {};
+}
+
+// The lines of a code with their blanks around them and the empty ones left out: an identical
+// part written with other indentation or line breaks is still the same code.
+std::vector<std::string_view> codeLines(std::string_view code)
+{
+    std::vector<std::string_view> lines;
+    for (std::size_t i = 0; i <= code.size();) {
+        const std::size_t end = std::min(code.find_first_of("\r\n", i), code.size());
+        if (const std::string_view line = trimmed(code.substr(i, end - i)); !line.empty())
+            lines.push_back(line);
+        i = end + 1;
+    }
+    return lines;
+}
+
+// Where the first element of a text begins: its first '<' before a letter.
+std::size_t firstElement(std::string_view text)
+{
+    for (std::size_t i = text.find('<'); i != std::string_view::npos; i = text.find('<', i + 1)) {
+        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+        if ((next >= 'a' && next <= 'z') || (next >= 'A' && next <= 'Z'))
+            return i;
+    }
+    return std::string_view::npos;
+}
+
+// A part as it goes into the page, and where its pieces begin there.
+struct Part {
+    std::string text;
+    std::size_t element = 0; // its first element, from the start of text
+    std::size_t end = 0;     // its end marker
+};
+
+Part makePart(std::string_view page, std::size_t at, std::string_view code, const PageWriting &writing,
+              MarkerFields fields, const Sha256Hex &hash)
+{
+    const InsertedText inserted = TextToInsert(page, at, code, writing.lineEnd);
+    fields.hash = hash(inserted.between);
+    const std::string begin = BeginMarker(fields);
+    const std::string end = EndMarker(fields.id, fields.part);
+    return {inserted.joined(begin, end), begin.size() + firstElement(inserted.between),
+            begin.size() + inserted.between.size()};
+}
+
+} // namespace
+
+std::vector<std::string> NamesApart(const std::vector<std::string> &names, const std::set<std::string> &used)
+{
+    std::set<std::string> taken = used;
+    std::map<std::string, std::string> renamed; // one name given twice keeps one new name
+    std::vector<std::string> apart;
+    for (const std::string &name : names) {
+        if (name.empty() || !used.contains(name)) {
+            apart.push_back(name);
+            continue;
+        }
+        if (!renamed.contains(name)) {
+            int number = 2;
+            while (taken.contains(name + std::to_string(number)) ||
+                   std::find(names.begin(), names.end(), name + std::to_string(number)) != names.end())
+                ++number;
+            renamed[name] = name + std::to_string(number);
+            taken.insert(renamed[name]);
+        }
+        apart.push_back(renamed[name]);
+    }
+    return apart;
+}
+
+PageForInsert::PageForInsert(std::string page, bool xhtmlName)
+    : m_page(std::move(page))
+    , m_reading(ReadPage(m_page))
+    , m_places(m_reading, m_page)
+    , m_writing(WritingOf(m_reading, m_page, xhtmlName))
+    , m_markers(ScanMarkers(m_page))
+    , m_refusal(whyNotAPage(m_page, m_reading))
+{}
+
+Splice PageForInsert::splice(const WizardCode &code, CodeSources sources, std::optional<Place> place,
+                             const Sha256Hex &hash) const
+{
+    Splice splice;
+    const auto refused = [&splice](std::string why) {
+        splice.refusal = std::move(why);
+        return splice;
+    };
+    if (!m_refusal.empty())
+        return refused(m_refusal);
+    sources.names = code.modern ? code.names : NamesApart(code.names, m_reading.names);
+    const MadeCode made = code.make(sources);
+    const std::string head = AdaptedCode(trimmed(made.head), m_writing);
+    const std::string body = code.headOnly ? std::string() : AdaptedCode(trimmed(made.body), m_writing);
+    splice.id = NewMarkerId(m_markers);
+
+    // A head part already there with the same code serves this item too.
+    Properties bodyProperties = made.properties;
+    for (const MarkedPart &part : MarkedParts(m_markers)) {
+        const MarkerFields &fields = part.begin.fields;
+        const std::string_view there(m_page.data() + part.between.first, part.between.second - part.between.first);
+        if (fields.kind == code.kind && fields.part == "head" && codeLines(there) == codeLines(head)) {
+            splice.reusedHead = fields.id;
+            bodyProperties.emplace_back("head", fields.id);
+            break;
+        }
+    }
+    if (code.headOnly && !splice.reusedHead.empty())
+        return refused("The page already holds this code, inserted as " + splice.reusedHead + ".");
+    const bool headGoesIn = !head.empty() && splice.reusedHead.empty();
+    if (headGoesIn && !m_places.whyNotHead().empty())
+        return refused(m_places.whyNotHead());
+    const std::size_t headAt = m_places.headPoint();
+    std::size_t bodyAt = headAt;
+    if (!code.headOnly) {
+        if (!place)
+            return refused("The page has no place in its body that may take the code.");
+        if (std::string why = m_places.whyNot(*place); !why.empty())
+            return refused(std::move(why));
+        bodyAt = m_places.offsetOf(*place);
+        // A head that the page's text ends early can leave the end of the head after a place.
+        if (bodyAt < headAt)
+            return refused("It stands before the end of the head.");
+    }
+
+    const Part headPart = headGoesIn ? makePart(m_page, headAt, head, m_writing,
+                                                {code.kind, splice.id, "head", {}, made.properties}, hash)
+                                     : Part{};
+    const Part bodyPart = code.headOnly ? Part{}
+                                        : makePart(m_page, bodyAt, body, m_writing,
+                                                   {code.kind, splice.id, "body", {}, bodyProperties}, hash);
+    const std::string_view page = m_page;
+    splice.page.reserve(page.size() + headPart.text.size() + bodyPart.text.size());
+    splice.page.append(page.substr(0, headAt))
+        .append(headPart.text)
+        .append(page.substr(headAt, bodyAt - headAt))
+        .append(bodyPart.text)
+        .append(page.substr(bodyAt));
+    splice.head = {headAt, headAt + headPart.text.size()};
+    splice.body = {bodyAt + headPart.text.size(), bodyAt + headPart.text.size() + bodyPart.text.size()};
+
+    // Read again: where the parser puts what went in, and whether anything else moved.
+    std::vector<std::size_t> offsets;
+    std::vector<std::size_t> elements;
+    for (const auto &[range, part] : {std::pair{splice.head, &headPart}, std::pair{splice.body, &bodyPart}}) {
+        if (range.first == range.second)
+            continue;
+        offsets.push_back(range.first);
+        offsets.push_back(range.first + part->end);
+        elements.push_back(offsets.size());
+        offsets.push_back(range.first + part->element);
+    }
+    const SplicedReading again = ReadSplicedPage(splice.page, offsets, {splice.head, splice.body});
+    for (std::size_t i = 0; i < offsets.size(); ++i) {
+        const bool element = std::find(elements.begin(), elements.end(), i) != elements.end();
+        if (!element && !again.landings[i].comment)
+            return refused("A marker of the code would not stay a comment there.");
+    }
+    if (again.shape != ShapeOf(m_reading))
+        return refused("The code would change how a browser reads the rest of the page.");
+    if (headGoesIn && again.landings[elements.front()].parentPath != PathOf(m_reading, m_reading.head))
+        return refused("A browser would not keep the head part in the page's head.");
+    if (!code.headOnly) {
+        const Landing &landed = again.landings[elements.back()];
+        const ExpectedLanding expected = m_places.landingOf(*place);
+        if (landed.parentPath != PathOf(m_reading, expected.parent) || landed.index != expected.index)
+            return refused("A browser would not put the code at the place chosen.");
+    }
+    return splice;
+}
+
+std::string_view StyleText(std::string_view part)
+{
+    const std::size_t open = part.find("<style");
+    const std::size_t start = open == std::string_view::npos ? open : part.find('>', open);
+    const std::size_t close = start == std::string_view::npos ? start : part.find("</style", start);
+    if (close == std::string_view::npos)
+        return {};
+    return part.substr(start + 1, close - start - 1);
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "insert/page_reader.h"
+#include "insert/wizard_code.h"
 
 #include <string>
 #include <string_view>
@@ -20,8 +21,6 @@
 // holds a blank, "--" or ">" of a property. Markers are found by scanning the bytes, not a tree.
 
 inline constexpr int MarkerVersion = 1;
-
-using Properties = std::vector<std::pair<std::string, std::string>>;
 
 struct MarkerFields {
     std::string kind;

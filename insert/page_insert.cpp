@@ -120,6 +120,8 @@ Splice PageForInsert::splice(const WizardCode &code, CodeSources sources, std::o
     const MadeCode made = code.make(sources);
     const std::string head = AdaptedCode(trimmed(made.head), m_writing);
     const std::string body = code.headOnly ? std::string() : AdaptedCode(trimmed(made.body), m_writing);
+    if (head.empty() && body.empty())
+        return refused("There is no code to insert yet.");
     splice.id = NewMarkerId(m_markers);
 
     // A head part already there with the same code serves this item too.

@@ -5,6 +5,7 @@
 #include "insert/markers.h"
 #include "insert/page_places.h"
 #include "insert/page_reader.h"
+#include "insert/wizard_code.h"
 
 #include <functional>
 #include <optional>
@@ -12,31 +13,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-// What the wizard's code is made from in a page: the sources of its pictures, relative to the
-// page, and the names of its classic code, apart from the page's own.
-struct CodeSources {
-    std::vector<std::string> pictures; // for each picture of the wizard its URL; empty: as the wizard has it
-    std::vector<std::string> twice;    // for each, its sibling's of twice the density; empty: none
-    std::vector<std::string> names;    // the classic code's names, in the wizard's order
-};
-
-struct MadeCode {
-    std::string head;
-    std::string body; // empty: the code goes into the head alone
-    Properties properties;
-};
-
-// What a wizard hands to "Insert into Page": its kind, its pictures and names, and how to make its
-// code again for a page.
-struct WizardCode {
-    std::string kind; // "rollover", "button", "linkfx"
-    bool modern = false;
-    bool headOnly = false;
-    std::vector<std::string> pictures; // the full paths of its pictures (UTF-8), in its order; empty: none
-    std::vector<std::string> names;    // the names its classic code gives
-    std::function<MadeCode(const CodeSources &)> make;
-};
 
 // The names, each that the page already uses with the lowest number from 2 after it that neither
 // the page nor an earlier name uses ("Image01" becomes "Image012"); empty names stay empty.

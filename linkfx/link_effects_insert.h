@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "insert/wizard_code.h"
+#include "linkfx/link_effects.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// Link effects as "Insert into Page" takes them: the final code, for the head alone. The markers
+// carry the kind of code and the effects added with their answers ("effect" once for each, as
+// NAME:ANSWER, "-" for an empty effect box), or "edited" where the final code was edited by hand.
+WizardCode LinkEffectsInsertCode(const std::string &finalCode, bool modern,
+                                 const std::optional<std::vector<std::optional<ChosenEffect>>> &added);
+
+// The name of the window's button that chooses the effect: "FontSize", "ForeColor" and on.
+std::string EffectName(LinkEffect effect);

@@ -2,9 +2,11 @@
 #include "button/button_editor.h"
 
 #include "button/button_code.h"
+#include "button/button_insert.h"
 #include "button/button_page.h"
 #include "button/preview_rules.h"
 #include "button/random_names.h"
+#include "insert/insert_window.h"
 #include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/files.h"
@@ -163,11 +165,14 @@ void Form7::createCodeFrame()
     QPushButton *command12 = ui::makeButton(m_frame3, u"Command12"_s, u"Save As HTML"_s, QRect(160, 296, 89, 33));
     QPushButton *command13 = ui::makeButton(m_frame3, u"Command13"_s, u"Done"_s, QRect(256, 296, 89, 33));
     QPushButton *browse = ui::makeButton(m_frame3, u"OpenInBrowser"_s, u"Open in Browser"_s, QRect(352, 296, 105, 33));
+    QPushButton *insert =
+        ui::makeButton(m_frame3, u"InsertIntoPage"_s, u"Insert into Page..."_s, QRect(464, 296, 89, 33));
     connect(command10, &QPushButton::clicked, this, &Form7::Command10_Click);
     connect(command11, &QPushButton::clicked, this, &Form7::Command11_Click);
     connect(command12, &QPushButton::clicked, this, &Form7::Command12_Click);
     connect(command13, &QPushButton::clicked, this, &Form7::Command13_Click);
     connect(browse, &QPushButton::clicked, this, &Form7::OpenInBrowser_Click);
+    connect(insert, &QPushButton::clicked, this, &Form7::InsertIntoPage_Click);
     m_headNote = new ui::Note(m_frame3, u"HeadCopyNote"_s, QRect(496, 100, 60, 17));
     m_bodyNote = new ui::Note(m_frame3, u"BodyCopyNote"_s, QRect(496, 244, 60, 17));
     m_saveNote = new ui::Note(m_frame3, u"SaveNote"_s, QRect(8, 334, 545, 30));
@@ -303,14 +308,14 @@ void Form7::followCodeChoice()
 
 void Form7::setFocusOrder()
 {
-    const QStringList order{u"Text1"_s,         u"Text2"_s,       u"Text3"_s,     u"Command1"_s,  u"Command2"_s,
-                            u"Command3"_s,      u"Text4"_s,       u"Text5"_s,     u"Check1"_s,    u"Text6"_s,
-                            u"Text7"_s,         u"Text8"_s,       u"Command4"_s,  u"Command5"_s,  u"Command6"_s,
-                            u"Text9"_s,         u"Command7"_s,    u"Check2"_s,    u"Command8"_s,  u"first"_s,
-                            u"second"_s,        u"Command10"_s,   u"Command11"_s, u"Command12"_s, u"Command13"_s,
-                            u"Text11"_s,        u"Command14"_s,   u"Command9"_s,  u"Command15"_s, u"Command16"_s,
-                            u"Command17"_s,     u"Command18"_s,   u"Command19"_s, u"AltText"_s,   u"ModernCode"_s,
-                            u"OpenInBrowser"_s, u"MakePictures"_s};
+    const QStringList order{u"Text1"_s,         u"Text2"_s,        u"Text3"_s,         u"Command1"_s,  u"Command2"_s,
+                            u"Command3"_s,      u"Text4"_s,        u"Text5"_s,         u"Check1"_s,    u"Text6"_s,
+                            u"Text7"_s,         u"Text8"_s,        u"Command4"_s,      u"Command5"_s,  u"Command6"_s,
+                            u"Text9"_s,         u"Command7"_s,     u"Check2"_s,        u"Command8"_s,  u"first"_s,
+                            u"second"_s,        u"Command10"_s,    u"Command11"_s,     u"Command12"_s, u"Command13"_s,
+                            u"Text11"_s,        u"Command14"_s,    u"Command9"_s,      u"Command15"_s, u"Command16"_s,
+                            u"Command17"_s,     u"Command18"_s,    u"Command19"_s,     u"AltText"_s,   u"ModernCode"_s,
+                            u"OpenInBrowser"_s, u"MakePictures"_s, u"InsertIntoPage"_s};
     ui::setFocusOrder(this, order);
 }
 
@@ -516,7 +521,7 @@ void Form7::Command7_Click()
     m_text[9]->setText(randomName("Button"));
 }
 
-void Form7::fillCodeView()
+ButtonSpec Form7::fields() const
 {
     ButtonSpec fields;
     fields.ButtonLink = ui::textOf(m_text[11]);
@@ -535,6 +540,12 @@ void Form7::fillCodeView()
     fields.DefaultImageSrc2x = ui::twiceDensitySource(pictures[0]);
     fields.MouseOverImageSrc2x = ui::twiceDensitySource(pictures[1]);
     fields.MouseDownImageSrc2x = ui::twiceDensitySource(pictures[2]);
+    return fields;
+}
+
+void Form7::fillCodeView()
+{
+    const ButtonSpec fields = this->fields();
     m_modernView = m_modernCode->isChecked();
     const ButtonCode code = m_modernView ? GenerateModernButtonCode(fields) : GenerateButtonCode(fields);
     ui::setText(m_first, code.head);
@@ -591,6 +602,15 @@ void Form7::Command12_Click()
 void Form7::OpenInBrowser_Click()
 {
     ui::openInBrowser(this, services(), u"button.html"_s, page(), ui::withTwiceDensitySiblings(pagePictures()));
+}
+
+void Form7::InsertIntoPage_Click()
+{
+    // The code view's kind of code, as "See Code" made it.
+    std::vector<std::string> pictures;
+    for (const QString &picture : pagePictures())
+        pictures.push_back(picture.toStdString());
+    InsertPage::pickAndOpen(*this, ButtonInsertCode(fields(), m_modernView, std::move(pictures)));
 }
 
 void Form7::Command13_Click()

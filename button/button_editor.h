@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "button/button_code.h"
 #include "ui/child_window.h"
 #include "ui/page_saver.h"
 #include "ui/picture_cache.h"
@@ -54,6 +55,7 @@ public:
     void Command13_Click(); // Done
     void OpenInBrowser_Click();
     void MakePictures_Click();
+    void InsertIntoPage_Click();
 
     // The preview.
     void button_MouseMove();
@@ -104,6 +106,8 @@ private:
     void measureSize();
     // Says which of the picked pictures could not be read, below the preview.
     void updatePreviewHint();
+    // The button's fields as the boxes hold them.
+    ButtonSpec fields() const;
     // Fills the code view's boxes from the fields, as "See Code" does.
     void fillCodeView();
     QString randomName(const std::string &prefix);

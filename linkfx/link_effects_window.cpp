@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "linkfx/link_effects_window.h"
 
+#include "insert/insert_window.h"
 #include "linkfx/example_link.h"
+#include "linkfx/link_effects_insert.h"
 #include "linkfx/link_style.h"
 #include "ui/accessibility.h"
 #include "ui/controls.h"
@@ -27,8 +29,9 @@ using namespace Qt::StringLiterals;
 using ui::pixelRect;
 
 Form5::Form5(ui::Workspace &workspace)
-    // The layout's 5205 twips, and a column for the choice of code.
-    : ChildWindow(workspace, u"Form5"_s, u"Customizable Link Effects"_s, {7725, 6510})
+    // The layout's 5205 twips, a column for the choice of code, and room for "Insert into Page..."
+    // beside "Open in Browser".
+    : ChildWindow(workspace, u"Form5"_s, u"Customizable Link Effects"_s, {8535, 6510})
     , m_saver({u"HTM(L) *.html, *.htm "_s, u"*.html"_s})
 {
     createControls();
@@ -174,10 +177,10 @@ void Form5::setFocusOrder()
 {
     // The window's tab indices in rising order; labels and frames never take the focus,
     // and the Ok of a hidden step frame is passed over.
-    const QStringList order{u"Command1"_s,  u"Command2"_s,  u"Command3"_s,   u"Command5"_s,     u"Command6"_s,
-                            u"Text1"_s,     u"Command9"_s,  u"Command10"_s,  u"Command11"_s,    u"RichTextBox1"_s,
-                            u"Command4"_s,  u"Command7"_s,  u"Command8"_s,   u"Command12"_s,    u"Command13"_s,
-                            u"Command14"_s, u"Command15"_s, u"ModernCode"_s, u"OpenInBrowser"_s};
+    const QStringList order{u"Command1"_s,  u"Command2"_s,  u"Command3"_s,   u"Command5"_s,      u"Command6"_s,
+                            u"Text1"_s,     u"Command9"_s,  u"Command10"_s,  u"Command11"_s,     u"RichTextBox1"_s,
+                            u"Command4"_s,  u"Command7"_s,  u"Command8"_s,   u"Command12"_s,     u"Command13"_s,
+                            u"Command14"_s, u"Command15"_s, u"ModernCode"_s, u"OpenInBrowser"_s, u"InsertIntoPage"_s};
     ui::setFocusOrder(this, order);
 }
 
@@ -201,6 +204,10 @@ void Form5::createCodeChoice()
     QPushButton *browse = ui::makeButton(this, u"OpenInBrowser"_s, u"Open in Browser"_s,
                                          pixelRect(5400, 5640, 1455, 495), u"Show the page in your web browser"_s);
     connect(browse, &QPushButton::clicked, this, &Form5::OpenInBrowser_Click);
+    QPushButton *insert =
+        ui::makeButton(this, u"InsertIntoPage"_s, u"Insert into Page..."_s, pixelRect(6960, 5640, 1455, 495),
+                       u"Put the final code into a page of yours"_s);
+    connect(insert, &QPushButton::clicked, this, &Form5::InsertIntoPage_Click);
 }
 
 void Form5::createExampleLink()
@@ -415,6 +422,13 @@ void Form5::Command7_Click()
 void Form5::OpenInBrowser_Click()
 {
     ui::openInBrowser(this, services(), u"link-effects.html"_s, page(), {});
+}
+
+void Form5::InsertIntoPage_Click()
+{
+    const std::optional<std::vector<std::optional<ChosenEffect>>> added =
+        finalCodeIsBuilt() ? std::optional(m_added) : std::nullopt;
+    InsertPage::pickAndOpen(*this, LinkEffectsInsertCode(ui::textOf(m_finalCode), m_modernCode->isChecked(), added));
 }
 
 void Form5::Command8_Click()

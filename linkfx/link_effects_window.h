@@ -49,6 +49,7 @@ public:
     void Command7_Click();  // save as HTML
     void Command8_Click();  // close
     void OpenInBrowser_Click();
+    void InsertIntoPage_Click();
     void Command13_Click(); // tutorial step 1 done
     void Command14_Click(); // tutorial step 2 done
     void Command15_Click(); // tutorial step 3 done

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rollover/code_window.h"
 
+#include "insert/insert_window.h"
+#include "rollover/rollover_insert.h"
 #include "rollover/rollover_page.h"
 #include "ui/accessibility.h"
 #include "ui/controls.h"
@@ -23,8 +25,8 @@ using ui::pixelRect;
 
 Form3::Form3(ui::Workspace &workspace)
     // The layout's 6120 twips, a column for "Open in Browser" and the notes of the copy buttons,
-    // and a row below the buttons for the note of a save.
-    : ChildWindow(workspace, u"Form3"_s, u"Copy Code"_s, {7815, 5520})
+    // one for "Insert into Page...", and a row below the buttons for the note of a save.
+    : ChildWindow(workspace, u"Form3"_s, u"Copy Code"_s, {9375, 5520})
     , m_saver({u"HTM(L) Files *.html, *.htm "_s, u"*.html"_s})
 {
     createControls();
@@ -103,6 +105,9 @@ void Form3::createNewControls()
     m_headNote = new ui::Note(this, u"HeadCopyNote"_s, pixelRect(6120, 1440, 1575, 375));
     m_bodyNote = new ui::Note(this, u"BodyCopyNote"_s, pixelRect(6120, 3360, 1575, 375));
     m_saveNote = new ui::Note(this, u"SaveNote"_s, pixelRect(1200, 5010, 6495, 375));
+    QPushButton *insert = ui::makeButton(this, u"InsertIntoPage"_s, u"Insert into Page..."_s,
+                                         pixelRect(7800, 4440, 1455, 495), u"Put the code into a page of yours"_s);
+    connect(insert, &QPushButton::clicked, this, &Form3::InsertIntoPage_Click);
 }
 
 void Form3::nameControls()
@@ -156,6 +161,15 @@ void Form3::Command5_Click()
 void Form3::OpenInBrowser_Click()
 {
     ui::openInBrowser(this, services(), u"rollover.html"_s, page(), m_pictures);
+}
+
+void Form3::InsertIntoPage_Click()
+{
+    const RolloverProperties &properties = m_entries.properties;
+    const QString picture1 = ui::pickedPicture(ui::toQString(properties.Image1Src), m_entries.picture1Path);
+    const QString picture2 = ui::pickedPicture(ui::toQString(properties.Image2Src), m_entries.picture2Path);
+    InsertPage::pickAndOpen(*this,
+                            RolloverInsertCode(properties, modern, {picture1.toStdString(), picture2.toStdString()}));
 }
 
 void Form3::BackToProperties_Click()

@@ -42,6 +42,7 @@ public:
     void Command6_Click(); // tutorial step 2 done
     void OpenInBrowser_Click();
     void BackToProperties_Click();
+    void InsertIntoPage_Click();
 
 protected:
     void Form_Load() override;

@@ -111,6 +111,11 @@ Result<> copyToNewFile(const QString &from, const QString &to)
     return copied;
 }
 
+bool removeFile(const QString &path)
+{
+    return QFile::remove(path);
+}
+
 bool isRegularOrMissing(const QString &path)
 {
     // exists() and isFile() follow links; a link to nothing is neither missing nor a file.

@@ -21,6 +21,9 @@ Result<> writeFileAtomically(const QString &path, const std::string &content);
 // not a regular file. A copy that fails leaves nothing at the path, and the reason is given.
 Result<> copyToNewFile(const QString &from, const QString &to);
 
+// Removes the file (a link itself, not what it points to); false when it could not.
+bool removeFile(const QString &path);
+
 // Opens the file for reading when it is a regular file (links followed): a FIFO, a device or a
 // folder is refused at once, never waited on.
 Result<> openRegularFile(QFile &file, const QString &path);

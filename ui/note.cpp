@@ -30,11 +30,17 @@ Note::Note(QWidget *parent, const QString &name, const QRect &geometry)
 
 void Note::say(const QString &text, std::chrono::milliseconds shown)
 {
+    keep(text);
+    m_timer.start(shown);
+}
+
+void Note::keep(const QString &text)
+{
+    m_timer.stop();
     setText(text);
     setAccessibleName(text);
     show();
     raise();
-    m_timer.start(shown);
     // A screen reader reads an alert out even though the focus stays on the button.
     QAccessibleEvent alert(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);

@@ -24,6 +24,8 @@ public:
     Note(QWidget *parent, const QString &name, const QRect &geometry);
 
     void say(const QString &text, std::chrono::milliseconds shown = std::chrono::seconds(2));
+    // Says it until the note says something else: what it tells stays true until then.
+    void keep(const QString &text);
 
 private:
     QTimer m_timer;

@@ -82,6 +82,43 @@ Result<> copyPictures(const QStringList &pictures, const QString &folder)
     return Failure{failures.join(u"\n\n"_s)};
 }
 
+std::optional<QString> pathInsideFolder(const QString &file, const QString &folder)
+{
+    const QFileInfo info(file);
+    const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
+    if (!info.isFile() || canonicalFolder.isEmpty())
+        return std::nullopt;
+    const QString relative = QDir(canonicalFolder).relativeFilePath(info.canonicalFilePath());
+    if (relative.startsWith(u"../"_s) || QDir::isAbsolutePath(relative))
+        return std::nullopt;
+    return relative;
+}
+
+bool somethingAt(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+bool samePicture(const QString &path, const QString &picture)
+{
+    const QFileInfo there(path);
+    return there.isFile() &&
+           (there.canonicalFilePath() == QFileInfo(picture).canonicalFilePath() || sameBytes(path, picture));
+}
+
+Result<QString> copyIntoFolder(const QString &picture, const QString &folder, const QString &name)
+{
+    const QString copy = QDir(folder).filePath(name);
+    const QString copyFolder = QFileInfo(copy).absolutePath();
+    if (!QDir().mkpath(copyFolder))
+        return Failure{u"The folder \"%1\" could not be made."_s.arg(QDir::toNativeSeparators(copyFolder))};
+    if (const Result<> copied = copyToNewFile(picture, copy); !copied)
+        return Failure{
+            u"The picture could not be copied as \"%1\".\n\n%2"_s.arg(QDir::toNativeSeparators(copy), copied.error())};
+    return copy;
+}
+
 Result<QString> writePageWithPictures(const QString &folder, const QString &fileName, const std::string &page,
                                       const QStringList &pictures)
 {

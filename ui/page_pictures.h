@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <string>
 
 class QWidget;
@@ -39,6 +40,20 @@ Result<> copyPictures(const QStringList &pictures, const QString &folder);
 // what "Open in Browser" shows. Returns the page's path.
 Result<QString> writePageWithPictures(const QString &folder, const QString &fileName, const std::string &page,
                                       const QStringList &pictures);
+
+// The file's path from the folder, '/' between folders, when the file lies in the folder or below
+// it (links followed on both sides); none when it lies elsewhere or is no file.
+std::optional<QString> pathInsideFolder(const QString &file, const QString &folder);
+
+// Whether something stands at the path: a file, a folder, a link (even one to nothing) or a FIFO.
+bool somethingAt(const QString &path);
+
+// Whether the path holds the picture: the very same file, or a regular file with the same bytes.
+bool samePicture(const QString &path, const QString &picture);
+
+// Copies the picture to a new file under the name in the folder, making the folders of a name
+// such as "images/up.png"; refused as copyToNewFile refuses. Returns the copy's full path.
+Result<QString> copyIntoFolder(const QString &picture, const QString &folder, const QString &name);
 
 // "Open in Browser": the page and its pictures in the window's own folder of the run's, in place
 // of the window's page before, opened in the desktop's browser. A page that cannot be written or

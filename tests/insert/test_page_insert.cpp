@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "insert/markers.h"
+#include "insert/page_hints.h"
 #include "insert/page_insert.h"
+#include "insert/picture_plan.h"
 
 #include <QCryptographicHash>
 #include <QtTest>
@@ -66,6 +68,13 @@ private Q_SLOTS:
     void onlyMarkedPartsAdded();
     void placesRefused_data();
     void placesRefused();
+    void hints_data();
+    void hints();
+    void picturesPlanned_data();
+    void picturesPlanned();
+    void namesApart_data();
+    void namesApart();
+    void aSecondInsertSharesTheHeadPart();
 };
 
 void TestPageInsert::onlyMarkedPartsAdded_data()
@@ -177,6 +186,145 @@ void TestPageInsert::placesRefused()
     const PageForInsert opened(page, false);
     const Splice splice = opened.splice(sampleCode(), {}, placeNamed(opened, place.toStdString()), sha256);
     QVERIFY2(QString::fromStdString(splice.refusal).contains(why), splice.refusal.c_str());
+}
+
+void TestPageInsert::hints_data()
+{
+    QTest::addColumn<std::string>("page");
+    QTest::addColumn<bool>("classic");
+    QTest::addColumn<QString>("hint"); // a part of one hint; empty: no hint at all
+
+    const auto policy = [](const std::string &content) {
+        return "<head><meta http-equiv=\"Content-Security-Policy\" content=\"" + content + "\"></head><body></body>";
+    };
+    QTest::newRow("a policy against the style")
+        << policy("style-src 'self'") << false
+        << u"(style-src) blocks the inserted style sheet: add 'sha256-S' to its style-src."_s;
+    QTest::newRow("a policy that allows the style's hash")
+        << policy("default-src 'self'; style-src 'sha256-S'") << false << QString();
+    QTest::newRow("a nonce turns unsafe-inline off")
+        << policy("style-src 'unsafe-inline' 'nonce-x'") << false << u"(style-src)"_s;
+    QTest::newRow("a policy against scripts") << policy("default-src 'self'; style-src 'unsafe-inline'") << true
+                                              << u"(default-src) blocks inline scripts and event handlers"_s;
+    QTest::newRow("handlers alone") << policy("script-src-attr 'none'; style-src *") << true << u"(script-src-attr)"_s;
+    QTest::newRow("base") << std::string("<head><base href=\"/static/\"></head>") << false
+                          << u"<base href=\"/static/\"> makes the pictures load from there"_s;
+    QTest::newRow("template syntax") << std::string("<body><p>{% if a %}x{% endif %}</p></body>") << false
+                                     << u"template syntax ({%)"_s;
+    QTest::newRow("part of a page") << std::string("<div>menu</div>") << false
+                                    << u"page.html looks like part of a page"_s;
+    QTest::newRow("code inserted before") << std::string("<body><!-- quillarc begin rollover q7 body version=1 -->"
+                                                         "<!-- quillarc end q7 body --></body>")
+                                          << false << u"already holds code inserted by Quillarc (rollover q7)"_s;
+    QTest::newRow("a plain page") << std::string("<!DOCTYPE html><html><head></head><body></body></html>") << true
+                                  << QString();
+}
+
+void TestPageInsert::hints()
+{
+    QFETCH(std::string, page);
+    QFETCH(bool, classic);
+    QFETCH(QString, hint);
+    const PageForInsert opened(page, false);
+    const CodeFacts facts{"page.html", classic, "'sha256-S'", true};
+    QStringList said;
+    for (const std::string &one : PageHints(opened, facts))
+        said << QString::fromStdString(one);
+    QVERIFY2(hint.isEmpty() ? said.isEmpty() : said.join(u'\n').contains(hint), qPrintable(said.join(u'\n')));
+}
+
+void TestPageInsert::picturesPlanned_data()
+{
+    QTest::addColumn<QStringList>("pictures"); // full paths
+    QTest::addColumn<QStringList>("there");    // names beside the page: another file's, or "=" and the picture's
+    QTest::addColumn<QStringList>("planned");  // name and fate of each
+
+    QTest::newRow("beside") << QStringList{u"/a/up.png"_s} << QStringList() << QStringList{u"up.png 2"_s};
+    QTest::newRow("already there") << QStringList{u"/a/up.png"_s} << QStringList{u"=up.png"_s}
+                                   << QStringList{u"up.png 1"_s};
+    QTest::newRow("inside the page's folder")
+        << QStringList{u"/site/img/up.png"_s} << QStringList() << QStringList{u"img/up.png 0"_s};
+    QTest::newRow("a different file of its name")
+        << QStringList{u"/a/up.png"_s} << QStringList{u"up.png"_s, u"up-2.png"_s} << QStringList{u"up-3.png 3"_s};
+    QTest::newRow("two of one name, one twice") << QStringList{u"/a/up.png"_s, u"/b/up.png"_s, u"/a/up.png"_s}
+                                                << QStringList() << QStringList{u"up.png 2"_s, u"up-2.png 3"_s};
+}
+
+void TestPageInsert::picturesPlanned()
+{
+    QFETCH(QStringList, pictures);
+    QFETCH(QStringList, there);
+    QFETCH(QStringList, planned);
+    // The page stands in /site.
+    const PictureFacts facts{[](const std::string &picture) {
+                                 return picture.starts_with("/site/") ? std::optional(picture.substr(6)) : std::nullopt;
+                             },
+                             [&there](const std::string &name, const std::string &) {
+                                 const QString named = QString::fromStdString(name);
+                                 return there.contains(u'=' + named) ? Standing::ThePicture
+                                        : there.contains(named)      ? Standing::SomethingElse
+                                                                     : Standing::Nothing;
+                             },
+                             [](const std::string &picture) {
+                                 return picture.substr(picture.rfind('/') + 1);
+                             }};
+    std::vector<std::string> paths;
+    for (const QString &picture : pictures)
+        paths.push_back(picture.toStdString());
+    QStringList got;
+    for (const PlannedPicture &picture : PlanPictures(paths, facts))
+        got << QString::fromStdString(picture.name) + u' ' + QString::number(int(picture.fate));
+    QCOMPARE(got, planned);
+}
+
+void TestPageInsert::namesApart_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("used");
+    QTest::addColumn<QStringList>("apart");
+
+    QTest::newRow("none used") << QStringList{u"Example"_s, u"Image01"_s} << QStringList{u"Other"_s}
+                               << QStringList{u"Example"_s, u"Image01"_s};
+    QTest::newRow("a second button's defaults")
+        << QStringList{u"Example"_s, u"DefaultImage"_s} << QStringList{u"Example"_s, u"DefaultImage"_s, u"Example2"_s}
+        << QStringList{u"Example3"_s, u"DefaultImage2"_s};
+    QTest::newRow("one name given twice keeps one new name")
+        << QStringList{u"Pic"_s, u"Pic"_s, u""_s} << QStringList{u"Pic"_s} << QStringList{u"Pic2"_s, u"Pic2"_s, u""_s};
+}
+
+void TestPageInsert::namesApart()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, used);
+    QFETCH(QStringList, apart);
+    std::vector<std::string> given;
+    for (const QString &name : names)
+        given.push_back(name.toStdString());
+    std::set<std::string> taken;
+    for (const QString &name : used)
+        taken.insert(name.toStdString());
+    QStringList got;
+    for (const std::string &name : NamesApart(given, taken))
+        got << QString::fromStdString(name);
+    QCOMPARE(got, apart);
+}
+
+void TestPageInsert::aSecondInsertSharesTheHeadPart()
+{
+    const std::string page = "<!DOCTYPE html>\n<html>\n<head>\n  <title>t</title>\n</head>\n<body>\n</body>\n</html>\n";
+    const Splice first = PageForInsert(page, false).splice(sampleCode(), {}, std::nullopt, sha256);
+    QVERIFY2(!first.refusal.empty(), "a body part went in without a place");
+    const PageForInsert once(page, false);
+    const Splice inserted = once.splice(sampleCode(), {}, once.places().defaultPlace(), sha256);
+    const PageForInsert twice(inserted.page, false);
+    const Splice second = twice.splice(sampleCode(), {}, twice.places().defaultPlace(), sha256);
+    QVERIFY2(second.refusal.empty(), second.refusal.c_str());
+    QCOMPARE(second.reusedHead, "q1");
+    QCOMPARE(second.head.first, second.head.second);
+    QCOMPARE(ScanMarkers(second.page).size(), std::size_t(6));
+    // Link effects already there are not put in twice.
+    const PageForInsert effects(once.splice(sampleCode(true), {}, std::nullopt, sha256).page, false);
+    QVERIFY(effects.splice(sampleCode(true), {}, std::nullopt, sha256).refusal.starts_with("The page already holds"));
 }
 
 QTEST_APPLESS_MAIN(TestPageInsert)

@@ -22,11 +22,12 @@ field() { dpkg-deb -f "$deb" "$1"; }
 homepage=$(field Homepage)
 [[ "$homepage" == https://* ]] || fail "homepage '$homepage'"
 
-# Computed from the linked libraries (libqt6gui6 also holds the JPEG and GIF readers), the
-# face the windows' texts are set in, and the WebP and SVG readers.
+# Computed from the linked libraries (libqt6gui6 also holds the JPEG and GIF readers, libgumbo1
+# is the HTML parser that reads a user's page), the face the windows' texts are set in, and the
+# WebP and SVG readers.
 depends=$(field Depends)
-for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 fonts-paratype qt6-image-formats-plugins \
-    libqt6svg6; do
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libgumbo1 libstdc++6 libc6 fonts-paratype \
+    qt6-image-formats-plugins libqt6svg6; do
     [[ ", $depends," == *", $library "* || ", $depends," == *", $library,"* ]] || fail "no dependency on $library in: $depends"
 done
 # Every dependency must be a package this Debian has (they are all installed here).

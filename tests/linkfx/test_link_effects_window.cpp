@@ -85,7 +85,7 @@ private Q_SLOTS:
         Form5 *w = open<Form5>();
         QCOMPARE(w->objectName(), u"Form5"_s);
         QCOMPARE(w->windowTitle(), u"Customizable Link Effects"_s);
-        QCOMPARE(w->size(), QSize(515, 434)); // 7725 x 6510 twips: the layout, the code choice and the notes
+        QCOMPARE(w->size(), QSize(569, 434)); // 8535 x 6510 twips: the layout, the code choice, the notes and Insert
         QCOMPARE(w->top(), 0);
         QCOMPARE(workspace().activeSubWindow(), w->subWindow());
         QCOMPARE(text(w, u"RichTextBox1"_s), QByteArray());
@@ -991,13 +991,13 @@ private Q_SLOTS:
         click(plain, u"Command12"_s);
         click(plain, u"Command9"_s);
         const QString plainPath = testimages::render(plain, u"linkfx_window"_s);
-        QVERIFY(QImage(plainPath).size() == QSize(515, 434));
+        QVERIFY(QImage(plainPath).size() == QSize(569, 434));
 
         Form5 *tutorial = open<Form5>(true);
         const QString steps[] = {u"linkfx_window_tut1"_s, u"linkfx_window_tut2"_s, u"linkfx_window_tut3"_s};
         const QString oks[] = {u"Command13"_s, u"Command14"_s, u"Command15"_s};
         for (int i = 0; i < 3; ++i) {
-            QVERIFY(QImage(testimages::render(tutorial, steps[i])).size() == QSize(515, 434));
+            QVERIFY(QImage(testimages::render(tutorial, steps[i])).size() == QSize(569, 434));
             click(tutorial, oks[i]);
         }
         testimages::render(&workspace(), u"linkfx_workspace"_s);

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "insert/page_insert.h"
+#include "insert/picture_plan.h"
+#include "insert/wizard_code.h"
+#include "ui/child_window.h"
+#include "ui/page_file.h"
+
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+class PageOutlineModel;
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTreeView;
+class QTreeWidget;
+class SourceText;
+
+namespace ui {
+class Note;
+}
+
+// "Insert into NAME": where in the user's page the wizard's code goes, the page with the code in
+// place, what becomes of the pictures, and the hints the page and the place call for. Insert
+// writes the page (a backup kept, the page compared before the write), and Undo puts it back.
+class InsertPage final : public ui::ChildWindow {
+    Q_OBJECT
+
+public:
+    // Asks for a page beside the opener's window and opens the window on it; a page that cannot
+    // take code is refused in a message that says why. Nothing when the user cancelled or it was
+    // refused.
+    static InsertPage *pickAndOpen(ui::ChildWindow &opener, WizardCode code);
+
+    InsertPage(ui::Workspace &workspace, WizardCode code, ui::PageFile file, std::unique_ptr<PageForInsert> page);
+    ~InsertPage() override;
+
+    void PageOutline_Changed();
+    void PlaceWhere_Changed();
+    void PageSource_Click(int line);
+    void PreviewInsert_Click();
+    void InsertNow_Click();
+    void CancelInsert_Click();
+    void UndoInsert_Click();
+
+    // What goes into the page at the place chosen.
+    const Splice &splice() const { return m_splice; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createControls();
+    void planPictures();
+    void choose(std::optional<Place> place);
+    // Offers only the places the chosen element has.
+    void followElement(int element);
+    // Splices the code in at the place chosen and shows the result.
+    void refresh();
+    void showSource();
+    void showHints();
+    QString pageName() const;
+    // Copies the pictures that the plan copies; false, with every copy made taken away again, when one fails.
+    bool copyPictures();
+    void removeCopies();
+
+    WizardCode m_code;
+    ui::PageFile m_file;
+    std::unique_ptr<PageForInsert> m_page;
+    std::vector<PlannedPicture> m_plan;
+    QStringList m_missing; // pictures that are no longer there
+    CodeSources m_sources;
+    std::optional<Place> m_place;
+    Splice m_splice;
+    std::unique_ptr<SourceText> m_source;
+    std::optional<ui::PageWrite> m_written;
+    QStringList m_copies; // the copies the last insert made
+
+    PageOutlineModel *m_model = nullptr;
+    QTreeView *m_outline = nullptr;
+    QComboBox *m_where = nullptr;
+    QPlainTextEdit *m_sourceBox = nullptr;
+    QTreeWidget *m_pictures = nullptr;
+    QLabel *m_hints = nullptr;
+    QPushButton *m_insert = nullptr;
+    QPushButton *m_cancel = nullptr;
+    QPushButton *m_undo = nullptr;
+    ui::Note *m_note = nullptr;
+};

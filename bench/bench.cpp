@@ -11,6 +11,9 @@
 #include "app/start.h"
 #include "bench/measure.h"
 #include "button/button_editor.h"
+#include "button/button_insert.h"
+#include "insert/insert_window.h"
+#include "insert/page_insert.h"
 #include "linkfx/link_effects_window.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/test_images.h"
@@ -26,6 +29,7 @@
 #include <QAction>
 #include <QBuffer>
 #include <QCheckBox>
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
@@ -658,6 +662,80 @@ void measureFinalCodeBox(Table &table, int runs)
     }
 }
 
+// --- inserting into a user's page ------------------------------------------------------------
+
+// About a megabyte of an author's page: a head with a style sheet, a body of many small blocks.
+QByteArray largePage()
+{
+    QByteArray page = "<!DOCTYPE html>\r\n<html lang=\"en\">\r\n<head>\r\n<meta charset=\"utf-8\">\r\n"
+                      "<title>A large page</title>\r\n<style>body{margin:0}</style>\r\n</head>\r\n<body>\r\n";
+    for (int i = 0; page.size() < 1000000; ++i)
+        page +=
+            QStringLiteral("<div class=\"row r%1\" id=\"d%1\"><p>Paragraph %1 with <a href=\"/x/%1\">a link</a> "
+                           "and <b>bold</b> text, some more words here.</p><ul><li>one</li><li>two</li></ul></div>\r\n")
+                .arg(i)
+                .toUtf8();
+    return page + "</body>\r\n</html>\r\n";
+}
+
+void measureInsert(Table &table, int runs)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"large.html"_s);
+    if (!writeFile(path, largePage()))
+        fail(u"could not write "_s + path);
+    FakeServices services;
+    ui::Workspace workspace(services);
+    workspace.resize(1280, 760);
+    workspace.show();
+    PaintLog log;
+    Form7 *editor = openEditor(workspace);
+    ButtonSpec fields;
+    fields.ButtonLink = "http://";
+    fields.AltText = "Home";
+    const WizardCode code = ButtonInsertCode(fields, true, {});
+    const auto sha256 = [](std::string_view bytes) {
+        return QCryptographicHash::hash(QByteArrayView(bytes.data(), qsizetype(bytes.size())),
+                                        QCryptographicHash::Sha256)
+            .toHex()
+            .toStdString();
+    };
+    Samples reading;
+    Samples splicing;
+    Samples opening;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        const ui::Result<ui::PageFile> file = ui::readPage(path);
+        if (!file)
+            fail(file.error());
+        const PageForInsert page(file->bytes, false);
+        reading.push_back(double(timer.nsecsElapsed()) / 1e6);
+        timer.restart();
+        const Splice splice = page.splice(code, {}, page.places().defaultPlace(), sha256);
+        splicing.push_back(double(timer.nsecsElapsed()) / 1e6);
+        if (!splice.refusal.empty())
+            fail(QString::fromStdString(splice.refusal));
+
+        log.clear();
+        services.answerOpen(path);
+        timer.restart();
+        InsertPage *window = InsertPage::pickAndOpen(*editor, code);
+        if (!window)
+            fail(u"the insert window did not open"_s);
+        waitFor([&] { return log.painted(window); });
+        opening.push_back(double(timer.nsecsElapsed()) / 1e6);
+        window->closeWindow();
+        settle();
+    }
+    table.heading(u"Insert into Page, a page of "_s + QString::number(QFileInfo(path).size()) +
+                  u" bytes (wall time)"_s);
+    table.add(u"reading the page, its tree and places (ms)"_s, reading, u"<= 100 ms"_s,
+              [](double ms) { return ms <= 100; });
+    table.add(u"the splice with its second parse (ms)"_s, splicing, u"<= 50 ms"_s, [](double ms) { return ms <= 50; });
+    table.add(u"the window opened with the code in place, painted (ms)"_s, opening);
+}
+
 QString cpuModel()
 {
     QFile cpuinfo(u"/proc/cpuinfo"_s);
@@ -696,13 +774,26 @@ int main(int argc, char *argv[])
     std::printf("machine: %d cores, %s; Qt %s; %s; offscreen platform; %d runs per figure\n\n",
                 QThread::idealThreadCount(), qPrintable(cpuModel()), qVersion(),
                 qPrintable(QSysInfo::prettyProductName()), runs);
+    // A second argument names the one part to measure ("insert"); without one, all are.
+    const QByteArray only = argc > 2 ? QByteArray(argv[2]) : QByteArray();
+    const auto measures = [&only](const char *part) {
+        return only.isEmpty() || only == part;
+    };
     Table table;
-    measureStartUp(table, runs);
-    measureOpening(table, runs);
-    measurePictures(table, runs);
-    measureMadePictures(table, runs);
-    measureFinalCodeBox(table, runs);
-    measureHostileFiles(table, runs);
+    if (measures("start-up"))
+        measureStartUp(table, runs);
+    if (measures("opening"))
+        measureOpening(table, runs);
+    if (measures("pictures"))
+        measurePictures(table, runs);
+    if (measures("made"))
+        measureMadePictures(table, runs);
+    if (measures("final-code"))
+        measureFinalCodeBox(table, runs);
+    if (measures("hostile"))
+        measureHostileFiles(table, runs);
+    if (measures("insert"))
+        measureInsert(table, runs);
     table.print();
     return 0;
 }

@@ -103,6 +103,7 @@ PageForInsert::PageForInsert(std::string page, bool xhtmlName)
     , m_places(m_reading, m_page)
     , m_writing(WritingOf(m_reading, m_page, xhtmlName))
     , m_markers(ScanMarkers(m_page))
+    , m_shape(ShapeOf(m_reading))
     , m_refusal(whyNotAPage(m_page, m_reading))
 {}
 
@@ -186,7 +187,7 @@ Splice PageForInsert::splice(const WizardCode &code, CodeSources sources, std::o
         if (!element && !again.landings[i].comment)
             return refused("A marker of the code would not stay a comment there.");
     }
-    if (again.shape != ShapeOf(m_reading))
+    if (again.shape != m_shape)
         return refused("The code would change how a browser reads the rest of the page.");
     if (headGoesIn && again.landings[elements.front()].parentPath != PathOf(m_reading, m_reading.head))
         return refused("A browser would not keep the head part in the page's head.");

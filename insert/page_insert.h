@@ -59,6 +59,7 @@ private:
     PagePlaces m_places;
     PageWriting m_writing;
     std::vector<FoundMarker> m_markers;
+    Shape m_shape; // what every other element of the page must stay
     std::string m_refusal;
 };
 

@@ -63,6 +63,9 @@ struct Landing {
     int index = 0;
 };
 
+// The shape of a page's tree: each element's tag and depth, in document order, one number each.
+using Shape = std::vector<std::size_t>;
+
 // A spliced page read again, for the check that the code landed where it was meant to and that
 // nothing else moved.
 struct SplicedReading {
@@ -71,13 +74,13 @@ struct SplicedReading {
     std::vector<Landing> landings;
     // Every element's tag and depth, in document order, but for those whose start tag lies inside
     // one of the inserted ranges.
-    std::vector<std::pair<std::string, int>> shape;
+    Shape shape;
 };
 SplicedReading ReadSplicedPage(std::string_view page, const std::vector<std::size_t> &offsets,
                                const std::vector<ByteRange> &inserted);
 
 // The shape of a page read before: every element's tag and depth, in document order.
-std::vector<std::pair<std::string, int>> ShapeOf(const PageReading &reading);
+Shape ShapeOf(const PageReading &reading);
 
 // The child indices from html down to the element (empty for html).
 std::vector<int> PathOf(const PageReading &reading, int element);

@@ -546,6 +546,7 @@ ButtonSpec Form7::fields() const
 void Form7::fillCodeView()
 {
     const ButtonSpec fields = this->fields();
+    m_viewFields = fields;
     m_modernView = m_modernCode->isChecked();
     const ButtonCode code = m_modernView ? GenerateModernButtonCode(fields) : GenerateButtonCode(fields);
     ui::setText(m_first, code.head);
@@ -606,11 +607,11 @@ void Form7::OpenInBrowser_Click()
 
 void Form7::InsertIntoPage_Click()
 {
-    // The code view's kind of code, as "See Code" made it.
+    // The code view's code, as "See Code" made it.
     std::vector<std::string> pictures;
     for (const QString &picture : pagePictures())
         pictures.push_back(picture.toStdString());
-    InsertPage::pickAndOpen(*this, ButtonInsertCode(fields(), m_modernView, std::move(pictures)));
+    InsertPage::pickAndOpen(*this, ButtonInsertCode(m_viewFields, m_modernView, std::move(pictures)));
 }
 
 void Form7::Command13_Click()

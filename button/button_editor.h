@@ -135,6 +135,7 @@ private:
     QLineEdit *m_altText = nullptr;
     QCheckBox *m_modernCode = nullptr;
     bool m_modernView = false; // the code view holds the modern code
+    ButtonSpec m_viewFields;   // and was made from these
     QPushButton *m_command1 = nullptr;
     QPushButton *m_command2 = nullptr;
     QPushButton *m_command3 = nullptr;

@@ -185,6 +185,12 @@ void InsertPage::createControls()
                              u"UndoInsert"_s, u"InsertNow"_s, u"CancelInsert"_s});
 }
 
+void InsertPage::allowChoosing(bool allowed)
+{
+    m_outline->setEnabled(allowed && !m_code.headOnly);
+    m_where->setEnabled(allowed && !m_code.headOnly);
+}
+
 QString InsertPage::pageName() const
 {
     return ui::fileNameOf(m_file.path);
@@ -308,7 +314,7 @@ void InsertPage::PageSource_Click(int line)
 
 bool InsertPage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_sourceBox->viewport() && event->type() == QEvent::MouseButtonRelease && !m_code.headOnly) {
+    if (watched == m_sourceBox->viewport() && event->type() == QEvent::MouseButtonRelease && m_where->isEnabled()) {
         const auto *release = static_cast<QMouseEvent *>(event);
         PageSource_Click(m_sourceBox->cursorForPosition(release->position().toPoint()).blockNumber());
     }
@@ -458,6 +464,7 @@ void InsertPage::InsertNow_Click()
         return;
     }
     m_written = *written;
+    allowChoosing(false);
     m_note->keep(u"Inserted into %1"_s.arg(pageName()));
     m_undo->show();
     m_insert->setEnabled(false);
@@ -474,6 +481,7 @@ void InsertPage::UndoInsert_Click()
     }
     removeCopies();
     m_written.reset();
+    allowChoosing(true);
     m_undo->hide();
     m_note->say(u"%1 is as it was before"_s.arg(pageName()), ui::SavedNoteTime);
     m_cancel->setText(u"Cancel"_s);

@@ -56,6 +56,8 @@ protected:
 
 private:
     void createControls();
+    // The place can be chosen until the code is in the page, and again after Undo.
+    void allowChoosing(bool allowed);
     void planPictures();
     void choose(std::optional<Place> place);
     // Offers only the places the chosen element has.

@@ -153,31 +153,42 @@ std::vector<MarkedPart> MarkedParts(const std::vector<FoundMarker> &found)
     return parts;
 }
 
-std::string WithoutMarkedParts(std::string_view page)
+ByteRange PartSpan(std::string_view page, const MarkedPart &part)
 {
-    const std::vector<FoundMarker> found = ScanMarkers(page);
+    const std::size_t first = part.begin.bytes.first;
+    std::size_t last = page.find(Closing, part.between.second) + Closing.size();
+    const std::size_t lineStart = first == 0 ? std::string_view::npos : page.find_last_of("\r\n", first - 1);
+    const std::size_t blanksFrom = lineStart == std::string_view::npos ? 0 : lineStart + 1;
+    const std::string_view blanks = page.substr(blanksFrom, first - blanksFrom);
+    if (blanks.find_first_not_of(" \t") == std::string_view::npos) {
+        for (const std::string_view lineEnd : {"\r\n", "\n", "\r"}) {
+            if (page.substr(last).starts_with(std::string(lineEnd) + std::string(blanks))) {
+                last += lineEnd.size() + blanks.size();
+                break;
+            }
+        }
+    }
+    return {first, last};
+}
+
+std::string WithoutSpans(std::string_view page, const std::vector<ByteRange> &spans)
+{
     std::string kept;
     kept.reserve(page.size());
     std::size_t from = 0;
-    for (const MarkedPart &part : MarkedParts(found)) {
-        const std::size_t first = part.begin.bytes.first;
-        std::size_t last = part.between.second;
-        if (first < from)
-            continue; // inside a part already taken out
-        last = page.find("-->", last) + 3;
-        const std::size_t lineStart = page.find_last_of("\r\n", first == 0 ? 0 : first - 1);
-        const std::size_t blanksFrom = lineStart == std::string_view::npos || first == 0 ? 0 : lineStart + 1;
-        const std::string_view blanks = page.substr(blanksFrom, first - blanksFrom);
-        if (blanks.find_first_not_of(" \t") == std::string_view::npos) {
-            for (const std::string_view lineEnd : {"\r\n", "\n", "\r"}) {
-                if (page.substr(last).starts_with(std::string(lineEnd) + std::string(blanks))) {
-                    last += lineEnd.size() + blanks.size();
-                    break;
-                }
-            }
-        }
-        kept.append(page.substr(from, first - from));
-        from = last;
+    for (const ByteRange &span : spans) {
+        if (span.first < from)
+            continue; // inside a span already taken out
+        kept.append(page.substr(from, span.first - from));
+        from = span.second;
     }
     return kept.append(page.substr(from));
+}
+
+std::string WithoutMarkedParts(std::string_view page)
+{
+    std::vector<ByteRange> spans;
+    for (const MarkedPart &part : MarkedParts(ScanMarkers(page)))
+        spans.push_back(PartSpan(page, part));
+    return WithoutSpans(page, spans);
 }

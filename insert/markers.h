@@ -55,7 +55,13 @@ std::vector<MarkedPart> MarkedParts(const std::vector<FoundMarker> &found);
 std::string PercentEncoded(std::string_view text);
 std::string PercentDecoded(std::string_view text);
 
-// The page without the parts marked in it: each begin marker through the end marker of its id and
-// part, and where the part stands on lines of its own (only blanks before its begin marker on its
-// line), the line break and blanks after its end marker that carry the page's own text on.
+// What a part takes of the page: its begin marker through its end marker and, where it stands on
+// lines of its own (only blanks before its begin marker on its line), the line break and blanks
+// after its end marker that carry the page's own text on.
+ByteRange PartSpan(std::string_view page, const MarkedPart &part);
+
+// The page without the spans of the parts marked in it.
 std::string WithoutMarkedParts(std::string_view page);
+
+// The page without these spans, which do not overlap, in the page's order.
+std::string WithoutSpans(std::string_view page, const std::vector<ByteRange> &spans);

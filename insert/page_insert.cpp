@@ -110,6 +110,26 @@ PageForInsert::PageForInsert(std::string page, bool xhtmlName)
 Splice PageForInsert::splice(const WizardCode &code, CodeSources sources, std::optional<Place> place,
                              const Sha256Hex &hash) const
 {
+    SpliceTarget target{NewMarkerId(m_markers), std::nullopt, std::nullopt, {}, 0};
+    if (!code.headOnly && m_refusal.empty()) {
+        Splice refused;
+        if (!place)
+            refused.refusal = "The page has no place in its body that may take the code.";
+        else
+            refused.refusal = m_places.whyNot(*place);
+        if (!refused.refusal.empty())
+            return refused;
+        const ExpectedLanding landing = m_places.landingOf(*place);
+        target.body = m_places.offsetOf(*place);
+        target.parentPath = PathOf(m_reading, landing.parent);
+        target.index = landing.index;
+    }
+    return spliceAt(code, std::move(sources), target, hash);
+}
+
+Splice PageForInsert::spliceAt(const WizardCode &code, CodeSources sources, const SpliceTarget &target,
+                               const Sha256Hex &hash) const
+{
     Splice splice;
     const auto refused = [&splice](std::string why) {
         splice.refusal = std::move(why);
@@ -120,10 +140,10 @@ Splice PageForInsert::splice(const WizardCode &code, CodeSources sources, std::o
     sources.names = code.modern ? code.names : NamesApart(code.names, m_reading.names);
     const MadeCode made = code.make(sources);
     const std::string head = AdaptedCode(trimmed(made.head), m_writing);
-    const std::string body = code.headOnly ? std::string() : AdaptedCode(trimmed(made.body), m_writing);
+    const std::string body = target.body ? AdaptedCode(trimmed(made.body), m_writing) : std::string();
     if (head.empty() && body.empty())
         return refused("There is no code to insert yet.");
-    splice.id = NewMarkerId(m_markers);
+    splice.id = target.id;
 
     // A head part already there with the same code serves this item too.
     Properties bodyProperties = made.properties;
@@ -136,30 +156,23 @@ Splice PageForInsert::splice(const WizardCode &code, CodeSources sources, std::o
             break;
         }
     }
-    if (code.headOnly && !splice.reusedHead.empty())
+    if (!target.body && !splice.reusedHead.empty())
         return refused("The page already holds this code, inserted as " + splice.reusedHead + ".");
     const bool headGoesIn = !head.empty() && splice.reusedHead.empty();
-    if (headGoesIn && !m_places.whyNotHead().empty())
+    if (headGoesIn && !target.head && !m_places.whyNotHead().empty())
         return refused(m_places.whyNotHead());
-    const std::size_t headAt = m_places.headPoint();
-    std::size_t bodyAt = headAt;
-    if (!code.headOnly) {
-        if (!place)
-            return refused("The page has no place in its body that may take the code.");
-        if (std::string why = m_places.whyNot(*place); !why.empty())
-            return refused(std::move(why));
-        bodyAt = m_places.offsetOf(*place);
-        // A head that the page's text ends early can leave the end of the head after a place.
-        if (bodyAt < headAt)
-            return refused("It stands before the end of the head.");
-    }
+    const std::size_t headAt = target.head.value_or(m_places.headPoint());
+    const std::size_t bodyAt = target.body.value_or(headAt);
+    // A head that the page's text ends early can leave the end of the head after a place.
+    if (bodyAt < headAt)
+        return refused("It stands before the end of the head.");
 
     const Part headPart = headGoesIn ? makePart(m_page, headAt, head, m_writing,
                                                 {code.kind, splice.id, "head", {}, made.properties}, hash)
                                      : Part{};
-    const Part bodyPart = code.headOnly ? Part{}
-                                        : makePart(m_page, bodyAt, body, m_writing,
-                                                   {code.kind, splice.id, "body", {}, bodyProperties}, hash);
+    const Part bodyPart = target.body ? makePart(m_page, bodyAt, body, m_writing,
+                                                 {code.kind, splice.id, "body", {}, bodyProperties}, hash)
+                                      : Part{};
     const std::string_view page = m_page;
     splice.page.reserve(page.size() + headPart.text.size() + bodyPart.text.size());
     splice.page.append(page.substr(0, headAt))
@@ -191,10 +204,9 @@ Splice PageForInsert::splice(const WizardCode &code, CodeSources sources, std::o
         return refused("The code would change how a browser reads the rest of the page.");
     if (headGoesIn && again.landings[elements.front()].parentPath != PathOf(m_reading, m_reading.head))
         return refused("A browser would not keep the head part in the page's head.");
-    if (!code.headOnly) {
+    if (target.body) {
         const Landing &landed = again.landings[elements.back()];
-        const ExpectedLanding expected = m_places.landingOf(*place);
-        if (landed.parentPath != PathOf(m_reading, expected.parent) || landed.index != expected.index)
+        if (landed.parentPath != target.parentPath || landed.index != target.index)
             return refused("A browser would not put the code at the place chosen.");
     }
     return splice;

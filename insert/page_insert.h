@@ -28,6 +28,15 @@ struct Splice {
     std::string refusal;    // why the page may not take it; empty when it may
 };
 
+// Where the parts of an item go in a page, and where its body part's first element must land.
+struct SpliceTarget {
+    std::string id;                  // the item's id in its markers
+    std::optional<std::size_t> head; // the byte its own head part goes in front of; none: the end of the head
+    std::optional<std::size_t> body; // the byte its body part goes in front of; none: it goes into the head alone
+    std::vector<int> parentPath;     // the child indices from html down to the body part's parent
+    int index = 0;                   // and its index among that parent's elements
+};
+
 // The SHA-256 of the bytes in lower-case hex.
 using Sha256Hex = std::function<std::string(std::string_view)>;
 
@@ -52,6 +61,9 @@ public:
     // part's at the place, each marker as a comment, and every other element where it stood;
     // otherwise the splice says why it is refused.
     Splice splice(const WizardCode &code, CodeSources sources, std::optional<Place> place, const Sha256Hex &hash) const;
+    // The same at a target of bytes, checked as the splice is.
+    Splice spliceAt(const WizardCode &code, CodeSources sources, const SpliceTarget &target,
+                    const Sha256Hex &hash) const;
 
 private:
     std::string m_page;

@@ -6,6 +6,7 @@
 #include "app/welcome_window.h"
 #include "app/window_menu.h"
 #include "button/button_editor.h"
+#include "insert/inserted_window.h"
 #include "linkfx/link_effects_window.h"
 #include "rollover/properties_window.h"
 #include "ui/look.h"
@@ -51,6 +52,7 @@ void Mainfrm::createMenus()
     addItem(newMenu, u"rollover"_s, u"Rollover"_s, &Mainfrm::rollover_Click);
     addItem(newMenu, u"te"_s, u"Link Effect"_s, &Mainfrm::te_Click);
     addItem(newMenu, u"button"_s, u"Button"_s, &Mainfrm::button_Click);
+    addItem(f, u"EditInsertedCode"_s, u"Edit Inserted Code..."_s, &Mainfrm::EditInsertedCode_Click);
     f->addSeparator()->setObjectName(u"d"_s);
     addItem(f, u"ex"_s, u"Exit"_s, &Mainfrm::ex_Click);
 
@@ -110,6 +112,22 @@ void Mainfrm::te_Click()
 void Mainfrm::button_Click()
 {
     ui::openAtTop<Form7>(*m_workspace);
+}
+
+void Mainfrm::EditInsertedCode_Click()
+{
+    if (InsertedCode *inserted = InsertedCode::pickAndOpen(*m_workspace, this))
+        connect(inserted, &InsertedCode::editAsked, this, &Mainfrm::editInserted);
+}
+
+void Mainfrm::editInserted(const InsertedEdit &edit)
+{
+    if (edit.kind == "rollover")
+        ui::openAtTop<Form2>(*m_workspace)->editInPage(edit);
+    else if (edit.kind == "button")
+        ui::openAtTop<Form7>(*m_workspace)->editInPage(edit);
+    else if (edit.kind == "linkfx")
+        ui::openAtTop<Form5>(*m_workspace)->editInPage(edit);
 }
 
 void Mainfrm::ex_Click()

@@ -11,6 +11,7 @@ class Services;
 class Workspace;
 } // namespace ui
 
+struct InsertedEdit;
 class Form1;
 class Form4;
 class Form6;
@@ -41,12 +42,15 @@ public Q_SLOTS:
     void ex_Click();
     void qs_Click();
     void hgs_Click();
+    void EditInsertedCode_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void createMenus();
+    // Opens the item's wizard on the code of the page it changes.
+    void editInserted(const InsertedEdit &edit);
 
     ui::Services &m_services;
     FirstRunMarker m_marker;

@@ -7,6 +7,7 @@
 #include "button/preview_rules.h"
 #include "button/random_names.h"
 #include "insert/insert_window.h"
+#include "insert/inserted_items.h"
 #include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/files.h"
@@ -24,6 +25,8 @@
 #include "ui/twice_density.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -165,14 +168,17 @@ void Form7::createCodeFrame()
     QPushButton *command12 = ui::makeButton(m_frame3, u"Command12"_s, u"Save As HTML"_s, QRect(160, 296, 89, 33));
     QPushButton *command13 = ui::makeButton(m_frame3, u"Command13"_s, u"Done"_s, QRect(256, 296, 89, 33));
     QPushButton *browse = ui::makeButton(m_frame3, u"OpenInBrowser"_s, u"Open in Browser"_s, QRect(352, 296, 105, 33));
-    QPushButton *insert =
-        ui::makeButton(m_frame3, u"InsertIntoPage"_s, u"Insert into Page..."_s, QRect(464, 296, 89, 33));
+    m_insert = ui::makeButton(m_frame3, u"InsertIntoPage"_s, u"Insert into Page..."_s, QRect(464, 296, 89, 33));
+    // In its place for a button of a page.
+    m_replace = ui::makeButton(m_frame3, u"ReplaceInPage"_s, u"Replace in Page"_s, QRect(464, 296, 89, 33));
+    m_replace->hide();
     connect(command10, &QPushButton::clicked, this, &Form7::Command10_Click);
     connect(command11, &QPushButton::clicked, this, &Form7::Command11_Click);
     connect(command12, &QPushButton::clicked, this, &Form7::Command12_Click);
     connect(command13, &QPushButton::clicked, this, &Form7::Command13_Click);
     connect(browse, &QPushButton::clicked, this, &Form7::OpenInBrowser_Click);
-    connect(insert, &QPushButton::clicked, this, &Form7::InsertIntoPage_Click);
+    connect(m_insert, &QPushButton::clicked, this, &Form7::InsertIntoPage_Click);
+    connect(m_replace, &QPushButton::clicked, this, &Form7::ReplaceInPage_Click);
     m_headNote = new ui::Note(m_frame3, u"HeadCopyNote"_s, QRect(496, 100, 60, 17));
     m_bodyNote = new ui::Note(m_frame3, u"BodyCopyNote"_s, QRect(496, 244, 60, 17));
     m_saveNote = new ui::Note(m_frame3, u"SaveNote"_s, QRect(8, 334, 545, 30));
@@ -308,14 +314,14 @@ void Form7::followCodeChoice()
 
 void Form7::setFocusOrder()
 {
-    const QStringList order{u"Text1"_s,         u"Text2"_s,        u"Text3"_s,         u"Command1"_s,  u"Command2"_s,
-                            u"Command3"_s,      u"Text4"_s,        u"Text5"_s,         u"Check1"_s,    u"Text6"_s,
-                            u"Text7"_s,         u"Text8"_s,        u"Command4"_s,      u"Command5"_s,  u"Command6"_s,
-                            u"Text9"_s,         u"Command7"_s,     u"Check2"_s,        u"Command8"_s,  u"first"_s,
-                            u"second"_s,        u"Command10"_s,    u"Command11"_s,     u"Command12"_s, u"Command13"_s,
-                            u"Text11"_s,        u"Command14"_s,    u"Command9"_s,      u"Command15"_s, u"Command16"_s,
-                            u"Command17"_s,     u"Command18"_s,    u"Command19"_s,     u"AltText"_s,   u"ModernCode"_s,
-                            u"OpenInBrowser"_s, u"MakePictures"_s, u"InsertIntoPage"_s};
+    const QStringList order{
+        u"Text1"_s,        u"Text2"_s,          u"Text3"_s,        u"Command1"_s,  u"Command2"_s,   u"Command3"_s,
+        u"Text4"_s,        u"Text5"_s,          u"Check1"_s,       u"Text6"_s,     u"Text7"_s,      u"Text8"_s,
+        u"Command4"_s,     u"Command5"_s,       u"Command6"_s,     u"Text9"_s,     u"Command7"_s,   u"Check2"_s,
+        u"Command8"_s,     u"first"_s,          u"second"_s,       u"Command10"_s, u"Command11"_s,  u"Command12"_s,
+        u"Command13"_s,    u"Text11"_s,         u"Command14"_s,    u"Command9"_s,  u"Command15"_s,  u"Command16"_s,
+        u"Command17"_s,    u"Command18"_s,      u"Command19"_s,    u"AltText"_s,   u"ModernCode"_s, u"OpenInBrowser"_s,
+        u"MakePictures"_s, u"InsertIntoPage"_s, u"ReplaceInPage"_s};
     ui::setFocusOrder(this, order);
 }
 
@@ -605,13 +611,66 @@ void Form7::OpenInBrowser_Click()
     ui::openInBrowser(this, services(), u"button.html"_s, page(), ui::withTwiceDensitySiblings(pagePictures()));
 }
 
-void Form7::InsertIntoPage_Click()
+WizardCode Form7::insertCode() const
 {
     // The code view's code, as "See Code" made it.
     std::vector<std::string> pictures;
     for (const QString &picture : pagePictures())
         pictures.push_back(picture.toStdString());
-    InsertPage::pickAndOpen(*this, ButtonInsertCode(m_viewFields, m_modernView, std::move(pictures)));
+    return ButtonInsertCode(m_viewFields, m_modernView, std::move(pictures));
+}
+
+void Form7::InsertIntoPage_Click()
+{
+    InsertPage::pickAndOpen(*this, insertCode());
+}
+
+void Form7::ReplaceInPage_Click()
+{
+    if (m_edit)
+        InsertPage::openForReplace(*this, insertCode(), m_edit->page, m_edit->id);
+}
+
+void Form7::editInPage(const InsertedEdit &edit)
+{
+    const ButtonSpec fields = ButtonFromProperties(edit.properties);
+    m_modernCode->setChecked(PropertyOf(edit.properties, "modern") == "1");
+    const std::pair<QLineEdit *, const std::string *> texts[] = {
+        {m_text[4], &fields.ButtonWidth},        {m_text[5], &fields.ButtonHeight},
+        {m_text[6], &fields.DefaultImageName},   {m_text[7], &fields.MouseOverImageName},
+        {m_text[8], &fields.MouseDownImageName}, {m_text[9], &fields.ButtonName},
+        {m_text[11], &fields.ButtonLink},        {m_altText, &fields.AltText}};
+    for (const auto &[box, text] : texts)
+        ui::setText(box, *text);
+    // The pictures are found beside the page, by the names it gives them; one no longer there keeps
+    // its name and is named below the preview, as a picture that cannot be read is.
+    struct Picked {
+        const std::string &source;
+        std::string &file;
+        std::string &path;
+        QLineEdit *box;
+    };
+    for (const Picked &picture : {Picked{fields.DefaultImageSrc, deffile, defpath, m_text[1]},
+                                  Picked{fields.MouseOverImageSrc, overfile, overpath, m_text[2]},
+                                  Picked{fields.MouseDownImageSrc, downfile, downpath, m_text[3]}}) {
+        const QString found = pictureOfPage(edit.page, picture.source);
+        if (!found.isEmpty()) {
+            if (picture.box == m_text[1])
+                takeDefaultPicture(found);
+            else
+                takePicture(picture.file, picture.path, picture.box, found);
+        } else if (!picture.source.empty()) {
+            ui::setText(picture.box, picture.source);
+            picture.file = picture.source;
+            picture.path =
+                QDir(QFileInfo(edit.page).absolutePath()).filePath(ui::toQString(picture.source)).toStdString();
+            m_unreadable.insert(picture.path);
+        }
+    }
+    updatePreviewHint();
+    m_edit = edit;
+    m_insert->hide();
+    m_replace->show();
 }
 
 void Form7::Command13_Click()

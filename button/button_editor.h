@@ -2,6 +2,7 @@
 #pragma once
 
 #include "button/button_code.h"
+#include "insert/inserted_window.h"
 #include "ui/child_window.h"
 #include "ui/page_saver.h"
 #include "ui/picture_cache.h"
@@ -56,6 +57,9 @@ public:
     void OpenInBrowser_Click();
     void MakePictures_Click();
     void InsertIntoPage_Click();
+    void ReplaceInPage_Click();
+    // Fills the window from a button that Quillarc inserted into a page, to replace it there.
+    void editInPage(const InsertedEdit &edit);
 
     // The preview.
     void button_MouseMove();
@@ -114,6 +118,8 @@ private:
     // The page "Save As HTML" writes, and the full paths of the pictures it names.
     std::string page() const;
     QStringList pagePictures() const;
+    // The code view's code as "Insert into Page" and "Replace in Page" take it.
+    WizardCode insertCode() const;
 
     // Window state shared by the handlers.
     std::string deffile;  // the default picture's file name, without folder
@@ -134,8 +140,11 @@ private:
     QCheckBox *m_check2 = nullptr;
     QLineEdit *m_altText = nullptr;
     QCheckBox *m_modernCode = nullptr;
-    bool m_modernView = false; // the code view holds the modern code
-    ButtonSpec m_viewFields;   // and was made from these
+    bool m_modernView = false;          // the code view holds the modern code
+    ButtonSpec m_viewFields;            // and was made from these
+    std::optional<InsertedEdit> m_edit; // the button of a page it changes; none: a new one
+    QPushButton *m_insert = nullptr;
+    QPushButton *m_replace = nullptr;
     QPushButton *m_command1 = nullptr;
     QPushButton *m_command2 = nullptr;
     QPushButton *m_command3 = nullptr;

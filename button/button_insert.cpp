@@ -1,6 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "button/button_insert.h"
 
+ButtonSpec ButtonFromProperties(const Properties &properties)
+{
+    ButtonSpec f;
+    for (const auto &[name, value] : properties) {
+        std::string *field = name == "ButtonLink"           ? &f.ButtonLink
+                             : name == "ButtonName"         ? &f.ButtonName
+                             : name == "ButtonWidth"        ? &f.ButtonWidth
+                             : name == "ButtonHeight"       ? &f.ButtonHeight
+                             : name == "DefaultImageSrc"    ? &f.DefaultImageSrc
+                             : name == "MouseOverImageSrc"  ? &f.MouseOverImageSrc
+                             : name == "MouseDownImageSrc"  ? &f.MouseDownImageSrc
+                             : name == "DefaultImageName"   ? &f.DefaultImageName
+                             : name == "MouseOverImageName" ? &f.MouseOverImageName
+                             : name == "MouseDownImageName" ? &f.MouseDownImageName
+                             : name == "AltText"            ? &f.AltText
+                                                            : nullptr;
+        if (field)
+            *field = value;
+    }
+    return f;
+}
+
 WizardCode ButtonInsertCode(const ButtonSpec &fields, bool modern, std::vector<std::string> pictures)
 {
     WizardCode code;

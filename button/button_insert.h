@@ -12,3 +12,6 @@
 // then the three images'), and its code made again with the picture sources and names that a page
 // gives it. The markers carry every field, the pictures by the sources the page names them by.
 WizardCode ButtonInsertCode(const ButtonSpec &fields, bool modern, std::vector<std::string> pictures);
+
+// The button's fields as the markers carry them (the pictures by the sources the page names them by).
+ButtonSpec ButtonFromProperties(const Properties &properties);

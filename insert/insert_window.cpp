@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "insert/insert_window.h"
 
+#include "insert/inserted_window.h"
 #include "insert/outline_model.h"
 #include "insert/page_hints.h"
 #include "insert/source_text.h"
@@ -83,24 +84,45 @@ QString fateText(const PlannedPicture &picture)
 
 InsertPage *InsertPage::pickAndOpen(ui::ChildWindow &opener, WizardCode code)
 {
-    ui::Services &services = opener.services();
-    const std::optional<QString> chosen = services.openFileName(&opener, PageRequest);
+    const std::optional<QString> chosen = opener.services().openFileName(&opener, PageRequest);
     if (!chosen || chosen->isEmpty())
         return nullptr;
-    ui::Result<ui::PageFile> file = ui::readPage(*chosen);
+    return open(opener, std::move(code), *chosen, {});
+}
+
+InsertPage *InsertPage::openForReplace(ui::ChildWindow &opener, WizardCode code, const QString &page,
+                                       const std::string &id)
+{
+    return open(opener, std::move(code), page, id);
+}
+
+InsertPage *InsertPage::open(ui::ChildWindow &opener, WizardCode code, const QString &path, std::string replacing)
+{
+    ui::Services &services = opener.services();
+    ui::Result<ui::PageFile> file = ui::readPage(path);
     if (!file) {
         services.showError(&opener, Title, file.error());
         return nullptr;
     }
-    const bool xhtmlName = chosen->endsWith(u".xhtml"_s, Qt::CaseInsensitive);
+    const bool xhtmlName = path.endsWith(u".xhtml"_s, Qt::CaseInsensitive);
     auto page = std::make_unique<PageForInsert>(file->bytes, xhtmlName);
     if (!page->refusal().empty()) {
         services.showError(&opener, Title,
-                           u"Nothing can be inserted into %1.\n\n%2"_s.arg(ui::fileNameOf(*chosen),
+                           u"Nothing can be inserted into %1.\n\n%2"_s.arg(ui::fileNameOf(path),
                                                                            QString::fromStdString(page->refusal())));
         return nullptr;
     }
-    auto *window = new InsertPage(opener.workspace(), std::move(code), *file, std::move(page));
+    if (!replacing.empty()) {
+        const std::vector<InsertedItem> items = InsertedItems(*page, sha256Hex);
+        if (std::none_of(items.begin(), items.end(),
+                         [&](const InsertedItem &item) { return item.id == replacing && item.broken.empty(); })) {
+            services.showError(&opener, Title,
+                               u"%1 no longer holds the code %2 that Quillarc inserted."_s.arg(
+                                   ui::fileNameOf(path), QString::fromStdString(replacing)));
+            return nullptr;
+        }
+    }
+    auto *window = new InsertPage(opener.workspace(), std::move(code), *file, std::move(page), std::move(replacing));
     // Over its opener, a step in: the window that opened it stays in reach.
     window->setLeft(opener.left() + ui::twips(24));
     window->setTop(opener.top() + ui::twips(24));
@@ -109,26 +131,30 @@ InsertPage *InsertPage::pickAndOpen(ui::ChildWindow &opener, WizardCode code)
 }
 
 InsertPage::InsertPage(ui::Workspace &workspace, WizardCode code, ui::PageFile file,
-                       std::unique_ptr<PageForInsert> page)
-    : ChildWindow(workspace, u"InsertPage"_s, u"Insert into %1"_s.arg(ui::fileNameOf(file.path)),
+                       std::unique_ptr<PageForInsert> page, std::string replacing)
+    : ChildWindow(workspace, u"InsertPage"_s,
+                  (replacing.empty() ? u"Insert into %1"_s : u"Replace in %1"_s).arg(ui::fileNameOf(file.path)),
                   {ui::twips(728), ui::twips(496)})
     , m_code(std::move(code))
     , m_file(std::move(file))
     , m_page(std::move(page))
+    , m_replacing(std::move(replacing))
+    , m_items(InsertedItems(*m_page, sha256Hex))
 {
     createControls();
     planPictures();
-    choose(m_code.headOnly ? std::nullopt : m_page->places().defaultPlace());
+    choose(m_code.headOnly || !m_replacing.empty() ? std::nullopt : m_page->places().defaultPlace());
 }
 
 InsertPage::~InsertPage() = default;
 
 void InsertPage::createControls()
 {
-    ui::makeLabel(this, u"OutlineLabel"_s,
-                  m_code.headOnly ? u"Link effects go into the page's head: its body takes nothing."_s
-                                  : u"Put the code beside or inside:"_s,
-                  {8, 8, 264, 17});
+    const QString outline = !m_replacing.empty()
+                                ? u"The code replaces %1 where it stands."_s.arg(QString::fromStdString(m_replacing))
+                            : m_code.headOnly ? u"Link effects go into the page's head: its body takes nothing."_s
+                                              : u"Put the code beside or inside:"_s;
+    ui::makeLabel(this, u"OutlineLabel"_s, outline, {8, 8, 264, 17});
     m_outline = new QTreeView(this);
     m_outline->setObjectName(u"PageOutline"_s);
     m_outline->setGeometry(8, 26, 264, 264);
@@ -136,7 +162,7 @@ void InsertPage::createControls()
     m_outline->setUniformRowHeights(true);
     m_model = new PageOutlineModel(m_page->reading(), m_page->places(), this);
     m_outline->setModel(m_model);
-    m_outline->setEnabled(!m_code.headOnly);
+    m_outline->setEnabled(!m_code.headOnly && m_replacing.empty());
     connect(m_outline->selectionModel(), &QItemSelectionModel::currentChanged, this, &InsertPage::PageOutline_Changed);
 
     QLabel *placeLabel = ui::makeLabel(this, u"PlaceLabel"_s, u"&Place:"_s, {8, 298, 60, 17});
@@ -147,7 +173,7 @@ void InsertPage::createControls()
         m_where->addItem(QString::fromStdString(std::string(WhereText(where))));
     // Link effects go at the end of the head, which the place says.
     m_where->setCurrentIndex(int(Where::AtEnd));
-    m_where->setEnabled(!m_code.headOnly);
+    m_where->setEnabled(!m_code.headOnly && m_replacing.empty());
     placeLabel->setBuddy(m_where);
     connect(m_where, &QComboBox::activated, this, &InsertPage::PlaceWhere_Changed);
 
@@ -174,7 +200,8 @@ void InsertPage::createControls()
     m_undo = ui::makeButton(this, u"UndoInsert"_s, u"Undo"_s, {440, 452, 89, 33},
                             u"Put the page back as it was before the insert"_s);
     m_undo->hide();
-    m_insert = ui::makeButton(this, u"InsertNow"_s, u"Insert"_s, {536, 452, 89, 33}, u"Write the code into the page"_s);
+    m_insert = ui::makeButton(this, u"InsertNow"_s, m_replacing.empty() ? u"Insert"_s : u"Replace"_s,
+                              {536, 452, 89, 33}, u"Write the code into the page"_s);
     m_cancel = ui::makeButton(this, u"CancelInsert"_s, u"Cancel"_s, {632, 452, 89, 33},
                               u"Close this window; the page stays as it is"_s);
     connect(preview, &QPushButton::clicked, this, &InsertPage::PreviewInsert_Click);
@@ -187,8 +214,10 @@ void InsertPage::createControls()
 
 void InsertPage::allowChoosing(bool allowed)
 {
-    m_outline->setEnabled(allowed && !m_code.headOnly);
-    m_where->setEnabled(allowed && !m_code.headOnly);
+    // Code made anew stands where the old code stood.
+    const bool placed = m_code.headOnly || !m_replacing.empty();
+    m_outline->setEnabled(allowed && !placed);
+    m_where->setEnabled(allowed && !placed);
 }
 
 QString InsertPage::pageName() const
@@ -323,7 +352,11 @@ bool InsertPage::eventFilter(QObject *watched, QEvent *event)
 
 void InsertPage::refresh()
 {
-    m_splice = m_page->splice(m_code, m_sources, m_place, sha256Hex);
+    const auto replaced = std::find_if(m_items.begin(), m_items.end(), [this](const InsertedItem &item) {
+        return item.id == m_replacing && item.broken.empty();
+    });
+    m_splice = replaced == m_items.end() ? m_page->splice(m_code, m_sources, m_place, sha256Hex)
+                                         : ReplaceItem(*m_page, *replaced, m_items, m_code, m_sources, sha256Hex);
     showSource();
     showHints();
     m_insert->setEnabled(m_splice.refusal.empty() && !m_written);
@@ -448,6 +481,10 @@ void InsertPage::InsertNow_Click()
 {
     if (!m_splice.refusal.empty() || m_written)
         return;
+    for (const InsertedItem &item : m_items) {
+        if (item.id == m_replacing && item.broken.empty() && !mayLoseChanges(*this, item, pageName(), true))
+            return;
+    }
     const QStringList locks = ui::editorLocks(m_file.path);
     if (!locks.isEmpty() &&
         !services().askYesNo(
@@ -465,7 +502,7 @@ void InsertPage::InsertNow_Click()
     }
     m_written = *written;
     allowChoosing(false);
-    m_note->keep(u"Inserted into %1"_s.arg(pageName()));
+    m_note->keep((m_replacing.empty() ? u"Inserted into %1"_s : u"Replaced in %1"_s).arg(pageName()));
     m_undo->show();
     m_insert->setEnabled(false);
     m_cancel->setText(u"Close"_s);

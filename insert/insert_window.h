@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "insert/inserted_items.h"
 #include "insert/page_insert.h"
 #include "insert/picture_plan.h"
 #include "insert/wizard_code.h"
@@ -36,8 +37,14 @@ public:
     // take code is refused in a message that says why. Nothing when the user cancelled or it was
     // refused.
     static InsertPage *pickAndOpen(ui::ChildWindow &opener, WizardCode code);
+    // "Replace in NAME": the window on the page of an item that Quillarc inserted, with the code
+    // made anew where the item stands. Nothing when the page or the item is no longer there.
+    static InsertPage *openForReplace(ui::ChildWindow &opener, WizardCode code, const QString &page,
+                                      const std::string &id);
 
-    InsertPage(ui::Workspace &workspace, WizardCode code, ui::PageFile file, std::unique_ptr<PageForInsert> page);
+    // replacing: the id of the item the code replaces; empty: the code goes in as a new item.
+    InsertPage(ui::Workspace &workspace, WizardCode code, ui::PageFile file, std::unique_ptr<PageForInsert> page,
+               std::string replacing = {});
     ~InsertPage() override;
 
     void PageOutline_Changed();
@@ -55,6 +62,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    static InsertPage *open(ui::ChildWindow &opener, WizardCode code, const QString &page, std::string replacing);
     void createControls();
     // The place can be chosen until the code is in the page, and again after Undo.
     void allowChoosing(bool allowed);
@@ -74,6 +82,8 @@ private:
     WizardCode m_code;
     ui::PageFile m_file;
     std::unique_ptr<PageForInsert> m_page;
+    std::string m_replacing;
+    std::vector<InsertedItem> m_items; // what the page held of Quillarc's code when it was read
     std::vector<PlannedPicture> m_plan;
     QStringList m_missing; // pictures that are no longer there
     CodeSources m_sources;

@@ -20,6 +20,28 @@ std::string EffectName(LinkEffect effect)
     return {};
 }
 
+std::optional<std::vector<std::optional<ChosenEffect>>> EffectsFromProperties(const Properties &properties)
+{
+    std::vector<std::optional<ChosenEffect>> added;
+    for (const auto &[name, value] : properties) {
+        if (name == "edited")
+            return std::nullopt;
+        if (name != "effect")
+            continue;
+        const std::string effect = value.substr(0, value.find(':'));
+        const std::string answer =
+            value.find(':') == std::string::npos ? std::string() : value.substr(value.find(':') + 1);
+        std::optional<ChosenEffect> chosen;
+        for (const LinkEffect known : {LinkEffect::FontSize, LinkEffect::ForeColor, LinkEffect::BackColor,
+                                       LinkEffect::Uppercase, LinkEffect::Lowercase, LinkEffect::Lineless}) {
+            if (EffectName(known) == effect)
+                chosen = ChosenEffect{known, answer};
+        }
+        added.push_back(chosen);
+    }
+    return added;
+}
+
 WizardCode LinkEffectsInsertCode(const std::string &finalCode, bool modern,
                                  const std::optional<std::vector<std::optional<ChosenEffect>>> &added)
 {

@@ -16,3 +16,6 @@ WizardCode LinkEffectsInsertCode(const std::string &finalCode, bool modern,
 
 // The name of the window's button that chooses the effect: "FontSize", "ForeColor" and on.
 std::string EffectName(LinkEffect effect);
+
+// The effects added, as the markers carry them; none where the final code was edited by hand.
+std::optional<std::vector<std::optional<ChosenEffect>>> EffectsFromProperties(const Properties &properties);

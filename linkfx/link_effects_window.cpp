@@ -2,6 +2,7 @@
 #include "linkfx/link_effects_window.h"
 
 #include "insert/insert_window.h"
+#include "insert/inserted_items.h"
 #include "linkfx/example_link.h"
 #include "linkfx/link_effects_insert.h"
 #include "linkfx/link_style.h"
@@ -177,10 +178,11 @@ void Form5::setFocusOrder()
 {
     // The window's tab indices in rising order; labels and frames never take the focus,
     // and the Ok of a hidden step frame is passed over.
-    const QStringList order{u"Command1"_s,  u"Command2"_s,  u"Command3"_s,   u"Command5"_s,      u"Command6"_s,
-                            u"Text1"_s,     u"Command9"_s,  u"Command10"_s,  u"Command11"_s,     u"RichTextBox1"_s,
-                            u"Command4"_s,  u"Command7"_s,  u"Command8"_s,   u"Command12"_s,     u"Command13"_s,
-                            u"Command14"_s, u"Command15"_s, u"ModernCode"_s, u"OpenInBrowser"_s, u"InsertIntoPage"_s};
+    const QStringList order{u"Command1"_s,     u"Command2"_s,  u"Command3"_s,   u"Command5"_s,      u"Command6"_s,
+                            u"Text1"_s,        u"Command9"_s,  u"Command10"_s,  u"Command11"_s,     u"RichTextBox1"_s,
+                            u"Command4"_s,     u"Command7"_s,  u"Command8"_s,   u"Command12"_s,     u"Command13"_s,
+                            u"Command14"_s,    u"Command15"_s, u"ModernCode"_s, u"OpenInBrowser"_s, u"InsertIntoPage"_s,
+                            u"ReplaceInPage"_s};
     ui::setFocusOrder(this, order);
 }
 
@@ -204,10 +206,14 @@ void Form5::createCodeChoice()
     QPushButton *browse = ui::makeButton(this, u"OpenInBrowser"_s, u"Open in Browser"_s,
                                          pixelRect(5400, 5640, 1455, 495), u"Show the page in your web browser"_s);
     connect(browse, &QPushButton::clicked, this, &Form5::OpenInBrowser_Click);
-    QPushButton *insert =
-        ui::makeButton(this, u"InsertIntoPage"_s, u"Insert into Page..."_s, pixelRect(6960, 5640, 1455, 495),
-                       u"Put the final code into a page of yours"_s);
-    connect(insert, &QPushButton::clicked, this, &Form5::InsertIntoPage_Click);
+    m_insert = ui::makeButton(this, u"InsertIntoPage"_s, u"Insert into Page..."_s, pixelRect(6960, 5640, 1455, 495),
+                              u"Put the final code into a page of yours"_s);
+    // In its place for the link effects of a page.
+    m_replace = ui::makeButton(this, u"ReplaceInPage"_s, u"Replace in Page"_s, pixelRect(6960, 5640, 1455, 495),
+                               u"Put the final code into the page in place of the link effects it was made from"_s);
+    m_replace->hide();
+    connect(m_insert, &QPushButton::clicked, this, &Form5::InsertIntoPage_Click);
+    connect(m_replace, &QPushButton::clicked, this, &Form5::ReplaceInPage_Click);
 }
 
 void Form5::createExampleLink()
@@ -424,11 +430,40 @@ void Form5::OpenInBrowser_Click()
     ui::openInBrowser(this, services(), u"link-effects.html"_s, page(), {});
 }
 
-void Form5::InsertIntoPage_Click()
+WizardCode Form5::insertCode() const
 {
     const std::optional<std::vector<std::optional<ChosenEffect>>> added =
         finalCodeIsBuilt() ? std::optional(m_added) : std::nullopt;
-    InsertPage::pickAndOpen(*this, LinkEffectsInsertCode(ui::textOf(m_finalCode), m_modernCode->isChecked(), added));
+    return LinkEffectsInsertCode(ui::textOf(m_finalCode), m_modernCode->isChecked(), added);
+}
+
+void Form5::InsertIntoPage_Click()
+{
+    InsertPage::pickAndOpen(*this, insertCode());
+}
+
+void Form5::ReplaceInPage_Click()
+{
+    if (m_edit)
+        InsertPage::openForReplace(*this, insertCode(), m_edit->page, m_edit->id);
+}
+
+void Form5::editInPage(const InsertedEdit &edit)
+{
+    m_modernCode->setChecked(PropertyOf(edit.properties, "modern") == "1");
+    // Effects the window added it builds again; a final code edited by hand comes as the page holds it.
+    if (const std::optional<std::vector<std::optional<ChosenEffect>>> added = EffectsFromProperties(edit.properties)) {
+        m_added = *added;
+        writeBuiltFinalCode();
+    } else {
+        m_finalCodeModern = m_modernCode->isChecked();
+        m_builtFinalCode.reset();
+        writeFinalCode(edit.headCode);
+    }
+    updateCodeKindHint();
+    m_edit = edit;
+    m_insert->hide();
+    m_replace->show();
 }
 
 void Form5::Command8_Click()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "insert/inserted_window.h"
 #include "linkfx/link_effects.h"
 #include "linkfx/link_hints.h"
 #include "ui/child_window.h"
@@ -21,6 +22,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
+class QPushButton;
 class QTimer;
 
 // The link effects wizard: effect buttons put one snippet into the effect box, which is
@@ -50,6 +52,9 @@ public:
     void Command8_Click();  // close
     void OpenInBrowser_Click();
     void InsertIntoPage_Click();
+    void ReplaceInPage_Click();
+    // Fills the window from link effects that Quillarc inserted into a page, to replace them there.
+    void editInPage(const InsertedEdit &edit);
     void Command13_Click(); // tutorial step 1 done
     void Command14_Click(); // tutorial step 2 done
     void Command15_Click(); // tutorial step 3 done
@@ -86,6 +91,8 @@ private:
     void updateCodeKindHint();
     // The page "Save As HTML" writes.
     std::string page() const;
+    // The final code as "Insert into Page" and "Replace in Page" take it.
+    WizardCode insertCode() const;
 
     QPlainTextEdit *m_effect = nullptr;    // RichTextBox1
     QPlainTextEdit *m_finalCode = nullptr; // Text1
@@ -108,6 +115,9 @@ private:
     // The final code the window built from the effects added and wrote; none once it added to
     // a final code edited by hand.
     std::optional<std::string> m_builtFinalCode = std::string();
-    bool m_finalCodeModern = false; // the kind of code the window wrote into the final code box
-    ui::PageSaver m_saver;          // dlg: keeps the name chosen last in this window
+    bool m_finalCodeModern = false;     // the kind of code the window wrote into the final code box
+    ui::PageSaver m_saver;              // dlg: keeps the name chosen last in this window
+    std::optional<InsertedEdit> m_edit; // the link effects of a page it changes; none: new ones
+    QPushButton *m_insert = nullptr;
+    QPushButton *m_replace = nullptr;
 };

@@ -105,9 +105,14 @@ void Form3::createNewControls()
     m_headNote = new ui::Note(this, u"HeadCopyNote"_s, pixelRect(6120, 1440, 1575, 375));
     m_bodyNote = new ui::Note(this, u"BodyCopyNote"_s, pixelRect(6120, 3360, 1575, 375));
     m_saveNote = new ui::Note(this, u"SaveNote"_s, pixelRect(1200, 5010, 6495, 375));
-    QPushButton *insert = ui::makeButton(this, u"InsertIntoPage"_s, u"Insert into Page..."_s,
-                                         pixelRect(7800, 4440, 1455, 495), u"Put the code into a page of yours"_s);
-    connect(insert, &QPushButton::clicked, this, &Form3::InsertIntoPage_Click);
+    m_insert = ui::makeButton(this, u"InsertIntoPage"_s, u"Insert into Page..."_s, pixelRect(7800, 4440, 1455, 495),
+                              u"Put the code into a page of yours"_s);
+    // In its place for a rollover of a page.
+    m_replace = ui::makeButton(this, u"ReplaceInPage"_s, u"Replace in Page"_s, pixelRect(7800, 4440, 1455, 495),
+                               u"Put the code into the page in place of the rollover it was made from"_s);
+    m_replace->hide();
+    connect(m_insert, &QPushButton::clicked, this, &Form3::InsertIntoPage_Click);
+    connect(m_replace, &QPushButton::clicked, this, &Form3::ReplaceInPage_Click);
 }
 
 void Form3::nameControls()
@@ -163,13 +168,30 @@ void Form3::OpenInBrowser_Click()
     ui::openInBrowser(this, services(), u"rollover.html"_s, page(), m_pictures);
 }
 
-void Form3::InsertIntoPage_Click()
+void Form3::setEntries(RolloverEntries entries)
+{
+    m_entries = std::move(entries);
+    m_insert->setVisible(!m_entries.edit);
+    m_replace->setVisible(m_entries.edit.has_value());
+}
+
+WizardCode Form3::insertCode() const
 {
     const RolloverProperties &properties = m_entries.properties;
     const QString picture1 = ui::pickedPicture(ui::toQString(properties.Image1Src), m_entries.picture1Path);
     const QString picture2 = ui::pickedPicture(ui::toQString(properties.Image2Src), m_entries.picture2Path);
-    InsertPage::pickAndOpen(*this,
-                            RolloverInsertCode(properties, modern, {picture1.toStdString(), picture2.toStdString()}));
+    return RolloverInsertCode(properties, modern, {picture1.toStdString(), picture2.toStdString()});
+}
+
+void Form3::InsertIntoPage_Click()
+{
+    InsertPage::pickAndOpen(*this, insertCode());
+}
+
+void Form3::ReplaceInPage_Click()
+{
+    if (m_entries.edit)
+        InsertPage::openForReplace(*this, insertCode(), m_entries.edit->page, m_entries.edit->id);
 }
 
 void Form3::BackToProperties_Click()

@@ -10,6 +10,7 @@
 #include <string>
 
 class QGroupBox;
+class QPushButton;
 class QPlainTextEdit;
 
 namespace ui {
@@ -32,7 +33,8 @@ public:
     // The full paths of the pictures the codes name, for copies beside the page.
     void setPictures(QStringList fullPaths) { m_pictures = std::move(fullPaths); }
     // What the codes were made from, for "Back to Properties".
-    void setEntries(RolloverEntries entries) { m_entries = std::move(entries); }
+    // What the codes were made from, for "Back to Properties"; a rollover of a page is replaced there.
+    void setEntries(RolloverEntries entries);
 
     void Command3_Click(); // copy the head code
     void Command4_Click(); // copy the body code
@@ -43,6 +45,7 @@ public:
     void OpenInBrowser_Click();
     void BackToProperties_Click();
     void InsertIntoPage_Click();
+    void ReplaceInPage_Click();
 
 protected:
     void Form_Load() override;
@@ -54,6 +57,8 @@ private:
     void createNewControls();
     // The page "Save as HTML" writes.
     std::string page() const;
+    // The code as "Insert into Page" and "Replace in Page" take it.
+    WizardCode insertCode() const;
 
     // Read-only: what they give back is always exactly what the opener gave.
     QPlainTextEdit *m_head = nullptr;
@@ -66,4 +71,6 @@ private:
     ui::Note *m_headNote = nullptr; // beside each "Copy This", and below "Save as HTML"
     ui::Note *m_bodyNote = nullptr;
     ui::Note *m_saveNote = nullptr;
+    QPushButton *m_insert = nullptr;
+    QPushButton *m_replace = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "rollover/random_names.h"
 #include "rollover/rollover_code.h"
 #include "rollover/rollover_hints.h"
+#include "rollover/rollover_insert.h"
 #include "rollover/rollover_preview.h"
 #include "ui/accessibility.h"
 #include "ui/controls.h"
@@ -376,6 +377,7 @@ RolloverEntries Form2::entries() const
     entries.picture1Path = m_picture1Path;
     entries.picture2Path = m_picture2Path;
     entries.sizeFollowsPicture = m_sizeFromPicture == m_text[5]->text();
+    entries.edit = m_edit;
     return entries;
 }
 
@@ -401,7 +403,26 @@ void Form2::restore(const RolloverEntries &entries)
             m_lastPicture = path;
     }
     m_sizeFromPicture = entries.sizeFollowsPicture ? std::optional<QString>(m_text[5]->text()) : std::nullopt;
+    m_edit = entries.edit;
     followPictures();
+}
+
+void Form2::editInPage(const InsertedEdit &edit)
+{
+    RolloverEntries entries;
+    entries.properties = RolloverFromProperties(edit.properties);
+    entries.modern = PropertyOf(edit.properties, "modern") == "1";
+    // The pictures are found beside the page, by the names it gives them.
+    entries.picture1Path = pictureOfPage(edit.page, entries.properties.Image1Src);
+    entries.picture2Path = pictureOfPage(edit.page, entries.properties.Image2Src);
+    entries.sizeFollowsPicture = false;
+    entries.edit = edit;
+    restore(entries);
+    // A picture no longer there is named in the preview, as a typed name that leads nowhere is.
+    if (!entries.properties.Image1Src.empty() && entries.picture1Path.isEmpty())
+        m_preview->setUnreadable(0);
+    if (!entries.properties.Image2Src.empty() && entries.picture2Path.isEmpty())
+        m_preview->setUnreadable(1);
 }
 
 void Form2::Command1_Click()

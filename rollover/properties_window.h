@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "insert/inserted_window.h"
 #include "rollover/rollover_code.h"
 #include "ui/child_window.h"
 
@@ -20,7 +21,8 @@ struct RolloverEntries {
     bool modern = false;
     QString picture1Path; // the full paths of the pictures picked, dropped or typed
     QString picture2Path;
-    bool sizeFollowsPicture = true; // the size box holds what picking Image #1 put there
+    bool sizeFollowsPicture = true;   // the size box holds what picking Image #1 put there
+    std::optional<InsertedEdit> edit; // the rollover of a page it changes; none: a new one
 };
 
 // The seven properties of one image rollover, with its six-step tutorial, and the alt text
@@ -36,6 +38,8 @@ public:
     // The boxes, the choice of code and the pictures as they stand, and the same put back.
     RolloverEntries entries() const;
     void restore(const RolloverEntries &entries);
+    // Fills the window from a rollover that Quillarc inserted into a page, to replace it there.
+    void editInPage(const InsertedEdit &edit);
 
     void Command1_Click(); // pick picture 1
     void Command2_Click(); // pick picture 2
@@ -98,4 +102,5 @@ private:
     // The size box's text that picking Image #1 may replace: the one it opened with, then the
     // one the last pick put there. A size typed by the user is never replaced.
     std::optional<QString> m_sizeFromPicture = QStringLiteral("32,32");
+    std::optional<InsertedEdit> m_edit;
 };

@@ -1,6 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rollover/rollover_insert.h"
 
+RolloverProperties RolloverFromProperties(const Properties &properties)
+{
+    RolloverProperties p;
+    for (const auto &[name, value] : properties) {
+        std::string *field = name == "Image1Src"      ? &p.Image1Src
+                             : name == "Image2Src"    ? &p.Image2Src
+                             : name == "RolloverLink" ? &p.RolloverLink
+                             : name == "RolloverName" ? &p.RolloverName
+                             : name == "RolloverSize" ? &p.RolloverSize
+                             : name == "Image1Name"   ? &p.Image1Name
+                             : name == "Image2Name"   ? &p.Image2Name
+                             : name == "AltText"      ? &p.AltText
+                                                      : nullptr;
+        if (field)
+            *field = value;
+    }
+    return p;
+}
+
 WizardCode RolloverInsertCode(const RolloverProperties &properties, bool modern, std::vector<std::string> pictures)
 {
     WizardCode code;

@@ -12,3 +12,7 @@
 // and its code made again with the picture sources and names that a page gives it. The markers
 // carry every property, the pictures by the sources the page names them by.
 WizardCode RolloverInsertCode(const RolloverProperties &properties, bool modern, std::vector<std::string> pictures);
+
+// The rollover's properties as the markers carry them (the pictures by the sources the page names
+// them by); what they do not give keeps its default.
+RolloverProperties RolloverFromProperties(const Properties &properties);

@@ -136,13 +136,15 @@ private Q_SLOTS:
         QCOMPARE(top[1]->menu()->objectName(), u"view"_s);
 
         const QList<QAction *> file = top[0]->menu()->actions();
-        QCOMPARE(file.size(), 3);
+        QCOMPARE(file.size(), 4);
         QCOMPARE(file[0]->text(), u"New"_s);
         QCOMPARE(file[0]->menu()->objectName(), u"new"_s);
-        QVERIFY(file[1]->isSeparator());
-        QCOMPARE(file[1]->objectName(), u"d"_s);
-        QCOMPARE(file[2]->objectName(), u"ex"_s);
-        QCOMPARE(file[2]->text(), u"Exit"_s);
+        QCOMPARE(file[1]->objectName(), u"EditInsertedCode"_s);
+        QCOMPARE(file[1]->text(), u"Edit Inserted Code..."_s);
+        QVERIFY(file[2]->isSeparator());
+        QCOMPARE(file[2]->objectName(), u"d"_s);
+        QCOMPARE(file[3]->objectName(), u"ex"_s);
+        QCOMPARE(file[3]->text(), u"Exit"_s);
 
         QStringList items;
         for (QAction *action : file[0]->menu()->actions() + top[1]->menu()->actions()) {

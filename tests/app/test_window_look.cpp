@@ -346,50 +346,54 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("toolTips"); // control name, then what the reader sees
         QTest::newRow("Form1") << u"Form1"_s << QStringList();
         QTest::newRow("Form2") << u"Form2"_s << QStringList();
-        QTest::newRow("Form3") << u"Form3"_s
-                               << QStringList{
-                                      u"Command1"_s,         u"Close this rollover window"_s,
-                                      u"Command3"_s,         u"Copy the <head> text to the clipboard"_s,
-                                      u"Command4"_s,         u"Copy the <body> section of the code to the clipboard"_s,
-                                      u"Command5"_s,         u"Create an HTML page with your rollover"_s,
-                                      u"OpenInBrowser"_s,    u"Show the page in your web browser"_s,
-                                      u"BackToProperties"_s, u"Change the properties of this rollover"_s,
-                                      u"InsertIntoPage"_s,   u"Put the code into a page of yours"_s};
+        QTest::newRow("Form3")
+            << u"Form3"_s
+            << QStringList{
+                   u"Command1"_s,         u"Close this rollover window"_s,
+                   u"Command3"_s,         u"Copy the <head> text to the clipboard"_s,
+                   u"Command4"_s,         u"Copy the <body> section of the code to the clipboard"_s,
+                   u"Command5"_s,         u"Create an HTML page with your rollover"_s,
+                   u"OpenInBrowser"_s,    u"Show the page in your web browser"_s,
+                   u"BackToProperties"_s, u"Change the properties of this rollover"_s,
+                   u"InsertIntoPage"_s,   u"Put the code into a page of yours"_s,
+                   u"ReplaceInPage"_s,    u"Put the code into the page in place of the rollover it was made from"_s};
         QTest::newRow("Form4") << u"Form4"_s
                                << QStringList{u"Command1"_s, u"Create a new rollover effect for your webpage"_s,
                                               u"Command2"_s, u"Add some new link effects to your webpage"_s,
                                               u"Command3"_s, u"Leave, Exit, or Quit"_s,
                                               u"Command4"_s, u"Start the interactive tutorials"_s};
-        QTest::newRow("Form5") << u"Form5"_s
-                               << QStringList{
-                                      u"Command1"_s,
-                                      u"Change the fontsize of the links"_s,
-                                      u"Command10"_s,
-                                      u"Copy the final code to the clipboard"_s,
-                                      u"Command11"_s,
-                                      u"Clear the final result"_s,
-                                      u"Command12"_s,
-                                      u"Make links appear to have no lines below them"_s,
-                                      u"Command2"_s,
-                                      u"Change the text color of the links"_s,
-                                      u"Command3"_s,
-                                      u"Change the background color of the links"_s,
-                                      u"Command4"_s,
-                                      u"Convert all links to lowercase"_s,
-                                      u"Command5"_s,
-                                      u"Convert all links to uppercase"_s,
-                                      u"Command6"_s,
-                                      u"Copy the text below to the clipboard"_s,
-                                      u"Command7"_s,
-                                      u"Create an HTML file with your chosen link effects(includes an example link)"_s,
-                                      u"Command8"_s,
-                                      u"Close this link effect window"_s,
-                                      u"Command9"_s,
-                                      u"Add the above code to teh final result"_s,
-                                      u"OpenInBrowser"_s,
-                                      u"Show the page in your web browser"_s,
-                                      u"InsertIntoPage"_s,
-                                      u"Put the final code into a page of yours"_s};
+        QTest::newRow("Form5")
+            << u"Form5"_s
+            << QStringList{u"Command1"_s,
+                           u"Change the fontsize of the links"_s,
+                           u"Command10"_s,
+                           u"Copy the final code to the clipboard"_s,
+                           u"Command11"_s,
+                           u"Clear the final result"_s,
+                           u"Command12"_s,
+                           u"Make links appear to have no lines below them"_s,
+                           u"Command2"_s,
+                           u"Change the text color of the links"_s,
+                           u"Command3"_s,
+                           u"Change the background color of the links"_s,
+                           u"Command4"_s,
+                           u"Convert all links to lowercase"_s,
+                           u"Command5"_s,
+                           u"Convert all links to uppercase"_s,
+                           u"Command6"_s,
+                           u"Copy the text below to the clipboard"_s,
+                           u"Command7"_s,
+                           u"Create an HTML file with your chosen link effects(includes an example link)"_s,
+                           u"Command8"_s,
+                           u"Close this link effect window"_s,
+                           u"Command9"_s,
+                           u"Add the above code to teh final result"_s,
+                           u"OpenInBrowser"_s,
+                           u"Show the page in your web browser"_s,
+                           u"InsertIntoPage"_s,
+                           u"Put the final code into a page of yours"_s,
+                           u"ReplaceInPage"_s,
+                           u"Put the final code into the page in place of the link effects it was made from"_s};
         QTest::newRow("Form6") << u"Form6"_s
                                << QStringList{
                                       u"Command1"_s, u"Start the interactive tutorial for creating a rollover"_s,

@@ -21,6 +21,10 @@ hovered, pressed and after a tap; in both browsers the focus ring must go round 
 checkers come from
 npm (tests/browser/install-checkers). The classic code's figures from the same checkers are
 printed, not asserted, and so are the sizes of both codes.
+
+Code inserted into an author's page by "Insert into Page" must work there as it does on its own,
+in both browsers and with no console error, and leave the rest of the page as it was: its
+elements, attributes, text and colours, what its script and its style sheet do.
 """
 
 import argparse
@@ -117,6 +121,8 @@ class Rollover:
     pictures: tuple  # picture 1, picture 2
     standards: bool = False
     typed: bool = False  # the names typed into the boxes, not picked
+    at: int = 0  # the code's link is the page's link at this index
+    into: str = ""  # the page the code is inserted into
 
 
 @dataclass
@@ -127,6 +133,9 @@ class Button:
     over: str = ""
     down: str = ""
     standards: bool = False
+    at: int = 0
+    into: str = ""
+    renamed: str = ""  # what the insert adds to the code's names
 
 
 @dataclass
@@ -167,6 +176,8 @@ class Pictures:
     typed: bool = False
     size: tuple = ()  # of the default picture and in the size boxes; none: the boxes as the windows open
     twice: bool = False  # every picture has a sibling of twice the density, "name@2x.png"
+    at: int = 0
+    into: str = ""
 
     @property
     def hovered(self):
@@ -308,6 +319,22 @@ HAND_EDITED = [
                "an unclosed <style>: the page would show no link", no_link=True),
 ]
 
+# Code inserted at the end of an author's page, after its three links; the second button goes into
+# the page that holds the first, with the same names.
+AUTHOR = "author.html"
+AUTHOR_OWN = ['2 <p id="note"> rgb(0, 90, 0)', "3 Set by the page's script."]  # its style sheet's and script's work
+INSERTED_ROLLOVER = Rollover("in-rollover.html", "classic rollover, inserted", ("i-up.gif", "i-over.jpg"), True,
+                             at=3, into=AUTHOR)
+INSERTED_BUTTONS = [Button("in-buttons.html", "first of two classic buttons, inserted", "i-default.gif",
+                           "i-over.png", "i-down.bmp", True, at=3, into=AUTHOR),
+                    Button("in-buttons.html", "second of two classic buttons, inserted", "j-default.png",
+                           "j-over.jpg", "j-down.gif", True, at=4, into="in-buttons.html", renamed="2")]
+INSERTED_MODERN = [Pictures("in-modern-rollover.html", "modern rollover, inserted", "rollover", "k-up.gif",
+                            "k-over.jpg", alt=ALT, at=3, into=AUTHOR),
+                   Pictures("in-modern-button.html", "modern button, inserted", "button", "l-default.png",
+                            "l-over.gif", "l-down.jpg", alt=BUTTON_ALT, at=3, into=AUTHOR)]
+INSERTED = [INSERTED_ROLLOVER, INSERTED_MODERN[0], *INSERTED_BUTTONS, INSERTED_MODERN[1]]
+
 # A link's computed style with no effect, and what each effect changes while it is hovered.
 LINK_AT_REST = {"font-size": "16px", "color": "rgb(0, 0, 238)", "background-color": "rgba(0, 0, 0, 0)",
                 "text-transform": "none", "text-decoration-line": "underline"}
@@ -341,7 +368,7 @@ def twice(name):
 
 def order():
     """What write_pages is to write, with a colour for every picture."""
-    pictures, pages, colours = [], [], {}
+    pictures, pages, colours = [], [{"file": AUTHOR, "kind": "author"}], {}
 
     def picture(name, size=PICTURE_SIZE):
         if name and name not in colours:
@@ -349,23 +376,24 @@ def order():
             pictures.append({"file": name, "colour": colours[name], "size": size})
         return name
 
-    for case in [ROLLOVER_PLAIN, *ROLLOVERS_ENCODED, ROLLOVER_TYPED, ROLLOVER_STANDARDS]:
+    for case in [ROLLOVER_PLAIN, *ROLLOVERS_ENCODED, ROLLOVER_TYPED, ROLLOVER_STANDARDS, INSERTED_ROLLOVER]:
         pages.append({"file": case.page, "kind": "rollover", "standards": case.standards, "typed": case.typed,
+                      "into": case.into,
                       "pictures": [picture(name) for name in case.pictures]})
-    for case in [BUTTON_THREE, BUTTON_OVER, BUTTON_DOWN, BUTTON_STANDARDS]:
-        pages.append({"file": case.page, "kind": "button", "standards": case.standards,
+    for case in [BUTTON_THREE, BUTTON_OVER, BUTTON_DOWN, BUTTON_STANDARDS, *INSERTED_BUTTONS]:
+        pages.append({"file": case.page, "kind": "button", "standards": case.standards, "into": case.into,
                       "pictures": [picture(case.default), picture(case.over), picture(case.down)]})
     for case in [*LINK_EFFECTS, LINKS_TOGETHER, *MODERN_LINKS, MODERN_LINKS_SEPARATE]:
         pages.append({"file": case.page, "kind": "linkfx", "effects": case.effects, "modern": case.modern,
                       "standards": case.standards, "separate": case.separate})
     for case in HAND_EDITED:
         pages.append({"file": case.page, "kind": "linkfx", "code": case.code, "modern": case.modern})
-    for case in MODERN_PICTURES:
+    for case in [*MODERN_PICTURES, *INSERTED_MODERN]:
         names = [case.default, case.over] if case.kind == "rollover" else [case.default, case.over, case.down]
         for name in names if case.twice else []:
             picture(twice(name), [2 * side for side in PICTURE_SIZE])
         pages.append({"file": case.page, "kind": case.kind, "modern": True, "standards": case.standards,
-                      "alt": case.alt, "link": case.link, "typed": case.typed, "size": case.size,
+                      "alt": case.alt, "link": case.link, "typed": case.typed, "size": case.size, "into": case.into,
                       "pictures": [picture(name, case.size if name == case.default and case.size else PICTURE_SIZE)
                                    for name in names]})
     for way, case in THROUGH:
@@ -419,10 +447,11 @@ def start_firefox(folder, scratch):
     the order in which Chromium's checks ask for them."""
     if not pathlib.Path(FIREFOX).exists():
         raise RuntimeError(f"{FIREFOX} is missing")
-    pages = [{"page": "fault-inline-link.html", "press": False, "tap": False}] + [
-        {"page": case.page, "press": press, "tap": tap}
+    pages = [{"page": page, "press": False, "tap": False} for page in ("fault-inline-link.html", AUTHOR)] + [
+        {"page": case.page, "press": press, "tap": tap, "link": getattr(case, "at", 0)}
         for cases, press, tap in ((CSP_PICTURES, True, False), (CSP_LINKS, False, False),
-                                  ([*MODERN_LINKS, MODERN_LINKS_SEPARATE], False, True), (MODERN_PICTURES, True, True))
+                                  ([*MODERN_LINKS, MODERN_LINKS_SEPARATE], False, True), (MODERN_PICTURES, True, True),
+                                  (INSERTED, True, True))
         for case in cases]
     plan = pathlib.Path(scratch) / "firefox.json"
     plan.write_text(json.dumps({"firefox": FIREFOX, "folder": str(folder), "guard": CLICK_GUARD,
@@ -791,8 +820,8 @@ class PageChecker:
         first, second = case.pictures
         self.expect_mode(case.standards)
         self.expect_preloads({"Image01": first, "Image02": second})
-        self.move_over(self.expect_shown("at load", first)["shown"][0]["box"])
-        self.expect_shown("hovered", second)
+        self.move_over(self.keep(case.page, "at rest", self.expect_shown("at load", first))["shown"][0]["box"])
+        self.keep(case.page, "hovered", self.expect_shown("hovered", second))
         self.move_away()
         self.expect_shown("after leaving", first)
         self.finish(url)
@@ -801,16 +830,16 @@ class PageChecker:
         url = self.open(case.page)
         self.expect_mode(case.standards)
         preloads = {"DefaultImage": case.default, "MouseOverImage": case.over, "MouseDownImage": case.down}
-        self.expect_preloads({variable: picture for variable, picture in preloads.items() if picture})
+        self.expect_preloads({variable + case.renamed: picture for variable, picture in preloads.items() if picture})
         # Each handler is there only when its picture was given; mouse-up and mouse-out show
         # the default picture, so a release over the button shows it too.
         hovered = case.over or case.default
         pressed = case.down or hovered
         released = case.default if case.down else hovered
-        self.move_over(self.expect_shown("at load", case.default)["shown"][0]["box"])
-        self.expect_shown("hovered", hovered)
+        self.move_over(self.keep(case.page, "at rest", self.expect_shown("at load", case.default))["shown"][0]["box"])
+        self.keep(case.page, "hovered", self.expect_shown("hovered", hovered))
         self.press()
-        self.expect_shown("pressed", pressed)
+        self.keep(case.page, "pressed", self.expect_shown("pressed", pressed))
         self.release()
         self.expect_shown("released", released)
         self.expect_clicks("released", 1)
@@ -1088,6 +1117,18 @@ class PageChecker:
             raise CheckFailed(f"before the pictures: the picture boxes are {before['boxes']}, "
                               f"their code gives {before['given']}")
 
+    def expect_author_page(self, case):
+        """Around the inserted code the page is the author's page before the insert, in both browsers:
+        every element with its attributes and colour, every text, what its style and script make."""
+        self.open(AUTHOR)
+        for browser, before, after in (
+                ("chromium", self.script(f"return ({PAGE_STATE})()"), self.states[self.kept_as(case.page)]["at rest"]),
+                ("firefox", self.firefox(AUTHOR)["at rest"], self.firefox(self.kept_as(case.page))["at rest"])):
+            lacks = [line for line in dict.fromkeys(before["rest"] + AUTHOR_OWN) if line not in after["rest"]]
+            if after["rest"] != before["rest"] or lacks:
+                raise CheckFailed(f"{browser}: around the code the page lacks {lacks} and has "
+                                  f"{[line for line in after['rest'] if line not in before['rest']]}")
+
     @contextlib.contextmanager
     def screen(self, width, ratio):
         """A screen of this width in CSS pixels and this device pixel ratio."""
@@ -1153,6 +1194,19 @@ class PageChecks(unittest.TestCase):
     def test_button_pasted_into_a_standards_mode_page(self):
         self.checker.check_button(BUTTON_STANDARDS)
 
+    def test_code_inserted_into_an_authors_page(self):
+        checker = self.checker
+        self.addCleanup(setattr, checker, "at", 0)
+        for case in INSERTED:
+            with self.subTest(case.title):
+                checker.at = case.at
+                if isinstance(case, Pictures):
+                    checker.check_modern(case)
+                else:
+                    (checker.check_rollover if isinstance(case, Rollover) else checker.check_button)(case)
+                    checker.expect_firefox_agrees(case.page)
+                checker.expect_author_page(case)
+
     def test_pages_that_find_the_copies_of_their_pictures(self):
         for way, case in THROUGH:
             with self.subTest(f"{case.page}: {case.title}"):
@@ -1193,7 +1247,7 @@ class ModernCodeChecks(unittest.TestCase):
     checker = None  # a PageChecker, set before the run
 
     def test_modern_outputs_pass_both_validators(self):
-        for case in [*MODERN_PICTURES, *MODERN_LINKS, *CSP_PICTURES, *CSP_LINKS]:
+        for case in [*MODERN_PICTURES, *MODERN_LINKS, *CSP_PICTURES, *CSP_LINKS, *INSERTED_MODERN]:
             for checker in ("nu", "html-validate"):
                 with self.subTest(f"{case.title}, {checker}"):
                     self.checker.expect_valid(checker, case.page)

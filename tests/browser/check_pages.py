@@ -21,6 +21,10 @@ hovered, pressed and after a tap; in both browsers the focus ring must go round 
 checkers come from
 npm (tests/browser/install-checkers). The classic code's figures from the same checkers are
 printed, not asserted, and so are the sizes of both codes.
+
+Code inserted into an author's page by "Insert into Page" must work there as it does on its own,
+in both browsers and with no console error, and leave the rest of the page as it was: its
+elements, attributes, text and colours, what its script and its style sheet do.
 """
 
 import argparse
@@ -94,10 +98,14 @@ RING_REACH = 3
 
 # A link click would leave the page for "http://"; the browser cancels every click before
 # the link sees it and counts it, so the page itself stays as it was written.
+# A picture that cannot load is a console error, also in Firefox, which reports no requests of a file page.
 CLICK_GUARD = """
 document.addEventListener('click', function (event) {
     window.quillarcClicks = (window.quillarcClicks || 0) + 1;
     event.preventDefault();
+}, true);
+addEventListener('error', function (event) {
+    if (event.target !== window) console.error('cannot load ' + event.target.src);
 }, true);
 """
 
@@ -113,6 +121,8 @@ class Rollover:
     pictures: tuple  # picture 1, picture 2
     standards: bool = False
     typed: bool = False  # the names typed into the boxes, not picked
+    at: int = 0  # the code's link is the page's link at this index
+    into: str = ""  # the page the code is inserted into
 
 
 @dataclass
@@ -123,6 +133,9 @@ class Button:
     over: str = ""
     down: str = ""
     standards: bool = False
+    at: int = 0
+    into: str = ""
+    renamed: str = ""  # what the insert adds to the code's names
 
 
 @dataclass
@@ -163,6 +176,8 @@ class Pictures:
     typed: bool = False
     size: tuple = ()  # of the default picture and in the size boxes; none: the boxes as the windows open
     twice: bool = False  # every picture has a sibling of twice the density, "name@2x.png"
+    at: int = 0
+    into: str = ""
 
     @property
     def hovered(self):
@@ -304,6 +319,22 @@ HAND_EDITED = [
                "an unclosed <style>: the page would show no link", no_link=True),
 ]
 
+# Code inserted at the end of an author's page, after its three links; the second button goes into
+# the page that holds the first, with the same names.
+AUTHOR = "author.html"
+AUTHOR_OWN = ['2 <p id="note"> rgb(0, 90, 0)', "3 Set by the page's script."]  # its style sheet's and script's work
+INSERTED_ROLLOVER = Rollover("in-rollover.html", "classic rollover, inserted", ("i-up.gif", "i-over.jpg"), True,
+                             at=3, into=AUTHOR)
+INSERTED_BUTTONS = [Button("in-buttons.html", "first of two classic buttons, inserted", "i-default.gif",
+                           "i-over.png", "i-down.bmp", True, at=3, into=AUTHOR),
+                    Button("in-buttons.html", "second of two classic buttons, inserted", "j-default.png",
+                           "j-over.jpg", "j-down.gif", True, at=4, into="in-buttons.html", renamed="2")]
+INSERTED_MODERN = [Pictures("in-modern-rollover.html", "modern rollover, inserted", "rollover", "k-up.gif",
+                            "k-over.jpg", alt=ALT, at=3, into=AUTHOR),
+                   Pictures("in-modern-button.html", "modern button, inserted", "button", "l-default.png",
+                            "l-over.gif", "l-down.jpg", alt=BUTTON_ALT, at=3, into=AUTHOR)]
+INSERTED = [INSERTED_ROLLOVER, INSERTED_MODERN[0], *INSERTED_BUTTONS, INSERTED_MODERN[1]]
+
 # A link's computed style with no effect, and what each effect changes while it is hovered.
 LINK_AT_REST = {"font-size": "16px", "color": "rgb(0, 0, 238)", "background-color": "rgba(0, 0, 0, 0)",
                 "text-transform": "none", "text-decoration-line": "underline"}
@@ -337,7 +368,7 @@ def twice(name):
 
 def order():
     """What write_pages is to write, with a colour for every picture."""
-    pictures, pages, colours = [], [], {}
+    pictures, pages, colours = [], [{"file": AUTHOR, "kind": "author"}], {}
 
     def picture(name, size=PICTURE_SIZE):
         if name and name not in colours:
@@ -345,23 +376,24 @@ def order():
             pictures.append({"file": name, "colour": colours[name], "size": size})
         return name
 
-    for case in [ROLLOVER_PLAIN, *ROLLOVERS_ENCODED, ROLLOVER_TYPED, ROLLOVER_STANDARDS]:
+    for case in [ROLLOVER_PLAIN, *ROLLOVERS_ENCODED, ROLLOVER_TYPED, ROLLOVER_STANDARDS, INSERTED_ROLLOVER]:
         pages.append({"file": case.page, "kind": "rollover", "standards": case.standards, "typed": case.typed,
+                      "into": case.into,
                       "pictures": [picture(name) for name in case.pictures]})
-    for case in [BUTTON_THREE, BUTTON_OVER, BUTTON_DOWN, BUTTON_STANDARDS]:
-        pages.append({"file": case.page, "kind": "button", "standards": case.standards,
+    for case in [BUTTON_THREE, BUTTON_OVER, BUTTON_DOWN, BUTTON_STANDARDS, *INSERTED_BUTTONS]:
+        pages.append({"file": case.page, "kind": "button", "standards": case.standards, "into": case.into,
                       "pictures": [picture(case.default), picture(case.over), picture(case.down)]})
     for case in [*LINK_EFFECTS, LINKS_TOGETHER, *MODERN_LINKS, MODERN_LINKS_SEPARATE]:
         pages.append({"file": case.page, "kind": "linkfx", "effects": case.effects, "modern": case.modern,
                       "standards": case.standards, "separate": case.separate})
     for case in HAND_EDITED:
         pages.append({"file": case.page, "kind": "linkfx", "code": case.code, "modern": case.modern})
-    for case in MODERN_PICTURES:
+    for case in [*MODERN_PICTURES, *INSERTED_MODERN]:
         names = [case.default, case.over] if case.kind == "rollover" else [case.default, case.over, case.down]
         for name in names if case.twice else []:
             picture(twice(name), [2 * side for side in PICTURE_SIZE])
         pages.append({"file": case.page, "kind": case.kind, "modern": True, "standards": case.standards,
-                      "alt": case.alt, "link": case.link, "typed": case.typed, "size": case.size,
+                      "alt": case.alt, "link": case.link, "typed": case.typed, "size": case.size, "into": case.into,
                       "pictures": [picture(name, case.size if name == case.default and case.size else PICTURE_SIZE)
                                    for name in names]})
     for way, case in THROUGH:
@@ -415,10 +447,11 @@ def start_firefox(folder, scratch):
     the order in which Chromium's checks ask for them."""
     if not pathlib.Path(FIREFOX).exists():
         raise RuntimeError(f"{FIREFOX} is missing")
-    pages = [{"page": "fault-inline-link.html", "press": False, "tap": False}] + [
-        {"page": case.page, "press": press, "tap": tap}
+    pages = [{"page": page, "press": False, "tap": False} for page in ("fault-inline-link.html", AUTHOR)] + [
+        {"page": case.page, "press": press, "tap": tap, "link": getattr(case, "at", 0)}
         for cases, press, tap in ((CSP_PICTURES, True, False), (CSP_LINKS, False, False),
-                                  ([*MODERN_LINKS, MODERN_LINKS_SEPARATE], False, True), (MODERN_PICTURES, True, True))
+                                  ([*MODERN_LINKS, MODERN_LINKS_SEPARATE], False, True), (MODERN_PICTURES, True, True),
+                                  (INSERTED, True, True))
         for case in cases]
     plan = pathlib.Path(scratch) / "firefox.json"
     plan.write_text(json.dumps({"firefox": FIREFOX, "folder": str(folder), "guard": CLICK_GUARD,
@@ -573,6 +606,7 @@ class PageChecker:
         self.axe_seconds = 0.0
         self.firefox_run, self.firefox_states, self.firefox_agrees = firefox_run, {}, set()
         self.states = {}  # page: {step: what Chromium shows, as page_state.js tells it}
+        self.at = 0  # the index of the page's link under check
 
     # --- the page under check
 
@@ -654,11 +688,15 @@ class PageChecker:
 
     def state(self):
         """What the page's link shows now, as page_state.js tells it."""
-        return self.script(f"return ({PAGE_STATE})()")
+        return self.script(f"return ({PAGE_STATE})(arguments[0])", self.at)
+
+    def kept_as(self, page):
+        """The name of the page's link under check, as firefox_pages.mjs names it."""
+        return f"{page}#{self.at}" if self.at else page
 
     def keep(self, page, step, state):
         """What Chromium shows in this step, kept to hold Firefox's against."""
-        self.states.setdefault(page, {})[step] = state
+        self.states.setdefault(self.kept_as(page), {})[step] = state
         return state
 
     @staticmethod
@@ -703,18 +741,24 @@ class PageChecker:
     def comparable(self, state, step):
         """What of a state both browsers must agree on: the pictures shown (file, loaded, size), the
         link's size where it holds pictures, its computed style, the clicks. Each browser has its own
-        colour for a pressed link, which the code leaves alone."""
+        colour for a pressed link, which the code leaves alone, and its own font, whose line an
+        inline link's box is."""
         style = {key: value for key, value in state["style"].items() if (step, key) != ("pressed", "color")}
         pictures = [(self.file_of(image["src"]), image["loaded"], image["box"][2:]) for image in state["shown"]]
         return {"pictures": pictures,
-                "link": state["link"][2:] if state["shown"] else None, "style": style, "clicks": state["clicks"]}
+                "link": state["link"][2:] if state["shown"] and style["display"] != "inline" else None,
+                "style": style, "clicks": state["clicks"]}
 
     def expect_firefox_agrees(self, page):
-        """Firefox shows in every step what Chromium showed, and rings the focused picture."""
-        if self.firefox(page)["focused"]["shown"]:
+        """Firefox logs no error, shows in every step Chromium kept what Chromium showed, and rings
+        the focused picture where Chromium was focused."""
+        page = self.kept_as(page)
+        if self.firefox(page)["errors"]:
+            raise CheckFailed("firefox, console errors: " + "; ".join(self.firefox(page)["errors"]))
+        if "focused" in self.states[page] and self.firefox(page)["focused"]["shown"]:
             self.expect_firefox_ring(page)
-        for step, state in self.firefox(page).items():
-            seen, wanted = self.comparable(state, step), self.comparable(self.states[page][step], step)
+        for step, state in self.states[page].items():
+            seen, wanted = self.comparable(self.firefox(page)[step], step), self.comparable(state, step)
             if seen != wanted:
                 raise CheckFailed(f"firefox, {step}: {seen}, where Chromium has {wanted}")
         self.firefox_agrees.add(page)
@@ -776,8 +820,8 @@ class PageChecker:
         first, second = case.pictures
         self.expect_mode(case.standards)
         self.expect_preloads({"Image01": first, "Image02": second})
-        self.move_over(self.expect_shown("at load", first)["shown"][0]["box"])
-        self.expect_shown("hovered", second)
+        self.move_over(self.keep(case.page, "at rest", self.expect_shown("at load", first))["shown"][0]["box"])
+        self.keep(case.page, "hovered", self.expect_shown("hovered", second))
         self.move_away()
         self.expect_shown("after leaving", first)
         self.finish(url)
@@ -786,16 +830,16 @@ class PageChecker:
         url = self.open(case.page)
         self.expect_mode(case.standards)
         preloads = {"DefaultImage": case.default, "MouseOverImage": case.over, "MouseDownImage": case.down}
-        self.expect_preloads({variable: picture for variable, picture in preloads.items() if picture})
+        self.expect_preloads({variable + case.renamed: picture for variable, picture in preloads.items() if picture})
         # Each handler is there only when its picture was given; mouse-up and mouse-out show
         # the default picture, so a release over the button shows it too.
         hovered = case.over or case.default
         pressed = case.down or hovered
         released = case.default if case.down else hovered
-        self.move_over(self.expect_shown("at load", case.default)["shown"][0]["box"])
-        self.expect_shown("hovered", hovered)
+        self.move_over(self.keep(case.page, "at rest", self.expect_shown("at load", case.default))["shown"][0]["box"])
+        self.keep(case.page, "hovered", self.expect_shown("hovered", hovered))
         self.press()
-        self.expect_shown("pressed", pressed)
+        self.keep(case.page, "pressed", self.expect_shown("pressed", pressed))
         self.release()
         self.expect_shown("released", released)
         self.expect_clicks("released", 1)
@@ -908,19 +952,22 @@ class PageChecker:
                 if node.get("role", {}).get("value") == "link" and not node.get("ignored")]
 
     def expect_link_name(self, step, name):
-        names = self.link_names()
-        if names != [name]:
-            raise CheckFailed(f"{step}: the links are named {names}, expected [{name!r}]")
+        """The link under check is named `name`, every other link by its text."""
+        names = sorted(self.link_names())
+        wanted = sorted(self.script("return [...document.links].filter((link, at) => at !== arguments[0])"
+                                    ".map(link => link.textContent.trim())", self.at) + [name])
+        if names != wanted:
+            raise CheckFailed(f"{step}: the links are named {names}, expected {wanted}")
 
     def expect_code_attributes(self, case):
         """Every picture names the typed alt text, and the link leads where the typed link does (a
         link box still holding only its opening text leads to the page's own top)."""
         alts, href, typed = self.script("""
-            const link = document.links[0];
+            const link = document.links[arguments[1]];
             let typed;
             try { typed = new URL(arguments[0], document.baseURI).href; } catch (error) { typed = arguments[0]; }
             return [[...link.querySelectorAll('img')].map(image => image.getAttribute('alt')), link.href, typed];""",
-                                        "#" if case.link in ("http://", "https://") else case.link)
+                                        "#" if case.link in ("http://", "https://") else case.link, self.at)
         count = 1 + bool(case.over) + (bool(case.down) if case.kind == "button" else 0)
         if alts != [case.alt] * count:
             raise CheckFailed(f"at load: the pictures' alt texts are {alts}, expected {count} times {case.alt!r}")
@@ -928,9 +975,9 @@ class PageChecker:
             raise CheckFailed(f"at load: the link leads to {href}, the typed link to {typed}")
 
     def tab_to_link(self, step):
-        self.actions().send_keys(Keys.TAB).perform()
-        focused = self.script("const link = document.links[0];"
-                              "return [document.activeElement === link, link.matches(':focus-visible')]")
+        self.actions().send_keys(Keys.TAB * (self.at + 1)).perform()
+        focused = self.script("const link = document.links[arguments[0]];"
+                              "return [document.activeElement === link, link.matches(':focus-visible')]", self.at)
         if focused != [True, True]:
             raise CheckFailed(f"{step}: Tab gave the link focus {focused[0]}, visible focus {focused[1]}")
 
@@ -989,7 +1036,7 @@ class PageChecker:
             self.expect_code_attributes(case)
         else:
             self.expect_page_text(case)
-        audited("at rest", "rest")
+        rest = audited("at rest", "rest")
         self.tab_to_link("focused")
         focused = audited("focused", "active")
         if pictures:
@@ -1015,7 +1062,7 @@ class PageChecker:
                 self.tap("after a tap", self.state()["link"])
                 state = look("after a tap", "rest")
                 if pictures:
-                    state = self.expect_link_style("after a tap", LINK_AT_REST)  # no longer active either
+                    state = self.expect_link_style("after a tap", rest["style"])  # no longer active either
                 self.keep(case.page, "after a tap", state)
                 self.finish(url)
         self.expect_firefox_agrees(case.page)
@@ -1069,6 +1116,18 @@ class PageChecker:
         if before["boxes"] != before["given"]:
             raise CheckFailed(f"before the pictures: the picture boxes are {before['boxes']}, "
                               f"their code gives {before['given']}")
+
+    def expect_author_page(self, case):
+        """Around the inserted code the page is the author's page before the insert, in both browsers:
+        every element with its attributes and colour, every text, what its style and script make."""
+        self.open(AUTHOR)
+        for browser, before, after in (
+                ("chromium", self.script(f"return ({PAGE_STATE})()"), self.states[self.kept_as(case.page)]["at rest"]),
+                ("firefox", self.firefox(AUTHOR)["at rest"], self.firefox(self.kept_as(case.page))["at rest"])):
+            lacks = [line for line in dict.fromkeys(before["rest"] + AUTHOR_OWN) if line not in after["rest"]]
+            if after["rest"] != before["rest"] or lacks:
+                raise CheckFailed(f"{browser}: around the code the page lacks {lacks} and has "
+                                  f"{[line for line in after['rest'] if line not in before['rest']]}")
 
     @contextlib.contextmanager
     def screen(self, width, ratio):
@@ -1135,6 +1194,19 @@ class PageChecks(unittest.TestCase):
     def test_button_pasted_into_a_standards_mode_page(self):
         self.checker.check_button(BUTTON_STANDARDS)
 
+    def test_code_inserted_into_an_authors_page(self):
+        checker = self.checker
+        self.addCleanup(setattr, checker, "at", 0)
+        for case in INSERTED:
+            with self.subTest(case.title):
+                checker.at = case.at
+                if isinstance(case, Pictures):
+                    checker.check_modern(case)
+                else:
+                    (checker.check_rollover if isinstance(case, Rollover) else checker.check_button)(case)
+                    checker.expect_firefox_agrees(case.page)
+                checker.expect_author_page(case)
+
     def test_pages_that_find_the_copies_of_their_pictures(self):
         for way, case in THROUGH:
             with self.subTest(f"{case.page}: {case.title}"):
@@ -1175,7 +1247,7 @@ class ModernCodeChecks(unittest.TestCase):
     checker = None  # a PageChecker, set before the run
 
     def test_modern_outputs_pass_both_validators(self):
-        for case in [*MODERN_PICTURES, *MODERN_LINKS, *CSP_PICTURES, *CSP_LINKS]:
+        for case in [*MODERN_PICTURES, *MODERN_LINKS, *CSP_PICTURES, *CSP_LINKS, *INSERTED_MODERN]:
             for checker in ("nu", "html-validate"):
                 with self.subTest(f"{case.title}, {checker}"):
                     self.checker.expect_valid(checker, case.page)

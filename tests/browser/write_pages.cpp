@@ -28,16 +28,22 @@
 // of its pictures taken. Such a page's file names a folder of its own ("shown/a.html"), which
 // the pictures are copied into from the order's folder.
 //
+// A page with "into" is that page of the folder (it may be itself) with the code inserted at the
+// end of its body by "Insert into Page"; one of kind "author" is an author's page with a script.
+//
 // Beside the pages, codes.json tells for each page the bytes of the classic and of the modern
 // code of the same boxes: {"a.html": {"classic": [head, body], "modern": [head, body]}, ...};
 // for link effects the head is the final code and the body empty.
 //
 // Exits with 1 and a message when anything cannot be written.
 #include "button/button_code.h"
+#include "button/button_insert.h"
 #include "button/button_page.h"
+#include "insert/page_insert.h"
 #include "linkfx/link_effects.h"
 #include "linkfx/link_style.h"
 #include "rollover/rollover_code.h"
+#include "rollover/rollover_insert.h"
 #include "rollover/rollover_page.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/test_images.h"
@@ -47,6 +53,7 @@
 #include "ui/page_saver.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -98,12 +105,23 @@ std::string standardsPage(const std::string &head, const std::string &body)
            "</html>\r\n";
 }
 
+// A page as an author writes it, whose script must still run and style sheet still apply.
+constexpr const char *AuthorPage =
+    "<!DOCTYPE html>\r\n<html lang=\"en\">\r\n<head>\r\n<meta charset=\"utf-8\">\r\n<title>An author's page</title>\r\n"
+    "<style>\r\np { color: rgb(0, 90, 0); }\r\na { color: rgb(120, 0, 120); }\r\n</style>\r\n<script>\r\n"
+    "window.onload = function () {\r\n  document.getElementById('note').textContent = 'Set by the page\\'s script.';\r\n"
+    "  document.body.setAttribute('data-ready', 'yes');\r\n};\r\n</script>\r\n</head>\r\n<body>\r\n"
+    "<nav><a href=\"#top\">Top</a> | <a href=\"#end\">End</a></nav>\r\n<h1 id=\"top\">My page</h1>\r\n"
+    "<p>A paragraph with <a href=\"other.html\">a link</a> in it.</p>\r\n<p id=\"note\">Not yet run.</p>\r\n"
+    "<p id=\"end\">The last paragraph.</p>\r\n</body>\r\n</html>\r\n";
+
 // The example link of the link effects page, for a final code pasted into an author's page.
 constexpr const char *ExampleLink = "<a href=\"example.html\"> Example Link </a>";
 
 // The two codes of one page, classic and modern, from the same boxes.
 struct Codes {
     std::string classicHead, classicBody, modernHead, modernBody;
+    WizardCode insert; // the order's code as "Insert into Page" takes it
 };
 
 QJsonObject sizes(const Codes &codes)
@@ -138,6 +156,8 @@ public:
     void writePage(const QJsonObject &order)
     {
         const QString kind = order[u"kind"].toString();
+        if (kind == u"author"_s)
+            return write(order[u"file"].toString(), AuthorPage);
         Codes codes;
         if (kind == u"rollover"_s)
             codes = rolloverCodes(order);
@@ -148,7 +168,9 @@ public:
         else
             throw OrderError("unknown page kind " + kind.toStdString());
         const QString through = order[u"through"].toString();
-        if (through.isEmpty())
+        if (!order[u"into"].toString().isEmpty())
+            write(order[u"file"].toString(), inserted(order, codes.insert));
+        else if (through.isEmpty())
             write(order[u"file"].toString(), page(kind, order, codes));
         else
             writeThrough(order, through, page(kind, order, codes));
@@ -218,6 +240,33 @@ private:
         return modern ? ModernLinkEffectsPage(head) : LinkEffectsPage(head);
     }
 
+    // The code spliced into a page of the folder at its default place, the pictures beside it.
+    std::string inserted(const QJsonObject &order, const WizardCode &code) const
+    {
+        QFile file(m_folder.filePath(order[u"into"].toString()));
+        if (!file.open(QIODevice::ReadOnly))
+            throw OrderError("cannot read " + file.fileName().toStdString());
+        const PageForInsert into(file.readAll().toStdString(), false);
+        std::vector<std::string> sources;
+        for (qsizetype at = 0; at < qsizetype(code.pictures.size()); ++at)
+            sources.push_back(picture(order, at));
+        const Splice splice = into.splice(code, {sources, {}, {}}, into.places().defaultPlace(), [](auto bytes) {
+            return QCryptographicHash::hash(QByteArrayView(bytes), QCryptographicHash::Sha256).toHex().toStdString();
+        });
+        if (!splice.refusal.empty())
+            throw OrderError("cannot insert into " + file.fileName().toStdString() + ": " + splice.refusal);
+        return splice.page;
+    }
+
+    // The full paths of the order's pictures, empty where a box names none.
+    std::vector<std::string> picturePaths(const QJsonObject &order) const
+    {
+        std::vector<std::string> paths;
+        for (const QJsonValue &file : order[u"pictures"].toArray())
+            paths.push_back(file.toString().isEmpty() ? "" : m_folder.filePath(file.toString()).toStdString());
+        return paths;
+    }
+
     // The box's text for the order's picture at this place (or for its sibling of twice the
     // density, when there is one); empty when there is none.
     std::string picture(const QJsonObject &order, qsizetype at, bool twice = false) const
@@ -250,7 +299,8 @@ private:
             properties.RolloverLink = order[u"link"].toString().toStdString();
         const RolloverCode classic = GenerateRolloverCode(properties);
         const RolloverCode modern = GenerateModernRolloverCode(properties);
-        return {classic.head, classic.body, modern.head, modern.body};
+        return {classic.head, classic.body, modern.head, modern.body,
+                RolloverInsertCode(properties, order[u"modern"].toBool(), picturePaths(order))};
     }
 
     Codes buttonCodes(const QJsonObject &order) const
@@ -274,7 +324,8 @@ private:
             fields.ButtonLink = order[u"link"].toString().toStdString();
         const ButtonCode classic = GenerateButtonCode(fields);
         const ButtonCode modern = GenerateModernButtonCode(fields);
-        return {classic.head, classic.body, modern.head, modern.body};
+        return {classic.head, classic.body, modern.head, modern.body,
+                ButtonInsertCode(fields, order[u"modern"].toBool(), picturePaths(order))};
     }
 
     static Codes linkEffectsCodes(const QJsonObject &order)
@@ -284,7 +335,7 @@ private:
             {u"BackColor"_s, LinkEffect::BackColor}, {u"Uppercase"_s, LinkEffect::Uppercase},
             {u"Lowercase"_s, LinkEffect::Lowercase}, {u"Lineless"_s, LinkEffect::Lineless}};
         if (order.contains(u"code"))
-            return {order[u"code"].toString().toStdString(), {}, order[u"code"].toString().toStdString(), {}};
+            return {order[u"code"].toString().toStdString(), {}, order[u"code"].toString().toStdString(), {}, {}};
         // Each effect chosen, then added to the final code, as the window's buttons do.
         std::vector<std::optional<ChosenEffect>> added;
         std::string separate;
@@ -296,7 +347,7 @@ private:
             added.push_back(ChosenEffect{effect->second, pair[1].toString().toStdString()});
             separate = AppendToFinalCode(separate, ModernLinkEffectSnippet(effect->second, added.back()->value));
         }
-        return {ClassicFinalCode(added), {}, order[u"separate"].toBool() ? separate : ModernFinalCode(added), {}};
+        return {ClassicFinalCode(added), {}, order[u"separate"].toBool() ? separate : ModernFinalCode(added), {}, {}};
     }
 
     // What the window's example link shows for the page's final code, at rest, hovered and

@@ -19,6 +19,7 @@
 #include "tests/support/test_images.h"
 #include "ui/button_art.h"
 #include "ui/child_window.h"
+#include "ui/code_colours.h"
 #include "ui/controls.h"
 #include "ui/page_pictures.h"
 #include "ui/picture_box.h"
@@ -736,6 +737,69 @@ void measureInsert(Table &table, int runs)
     table.add(u"the window opened with the code in place, painted (ms)"_s, opening);
 }
 
+// --- the code boxes' colours -----------------------------------------------------------------
+
+// One key typed at the end of a box holding the text: with the code's colours, and in a box of
+// the same face without them; and the text given to each box, which colours it all.
+void measureCodeColours(Table &table, int runs)
+{
+    struct Held {
+        QString figure;
+        QString text;
+        bool typed;
+    };
+    QString page = QString::fromUtf8(largePage());
+    const Held texts[] = {
+        {u"35 KB selector list"_s,
+         u"<style>"_s + u"a,"_s.repeated(9000) + u"a{"_s + u"color:red;"_s.repeated(1750) + u"}</style>"_s, true},
+        {u"70 KB on one line (shown without colour)"_s, u"<p>"_s + u"<b>x</b> "_s.repeated(7800) + u"</p>"_s, true},
+        {u"a page of 1 MB"_s, page, false},
+    };
+    for (const Held &held : texts) {
+        Samples coloured, bare, given, givenBare;
+        for (int i = 0; i < std::min(runs, 7); ++i) {
+            QPlainTextEdit *box = ui::makeTextBox(nullptr, u"Code"_s, QRect(100, 100, 440, 300));
+            ui::showAsCode(box);
+            QPlainTextEdit *plain = ui::makeTextBox(nullptr, u"Bare"_s, QRect(100, 100, 440, 300));
+            plain->setFont(box->font());
+            for (QPlainTextEdit *each : {box, plain}) {
+                each->show();
+                QCoreApplication::processEvents();
+                const double before = bench::cpuMilliseconds();
+                each->setPlainText(held.text);
+                QCoreApplication::processEvents();
+                (each == box ? given : givenBare).push_back(bench::cpuMilliseconds() - before);
+                // The key comes once the text shows in colour, after a pause.
+                pauseTyping();
+                if (held.typed)
+                    (each == box ? coloured : bare).push_back(typeOneKey(each));
+            }
+            delete box;
+            delete plain;
+        }
+        table.heading(u"A code box holding "_s + held.figure + u" (CPU time)"_s);
+        const auto ratio = [](const Samples &over, const Samples &under) {
+            Samples ratios;
+            for (std::size_t k = 0; k < over.size(); ++k)
+                ratios.push_back(over[k] / under[k]);
+            return ratios;
+        };
+        if (held.typed) {
+            table.add(u"one key typed, coloured (ms)"_s, coloured);
+            table.add(u"one key typed, the same box without colour (ms)"_s, bare);
+            table.add(u"coloured / without colour"_s, ratio(coloured, bare), u"<= 1.10"_s,
+                      [](double r) { return r <= 1.10; });
+        } else {
+            table.add(u"text given, coloured (ms)"_s, given);
+            table.add(u"text given, without colour (ms)"_s, givenBare);
+            Samples colouring;
+            for (std::size_t k = 0; k < given.size(); ++k)
+                colouring.push_back(given[k] - givenBare[k]);
+            table.add(u"the colouring (ms)"_s, colouring, u"<= 100 ms"_s, [](double ms) { return ms <= 100; });
+        }
+    }
+}
+
 QString cpuModel()
 {
     QFile cpuinfo(u"/proc/cpuinfo"_s);
@@ -794,6 +858,8 @@ int main(int argc, char *argv[])
         measureHostileFiles(table, runs);
     if (measures("insert"))
         measureInsert(table, runs);
+    if (measures("colours"))
+        measureCodeColours(table, runs);
     table.print();
     return 0;
 }

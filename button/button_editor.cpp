@@ -9,6 +9,7 @@
 #include "insert/insert_window.h"
 #include "insert/inserted_items.h"
 #include "ui/accessibility.h"
+#include "ui/code_colours.h"
 #include "ui/controls.h"
 #include "ui/files.h"
 #include "ui/html_text.h"
@@ -163,6 +164,8 @@ void Form7::createCodeFrame()
                   QRect(8, 152, 489, 41));
     m_first = ui::makeTextBox(m_frame3, u"first"_s, QRect(8, 48, 489, 97));
     m_second = ui::makeTextBox(m_frame3, u"second"_s, QRect(8, 192, 489, 97));
+    ui::showAsCode(m_first);
+    ui::showAsCode(m_second);
     QPushButton *command10 = ui::makeButton(m_frame3, u"Command10"_s, u"Copy"_s, QRect(496, 64, 57, 33));
     QPushButton *command11 = ui::makeButton(m_frame3, u"Command11"_s, u"Copy"_s, QRect(496, 208, 57, 33));
     QPushButton *command12 = ui::makeButton(m_frame3, u"Command12"_s, u"Save As HTML"_s, QRect(160, 296, 89, 33));

@@ -5,6 +5,7 @@
 #include "insert/outline_model.h"
 #include "insert/page_hints.h"
 #include "insert/source_text.h"
+#include "ui/code_colours.h"
 #include "ui/controls.h"
 #include "ui/files.h"
 #include "ui/look.h"
@@ -188,6 +189,7 @@ void InsertPage::createControls()
     QLabel *sourceLabel = ui::makeLabel(this, u"SourceLabel"_s, u"The page with the code:"_s, {280, 8, 440, 17});
     m_sourceBox = ui::makeTextBox(this, u"PageSource"_s, {280, 26, 440, 300});
     m_sourceBox->setReadOnly(true);
+    ui::showAsCode(m_sourceBox);
     m_sourceBox->viewport()->installEventFilter(this);
     sourceLabel->setBuddy(m_sourceBox);
     m_hints = ui::makeLabel(this, u"InsertHints"_s, QString(), {280, 332, 440, 112});

@@ -7,6 +7,7 @@
 #include "linkfx/link_effects_insert.h"
 #include "linkfx/link_style.h"
 #include "ui/accessibility.h"
+#include "ui/code_colours.h"
 #include "ui/controls.h"
 #include "ui/css_colours.h"
 #include "ui/files.h"
@@ -102,6 +103,7 @@ void Form5::createControls()
     }
 
     m_effect = ui::makeTextBox(this, u"RichTextBox1"_s, pixelRect(0, 1320, 4575, 1935));
+    ui::showAsCode(m_effect);
 
     // The word "teh" is how the tooltip has always read.
     QPushButton *add = ui::makeButton(this, u"Command9"_s, u"Add Above to Final Code"_s,
@@ -110,6 +112,7 @@ void Form5::createControls()
                                         u"Clear the final result"_s);
 
     m_finalCode = ui::makeTextBox(this, u"Text1"_s, pixelRect(0, 3840, 4575, 1815));
+    ui::showAsCode(m_finalCode);
 
     QPushButton *copyFinal = ui::makeButton(this, u"Command10"_s, u"Copy This"_s, pixelRect(360, 5640, 1095, 495),
                                             u"Copy the final code to the clipboard"_s);

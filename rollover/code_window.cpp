@@ -5,6 +5,7 @@
 #include "rollover/rollover_insert.h"
 #include "rollover/rollover_page.h"
 #include "ui/accessibility.h"
+#include "ui/code_colours.h"
 #include "ui/controls.h"
 #include "ui/files.h"
 #include "ui/look.h"
@@ -43,12 +44,14 @@ void Form3::createControls()
                   pixelRect(120, 840, 4215, 255));
     m_head = ui::makeTextBox(this, u"RichTextBox1"_s, pixelRect(120, 1080, 4335, 1335));
     m_head->setReadOnly(true);
+    ui::showAsCode(m_head);
     QPushButton *copyHead = ui::makeButton(this, u"Command3"_s, u"Copy This"_s, pixelRect(4680, 1320, 1335, 615),
                                            u"Copy the <head> text to the clipboard"_s);
     ui::makeLabel(this, u"Label3"_s, u"Copy this where you want the rollover image to be in the <Body> section"_s,
                   pixelRect(120, 2520, 4335, 495));
     m_body = ui::makeTextBox(this, u"RichTextBox2"_s, pixelRect(120, 3000, 4455, 1335));
     m_body->setReadOnly(true);
+    ui::showAsCode(m_body);
     QPushButton *copyBody = ui::makeButton(this, u"Command4"_s, u"Copy This"_s, pixelRect(4680, 3240, 1335, 615),
                                            u"Copy the <body> section of the code to the clipboard"_s);
     QPushButton *save = ui::makeButton(this, u"Command5"_s, u"Save as HTML"_s, pixelRect(1200, 4440, 1455, 495),

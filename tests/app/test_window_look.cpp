@@ -20,12 +20,14 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
@@ -223,10 +225,17 @@ private Q_SLOTS:
         QWidget *shown = openWindow(window, workspace(), m_folder->path());
         QVERIFY(shown);
         QStringList faults;
-        // Every text in the one face, whatever its size.
-        for (QWidget *control : shown->findChildren<QWidget *>())
-            if (const QString family = QFontInfo(control->font()).family(); family != u"PT Sans Narrow"_s)
+        // Every text in the one face, whatever its size, but code, which its boxes show in the
+        // desktop's fixed face.
+        const QString fixed = QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family();
+        for (QWidget *control : shown->findChildren<QWidget *>()) {
+            const QString family = QFontInfo(control->font()).family();
+            const bool code = qobject_cast<QPlainTextEdit *>(control) ||
+                              qobject_cast<QPlainTextEdit *>(control->parent()) ||
+                              (control->parent() && qobject_cast<QPlainTextEdit *>(control->parent()->parent()));
+            if (family != u"PT Sans Narrow"_s && !(code && family == fixed))
                 faults << control->objectName() + u" is set in "_s + family;
+        }
         inEveryState(shown, [&](const QString &state) {
             faults << textFaults(shown, state);
             testimages::render(shown, state); // to look at: every window, every step

@@ -117,6 +117,15 @@ std::string withLineEnds(std::string_view code, const std::string &lineEnd)
 
 } // namespace
 
+std::size_t FirstElementIn(std::string_view text)
+{
+    for (std::size_t i = text.find('<'); i != std::string_view::npos; i = text.find('<', i + 1)) {
+        if (i + 1 < text.size() && isLetter(text[i + 1]))
+            return i;
+    }
+    return std::string_view::npos;
+}
+
 std::string LineEndOf(std::string_view page)
 {
     const std::size_t at = page.find_first_of("\r\n");

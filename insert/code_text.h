@@ -7,6 +7,9 @@
 #include <string>
 #include <string_view>
 
+// Where the first element of a text begins: its first '<' before a letter; npos where none does.
+std::size_t FirstElementIn(std::string_view text);
+
 // How code must be written to stand in a user's page as the page's own text does.
 struct PageWriting {
     std::string lineEnd = "\n"; // the page's line break

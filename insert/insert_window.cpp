@@ -3,6 +3,7 @@
 
 #include "insert/inserted_window.h"
 #include "insert/outline_model.h"
+#include "insert/page_dialog.h"
 #include "insert/page_hints.h"
 #include "insert/source_text.h"
 #include "ui/code_colours.h"
@@ -35,18 +36,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString Title = u"Quillarc 2"_s;
-
-const ui::FileRequest PageRequest{{u"Web Pages (*.html,*.htm,*.xhtml) "_s, u"*.html;*.htm;*.xhtml"_s},
-                                  u"Insert into Page"_s,
-                                  QString(),
-                                  {{u"All Files "_s, u"*"_s}}};
-
-std::string sha256Hex(std::string_view bytes)
-{
-    return QCryptographicHash::hash(QByteArrayView(bytes.data(), qsizetype(bytes.size())), QCryptographicHash::Sha256)
-        .toHex()
-        .toStdString();
-}
 
 // The source a Content-Security-Policy takes for a style element of this text.
 std::string styleSource(std::string_view text)
@@ -85,7 +74,7 @@ QString fateText(const PlannedPicture &picture)
 
 InsertPage *InsertPage::pickAndOpen(ui::ChildWindow &opener, WizardCode code)
 {
-    const std::optional<QString> chosen = opener.services().openFileName(&opener, PageRequest);
+    const std::optional<QString> chosen = opener.services().openFileName(&opener, pageRequest(u"Insert into Page"_s));
     if (!chosen || chosen->isEmpty())
         return nullptr;
     return open(opener, std::move(code), *chosen, {});

@@ -55,17 +55,6 @@ std::string_view between(const std::string &page, const MarkedPart &part)
     return std::string_view(page).substr(part.between.first, part.between.second - part.between.first);
 }
 
-// Where the first element of a text begins: its first '<' before a letter.
-std::size_t firstElement(std::string_view text)
-{
-    for (std::size_t i = text.find('<'); i != std::string_view::npos; i = text.find('<', i + 1)) {
-        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
-        if ((next >= 'a' && next <= 'z') || (next >= 'A' && next <= 'Z'))
-            return i;
-    }
-    return std::string_view::npos;
-}
-
 } // namespace
 
 std::string PropertyOf(const Properties &properties, const std::string &name)
@@ -222,7 +211,7 @@ Splice ReplaceItem(const PageForInsert &page, const InsertedItem &item, const st
         }
         target.body = at;
         // The new code lands where the old code's first element stood.
-        const std::size_t first = part.between.first + firstElement(between(page.bytes(), part));
+        const std::size_t first = part.between.first + FirstElementIn(between(page.bytes(), part));
         const std::vector<PageElement> &elements = page.reading().elements;
         const auto element =
             std::find_if(elements.begin(), elements.end(), [first](const PageElement &e) { return e.start == first; });

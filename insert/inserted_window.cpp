@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "insert/inserted_window.h"
 
+#include "insert/page_dialog.h"
 #include "ui/controls.h"
 #include "ui/files.h"
 #include "ui/note.h"
 #include "ui/services.h"
 #include "ui/workspace.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -21,18 +21,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString Title = u"Quillarc 2"_s;
-
-const ui::FileRequest PageRequest{{u"Web Pages (*.html,*.htm,*.xhtml) "_s, u"*.html;*.htm;*.xhtml"_s},
-                                  u"Edit Inserted Code"_s,
-                                  QString(),
-                                  {{u"All Files "_s, u"*"_s}}};
-
-std::string sha256Hex(std::string_view bytes)
-{
-    return QCryptographicHash::hash(QByteArrayView(bytes.data(), qsizetype(bytes.size())), QCryptographicHash::Sha256)
-        .toHex()
-        .toStdString();
-}
 
 QString kindText(const std::string &kind)
 {
@@ -67,7 +55,7 @@ bool mayLoseChanges(ui::ChildWindow &window, const InsertedItem &item, const QSt
 InsertedCode *InsertedCode::pickAndOpen(ui::Workspace &workspace, QWidget *parent)
 {
     ui::Services &services = workspace.services();
-    const std::optional<QString> chosen = services.openFileName(parent, PageRequest);
+    const std::optional<QString> chosen = services.openFileName(parent, pageRequest(u"Edit Inserted Code"_s));
     if (!chosen || chosen->isEmpty())
         return nullptr;
     ui::Result<ui::PageFile> file = ui::readPage(*chosen);

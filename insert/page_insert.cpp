@@ -43,17 +43,6 @@ std::vector<std::string_view> codeLines(std::string_view code)
     return lines;
 }
 
-// Where the first element of a text begins: its first '<' before a letter.
-std::size_t firstElement(std::string_view text)
-{
-    for (std::size_t i = text.find('<'); i != std::string_view::npos; i = text.find('<', i + 1)) {
-        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
-        if ((next >= 'a' && next <= 'z') || (next >= 'A' && next <= 'Z'))
-            return i;
-    }
-    return std::string_view::npos;
-}
-
 // A part as it goes into the page, and where its pieces begin there.
 struct Part {
     std::string text;
@@ -68,7 +57,7 @@ Part makePart(std::string_view page, std::size_t at, std::string_view code, cons
     fields.hash = hash(inserted.between);
     const std::string begin = BeginMarker(fields);
     const std::string end = EndMarker(fields.id, fields.part);
-    return {inserted.joined(begin, end), begin.size() + firstElement(inserted.between),
+    return {inserted.joined(begin, end), begin.size() + FirstElementIn(inserted.between),
             begin.size() + inserted.between.size()};
 }
 

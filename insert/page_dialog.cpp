@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "insert/page_dialog.h"
+
+#include <QCryptographicHash>
+
+using namespace Qt::StringLiterals;
+
+ui::FileRequest pageRequest(const QString &title)
+{
+    return {{u"Web Pages (*.html,*.htm,*.xhtml) "_s, u"*.html;*.htm;*.xhtml"_s},
+            title,
+            QString(),
+            {{u"All Files "_s, u"*"_s}}};
+}
+
+std::string sha256Hex(std::string_view bytes)
+{
+    return QCryptographicHash::hash(QByteArrayView(bytes.data(), qsizetype(bytes.size())), QCryptographicHash::Sha256)
+        .toHex()
+        .toStdString();
+}

@@ -141,7 +141,9 @@ Splice PageForInsert::spliceAt(const WizardCode &code, CodeSources sources, cons
         const std::string_view there(m_page.data() + part.between.first, part.between.second - part.between.first);
         if (fields.kind == code.kind && fields.part == "head" && codeLines(there) == codeLines(head)) {
             splice.reusedHead = fields.id;
-            bodyProperties.emplace_back("head", fields.id);
+            // An item made anew keeps its own head part, which others share.
+            if (fields.id != target.id)
+                bodyProperties.emplace_back("head", fields.id);
             break;
         }
     }

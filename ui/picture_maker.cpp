@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontComboBox>
 #include <QFontInfo>
 #include <QIcon>
@@ -355,11 +356,20 @@ void PictureMaker::savePictures()
 
     if (const QStringList taken = takenPaths(pictures); !taken.isEmpty()) {
         QStringList names;
-        for (const QString &path : taken)
+        bool links = false;
+        for (const QString &path : taken) {
+            const QFileInfo info(path);
             names.append(QDir::toNativeSeparators(path));
-        if (!services().askYesNo(this, u"Quillarc 2"_s,
-                                 u"These files are there already:\n\n"_s + names.join(u'\n') +
-                                     u"\n\nReplace them with the new pictures?"_s))
+            if (info.isSymLink()) {
+                links = true;
+                names.last() += u", a link to "_s + QDir::toNativeSeparators(info.symLinkTarget());
+            }
+        }
+        if (!services().askYesNo(
+                this, u"Quillarc 2"_s,
+                u"These files are there already:\n\n"_s + names.join(u'\n') +
+                    u"\n\nReplace them with the new pictures?"_s +
+                    (links ? u" A link is replaced itself; what it leads to is left as it is."_s : QString())))
             return;
     }
     if (const Result<> written = writePictureSet(pictures, QByteArray::fromStdString(made.format)); !written) {

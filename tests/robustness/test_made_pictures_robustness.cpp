@@ -5,6 +5,7 @@
 #include "ui/picture_maker.h"
 
 #include <QDir>
+#include <QImageReader>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -65,6 +66,61 @@ private Q_SLOTS:
         QVERIFY2(!message.endsWith(u"\n\n"_s), "the message gives no reason");
         QCOMPARE(testfiles::entriesOf(folder), before);
         QCOMPARE(saved.size(), 0);
+    }
+
+    // Links at the names: a save writes the rollover's four pictures as new files, where nothing
+    // else changes.
+    void writesOnlyThePictures_data()
+    {
+        QTest::addColumn<QString>("kind"); // what stands in the way
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("first"); // the first picture's name; empty: refused
+        QTest::newRow("a link to a file outside") << u"link"_s << u"made.png"_s << u"made.png"_s;
+        QTest::newRow("a link to nothing") << u"dangling"_s << u"made"_s << u"made.png"_s;
+        QTest::newRow("a link made while asked") << u"meanwhile"_s << u"made.png"_s << u"made.png"_s;
+    }
+    void writesOnlyThePictures()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, typed);
+        QFETCH(QString, first);
+        QTemporaryDir temporary;
+        const QDir folder(temporary.filePath(u"pictures"_s));
+        const QString notes = temporary.filePath(u"notes.txt"_s);
+        QVERIFY(QDir().mkpath(folder.path()) && testfiles::writeFile(notes, "text"));
+        auto *maker = new ui::PictureMaker(workspace(), PictureKind::Rollover);
+        maker->showWindow();
+        const QString link = folder.filePath(kind == u"dangling"_s ? u"made-over@2x.png"_s : u"made-over.png"_s);
+        const QString target = kind == u"dangling"_s ? temporary.filePath(u"new.png"_s) : notes;
+        if (kind == u"link"_s || kind == u"dangling"_s)
+            QVERIFY(QFile::link(target, link));
+        if (kind == u"meanwhile"_s)
+            QVERIFY(testfiles::writeFile(folder.filePath(u"made.png"_s), "old"));
+        if (!kind.isEmpty())
+            services().answerYesNo(true, [&] { QVERIFY(kind != u"meanwhile"_s || QFile::link(target, link)); });
+        services().answerSave(folder.filePath(typed));
+        testwindows::click(maker, u"SavePictures"_s);
+
+        QStringList written;
+        if (!first.isEmpty()) {
+            const QString suffix = first.mid(first.lastIndexOf(u'.'));
+            for (const QString &end : {u""_s, u"-over"_s, u"@2x"_s, u"-over@2x"_s})
+                written.append(u"made"_s + end + suffix);
+            written.sort();
+        }
+        QCOMPARE(testfiles::entriesOf(folder.path()), written);
+        for (const QString &name : written) {
+            QVERIFY2(!QFileInfo(folder.filePath(name)).isSymLink(), qPrintable(name));
+            QCOMPARE(QImageReader::imageFormat(folder.filePath(name)), first.endsWith(u".webp"_s) ? "webp" : "png");
+        }
+        QCOMPARE(testfiles::entriesOf(temporary.path()), (QStringList{u"notes.txt"_s, u"pictures"_s}));
+        QCOMPARE(testfiles::contentOf(notes), "text");
+        QVERIFY(services().messages.isEmpty());
+        if (kind == u"link"_s || kind == u"dangling"_s)
+            QVERIFY(services().questions.constLast().prompt.contains(
+                link + u", a link to "_s + target +
+                u"\n\nReplace them with the new pictures? A link is replaced "
+                "itself; what it leads to is left as it is."_s));
     }
 };
 

@@ -140,6 +140,8 @@ void PictureMaker::createControls()
 {
     makeLabel(this, u"CaptionLabel"_s, u"&Caption:"_s, {8, 10, 90, 17});
     m_caption = makeLineEdit(this, u"Caption"_s, u"Home"_s, {100, 8, 170, 19});
+    // A pasted book would be laid out and drawn again at every key.
+    m_caption->setMaxLength(LongestCaption);
     makeLabel(this, u"FontFamilyLabel"_s, u"&Font:"_s, {8, 34, 90, 17});
     m_fontFamily = new QFontComboBox(this);
     m_fontFamily->setObjectName(u"FontFamily"_s);
@@ -317,10 +319,12 @@ void PictureMaker::refresh()
 void PictureMaker::showHints(PixelSize caption)
 {
     const ButtonLook now = look();
-    std::vector<std::optional<std::string>> hints{
-        ColourHint("text", textOf(m_colours[0].box)), ColourHint("face", textOf(m_colours[1].box)),
-        ColourHint("border", textOf(m_colours[2].box)), ContrastHint(now.text, now.face, m_kind),
-        FitHint(caption, {now.size.width(), now.size.height()})};
+    std::vector<std::optional<std::string>> hints{ColourHint("text", textOf(m_colours[0].box)),
+                                                  ColourHint("face", textOf(m_colours[1].box)),
+                                                  ColourHint("border", textOf(m_colours[2].box)),
+                                                  ContrastHint(now.text, now.face, m_kind),
+                                                  FitHint(caption, {now.size.width(), now.size.height()}),
+                                                  CaptionLengthHint(int(now.caption.size()))};
     QStringList lines;
     for (const std::optional<std::string> &hint : hints) {
         if (hint)

@@ -123,6 +123,8 @@ std::string ProposedFileName(const std::string &caption, PictureKind kind)
     std::string name;
     bool gap = false;
     for (const unsigned char c : caption) {
+        if (name.size() >= LongestProposedName)
+            break;
         if (std::isalnum(c) && c < 128) {
             if (gap && !name.empty())
                 name += '-';
@@ -132,6 +134,10 @@ std::string ProposedFileName(const std::string &caption, PictureKind kind)
             gap = true;
         }
     }
+    // A '-' added last may take the name past the most.
+    name.resize(std::min(name.size(), LongestProposedName));
+    if (!name.empty() && name.back() == '-')
+        name.pop_back();
     if (name.empty())
         name = kind == PictureKind::Button ? "button" : "rollover";
     return name + ".png";
@@ -168,4 +174,11 @@ std::optional<std::string> FitHint(PixelSize caption, PixelSize picture)
     return "The caption needs " + std::to_string(caption.width) + "\u00D7" + std::to_string(caption.height) +
            " pixels and does not fit within the border of the " + std::to_string(picture.width) + "\u00D7" +
            std::to_string(picture.height) + " picture.";
+}
+
+std::optional<std::string> CaptionLengthHint(int characters)
+{
+    if (characters < LongestCaption)
+        return std::nullopt;
+    return "A caption takes at most " + std::to_string(LongestCaption) + " characters; the rest is left out.";
 }

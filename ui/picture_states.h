@@ -3,6 +3,7 @@
 
 #include "ui/css_colours.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,8 +52,14 @@ struct MadeFiles {
 };
 MadeFiles MadeFileNames(const std::string &chosen, PictureKind kind, bool webp);
 
+// The most characters a caption takes: more than a button of the largest size shows.
+inline constexpr int LongestCaption = 200;
+// The most characters of the name the save dialog proposes, before its suffix.
+inline constexpr std::size_t LongestProposedName = 60;
+
 // The name the save dialog proposes: the caption in lower-case letters and digits, a '-' for each
-// run of anything else, and .png; "button.png" or "rollover.png" for a caption without any.
+// run of anything else, cut after LongestProposedName characters, and .png; "button.png" or
+// "rollover.png" for a caption without any.
 std::string ProposedFileName(const std::string &caption, PictureKind kind);
 
 // A hint that the answer to a colour box (field: "text", "face" or "border") is no CSS colour.
@@ -61,3 +68,5 @@ std::optional<std::string> ColourHint(const std::string &field, const std::strin
 std::optional<std::string> ContrastHint(Rgb text, Rgb face, PictureKind kind);
 // A hint that the caption does not fit the picture.
 std::optional<std::string> FitHint(PixelSize caption, PixelSize picture);
+// A hint that the caption, of that many characters, is as long as a caption can be.
+std::optional<std::string> CaptionLengthHint(int characters);

@@ -6,12 +6,15 @@
 
 #include <QDir>
 #include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
+using testwindows::child;
 
 // A save of the made pictures that fails is reported, naming the picture, leaves no picture and
 // no temporary file behind, and tells the opener nothing.
@@ -68,8 +71,8 @@ private Q_SLOTS:
         QCOMPARE(saved.size(), 0);
     }
 
-    // Links at the names: a save writes the rollover's four pictures as new files, where nothing
-    // else changes.
+    // Captions and links at the names: a save writes the rollover's four pictures as new files,
+    // where nothing else changes.
     void writesOnlyThePictures_data()
     {
         QTest::addColumn<QString>("kind"); // what stands in the way
@@ -78,6 +81,7 @@ private Q_SLOTS:
         QTest::newRow("a link to a file outside") << u"link"_s << u"made.png"_s << u"made.png"_s;
         QTest::newRow("a link to nothing") << u"dangling"_s << u"made"_s << u"made.png"_s;
         QTest::newRow("a link made while asked") << u"meanwhile"_s << u"made.png"_s << u"made.png"_s;
+        QTest::newRow("a caption of a million characters") << u"caption"_s << u"made.png"_s << u"made.png"_s;
     }
     void writesOnlyThePictures()
     {
@@ -96,8 +100,10 @@ private Q_SLOTS:
             QVERIFY(QFile::link(target, link));
         if (kind == u"meanwhile"_s)
             QVERIFY(testfiles::writeFile(folder.filePath(u"made.png"_s), "old"));
-        if (!kind.isEmpty())
+        if (!kind.isEmpty() && kind != u"caption"_s)
             services().answerYesNo(true, [&] { QVERIFY(kind != u"meanwhile"_s || QFile::link(target, link)); });
+        if (kind == u"caption"_s)
+            child<QLineEdit>(maker, u"Caption"_s)->setText(u"Home page "_s.repeated(100000));
         services().answerSave(folder.filePath(typed));
         testwindows::click(maker, u"SavePictures"_s);
 
@@ -121,6 +127,11 @@ private Q_SLOTS:
                 link + u", a link to "_s + target +
                 u"\n\nReplace them with the new pictures? A link is replaced "
                 "itself; what it leads to is left as it is."_s));
+        if (kind == u"caption"_s) {
+            QCOMPARE(maker->look().caption.size(), LongestCaption);
+            QVERIFY(services().questions[0].request.proposedName.size() <= qsizetype(LongestProposedName) + 4);
+            QVERIFY(child<QLabel>(maker, u"PictureHints"_s)->text().contains(u"at most 200 characters"_s));
+        }
     }
 };
 

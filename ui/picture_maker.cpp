@@ -342,21 +342,31 @@ void PictureMaker::savePictures()
                         toQString(ProposedFileName(textOf(m_caption), m_kind))};
     if (webp)
         request.moreFilters.append({u"WebP Pictures (*.webp) "_s, u"*.webp"_s});
-    const std::optional<QString> chosen = services().saveFileName(this, request);
+    int filter = 0;
+    const std::optional<QString> chosen = services().saveFileName(this, request, &filter);
     if (!chosen || chosen->isEmpty())
         return;
 
-    const MadeFiles made = MadeFileNames(chosen->toStdString(), m_kind, webp);
+    // The filter chosen decides what the files hold, whatever the name typed ends in.
+    const std::optional<MadeFiles> made =
+        MadeFileNames(chosen->toStdString(), m_kind, webp && filter == 1 ? "webp" : "png");
+    if (!made) {
+        services().showError(this, u"Quillarc 2"_s,
+                             u"The pictures were not saved: the name \"%1\" starts with a point, which would make "
+                             "hidden files that a web server may not serve. Type a name such as %2."_s.arg(
+                                 QFileInfo(*chosen).fileName(), request.proposedName));
+        return;
+    }
     const ButtonLook now = look();
     const std::vector<PictureState> states = StatesOf(m_kind);
     std::vector<NamedPicture> pictures;
     QStringList files;
     for (std::size_t i = 0; i < states.size(); ++i) {
-        files.append(toQString(made.single[i]));
+        files.append(toQString(made->single[i]));
         pictures.push_back({files.constLast(), drawState(now, states[i], 1)});
     }
     for (std::size_t i = 0; i < states.size(); ++i)
-        pictures.push_back({toQString(made.twice[i]), drawState(now, states[i], 2)});
+        pictures.push_back({toQString(made->twice[i]), drawState(now, states[i], 2)});
 
     if (const QStringList taken = takenPaths(pictures); !taken.isEmpty()) {
         QStringList names;
@@ -376,7 +386,7 @@ void PictureMaker::savePictures()
                     (links ? u" A link is replaced itself; what it leads to is left as it is."_s : QString())))
             return;
     }
-    if (const Result<> written = writePictureSet(pictures, QByteArray::fromStdString(made.format)); !written) {
+    if (const Result<> written = writePictureSet(pictures, QByteArray::fromStdString(made->format)); !written) {
         services().showError(this, u"Quillarc 2"_s, written.error());
         return;
     }

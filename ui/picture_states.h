@@ -42,15 +42,18 @@ PixelSize FollowingSize(PixelSize caption);
 // Whether the caption fits within the border and the bevel, moved as on the mouse-down picture.
 bool CaptionFits(PixelSize caption, PixelSize picture);
 
-// The files a save writes for the name the user chose: for each state, the picture at 1x and the
-// one at twice the pixels. The suffix .png, or .webp where WebP is written, stays as typed; any
-// other name gets .png after it.
+// The files a save writes for the name the user chose, in the format ("png" or "webp") of the
+// filter chosen with it: for each state, the picture at 1x and the one at twice the pixels. The
+// format's suffix stays as typed, the other format's is replaced by it, and any other name gets it
+// after it, so that the suffix says what the file holds. Points at the end of the name, before the
+// suffix or without one, are dropped. None for a name that starts with a point (".png"), which
+// would make hidden files.
 struct MadeFiles {
     std::vector<std::string> single; // name.png, name-over.png, name-down.png
     std::vector<std::string> twice;  // name@2x.png, name-over@2x.png, name-down@2x.png
     std::string format;              // "png" or "webp"
 };
-MadeFiles MadeFileNames(const std::string &chosen, PictureKind kind, bool webp);
+std::optional<MadeFiles> MadeFileNames(const std::string &chosen, PictureKind kind, const std::string &format);
 
 // The most characters a caption takes: more than a button of the largest size shows.
 inline constexpr int LongestCaption = 200;

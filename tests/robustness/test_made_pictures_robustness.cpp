@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -71,23 +72,30 @@ private Q_SLOTS:
         QCOMPARE(saved.size(), 0);
     }
 
-    // Captions and links at the names: a save writes the rollover's four pictures as new files,
-    // where nothing else changes.
+    // Odd names, filters, captions and links at the names: a save writes the rollover's four
+    // pictures as new files of the format chosen, where nothing else changes, or refuses and says why.
     void writesOnlyThePictures_data()
     {
         QTest::addColumn<QString>("kind"); // what stands in the way
         QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("filter");    // 0 PNG, 1 WebP
         QTest::addColumn<QString>("first"); // the first picture's name; empty: refused
-        QTest::newRow("a link to a file outside") << u"link"_s << u"made.png"_s << u"made.png"_s;
-        QTest::newRow("a link to nothing") << u"dangling"_s << u"made"_s << u"made.png"_s;
-        QTest::newRow("a link made while asked") << u"meanwhile"_s << u"made.png"_s << u"made.png"_s;
-        QTest::newRow("a caption of a million characters") << u"caption"_s << u"made.png"_s << u"made.png"_s;
+        QTest::newRow("a link to a file outside") << u"link"_s << u"made.png"_s << 0 << u"made.png"_s;
+        QTest::newRow("a link to nothing") << u"dangling"_s << u"made"_s << 0 << u"made.png"_s;
+        QTest::newRow("a link made while asked") << u"meanwhile"_s << u"made.png"_s << 0 << u"made.png"_s;
+        QTest::newRow("a caption of a million characters") << u"caption"_s << u"made.png"_s << 0 << u"made.png"_s;
+        QTest::newRow("WebP chosen, no suffix typed") << QString() << u"made"_s << 1 << u"made.webp"_s;
+        QTest::newRow("a name of only .png") << QString() << u".png"_s << 0 << QString();
+        QTest::newRow("a name ending in a point") << QString() << u"made."_s << 0 << u"made.png"_s;
     }
     void writesOnlyThePictures()
     {
         QFETCH(QString, kind);
         QFETCH(QString, typed);
+        QFETCH(int, filter);
         QFETCH(QString, first);
+        if (filter == 1 && !QImageWriter::supportedImageFormats().contains("webp"))
+            QSKIP("WebP is not written here");
         QTemporaryDir temporary;
         const QDir folder(temporary.filePath(u"pictures"_s));
         const QString notes = temporary.filePath(u"notes.txt"_s);
@@ -104,7 +112,7 @@ private Q_SLOTS:
             services().answerYesNo(true, [&] { QVERIFY(kind != u"meanwhile"_s || QFile::link(target, link)); });
         if (kind == u"caption"_s)
             child<QLineEdit>(maker, u"Caption"_s)->setText(u"Home page "_s.repeated(100000));
-        services().answerSave(folder.filePath(typed));
+        services().answerSave(folder.filePath(typed), filter);
         testwindows::click(maker, u"SavePictures"_s);
 
         QStringList written;
@@ -121,7 +129,9 @@ private Q_SLOTS:
         }
         QCOMPARE(testfiles::entriesOf(temporary.path()), (QStringList{u"notes.txt"_s, u"pictures"_s}));
         QCOMPARE(testfiles::contentOf(notes), "text");
-        QVERIFY(services().messages.isEmpty());
+        QCOMPARE(services().messages.size(), first.isEmpty() ? 1 : 0);
+        if (first.isEmpty())
+            QVERIFY(services().messages[0].text.startsWith(u"The pictures were not saved: the name \""_s));
         if (kind == u"link"_s || kind == u"dangling"_s)
             QVERIFY(services().questions.constLast().prompt.contains(
                 link + u", a link to "_s + target +

@@ -4,6 +4,9 @@
 #include "ui/html_text.h"
 
 #include <algorithm>
+#include <cctype>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -41,6 +44,26 @@ constexpr const char *LinelessRule = "a{text-decoration:none}";
 bool isAsciiDigit(char c)
 {
     return c >= '0' && c <= '9';
+}
+
+// A quote, a backslash or the start of a comment: each carries the rule on past its end.
+bool carriesOn(const std::string &answer)
+{
+    return answer.find_first_of("\"'\\") != std::string::npos || answer.find("/*") != std::string::npos;
+}
+
+// Whether the text ends in the name url, in any case, and no longer name: a "(" after it opens
+// an address, not a function.
+bool endsInUrl(std::string_view text)
+{
+    if (text.size() < 3)
+        return false;
+    const auto nameChar = [](unsigned char c) {
+        return std::isalnum(c) || c == '-' || c == '_' || c >= 0x80;
+    };
+    std::string last(text.substr(text.size() - 3));
+    std::transform(last.begin(), last.end(), last.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return last == "url" && (text.size() == 3 || !nameChar(text[text.size() - 4]));
 }
 
 } // namespace
@@ -84,9 +107,33 @@ AnswerReach ReachOf(const std::string &answer)
         return AnswerReach::OutOfTheStyle;
     if (answer.find_first_of("{}") != std::string::npos)
         return AnswerReach::OutOfTheRule;
-    if (answer.find_first_of("\"'\\") != std::string::npos || answer.find("/*") != std::string::npos)
+    if (carriesOn(answer) || !UnclosedOpening(answer).empty())
         return AnswerReach::PastTheRule;
     return AnswerReach::StaysInItsRule;
+}
+
+std::string UnclosedOpening(const std::string &answer)
+{
+    if (carriesOn(answer))
+        return {};
+    // A browser reads the rest of the style sheet into a block left open, the rule's end too.
+    std::vector<char> closers;
+    const auto outermost = [&closers]() -> std::string {
+        return closers.empty() ? "" : closers.front() == ')' ? "(" : "[";
+    };
+    for (std::size_t at = 0; at < answer.size(); ++at) {
+        const char c = answer[at];
+        if (c == '(' && endsInUrl(std::string_view(answer).substr(0, at))) {
+            at = answer.find(')', at);
+            if (at == std::string::npos)
+                return closers.empty() ? "url(" : outermost();
+        } else if (c == '(' || c == '[') {
+            closers.push_back(c == '(' ? ')' : ']');
+        } else if (!closers.empty() && c == closers.back()) {
+            closers.pop_back();
+        }
+    }
+    return outermost();
 }
 
 bool ModernCodeTakes(LinkEffect effect, const std::string &value)

@@ -20,12 +20,18 @@ std::string LinkEffectSnippet(LinkEffect effect, const std::string &value);
 // answer ("12px", "1em", " 12", "12.", "") goes in as typed.
 std::string FontSizeValue(const std::string &answer);
 
-// How far an answer would reach out of its place in a rule: a quote, a backslash or "/*" carry
-// the rule on past its end (the rules after it are lost), { and } end the rule (what follows
-// applies to the whole page), < and > can end the style element (what follows becomes part of
-// the page, a script too). The farthest reach counts.
+// How far an answer would reach out of its place in a rule: a quote, a backslash, "/*" or an
+// opening left unclosed (UnclosedOpening) carry the rule on past its end (the rules after it are
+// lost), { and } end the rule (what follows applies to the whole page), < and > can end the style
+// element (what follows becomes part of the page, a script too). The farthest reach counts.
 enum class AnswerReach { StaysInItsRule, PastTheRule, OutOfTheRule, OutOfTheStyle };
 AnswerReach ReachOf(const std::string &answer);
+
+// The outermost opening that the answer leaves unclosed: "(" (a function's too, as in
+// "rgb(255,0,0"), "[" or "url(", whose unquoted address runs to the next ")"; empty when each is
+// closed, or when the answer holds a quote, a backslash or "/*", which carry on past the rule
+// themselves. A closer of another kind closes nothing, as in CSS.
+std::string UnclosedOpening(const std::string &answer);
 
 // Whether the modern code takes the value of an effect: always for the effects that take none;
 // for the others a value that is not empty (blanks alone count as empty) and stays in its rule.

@@ -24,6 +24,9 @@ std::vector<std::string> AnswerHints(LinkEffect effect, const std::string &answe
                 "even hide it." +
                 leftOut};
     case AnswerReach::PastTheRule:
+        if (const std::string opening = UnclosedOpening(answer); !opening.empty())
+            return {QuotedAnswer(answer) + " leaves a " + opening +
+                    " unclosed, which carries the rule on past its end: the effects after it would be lost." + leftOut};
         return {QuotedAnswer(answer) +
                 " holds a quote, a backslash or /*, which carry the rule on past its end: the effects after it "
                 "would be lost." +

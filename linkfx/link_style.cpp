@@ -90,13 +90,15 @@ public:
         : m_css(css)
     {}
 
-    std::vector<Token> tokens()
+    // steps: grows by every character looked at, the few looked at ahead of a piece counted once.
+    std::vector<Token> tokens(std::size_t &steps)
     {
         std::vector<Token> tokens;
         std::size_t at = 0;
         while (at < m_css.size()) {
             const std::size_t begin = at;
             const Kind kind = next(at);
+            steps += at - begin + 1;
             if (kind != Kind::Comment)
                 tokens.push_back({kind, begin, at});
         }
@@ -263,6 +265,7 @@ public:
     void notRead(std::string_view part)
     {
         const std::string_view text = trimmed(part);
+        m_style.steps += part.size();
         if (!text.empty() && m_named.emplace(text).second)
             m_style.notRead.emplace_back(text);
     }
@@ -271,37 +274,35 @@ public:
     {
         m_code = code;
         m_lowered = lower(code);
-        const std::string &lowered = m_lowered;
         m_style.steps += code.size();
         std::size_t outside = 0; // where the text outside the style elements read starts
         std::size_t at = 0;
         while (at < code.size()) {
-            const std::size_t open = lowered.find('<', at);
+            const std::size_t open = find("<", at);
             if (open == std::string::npos)
                 break;
-            if (lowered.compare(open, 4, "<!--") == 0) {
-                const std::size_t end = lowered.find("-->", open + 4);
+            if (m_lowered.compare(open, 4, "<!--") == 0) {
+                const std::size_t end = find("-->", open + 4);
                 at = end == std::string::npos ? code.size() : end + 3;
                 continue;
             }
             // A tag starts with a letter; any other < is text.
-            std::size_t nameEnd = open + 1;
-            if (nameEnd == code.size() || !std::isalpha(static_cast<unsigned char>(lowered[nameEnd]))) {
+            if (open + 1 == code.size() || !std::isalpha(static_cast<unsigned char>(m_lowered[open + 1]))) {
                 at = open + 1;
                 continue;
             }
-            while (nameEnd < code.size() && !isBlank(lowered[nameEnd]) && lowered[nameEnd] != '/' &&
-                   lowered[nameEnd] != '>')
-                ++nameEnd;
-            const std::string_view name = std::string_view(lowered).substr(open + 1, nameEnd - open - 1);
-            if (name == "style") {
+            // Read whole, as a browser reads it: a < or a style named inside it is no tag of its own.
+            const StartTag tag = startTag(open);
+            if (tag.name == "style") {
                 notRead(std::string_view(code).substr(outside, open - outside));
-                at = outside = styleElement(open);
-            } else if (std::find(RawTextElements.begin(), RawTextElements.end(), name) != RawTextElements.end()) {
-                const std::size_t close = endTag(lowered, name, nameEnd);
+                at = outside = styleElement(open, tag);
+            } else if (!tag.ended) {
+                at = code.size();
+            } else if (std::find(RawTextElements.begin(), RawTextElements.end(), tag.name) != RawTextElements.end()) {
+                const std::size_t close = endTag(tag.name, tag.end);
                 at = close == std::string::npos ? code.size() : close + 1;
             } else {
-                at = open + 1;
+                at = tag.end;
             }
         }
         notRead(std::string_view(code).substr(outside));
@@ -310,42 +311,44 @@ public:
     LinkStyle style() && { return std::move(m_style); }
 
 private:
-    // Where the end tag of the element starts, from `from` on; npos when it has none.
-    static std::size_t endTag(const std::string &lowered, std::string_view name, std::size_t from)
+    struct StartTag {
+        std::string_view name;            // in lower case
+        std::optional<std::string> media; // the first of each name counts, as in a browser
+        std::optional<std::string> type;
+        std::size_t end = 0; // after its >
+        bool ended = false;  // it has its >: a tag without one shows nothing
+    };
+
+    // Where the text is found in the lowered code from `from` on, or npos; the characters passed count.
+    std::size_t find(std::string_view text, std::size_t from)
     {
-        const std::string tag = "</" + std::string(name);
-        for (std::size_t at = lowered.find(tag, from); at != std::string::npos; at = lowered.find(tag, at + 1)) {
-            const std::size_t after = at + tag.size();
-            if (after < lowered.size() && (isBlank(lowered[after]) || lowered[after] == '/' || lowered[after] == '>'))
-                return at;
-        }
-        return std::string::npos;
+        const std::size_t found = m_lowered.find(text, from);
+        m_style.steps += (found == std::string::npos ? m_lowered.size() : found + text.size()) - from;
+        return found;
     }
 
-    // Reads the style element whose start tag opens at `open`; where the text after it starts.
-    std::size_t styleElement(std::size_t open)
+    // The start tag that opens at `open`, read to its > past the values of its attributes.
+    StartTag startTag(std::size_t open)
     {
         const std::string_view code = m_code;
-        const std::string &lowered = m_lowered;
-        std::size_t at = open + std::string_view("<style").size();
-        std::optional<std::string> media;
-        std::optional<std::string> type;
+        const std::string_view lowered = m_lowered;
+        StartTag tag;
+        std::size_t at = open + 1;
+        while (at < code.size() && !isBlank(code[at]) && code[at] != '/' && code[at] != '>')
+            ++at;
+        tag.name = lowered.substr(open + 1, at - open - 1);
         while (true) {
             while (at < code.size() && (isBlank(code[at]) || code[at] == '/'))
                 ++at;
-            if (at == code.size()) {
-                notRead(code.substr(open)); // a tag without its end shows nothing
-                return code.size();
-            }
-            if (code[at] == '>')
+            if (at == code.size() || code[at] == '>')
                 break;
             const std::size_t nameStart = at++;
             while (at < code.size() && !isBlank(code[at]) && code[at] != '/' && code[at] != '>' && code[at] != '=')
                 ++at;
-            const std::string name = lowered.substr(nameStart, at - nameStart);
+            const std::string_view name = lowered.substr(nameStart, at - nameStart);
             while (at < code.size() && isBlank(code[at]))
                 ++at;
-            std::string value;
+            std::string_view value;
             if (at < code.size() && code[at] == '=') {
                 ++at;
                 while (at < code.size() && isBlank(code[at]))
@@ -358,34 +361,58 @@ private:
                 value = lowered.substr(valueStart, valueEnd - valueStart);
                 at = valueStart == at ? valueEnd : std::min(valueEnd + 1, code.size());
             }
-            // The first of a name counts, as in a browser.
-            if (name == "media" && !media)
-                media = std::string(trimmed(value));
-            else if (name == "type" && !type)
-                type = value;
+            if (name == "media" && !tag.media)
+                tag.media = std::string(trimmed(value));
+            else if (name == "type" && !tag.type)
+                tag.type = std::string(value);
         }
-        const std::size_t content = at + 1;
-        const std::size_t close = endTag(lowered, "style", content);
+        tag.ended = at < code.size();
+        tag.end = tag.ended ? at + 1 : at;
+        m_style.steps += tag.end - open;
+        return tag;
+    }
+
+    // Where the end tag of the element starts, from `from` on; npos when it has none.
+    std::size_t endTag(std::string_view name, std::size_t from)
+    {
+        const std::string tag = "</" + std::string(name);
+        for (std::size_t at = find(tag, from); at != std::string::npos; at = find(tag, at + 1)) {
+            const std::size_t after = at + tag.size();
+            if (after < m_lowered.size() &&
+                (isBlank(m_lowered[after]) || m_lowered[after] == '/' || m_lowered[after] == '>'))
+                return at;
+        }
+        return std::string::npos;
+    }
+
+    // Reads the style element whose start tag opens at `open`; where the text after it starts.
+    std::size_t styleElement(std::size_t open, const StartTag &tag)
+    {
+        const std::string_view code = m_code;
+        if (!tag.ended) {
+            notRead(code.substr(open));
+            return code.size();
+        }
+        const std::size_t close = endTag("style", tag.end);
         if (close == std::string::npos) {
             // Everything after it, the page's link included, becomes style sheet.
             notRead("an unclosed <style>: the page would show no link");
             return code.size();
         }
-        const bool forScreen = !media || media->empty() || *media == "all" || *media == "screen";
-        const bool css = !type || type->empty() || *type == "text/css";
+        const bool forScreen = !tag.media || tag.media->empty() || *tag.media == "all" || *tag.media == "screen";
+        const bool css = !tag.type || tag.type->empty() || *tag.type == "text/css";
         if (forScreen && css)
-            styleSheet(code.substr(content, close - content));
+            styleSheet(code.substr(tag.end, close - tag.end));
         else
-            notRead(code.substr(open, content - open));
-        const std::size_t closeEnd = code.find('>', close);
+            notRead(code.substr(open, tag.end - open));
+        const std::size_t closeEnd = find(">", close);
         return closeEnd == std::string::npos ? code.size() : closeEnd + 1;
     }
 
     void styleSheet(std::string_view css)
     {
         m_css = css;
-        m_tokens = Tokenizer(css).tokens();
-        m_style.steps += css.size();
+        m_tokens = Tokenizer(css).tokens(m_style.steps);
         ruleList(0, m_tokens.size(), false);
     }
 

@@ -2,6 +2,7 @@
 #include "ui/picture_file.h"
 
 #include "ui/files.h"
+#include "ui/picture_decoders.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -309,6 +310,8 @@ PicturePart readPicturePart(const QString &path, QSize most, PictureFit fit, qre
     std::optional<QByteArray> checked = checkedPicture(data, budget, format);
     if (!checked || format.isEmpty() || !isWholePicture(*checked, format))
         return {};
+    if (std::optional<PicturePart> decoded = decodeWithinSize(*checked, format, most, fit))
+        return *decoded;
     QBuffer buffer(&*checked);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);

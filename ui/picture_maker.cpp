@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontComboBox>
 #include <QFontInfo>
 #include <QIcon>
@@ -139,6 +140,8 @@ void PictureMaker::createControls()
 {
     makeLabel(this, u"CaptionLabel"_s, u"&Caption:"_s, {8, 10, 90, 17});
     m_caption = makeLineEdit(this, u"Caption"_s, u"Home"_s, {100, 8, 170, 19});
+    // A pasted book would be laid out and drawn again at every key.
+    m_caption->setMaxLength(LongestCaption);
     makeLabel(this, u"FontFamilyLabel"_s, u"&Font:"_s, {8, 34, 90, 17});
     m_fontFamily = new QFontComboBox(this);
     m_fontFamily->setObjectName(u"FontFamily"_s);
@@ -316,10 +319,12 @@ void PictureMaker::refresh()
 void PictureMaker::showHints(PixelSize caption)
 {
     const ButtonLook now = look();
-    std::vector<std::optional<std::string>> hints{
-        ColourHint("text", textOf(m_colours[0].box)), ColourHint("face", textOf(m_colours[1].box)),
-        ColourHint("border", textOf(m_colours[2].box)), ContrastHint(now.text, now.face, m_kind),
-        FitHint(caption, {now.size.width(), now.size.height()})};
+    std::vector<std::optional<std::string>> hints{ColourHint("text", textOf(m_colours[0].box)),
+                                                  ColourHint("face", textOf(m_colours[1].box)),
+                                                  ColourHint("border", textOf(m_colours[2].box)),
+                                                  ContrastHint(now.text, now.face, m_kind),
+                                                  FitHint(caption, {now.size.width(), now.size.height()}),
+                                                  CaptionLengthHint(int(now.caption.size()))};
     QStringList lines;
     for (const std::optional<std::string> &hint : hints) {
         if (hint)
@@ -337,32 +342,51 @@ void PictureMaker::savePictures()
                         toQString(ProposedFileName(textOf(m_caption), m_kind))};
     if (webp)
         request.moreFilters.append({u"WebP Pictures (*.webp) "_s, u"*.webp"_s});
-    const std::optional<QString> chosen = services().saveFileName(this, request);
+    int filter = 0;
+    const std::optional<QString> chosen = services().saveFileName(this, request, &filter);
     if (!chosen || chosen->isEmpty())
         return;
 
-    const MadeFiles made = MadeFileNames(chosen->toStdString(), m_kind, webp);
+    // The filter chosen decides what the files hold, whatever the name typed ends in.
+    const std::optional<MadeFiles> made =
+        MadeFileNames(chosen->toStdString(), m_kind, webp && filter == 1 ? "webp" : "png");
+    if (!made) {
+        services().showError(this, u"Quillarc 2"_s,
+                             u"The pictures were not saved: the name \"%1\" starts with a point, which would make "
+                             "hidden files that a web server may not serve. Type a name such as %2."_s.arg(
+                                 QFileInfo(*chosen).fileName(), request.proposedName));
+        return;
+    }
     const ButtonLook now = look();
     const std::vector<PictureState> states = StatesOf(m_kind);
     std::vector<NamedPicture> pictures;
     QStringList files;
     for (std::size_t i = 0; i < states.size(); ++i) {
-        files.append(toQString(made.single[i]));
+        files.append(toQString(made->single[i]));
         pictures.push_back({files.constLast(), drawState(now, states[i], 1)});
     }
     for (std::size_t i = 0; i < states.size(); ++i)
-        pictures.push_back({toQString(made.twice[i]), drawState(now, states[i], 2)});
+        pictures.push_back({toQString(made->twice[i]), drawState(now, states[i], 2)});
 
     if (const QStringList taken = takenPaths(pictures); !taken.isEmpty()) {
         QStringList names;
-        for (const QString &path : taken)
+        bool links = false;
+        for (const QString &path : taken) {
+            const QFileInfo info(path);
             names.append(QDir::toNativeSeparators(path));
-        if (!services().askYesNo(this, u"Quillarc 2"_s,
-                                 u"These files are there already:\n\n"_s + names.join(u'\n') +
-                                     u"\n\nReplace them with the new pictures?"_s))
+            if (info.isSymLink()) {
+                links = true;
+                names.last() += u", a link to "_s + QDir::toNativeSeparators(info.symLinkTarget());
+            }
+        }
+        if (!services().askYesNo(
+                this, u"Quillarc 2"_s,
+                u"These files are there already:\n\n"_s + names.join(u'\n') +
+                    u"\n\nReplace them with the new pictures?"_s +
+                    (links ? u" A link is replaced itself; what it leads to is left as it is."_s : QString())))
             return;
     }
-    if (const Result<> written = writePictureSet(pictures, QByteArray::fromStdString(made.format)); !written) {
+    if (const Result<> written = writePictureSet(pictures, QByteArray::fromStdString(made->format)); !written) {
         services().showError(this, u"Quillarc 2"_s, written.error());
         return;
     }

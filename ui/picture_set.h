@@ -23,10 +23,11 @@ bool canWritePictures(const QByteArray &format);
 // The paths of the set that already name something: a file, a folder or a link.
 QStringList takenPaths(const std::vector<NamedPicture> &pictures);
 
-// Writes every picture of the set in the format, or none: each is written whole into a
-// temporary file first, and only when all are whole does each take its name. On a failure no
-// temporary file stays, and a picture that took its name before the failure is removed unless
-// it replaced a file. The message names the picture that failed, and why.
+// Writes every picture of the set in the format, or none: each is written whole into a new
+// file beside its name first, and only when all are whole does each take its name, replacing
+// what stands there: a link is replaced itself, never written through. A file replaced keeps its
+// mode. On a failure no new file stays, and a picture that took its name before the failure is
+// removed unless it replaced something. The message names the picture that failed, and why.
 Result<> writePictureSet(const std::vector<NamedPicture> &pictures, const QByteArray &format);
 
 } // namespace ui

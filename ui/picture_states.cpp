@@ -20,11 +20,6 @@ std::string lowerCase(std::string text)
     return text;
 }
 
-bool endsWith(const std::string &text, const std::string &end)
-{
-    return text.size() > end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
 // What a state's file name adds to the name chosen.
 std::string nameEnd(PictureState state)
 {
@@ -94,21 +89,31 @@ bool CaptionFits(PixelSize caption, PixelSize picture)
     return caption.width + 2 * Edge + 1 <= picture.width && caption.height + 2 * Edge + 1 <= picture.height;
 }
 
-MadeFiles MadeFileNames(const std::string &chosen, PictureKind kind, bool webp)
+std::optional<MadeFiles> MadeFileNames(const std::string &chosen, PictureKind kind, const std::string &format)
 {
+    const std::size_t nameStart = chosen.rfind('/') + 1; // 0 when it has no folder
     std::string stem = chosen;
-    std::string suffix = ".png";
-    const std::string lower = lowerCase(chosen);
-    // A name that is all suffix (".png") is a name, not a suffix.
-    const auto isSuffix = [&lower](const std::string &end) {
-        return endsWith(lower, end) && lower[lower.size() - end.size() - 1] != '/';
+    // "name." would give "name..png".
+    const auto dropPoints = [&stem, nameStart] {
+        while (stem.size() > nameStart && stem.back() == '.')
+            stem.pop_back();
     };
-    if (isSuffix(".png") || (webp && isSuffix(".webp"))) {
-        const std::size_t dot = chosen.rfind('.');
-        stem = chosen.substr(0, dot);
-        suffix = chosen.substr(dot);
+    dropPoints();
+    std::string suffix = "." + format;
+    const std::string other = format == "webp" ? ".png" : ".webp";
+    const std::string lower = lowerCase(stem.substr(nameStart));
+    std::size_t typed = 0;
+    if (lower.ends_with(suffix)) {
+        typed = suffix.size();
+        suffix = stem.substr(stem.size() - typed);
+    } else if (lower.ends_with(other)) {
+        typed = other.size(); // as the dialog proposed it before its filter was changed
     }
-    MadeFiles files{{}, {}, lowerCase(suffix) == ".webp" ? "webp" : "png"};
+    stem.resize(stem.size() - typed);
+    dropPoints();
+    if (stem.size() == nameStart || stem[nameStart] == '.')
+        return std::nullopt;
+    MadeFiles files{{}, {}, format};
     for (const PictureState state : StatesOf(kind)) {
         const std::string name = stem + nameEnd(state);
         files.single.push_back(name + suffix);
@@ -123,6 +128,8 @@ std::string ProposedFileName(const std::string &caption, PictureKind kind)
     std::string name;
     bool gap = false;
     for (const unsigned char c : caption) {
+        if (name.size() >= LongestProposedName)
+            break;
         if (std::isalnum(c) && c < 128) {
             if (gap && !name.empty())
                 name += '-';
@@ -132,6 +139,10 @@ std::string ProposedFileName(const std::string &caption, PictureKind kind)
             gap = true;
         }
     }
+    // A '-' added last may take the name past the most.
+    name.resize(std::min(name.size(), LongestProposedName));
+    if (!name.empty() && name.back() == '-')
+        name.pop_back();
     if (name.empty())
         name = kind == PictureKind::Button ? "button" : "rollover";
     return name + ".png";
@@ -168,4 +179,11 @@ std::optional<std::string> FitHint(PixelSize caption, PixelSize picture)
     return "The caption needs " + std::to_string(caption.width) + "\u00D7" + std::to_string(caption.height) +
            " pixels and does not fit within the border of the " + std::to_string(picture.width) + "\u00D7" +
            std::to_string(picture.height) + " picture.";
+}
+
+std::optional<std::string> CaptionLengthHint(int characters)
+{
+    if (characters < LongestCaption)
+        return std::nullopt;
+    return "A caption takes at most " + std::to_string(LongestCaption) + " characters; the rest is left out.";
 }

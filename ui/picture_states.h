@@ -3,6 +3,7 @@
 
 #include "ui/css_colours.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -41,18 +42,27 @@ PixelSize FollowingSize(PixelSize caption);
 // Whether the caption fits within the border and the bevel, moved as on the mouse-down picture.
 bool CaptionFits(PixelSize caption, PixelSize picture);
 
-// The files a save writes for the name the user chose: for each state, the picture at 1x and the
-// one at twice the pixels. The suffix .png, or .webp where WebP is written, stays as typed; any
-// other name gets .png after it.
+// The files a save writes for the name the user chose, in the format ("png" or "webp") of the
+// filter chosen with it: for each state, the picture at 1x and the one at twice the pixels. The
+// format's suffix stays as typed, the other format's is replaced by it, and any other name gets it
+// after it, so that the suffix says what the file holds. Points at the end of the name, before the
+// suffix or without one, are dropped. None for a name that starts with a point (".png"), which
+// would make hidden files.
 struct MadeFiles {
     std::vector<std::string> single; // name.png, name-over.png, name-down.png
     std::vector<std::string> twice;  // name@2x.png, name-over@2x.png, name-down@2x.png
     std::string format;              // "png" or "webp"
 };
-MadeFiles MadeFileNames(const std::string &chosen, PictureKind kind, bool webp);
+std::optional<MadeFiles> MadeFileNames(const std::string &chosen, PictureKind kind, const std::string &format);
+
+// The most characters a caption takes: more than a button of the largest size shows.
+inline constexpr int LongestCaption = 200;
+// The most characters of the name the save dialog proposes, before its suffix.
+inline constexpr std::size_t LongestProposedName = 60;
 
 // The name the save dialog proposes: the caption in lower-case letters and digits, a '-' for each
-// run of anything else, and .png; "button.png" or "rollover.png" for a caption without any.
+// run of anything else, cut after LongestProposedName characters, and .png; "button.png" or
+// "rollover.png" for a caption without any.
 std::string ProposedFileName(const std::string &caption, PictureKind kind);
 
 // A hint that the answer to a colour box (field: "text", "face" or "border") is no CSS colour.
@@ -61,3 +71,5 @@ std::optional<std::string> ColourHint(const std::string &field, const std::strin
 std::optional<std::string> ContrastHint(Rgb text, Rgb face, PictureKind kind);
 // A hint that the caption does not fit the picture.
 std::optional<std::string> FitHint(PixelSize caption, PixelSize picture);
+// A hint that the caption, of that many characters, is as long as a caption can be.
+std::optional<std::string> CaptionLengthHint(int characters);

@@ -58,6 +58,21 @@ QString selectedNameFilter(const FileRequest &request)
                                                           : nameFilter(request.filter);
 }
 
+int filterIndexOf(const FileRequest &request, const QString &filter)
+{
+    // Qt's own dialog, hiding the patterns, tells the description alone.
+    const auto names = [&filter](const FileFilter &listed) {
+        return filter == nameFilter(listed) || filter == listed.description.trimmed();
+    };
+    if (names(request.filter))
+        return 0;
+    for (qsizetype i = 0; i < request.moreFilters.size(); ++i) {
+        if (names(request.moreFilters.at(i)))
+            return int(i) + 1;
+    }
+    return request.selectedFilter;
+}
+
 FileFilter allPicturesFilter()
 {
     // Only what a browser shows as well: the readers here take TIFF, TGA and more, which a
@@ -114,13 +129,15 @@ std::optional<QString> DesktopServices::openFileName(QWidget *parent, const File
     return QDir::toNativeSeparators(path);
 }
 
-std::optional<QString> DesktopServices::saveFileName(QWidget *parent, const FileRequest &request)
+std::optional<QString> DesktopServices::saveFileName(QWidget *parent, const FileRequest &request, int *chosenFilter)
 {
     QString selected = selectedNameFilter(request);
     const QString path = QFileDialog::getSaveFileName(parent, request.title, request.proposedName, nameFilters(request),
                                                       &selected, dialogOptions());
     if (path.isEmpty())
         return std::nullopt;
+    if (chosenFilter)
+        *chosenFilter = filterIndexOf(request, selected);
     return QDir::toNativeSeparators(path);
 }
 

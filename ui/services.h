@@ -56,7 +56,10 @@ public:
 
     // The full path chosen, or nothing when the user cancelled.
     virtual std::optional<QString> openFileName(QWidget *parent, const FileRequest &request) = 0;
-    virtual std::optional<QString> saveFileName(QWidget *parent, const FileRequest &request) = 0;
+    // chosenFilter, where given, learns the filter the dialog was left on, counted as
+    // FileRequest::selectedFilter counts.
+    virtual std::optional<QString> saveFileName(QWidget *parent, const FileRequest &request,
+                                                int *chosenFilter = nullptr) = 0;
     // The typed text, or nothing on Cancel.
     virtual std::optional<QString> promptText(QWidget *parent, const QString &title, const QString &prompt) = 0;
     virtual void showError(QWidget *parent, const QString &title, const QString &text) = 0;
@@ -84,7 +87,8 @@ public:
     DesktopServices();
 
     std::optional<QString> openFileName(QWidget *parent, const FileRequest &request) override;
-    std::optional<QString> saveFileName(QWidget *parent, const FileRequest &request) override;
+    std::optional<QString> saveFileName(QWidget *parent, const FileRequest &request,
+                                        int *chosenFilter = nullptr) override;
     std::optional<QString> promptText(QWidget *parent, const QString &title, const QString &prompt) override;
     void showError(QWidget *parent, const QString &title, const QString &text) override;
     bool askYesNo(QWidget *parent, const QString &title, const QString &question) override;
@@ -108,6 +112,9 @@ QString nameFilter(const FileFilter &filter);
 QString nameFilters(const FileRequest &request);
 // The name filter the request's dialog opens with.
 QString selectedNameFilter(const FileRequest &request);
+// The filter of the request that the name filter names, counted as FileRequest::selectedFilter
+// counts; the request's own selectedFilter for a name filter it does not list.
+int filterIndexOf(const FileRequest &request, const QString &nameFilter);
 
 // Mixes a clock reading into a running generator state and returns the next draw in [0, 1).
 // Draws within one tick of the clock still differ because the state moves on every time.

@@ -278,6 +278,8 @@ MODERN_EFFECTS = [("FontSize", "20"), ("ForeColor", "darkred"), ("BackColor", "y
                   ("Lowercase", ""), ("Lineless", "")]
 MODERN_LINKS_SAVED = [Links(f"modern-links-{effect.lower()}.html", f"link effect {effect}", [(effect, value)], True)
                       for effect, value in MODERN_EFFECTS]
+MODERN_LINKS_SAVED.append(Links("modern-links-unclosed.html", "an unclosed rgb( left out, the other effect kept",
+                                [("ForeColor", "rgb(255,0,0"), ("Uppercase", "")], True))
 MODERN_LINKS_SAVED.append(Links("modern-links-all.html", "final code with all six effects",
                                 [MODERN_EFFECTS[5], *MODERN_EFFECTS[:5]], True))
 MODERN_LINKS = [case for saved in MODERN_LINKS_SAVED for case in (saved, pasted(saved))]
@@ -341,6 +343,8 @@ LINK_AT_REST = {"font-size": "16px", "color": "rgb(0, 0, 238)", "background-colo
 VALUED = {"FontSize": "font-size", "ForeColor": "color", "BackColor": "background-color"}
 COMPUTED_VALUE = {"20px": "20px", "20": "20px", "red": "rgb(255, 0, 0)", "#00ff00": "rgb(0, 255, 0)",
                   "darkred": "rgb(139, 0, 0)", "yellow": "rgb(255, 255, 0)"}
+# Answers that the modern code leaves out: each would take the rules after it into its value.
+LEFT_OUT = {"rgb(255,0,0"}
 FIXED_STYLE = {"Uppercase": {"text-transform": "uppercase"}, "Lowercase": {"text-transform": "lowercase"},
                "Lineless": {"text-decoration-line": "none"}}
 LINK_TEXT = "Example Link"
@@ -355,6 +359,8 @@ def link_styles(case):
     """The link's computed style at rest and while the effects apply."""
     at_rest, styled = dict(LINK_AT_REST), dict(LINK_AT_REST)
     for effect, value in case.effects:
+        if case.modern and value in LEFT_OUT:
+            continue
         styled.update(effect_style(effect, value))
         if effect == "Lineless":  # a rule for every link, not only the hovered one
             at_rest.update(effect_style(effect, value))

@@ -218,6 +218,7 @@ private Q_SLOTS:
         QTest::newRow("a quote") << LinkEffect::FontSize << u"Command1"_s << false << u"12px\""_s;
         QTest::newRow("a backslash") << LinkEffect::ForeColor << u"Command2"_s << false << u"red\\"_s;
         QTest::newRow("a comment") << LinkEffect::BackColor << u"Command3"_s << false << u"red/*"_s;
+        QTest::newRow("an unclosed rgb(") << LinkEffect::ForeColor << u"Command2"_s << false << u"rgb(255,0,0"_s;
         QTest::newRow("cancelled") << LinkEffect::FontSize << u"Command1"_s << true << QString();
     }
     void unsafeAnswersStayOutOfTheModernCode()

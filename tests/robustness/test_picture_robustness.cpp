@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "button/button_editor.h"
+#include "rollover/properties_window.h"
+#include "rollover/rollover_preview.h"
 #include "tests/support/hostile_places.h"
 #include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
@@ -16,6 +18,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -222,6 +225,39 @@ private Q_SLOTS:
         const QImage read = ui::readPicture(path(u"holds.svg"_s));
         QVERIFY2(!watchdog.stop(), "the reader waited on a FIFO");
         QCOMPARE(read.isNull() ? QColor() : read.pixelColor(1, 1), corner);
+    }
+
+    // Files of a few bytes that claim 16384 by 4096 pixels and draw a handful: two of them in the
+    // rollover's preview take no more memory than the preview shows.
+    void claimedSizeIsNotRead_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QVERIFY(testimages::writeGif(path(u"small.gif"_s), 4, 3, Qt::red));
+        QByteArray gif = testfiles::contentOf(path(u"small.gif"_s));
+        qToLittleEndian(quint16(16384), gif.data() + 6); // the screen; the picture stays 4 by 3
+        qToLittleEndian(quint16(4096), gif.data() + 8);
+        QByteArray runs = testimages::claimingBitmap(16384, 4096, 6); // one colour, then the end
+        for (const auto &[at, value] : {std::pair{10, 58}, {28, 8}, {30, 1}, {46, 1}, {58, 0x100}})
+            qToLittleEndian(quint16(value), runs.data() + at);
+        QTest::newRow("a GIF's screen") << gif;
+        QTest::newRow("a bitmap of runs") << runs;
+    }
+    void claimedSizeIsNotRead()
+    {
+        QFETCH(QByteArray, data);
+        QVERIFY(testfiles::writeFile(path(u"claims 1"_s), data) && testfiles::writeFile(path(u"claims 2"_s), data));
+        Form2 *rollover = open<Form2>();
+        hostile::resetPeakMemory();
+        const qint64 before = hostile::peakMemoryKiB();
+        for (const QString &button : {u"Command1"_s, u"Command2"_s}) {
+            services().answerOpen(path(u"claims "_s + button.back()));
+            child<QPushButton>(rollover, button)->click();
+        }
+        QVERIFY2(before > 0 && hostile::peakMemoryKiB() - before < 32 * 1024,
+                 qPrintable(u"%1 KiB more"_s.arg(hostile::peakMemoryKiB() - before)));
+        const auto *preview = child<RolloverPreview>(rollover, u"Preview"_s);
+        QCOMPARE(preview->pictureSize(1), QSize(16384, 4096));
+        QVERIFY(!preview->shown().isNull() && preview->rect().contains(QRect(QPoint(), preview->shown().size())));
     }
 
     void fileChangedBetweenLoads()

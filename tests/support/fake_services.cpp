@@ -22,10 +22,18 @@ std::optional<QString> FakeServices::openFileName(QWidget *, const ui::FileReque
     return next(m_open, unexpected);
 }
 
-std::optional<QString> FakeServices::saveFileName(QWidget *, const ui::FileRequest &request)
+std::optional<QString> FakeServices::saveFileName(QWidget *, const ui::FileRequest &request, int *chosenFilter)
 {
     questions.append({Question::Save, request, {}, {}});
-    return next(m_save, unexpected);
+    if (m_save.empty()) {
+        ++unexpected;
+        return QString();
+    }
+    const auto [path, filter] = m_save.front();
+    m_save.pop_front();
+    if (chosenFilter)
+        *chosenFilter = filter.value_or(request.selectedFilter);
+    return path;
 }
 
 std::optional<QString> FakeServices::promptText(QWidget *, const QString &title, const QString &prompt)

@@ -30,7 +30,11 @@ public:
 
     // nullopt scripts a Cancel.
     void answerOpen(std::optional<QString> path) { m_open.push_back(std::move(path)); }
-    void answerSave(std::optional<QString> path) { m_save.push_back(std::move(path)); }
+    // filter: the one the dialog is left on; none: the one it opens with.
+    void answerSave(std::optional<QString> path, std::optional<int> filter = std::nullopt)
+    {
+        m_save.push_back({std::move(path), filter});
+    }
     void answerPrompt(std::optional<QString> text) { m_prompt.push_back(std::move(text)); }
     // meanwhile: what happens while the question is open, such as a file changed by someone else.
     void answerYesNo(bool yes, std::function<void()> meanwhile = {}) { m_yesNo.push_back({yes, std::move(meanwhile)}); }
@@ -38,7 +42,8 @@ public:
     void scriptDraws(std::initializer_list<float> draws) { m_draws.insert(m_draws.end(), draws); }
 
     std::optional<QString> openFileName(QWidget *parent, const ui::FileRequest &request) override;
-    std::optional<QString> saveFileName(QWidget *parent, const ui::FileRequest &request) override;
+    std::optional<QString> saveFileName(QWidget *parent, const ui::FileRequest &request,
+                                        int *chosenFilter = nullptr) override;
     std::optional<QString> promptText(QWidget *parent, const QString &title, const QString &prompt) override;
     void showError(QWidget *parent, const QString &title, const QString &text) override;
     // Unscripted: No, counted in unexpected.
@@ -59,7 +64,7 @@ public:
 
 private:
     std::deque<std::optional<QString>> m_open;
-    std::deque<std::optional<QString>> m_save;
+    std::deque<std::pair<std::optional<QString>, std::optional<int>>> m_save;
     std::deque<std::optional<QString>> m_prompt;
     std::deque<std::pair<bool, std::function<void()>>> m_yesNo;
     std::deque<std::optional<QColor>> m_colour;

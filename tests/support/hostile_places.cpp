@@ -60,6 +60,25 @@ bool fillUp(const QString &folder)
     return filler.error() != QFileDevice::NoError;
 }
 
+void resetPeakMemory()
+{
+    QFile clear(u"/proc/self/clear_refs"_s);
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5"); // the peak, which then starts from what is held now
+}
+
+qint64 peakMemoryKiB()
+{
+    QFile status(u"/proc/self/status"_s);
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("VmHWM:"))
+                return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+        }
+    }
+    return 0;
+}
+
 QString currentTestRow()
 {
     QString row = QString::fromLatin1(QTest::currentTestFunction());

@@ -26,6 +26,11 @@ void unmount(const QString &folder);
 // Fills the file system that holds the folder with one file until not one byte more fits.
 bool fillUp(const QString &folder);
 
+// Starts the count of the most memory this process holds from what it holds now.
+void resetPeakMemory();
+// The most resident memory this process has held since resetPeakMemory(), in KiB.
+qint64 peakMemoryKiB();
+
 // The running test function and data row as the test runner names them on its command line.
 QString currentTestRow();
 

@@ -68,8 +68,9 @@ private Q_SLOTS:
         QCOMPARE(size == QSize(88, 31), badge);
         QSignalSpy saved(maker, &ui::PictureMaker::picturesSaved);
         save(maker, chosen);
-        const MadeFiles made = MadeFileNames(m_folder->filePath(chosen).toStdString(),
-                                             button ? PictureKind::Button : PictureKind::Rollover, true);
+        const MadeFiles made = *MadeFileNames(m_folder->filePath(chosen).toStdString(),
+                                              button ? PictureKind::Button : PictureKind::Rollover,
+                                              chosen.endsWith(u".webp"_s) ? "webp" : "png");
         QStringList single;
         QStringList all;
         for (const std::string &path : made.single)
@@ -264,7 +265,7 @@ private:
     }
     void save(ui::PictureMaker *maker, const QString &name)
     {
-        services().answerSave(m_folder->filePath(name));
+        services().answerSave(m_folder->filePath(name), name.endsWith(u".webp"_s) ? 1 : 0);
         click(maker, u"SavePictures"_s);
     }
 

@@ -30,34 +30,34 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<bool>("button");
-        QTest::addColumn<bool>("webp"); // WebP is written here
+        QTest::addColumn<QString>("format"); // of the filter chosen
         QTest::addColumn<QString>("single");
         QTest::addColumn<QString>("twice");
-        QTest::addColumn<QString>("format");
-        QTest::newRow("button") << u"/p/home.png"_s << true << true
+        QTest::newRow("button") << u"/p/home.png"_s << true << u"png"_s
                                 << u"/p/home.png /p/home-over.png /p/home-down.png"_s
-                                << u"/p/home@2x.png /p/home-over@2x.png /p/home-down@2x.png"_s << u"png"_s;
-        QTest::newRow("rollover, no suffix") << u"/p/home"_s << false << true << u"/p/home.png /p/home-over.png"_s
-                                             << u"/p/home@2x.png /p/home-over@2x.png"_s << u"png"_s;
-        QTest::newRow("WebP, as typed") << u"/p/Home.WebP"_s << false << true << u"/p/Home.WebP /p/Home-over.WebP"_s
-                                        << u"/p/Home@2x.WebP /p/Home-over@2x.WebP"_s << u"webp"_s;
-        QTest::newRow("WebP not written") << u"/p/a.webp"_s << false << false << u"/p/a.webp.png /p/a.webp-over.png"_s
-                                          << u"/p/a.webp@2x.png /p/a.webp-over@2x.png"_s << u"png"_s;
-        QTest::newRow("other suffix") << u"/p/a.gif"_s << false << true << u"/p/a.gif.png /p/a.gif-over.png"_s
-                                      << u"/p/a.gif@2x.png /p/a.gif-over@2x.png"_s << u"png"_s;
-        QTest::newRow("all suffix") << u"/p/.png"_s << false << true << u"/p/.png.png /p/.png-over.png"_s
-                                    << u"/p/.png@2x.png /p/.png-over@2x.png"_s << u"png"_s;
+                                << u"/p/home@2x.png /p/home-over@2x.png /p/home-down@2x.png"_s;
+        QTest::newRow("rollover, no suffix") << u"/p/home"_s << false << u"png"_s << u"/p/home.png /p/home-over.png"_s
+                                             << u"/p/home@2x.png /p/home-over@2x.png"_s;
+        QTest::newRow("WebP, as typed") << u"/p/Home.WebP"_s << false << u"webp"_s
+                                        << u"/p/Home.WebP /p/Home-over.WebP"_s
+                                        << u"/p/Home@2x.WebP /p/Home-over@2x.WebP"_s;
+        QTest::newRow("WebP chosen for a PNG name")
+            << u"/p/a.PNG"_s << false << u"webp"_s << u"/p/a.webp /p/a-over.webp"_s
+            << u"/p/a@2x.webp /p/a-over@2x.webp"_s;
+        QTest::newRow("other suffix") << u"/p/a.gif"_s << false << u"png"_s << u"/p/a.gif.png /p/a.gif-over.png"_s
+                                      << u"/p/a.gif@2x.png /p/a.gif-over@2x.png"_s;
     }
     void madeFileNames()
     {
         QFETCH(QString, chosen);
         QFETCH(bool, button);
-        QFETCH(bool, webp);
-        const MadeFiles made =
-            MadeFileNames(chosen.toStdString(), button ? PictureKind::Button : PictureKind::Rollover, webp);
-        QTEST(joined(made.single), "single");
-        QTEST(joined(made.twice), "twice");
-        QTEST(QString::fromStdString(made.format), "format");
+        QFETCH(QString, format);
+        const std::optional<MadeFiles> made = MadeFileNames(
+            chosen.toStdString(), button ? PictureKind::Button : PictureKind::Rollover, format.toStdString());
+        QVERIFY(made);
+        QTEST(joined(made->single), "single");
+        QTEST(joined(made->twice), "twice");
+        QCOMPARE(QString::fromStdString(made->format), format);
     }
 
     void proposedFileName_data()

@@ -78,6 +78,11 @@ private Q_SLOTS:
         // It opens on every picture the readers know.
         dialog.selectNameFilter(ui::selectedNameFilter(request));
         QCOMPARE(dialog.selectedNameFilter(), second);
+        // The filter it is left on is told back by its place, with the details hidden as the dialogs hide them.
+        dialog.setOption(QFileDialog::HideNameFilterDetails);
+        dialog.selectNameFilter(first);
+        QCOMPARE(ui::filterIndexOf(request, dialog.selectedNameFilter()), 0);
+        QCOMPARE(ui::filterIndexOf(request, second), 1);
         // A page's dialog has its one filter, as before.
         const ui::FileRequest page{{u"HTM(L) Files *.html,*.htm "_s, u"*.html;*.htm"_s}, QString(), QString()};
         QCOMPARE(ui::nameFilters(page), u"HTM(L) Files *.html,*.htm (*.html *.htm)"_s);

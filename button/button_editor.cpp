@@ -53,8 +53,8 @@ const QSize PreviewShows(Frame2Geometry.width() - PreviewGeometry.x(), Frame2Geo
 
 Form7::Form7(ui::Workspace &workspace)
     // 561 pixels wide, not the layout's 553, so that the code frame shows whole, and a
-    // column for the alt text and the choice of code.
-    : ChildWindow(workspace, u"Form7"_s, u"Button Editor"_s, {10920, 5580})
+    // column for the alt text and the choice of code; a row below for the size hint.
+    : ChildWindow(workspace, u"Form7"_s, u"Button Editor"_s, {10920, 6120})
     , m_pictures(PreviewShows)
     , m_saver(PageFilter)
 {
@@ -150,8 +150,8 @@ void Form7::createControls()
 void Form7::createCodeFrame()
 {
     // Hidden until "See Code"; the window's load moves it to the top left corner. It reaches
-    // down to the window's bottom, so that it covers the whole editor.
-    m_frame3 = ui::makeFrame(this, u"Frame3"_s, u"Button Code:"_s, QRect(512, 352, 561, 371));
+    // down to the window's bottom, so that it covers the whole editor and the hint below it.
+    m_frame3 = ui::makeFrame(this, u"Frame3"_s, u"Button Code:"_s, QRect(512, 352, 561, 407));
     m_frame3->hide();
     ui::makeLabel(m_frame3, u"Label10"_s,
                   u"There are two steps to adding this button to your webpage. First, add this code below to the "
@@ -301,6 +301,16 @@ void Form7::createCodeChoice()
     connect(make, &QPushButton::clicked, this, &Form7::MakePictures_Click);
     ui::makeBoxHint(this, u"LinkHint"_s, QRect(568, 216, 152, 65), m_text[11], &LinkHint);
     m_sameNameHint = ui::makeHint(this, u"SameNameHint"_s, QRect(568, 288, 152, 78));
+    // Below the editor, from the size boxes' left edge.
+    m_sizeHint = ui::makeHint(this, u"SizeHint"_s, QRect(136, 366, 409, 34));
+    for (QLineEdit *box : {m_text[4], m_text[5]})
+        connect(box, &QLineEdit::textChanged, this, &Form7::followSize);
+    followSize();
+}
+
+void Form7::followSize()
+{
+    ui::showHint(m_sizeHint, ui::toQString(ButtonSizeHint(ui::textOf(m_text[4]), ui::textOf(m_text[5]))));
 }
 
 void Form7::followCodeChoice()
@@ -446,9 +456,12 @@ void Form7::takePicture(std::string &file, std::string &path, QLineEdit *box, co
 
 void Form7::takeDefaultPicture(const QString &chosen)
 {
+    // Two empty size boxes take the picture's size, as the rollover's size follows picture 1:
+    // the classic code needs one.
+    const bool noSize = m_text[4]->text().isEmpty() && m_text[5]->text().isEmpty();
     takePicture(deffile, defpath, m_text[1], chosen);
     // A file that is no picture changes neither the preview nor the size.
-    if (showPicture(defpath) && m_check1->isChecked())
+    if (showPicture(defpath) && (m_check1->isChecked() || noSize))
         measureSize();
 }
 

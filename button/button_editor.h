@@ -108,6 +108,8 @@ private:
     // Puts the picture into the preview; false when the file cannot be read as one.
     bool showPicture(const std::string &path);
     void measureSize();
+    // The hint below the editor follows the size boxes.
+    void followSize();
     // Says which of the picked pictures could not be read, below the preview.
     void updatePreviewHint();
     // The button's fields as the boxes hold them.
@@ -157,6 +159,7 @@ private:
     ui::Note *m_saveNote = nullptr;
     QLabel *m_previewHint = nullptr;
     QLabel *m_sameNameHint = nullptr;
+    QLabel *m_sizeHint = nullptr;
     std::set<std::string> m_unreadable; // the full paths of pictures that could not be read
 
     bool m_pressedOnBackground = false; // the held button went down on the bare background

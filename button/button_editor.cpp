@@ -25,6 +25,7 @@
 #include "ui/twice_density.h"
 
 #include <QCheckBox>
+#include <QCursor>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -139,6 +140,7 @@ void Form7::createControls()
     connect(m_button, &PictureBox::mouseMove, this, &Form7::button_MouseMove);
     connect(m_button, &PictureBox::mouseDown, this, &Form7::button_MouseDown);
     connect(m_button, &PictureBox::mouseUp, this, &Form7::button_MouseUp);
+    connect(m_button, &PictureBox::mouseLeft, this, &Form7::button_MouseLeave);
     setMouseTracking(true);
     for (QWidget *widget : {static_cast<QWidget *>(m_frame2), static_cast<QWidget *>(m_command1),
                             static_cast<QWidget *>(m_command2), static_cast<QWidget *>(m_command3)}) {
@@ -707,12 +709,20 @@ void Form7::button_MouseDown()
 
 void Form7::button_MouseUp()
 {
-    // The modern code's link is still hovered when the button comes up.
-    const auto path = m_modernCode->isChecked()
-                          ? button::PreviewUpStillOver(m_check2->isChecked(), overfile, overpath, defpath, shownpic)
-                          : button::PreviewUp(defpath, shownpic);
-    if (path)
+    // The pointer is still over the button when it comes up, in either code's page.
+    if (const auto path = button::PreviewUpStillOver(m_check2->isChecked(), overfile, overpath, defpath, shownpic))
         showPicture(*path);
+}
+
+void Form7::button_MouseLeave()
+{
+    // However fast the pointer went: over the frame, the frame's rule keeps a smaller mouse-over
+    // picture while the pointer is still in the default's area; anywhere else the default shows.
+    const QPoint inFrame = m_frame2->mapFromGlobal(QCursor::pos());
+    if (m_frame2->rect().contains(inFrame))
+        Frame2_MouseMove(inFrame);
+    else
+        Form_MouseMove();
 }
 
 void Form7::Form_MouseMove()

@@ -65,6 +65,7 @@ public:
     void button_MouseMove();
     void button_MouseDown();
     void button_MouseUp();
+    void button_MouseLeave(); // the pointer left the preview, or came up outside it
     void Form_MouseMove();
     void Frame2_MouseMove(QPoint at); // at: in the frame
     void Command1_MouseMove();

@@ -10,6 +10,7 @@
 #include "linkfx/link_effects_window.h"
 #include "rollover/properties_window.h"
 #include "ui/look.h"
+#include "ui/remembered_places.h"
 #include "ui/services.h"
 #include "ui/workspace.h"
 
@@ -31,9 +32,10 @@ Mainfrm::Mainfrm(ui::Services &services, FirstRunMarker marker)
     setWindowIcon(ui::applicationIcon());
     setCentralWidget(m_workspace);
     createMenus();
-    // The client area is 760 by 512 pixels when first shown.
+    // The client area is 760 by 512 pixels when first shown; later runs open as the last one left it.
     m_workspace->setMinimumSize(1, 1);
     resize(760, 512 + menuBar()->sizeHint().height());
+    ui::rememberPlace(*this, services);
 }
 
 Mainfrm::~Mainfrm() = default;

@@ -19,6 +19,7 @@
 #include "ui/picture_drop.h"
 #include "ui/picture_maker.h"
 #include "ui/picture_names.h"
+#include "ui/remembered_places.h"
 #include "ui/services.h"
 #include "ui/step_frames.h"
 #include "ui/text_box.h"
@@ -430,17 +431,19 @@ void Form7::measureSize()
     m_text[5]->setText(QString::number(m_button->height()));
 }
 
-std::optional<QString> Form7::askPicture()
+std::optional<QString> Form7::askPicture(const std::string &own)
 {
-    std::optional<QString> chosen = services().openFileName(this, ui::pictureRequest(QString(), m_lastPicture));
+    // Each picker starts at its own picture, or where pictures were chosen last.
+    std::optional<QString> chosen = services().openFileName(
+        this, ui::pictureRequest(QString(), ui::proposedPath(services(), ui::FileKind::Pictures, ui::toQString(own))));
     if (!chosen || chosen->isEmpty())
         return std::nullopt; // a cancel leaves the name, the path, the box and the preview
+    ui::rememberFolder(services(), ui::FileKind::Pictures, *chosen);
     return chosen;
 }
 
 void Form7::takePicture(std::string &file, std::string &path, QLineEdit *box, const QString &chosen)
 {
-    m_lastPicture = chosen;
     const QString name = ui::fileNameOf(chosen);
     file = name.toStdString();
     box->setText(ui::urlFromFileName(name));
@@ -486,19 +489,19 @@ void Form7::takeMadePictures(const QStringList &files, QSize size, const QString
 
 void Form7::Command1_Click()
 {
-    if (const std::optional<QString> chosen = askPicture())
+    if (const std::optional<QString> chosen = askPicture(defpath))
         takeDefaultPicture(*chosen);
 }
 
 void Form7::Command2_Click()
 {
-    if (const std::optional<QString> chosen = askPicture())
+    if (const std::optional<QString> chosen = askPicture(overpath))
         takePicture(overfile, overpath, m_text[2], *chosen);
 }
 
 void Form7::Command3_Click()
 {
-    if (const std::optional<QString> chosen = askPicture())
+    if (const std::optional<QString> chosen = askPicture(downpath))
         takePicture(downfile, downpath, m_text[3], *chosen);
 }
 

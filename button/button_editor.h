@@ -99,8 +99,9 @@ private:
     void setFocusOrder();
     void acceptPictureDrops();
     void nameControls();
-    // Asks for a picture; nothing when the user cancelled, and then nothing changes.
-    std::optional<QString> askPicture();
+    // Asks for a picture, starting at the picker's own (own: its full path); nothing when the
+    // user cancelled, and then nothing changes.
+    std::optional<QString> askPicture(const std::string &own);
     // A picture chosen in the dialog or dropped onto its box or "..." button.
     void takePicture(std::string &file, std::string &path, QLineEdit *box, const QString &chosen);
     void takeDefaultPicture(const QString &chosen);
@@ -165,6 +166,5 @@ private:
 
     bool m_pressedOnBackground = false; // the held button went down on the bare background
     ui::PictureCache m_pictures;
-    QString m_lastPicture; // the picture picked last, proposed by the next picker
     ui::PageSaver m_saver;
 };

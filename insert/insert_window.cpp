@@ -10,6 +10,7 @@
 #include "ui/look.h"
 #include "ui/note.h"
 #include "ui/page_pictures.h"
+#include "ui/remembered_places.h"
 #include "ui/services.h"
 #include "ui/twice_density.h"
 #include "ui/workspace.h"
@@ -84,9 +85,12 @@ QString fateText(const PlannedPicture &picture)
 
 InsertPage *InsertPage::pickAndOpen(ui::ChildWindow &opener, WizardCode code)
 {
-    const std::optional<QString> chosen = opener.services().openFileName(&opener, PageRequest);
+    ui::FileRequest request = PageRequest;
+    request.proposedName = ui::proposedPath(opener.services(), ui::FileKind::Pages);
+    const std::optional<QString> chosen = opener.services().openFileName(&opener, request);
     if (!chosen || chosen->isEmpty())
         return nullptr;
+    ui::rememberFolder(opener.services(), ui::FileKind::Pages, *chosen);
     return open(opener, std::move(code), *chosen, {});
 }
 

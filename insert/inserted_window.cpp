@@ -4,6 +4,7 @@
 #include "ui/controls.h"
 #include "ui/files.h"
 #include "ui/note.h"
+#include "ui/remembered_places.h"
 #include "ui/services.h"
 #include "ui/workspace.h"
 
@@ -67,9 +68,12 @@ bool mayLoseChanges(ui::ChildWindow &window, const InsertedItem &item, const QSt
 InsertedCode *InsertedCode::pickAndOpen(ui::Workspace &workspace, QWidget *parent)
 {
     ui::Services &services = workspace.services();
-    const std::optional<QString> chosen = services.openFileName(parent, PageRequest);
+    ui::FileRequest request = PageRequest;
+    request.proposedName = ui::proposedPath(services, ui::FileKind::Pages);
+    const std::optional<QString> chosen = services.openFileName(parent, request);
     if (!chosen || chosen->isEmpty())
         return nullptr;
+    ui::rememberFolder(services, ui::FileKind::Pages, *chosen);
     ui::Result<ui::PageFile> file = ui::readPage(*chosen);
     if (!file) {
         services.showError(parent, Title, file.error());

@@ -3,6 +3,7 @@
 
 #include "ui/files.h"
 #include "ui/page_pictures.h"
+#include "ui/remembered_places.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -25,9 +26,11 @@ PageSaver::PageSaver(FileFilter filter)
 
 bool PageSaver::save(QWidget *parent, Services &services, const std::string &page, const QStringList &pictures)
 {
-    const std::optional<QString> chosen = services.saveFileName(parent, {m_filter, QString(), m_lastName});
+    const std::optional<QString> chosen =
+        services.saveFileName(parent, {m_filter, QString(), proposedPath(services, FileKind::Pages, m_lastName)});
     if (!chosen || chosen->isEmpty())
         return false;
+    rememberFolder(services, FileKind::Pages, *chosen);
     // A name typed without an extension would not open as a page.
     const QString path = withPageExtension(*chosen);
     m_lastName = path;

@@ -5,6 +5,7 @@
 #include "ui/controls.h"
 #include "ui/look.h"
 #include "ui/picture_set.h"
+#include "ui/remembered_places.h"
 #include "ui/services.h"
 #include "ui/text_box.h"
 
@@ -332,14 +333,16 @@ void PictureMaker::showHints(PixelSize caption)
 void PictureMaker::savePictures()
 {
     const bool webp = canWritePictures("webp");
-    FileRequest request{{u"PNG Pictures (*.png) "_s, u"*.png"_s},
-                        u"Save Pictures"_s,
-                        toQString(ProposedFileName(textOf(m_caption), m_kind))};
+    FileRequest request{
+        {u"PNG Pictures (*.png) "_s, u"*.png"_s},
+        u"Save Pictures"_s,
+        proposedPath(services(), FileKind::Pictures, toQString(ProposedFileName(textOf(m_caption), m_kind)))};
     if (webp)
         request.moreFilters.append({u"WebP Pictures (*.webp) "_s, u"*.webp"_s});
     const std::optional<QString> chosen = services().saveFileName(this, request);
     if (!chosen || chosen->isEmpty())
         return;
+    rememberFolder(services(), FileKind::Pictures, *chosen);
 
     const MadeFiles made = MadeFileNames(chosen->toStdString(), m_kind, webp);
     const ButtonLook now = look();

@@ -12,6 +12,7 @@
 #include "tests/support/test_images.h"
 #include "tests/support/window_test.h"
 #include "ui/look.h"
+#include "ui/remembered_places.h"
 #include "ui/workspace.h"
 
 #include <QAbstractButton>
@@ -540,6 +541,78 @@ private Q_SLOTS:
         QCOMPARE(image.pixelColor(button), QColor(255, 224, 192));
         const QPoint quickStart = m_main->quickStartWindow().mapTo(m_main, QPoint(2, 2));
         QCOMPARE(image.pixelColor(quickStart), QColor(255, 255, 192));
+    }
+
+    // The main window opens as the last run left it: its size, its place, maximised or not.
+    void placeIsKeptAcrossRuns_data()
+    {
+        QTest::addColumn<bool>("maximised");
+        QTest::newRow("as placed") << false;
+        QTest::newRow("maximised") << true;
+    }
+    void placeIsKeptAcrossRuns()
+    {
+        QFETCH(bool, maximised);
+        const QRect placed(40, 50, 700, 480);
+        m_main->setGeometry(placed);
+        if (maximised)
+            m_main->showMaximized();
+        delete m_main;
+        Mainfrm next(*m_services, FirstRunMarker(m_folder->path(), QString()));
+        next.show();
+        QCOMPARE(next.isMaximized(), maximised);
+        QCOMPARE(next.normalGeometry(), placed);
+    }
+
+    // Each dialog of pictures or pages starts in the folder its kind was chosen in last, and
+    // keeps the folder of the file chosen there for the next one.
+    void dialogsStartWhereTheUserWorks_data()
+    {
+        QTest::addColumn<QStringList>("steps"); // a menu item, then windows with the button clicked there
+        QTest::addColumn<bool>("pictures");
+        QTest::addColumn<QString>("chosen");
+        const auto row = [](const char *tag, const QStringList &steps, bool pictures, const QString &chosen) {
+            QTest::newRow(tag) << steps << pictures << chosen;
+        };
+        row("rollover, Image #1", {u"rollover"_s, u"Form2"_s, u"Command1"_s}, true, u"p.png"_s);
+        row("rollover, Image #2", {u"rollover"_s, u"Form2"_s, u"Command2"_s}, true, u"p.png"_s);
+        row("Save Pictures", {u"rollover"_s, u"Form2"_s, u"MakePictures"_s, u"PictureMaker"_s, u"SavePictures"_s}, true,
+            u"made.png"_s);
+        for (const QString &picker : {u"Command1"_s, u"Command2"_s, u"Command3"_s})
+            row(qPrintable(u"button, "_s + picker), {u"button"_s, u"Form7"_s, picker}, true, u"p.png"_s);
+        for (const QString &button : {u"Command5"_s, u"InsertIntoPage"_s})
+            row(qPrintable(u"rollover code, "_s + button),
+                {u"rollover"_s, u"Form2"_s, u"Command3"_s, u"Form3"_s, button}, false, u"into.html"_s);
+        for (const QString &button : {u"Command7"_s, u"InsertIntoPage"_s})
+            row(qPrintable(u"link effects, "_s + button), {u"te"_s, u"Form5"_s, button}, false, u"into.html"_s);
+        for (const QString &button : {u"Command12"_s, u"InsertIntoPage"_s})
+            row(qPrintable(u"button code, "_s + button), {u"button"_s, u"Form7"_s, u"Command8"_s, u"Form7"_s, button},
+                false, u"into.html"_s);
+        row("Edit Inserted Code", {u"EditInsertedCode"_s}, false, u"into.html"_s);
+    }
+    void dialogsStartWhereTheUserWorks()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(bool, pictures);
+        QFETCH(QString, chosen);
+        const ui::FileKind kind = pictures ? ui::FileKind::Pictures : ui::FileKind::Pages;
+        const QDir folder(m_folder->path());
+        QVERIFY(folder.mkdir(u"before"_s) && folder.mkdir(u"after"_s));
+        QVERIFY(testimages::writePicture(folder.filePath(u"after/p.png"_s), 8, 8, Qt::red));
+        QFile page(folder.filePath(u"after/into.html"_s));
+        QVERIFY(page.open(QIODevice::WriteOnly) && page.write("<!DOCTYPE html><title>t</title><p>a</p>\n") > 0);
+        page.close();
+        ui::rememberFolder(*m_services, kind, folder.filePath(u"before/x"_s));
+        m_services->answerOpen(folder.filePath(u"after/"_s + chosen));
+        m_services->answerSave(folder.filePath(u"after/"_s + chosen));
+        choose(steps.first());
+        for (qsizetype i = 1; i + 1 < steps.size(); i += 2)
+            click(childWindow(steps.at(i)), steps.at(i + 1));
+        QCOMPARE(m_services->questions.size(), 1);
+        const QString proposed = m_services->questions.first().request.proposedName;
+        const QString before = folder.filePath(u"before"_s);
+        QVERIFY2(proposed == before || proposed.startsWith(before + u'/'), qPrintable(proposed));
+        QCOMPARE(ui::proposedPath(*m_services, kind), folder.filePath(u"after"_s));
     }
 
 private:

@@ -10,6 +10,7 @@
 #include "ui/files.h"
 #include "ui/look.h"
 #include "ui/picture_box.h"
+#include "ui/remembered_places.h"
 #include "ui/text_box.h"
 
 #include <QCheckBox>
@@ -609,11 +610,11 @@ private Q_SLOTS:
         else
             QVERIFY(preview(w)->picture().isNull());
 
-        // The dialog proposes the dropped file next, as after a pick.
+        // The picture's picker proposes the dropped file next, as after a pick.
         services().answerOpen(std::nullopt);
-        click(w, u"Command2"_s);
+        click(w, u"Command"_s + QString::number(std::max(picture, 1)));
         QCOMPARE(services().questions.last().request.proposedName,
-                 picture == 0 ? QString() : urls.first().toLocalFile());
+                 picture == 0 ? ui::proposedPath(services(), ui::FileKind::Pictures) : urls.first().toLocalFile());
     }
 
     void randomNames_data()
@@ -786,13 +787,14 @@ private Q_SLOTS:
         QTest::keyClicks(child<QPlainTextEdit>(w, u"second"_s), u" <br>"_s);
         const QString target = path(u"button page.html"_s);
         services().answerSave(path(u"button page"_s)); // the extension is added
+        const QString pages = ui::proposedPath(services(), ui::FileKind::Pages);
         click(w, u"Command12"_s);
         const FakeServices::Question &asked = services().questions.last();
         QCOMPARE(asked.kind, FakeServices::Question::Save);
         QCOMPARE(asked.request.filter.description, u"HTM(L) Files *.html,*.htm "_s);
         QCOMPARE(asked.request.filter.patterns, u"*.html;*.htm"_s);
         QCOMPARE(asked.request.title, QString());
-        QCOMPARE(asked.request.proposedName, QString()); // never the picture picked last
+        QCOMPARE(asked.request.proposedName, pages); // never the picture picked last
         QCOMPARE(testfiles::contentOf(target),
                  QByteArray("<html>\r\n"
                             "<head> <title> Quillarc 2: Button Page </title>\r\n"

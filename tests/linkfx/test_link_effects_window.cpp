@@ -9,6 +9,7 @@
 #include "tests/support/test_images.h"
 #include "tests/support/window_test.h"
 #include "ui/look.h"
+#include "ui/remembered_places.h"
 #include "ui/text_box.h"
 
 #include <QCheckBox>
@@ -504,6 +505,7 @@ private Q_SLOTS:
         click(w, u"Command9"_s);
         click(w, u"Command5"_s); // in the effect box only: not in the page
         services().answerSave(path);
+        const QString pages = ui::proposedPath(services(), ui::FileKind::Pages);
         click(w, u"Command7"_s);
 
         // The modern page's own bytes are the link effects text tests' to check.
@@ -516,7 +518,7 @@ private Q_SLOTS:
         QCOMPARE(question.request.filter.description, u"HTM(L) *.html, *.htm "_s);
         QCOMPARE(question.request.filter.patterns, u"*.html"_s);
         QCOMPARE(question.request.title, QString());
-        QCOMPARE(question.request.proposedName, QString());
+        QCOMPARE(question.request.proposedName, pages);
         QVERIFY(services().messages.isEmpty());
         // Saving changes neither box.
         QCOMPARE(text(w, u"Text1"_s), "\r\n" + lineless);
@@ -647,13 +649,13 @@ private Q_SLOTS:
         click(second, u"Command11"_s);
         QCOMPARE(text(first, u"Text1"_s), QByteArray("\r\n<style><!--a{text-decoration:none}--></style>"));
 
-        // Each window's dialog remembers its own name.
+        // Each window's dialog remembers its own name; another starts in the folder used last.
         const QString firstPath = dir.filePath(u"one.html"_s);
         services().answerSave(firstPath);
         click(first, u"Command7"_s);
         services().answerSave(std::nullopt);
         click(second, u"Command7"_s);
-        QCOMPARE(services().questions.last().request.proposedName, QString());
+        QCOMPARE(services().questions.last().request.proposedName, dir.path());
         QCOMPARE(testfiles::contentOf(firstPath), LinelessPage);
     }
 

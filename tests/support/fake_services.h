@@ -4,11 +4,14 @@
 #include "ui/services.h"
 
 #include <QList>
+#include <QSettings>
 #include <QString>
+#include <QTemporaryDir>
 #include <QUrl>
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -49,6 +52,8 @@ public:
     bool openInBrowser(const QUrl &page) override;
     float randomDraw() override;
     void endApplication() override { ++endings; }
+    // Settings of this object's own, in a folder that goes with it.
+    QSettings &settings() override;
 
     QList<Question> questions;
     QList<Message> messages;
@@ -65,4 +70,6 @@ private:
     std::deque<std::optional<QColor>> m_colour;
     std::deque<float> m_draws;
     quint64 m_randomState = 1;
+    std::unique_ptr<QTemporaryDir> m_settingsFolder;
+    std::unique_ptr<QSettings> m_settings;
 };

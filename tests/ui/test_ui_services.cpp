@@ -10,6 +10,7 @@
 #include "ui/note.h"
 #include "ui/page_saver.h"
 #include "ui/picture_names.h"
+#include "ui/remembered_places.h"
 #include "ui/services.h"
 #include "ui/twice_density.h"
 #include "ui/workspace.h"
@@ -245,12 +246,55 @@ private Q_SLOTS:
         QCOMPARE(draws.size(), std::size_t(8));
     }
 
+    // The dialogs of each kind start in the folder a file of that kind was chosen in last, the
+    // first time in the desktop's folder for it, or the home folder where that is missing.
+    void dialogsStartWhereTheUserWorks_data()
+    {
+        QTest::addColumn<QString>("made");   // in the home folder
+        QTest::addColumn<QString>("chosen"); // a picture chosen before, in the home folder
+        QTest::addColumn<bool>("pictures");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("proposed"); // in the home folder
+        QTest::newRow("pictures, first time") << u"Pictures"_s << QString() << true << QString() << u"Pictures"_s;
+        QTest::newRow("pictures, no Pictures folder") << QString() << QString() << true << QString() << QString();
+        QTest::newRow("pages, first time")
+            << u"Documents"_s << QString() << false << u"a.html"_s << u"Documents/a.html"_s;
+        QTest::newRow("pictures, after a choice")
+            << u"art"_s << u"art/up.png"_s << true << u"up.png"_s << u"art/up.png"_s;
+        QTest::newRow("pages keep their own") << u"art"_s << u"art/up.png"_s << false << QString() << QString();
+        QTest::newRow("the folder went") << QString() << u"gone/up.png"_s << true << QString() << QString();
+        QTest::newRow("a full path stays")
+            << QString() << QString() << true << u"/elsewhere/up.png"_s << u"/elsewhere/up.png"_s;
+    }
+    void dialogsStartWhereTheUserWorks()
+    {
+        QFETCH(QString, made);
+        QFETCH(QString, chosen);
+        QFETCH(bool, pictures);
+        QFETCH(QString, name);
+        QFETCH(QString, proposed);
+        const QTemporaryDir home;
+        const QByteArray realHome = qgetenv("HOME");
+        const QByteArray realConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", home.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", home.filePath(u"config"_s).toUtf8());
+        QVERIFY(made.isEmpty() || QDir(home.path()).mkpath(made));
+        FakeServices services;
+        if (!chosen.isEmpty())
+            ui::rememberFolder(services, ui::FileKind::Pictures, home.filePath(chosen));
+        const QString got = ui::proposedPath(services, pictures ? ui::FileKind::Pictures : ui::FileKind::Pages, name);
+        qputenv("HOME", realHome);
+        qputenv("XDG_CONFIG_HOME", realConfig);
+        QCOMPARE(got, proposed.startsWith(u'/') ? proposed : QDir(home.path()).filePath(proposed));
+    }
+
     void saverWritesProposesAndReportsFailures()
     {
         QTemporaryDir dir;
         FakeServices services;
         ui::PageSaver saver({u"HTM(L) Files *.html, *.htm "_s, u"*.html"_s});
         const QString page = dir.filePath(u"page.html"_s);
+        const QString pages = ui::proposedPath(services, ui::FileKind::Pages);
 
         services.answerSave(page);
         QVERIFY(saver.save(nullptr, services, "one\r\n"));
@@ -260,7 +304,7 @@ private Q_SLOTS:
         QVERIFY(!saver.save(nullptr, services, "three\r\n"));
 
         QCOMPARE(services.questions.size(), 3);
-        QCOMPARE(services.questions[0].request.proposedName, QString());
+        QCOMPARE(services.questions[0].request.proposedName, pages);
         QCOMPARE(services.questions[1].request.proposedName, page);
         QCOMPARE(services.questions[2].request.proposedName, page); // a cancel keeps the last name
         QFile written(page);

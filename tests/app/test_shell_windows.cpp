@@ -203,19 +203,48 @@ private Q_SLOTS:
         const QStringList opened = listed();
         QCOMPARE(opened.size(), m_main->workspace().subWindowList().size());
         QCOMPARE(opened.last(), u"*&%1 Customizable Link Effects"_s.arg(opened.size()));
+        choose(u"te"_s); // a second one is told apart
+        QCOMPARE(listed().last(), u"*&%1 Customizable Link Effects 2"_s.arg(opened.size() + 1));
         QMdiSubWindow *linkEffects = m_main->workspace().activeSubWindow();
         choose(u"previous"_s);
         QMdiSubWindow *previous = m_main->workspace().activeSubWindow();
         QVERIFY(previous != linkEffects);
         choose(u"next"_s);
         QVERIFY(m_main->workspace().activeSubWindow() != previous);
+        // Ctrl+F6 and Ctrl+Shift+F6, which the menu shows; Ctrl+Tab as well.
+        using Keys = QList<QKeySequence>;
+        QCOMPARE(child<QAction>(menu, u"next"_s)->shortcuts(), (Keys{u"Ctrl+F6"_s, u"Ctrl+Tab"_s}));
+        QCOMPARE(child<QAction>(menu, u"previous"_s)->shortcuts(), (Keys{u"Ctrl+Shift+F6"_s, u"Ctrl+Shift+Tab"_s}));
+        QTest::keyClick(m_main, Qt::Key_F6, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(m_main->workspace().activeSubWindow(), previous);
+        // A window chosen from the list shows whole, however far the workspace has to scroll.
+        QMdiSubWindow *first = m_main->workspace().subWindowList().first();
+        first->move(3000, 2000);
         child<QAction>(menu, u"window1"_s)->trigger();
-        QCOMPARE(m_main->workspace().activeSubWindow(), m_main->workspace().subWindowList().first());
+        QCOMPARE(m_main->workspace().activeSubWindow(), first);
+        QVERIFY(m_main->workspace().viewport()->rect().contains(first->geometry()));
         QVERIFY(listed().first().startsWith(u"*&1 "_s));
         choose(u"tile"_s);
         const QRect tiled = linkEffects->geometry();
         choose(u"cascade"_s);
         QVERIFY(linkEffects->geometry() != tiled);
+    }
+
+    // Tile gives every window its own size, side by side with none over another; the workspace
+    // scrolls to those that do not fit.
+    void tileKeepsEverySize()
+    {
+        openEveryWindow();
+        QMap<QMdiSubWindow *, QSize> sizes;
+        for (QMdiSubWindow *window : m_main->workspace().subWindowList())
+            sizes[window] = window->size();
+        choose(u"tile"_s);
+        for (QMdiSubWindow *window : m_main->workspace().subWindowList()) {
+            QCOMPARE(window->size(), sizes[window]);
+            for (QMdiSubWindow *other : m_main->workspace().subWindowList())
+                QVERIFY(other == window || !other->geometry().intersects(window->geometry()));
+        }
+        QVERIFY(m_main->workspace().verticalScrollBar()->maximum() > 0);
     }
 
     void helpMeGetStartedReusesTheOpenLauncher()

@@ -8,6 +8,7 @@
 #include "ui/remembered_places.h"
 #include "ui/services.h"
 #include "ui/text_box.h"
+#include "ui/workspace.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -16,11 +17,13 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
 
+#include <algorithm>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -119,9 +122,22 @@ void paintSwatch(QPushButton *swatch, Rgb colour)
 PictureMaker *PictureMaker::openBeside(ChildWindow &opener, PictureKind kind)
 {
     auto *maker = new PictureMaker(opener.workspace(), kind);
-    // Beside the window it fills, which may go while it stays.
-    maker->setLeft(opener.left() + twips(opener.width()));
-    maker->setTop(opener.top());
+    maker->setTop(opener.top()); // loads it, so that its frame has its size
+    // Beside the window it fills (which may go while it stays) where both show whole; otherwise
+    // over it, a title bar lower and further right, as far as the visible part lets it: the
+    // workspace never has to scroll its opener out of sight to show it.
+    QMdiSubWindow *frame = maker->subWindow();
+    const QRect from = opener.subWindow()->geometry();
+    const QRect visible = opener.workspace().visibleArea();
+    QRect place(QPoint(from.right() + 1, from.top()), frame->size());
+    if (!visible.contains(place.united(from))) {
+        const int step = frame->height() - maker->height();
+        place.moveTopLeft(from.topLeft() + QPoint(step, step));
+        place.moveRight(std::min(place.right(), visible.right()));
+        place.moveBottom(std::min(place.bottom(), visible.bottom()));
+        place.moveTopLeft({std::max(place.left(), 0), std::max(place.top(), 0)});
+    }
+    frame->move(place.topLeft());
     maker->showWindow();
     return maker;
 }

@@ -185,6 +185,7 @@ void Form7::createCodeFrame()
     m_headNote = new ui::Note(m_frame3, u"HeadCopyNote"_s, QRect(496, 100, 60, 17));
     m_bodyNote = new ui::Note(m_frame3, u"BodyCopyNote"_s, QRect(496, 244, 60, 17));
     m_saveNote = new ui::Note(m_frame3, u"SaveNote"_s, QRect(8, 334, 545, 30));
+    m_codeFiles = ui::makeHint(m_frame3, u"CodeFiles"_s, QRect(8, 368, 545, 34));
 }
 
 void Form7::createTutorial()
@@ -575,6 +576,8 @@ void Form7::fillCodeView()
     const ButtonCode code = m_modernView ? GenerateModernButtonCode(fields) : GenerateButtonCode(fields);
     ui::setText(m_first, code.head);
     ui::setText(m_second, code.body);
+    ui::showHint(m_codeFiles, ui::codeFilesNote({m_text[1]->text(), m_text[2]->text(), m_text[3]->text()},
+                                                pagePictures(), m_modernView));
 }
 
 void Form7::Command8_Click()
@@ -621,7 +624,7 @@ QStringList Form7::pagePictures() const
 void Form7::Command12_Click()
 {
     if (m_saver.save(this, services(), page(), ui::withTwiceDensitySiblings(pagePictures())))
-        m_saveNote->say(ui::savedNote(m_saver.lastName()), ui::SavedNoteTime);
+        m_saveNote->say(m_saver.note(), ui::SavedNoteTime);
 }
 
 void Form7::OpenInBrowser_Click()

@@ -162,6 +162,7 @@ private:
     QLabel *m_previewHint = nullptr;
     QLabel *m_sameNameHint = nullptr;
     QLabel *m_sizeHint = nullptr;
+    QLabel *m_codeFiles = nullptr;      // below the code view's buttons: the files the code uses
     std::set<std::string> m_unreadable; // the full paths of pictures that could not be read
 
     bool m_pressedOnBackground = false; // the held button went down on the bare background

@@ -422,7 +422,7 @@ std::string Form5::page() const
 void Form5::Command7_Click()
 {
     if (m_saver.save(this, services(), page()))
-        m_saveNote->say(ui::savedNote(m_saver.lastName()), ui::SavedNoteTime);
+        m_saveNote->say(m_saver.note(), ui::SavedNoteTime);
 }
 
 void Form5::OpenInBrowser_Click()

@@ -29,10 +29,14 @@ public:
     // True when the page was written. pictures: the full paths of the pictures the page names.
     bool save(QWidget *parent, Services &services, const std::string &page, const QStringList &pictures = {});
     const QString &lastName() const { return m_lastName; }
+    // What the note says of the last page written: its name, and the pictures it names that
+    // were not copied beside it.
+    QString note() const;
 
 private:
     FileFilter m_filter;
     QString m_lastName;
+    QStringList m_notCopied; // file names
 };
 
 } // namespace ui

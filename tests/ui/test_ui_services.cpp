@@ -114,6 +114,35 @@ private Q_SLOTS:
                  (sibling.isEmpty() ? QStringList{path, QString()} : QStringList{path, expected, QString()}));
     }
 
+    // The note under a code window's code names the files the code uses: "up.png" is picked
+    // with its sibling "up@2x.png" beside it, a name without a pick stands as typed, unescaped.
+    void codeFilesNote_data()
+    {
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<bool>("picked");
+        QTest::addColumn<bool>("modern");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("classic") << QStringList{u"up.png"_s, QString()} << true << false
+                                 << u"Files the code uses: up.png"_s;
+        QTest::newRow("modern") << QStringList{u"up.png"_s, QString()} << true << true
+                                << u"Files the code uses: up.png, up@2x.png"_s;
+        QTest::newRow("typed, twice") << QStringList{u"my%20pic.png"_s, u"my%20pic.png"_s} << false << true
+                                      << u"Files the code uses: my pic.png"_s;
+        QTest::newRow("none") << QStringList{QString(), QString()} << false << true << QString();
+    }
+    void codeFilesNote()
+    {
+        QFETCH(QStringList, boxes);
+        QFETCH(bool, picked);
+        QFETCH(bool, modern);
+        QFETCH(QString, note);
+        QTemporaryDir folder;
+        for (const QString &file : {u"up.png"_s, u"up@2x.png"_s})
+            QVERIFY(QFile(folder.filePath(file)).open(QIODevice::WriteOnly));
+        const QStringList paths{picked ? folder.filePath(u"up.png"_s) : QString(), QString()};
+        QCOMPARE(ui::codeFilesNote(boxes, paths, modern), note);
+    }
+
     // A note says its text, names itself by it for screen readers, and goes by itself. (The
     // alert it raises reaches only an active accessibility bridge, which the offscreen platform
     // has not.)

@@ -282,6 +282,7 @@ void Form7::createTutorial()
              .ok = std::bind_front(&Form7::Command19_Click, this)},
         });
     std::copy(frames.cbegin(), frames.cend(), m_tut + 1);
+    ui::addMakePicturesTip(m_tut[1]);
 }
 
 void Form7::createCodeChoice()

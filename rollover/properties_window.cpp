@@ -165,6 +165,7 @@ void Form2::createTutorial()
                      "Click \"See Code\" below to goto the next screen. "_s},
         });
     std::copy(frames.cbegin(), frames.cend(), m_tut + 1);
+    ui::addMakePicturesTip(m_tut[1]);
 
     // Focus order; a visible step's button takes its turn after Command5 (steps 1 to 3)
     // or after Command9 (steps 4 and 5).

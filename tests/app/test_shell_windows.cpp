@@ -393,6 +393,36 @@ private Q_SLOTS:
         testimages::render(m_main, u"Mainfrm tutorial code window"_s);
     }
 
+    // Every step frame of a tutorial shows whole in the workspace; the first step of the rollover
+    // and button tutorials leads a user without pictures to the picture maker.
+    void tutorialFramesShowWhole_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("tip");
+        QTest::newRow("rollover") << u"Command1"_s << true;
+        QTest::newRow("link effects") << u"Command2"_s << false;
+        QTest::newRow("button") << u"Command4"_s << true;
+    }
+    void tutorialFramesShowWhole()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, tip);
+        startTutorial(button);
+        QWidget *window = m_main->workspace().activeSubWindow()->widget();
+        QCoreApplication::processEvents(); // the scroll bars would take their room
+        const auto *tut1 = child<QGroupBox>(window, u"tut1"_s);
+        const auto *shownTip = tut1->findChild<QLabel *>(u"MakePicturesTip"_s);
+        QCOMPARE(shownTip && shownTip->isVisible(), tip);
+        if (tip)
+            QCOMPARE(shownTip->text(), u"No pictures? Make Pictures... draws them."_s);
+        QWidget *visible = m_main->workspace().viewport();
+        for (QGroupBox *frame : window->findChildren<QGroupBox *>(QRegularExpression(u"^tut\\d$"_s))) {
+            frame->show();
+            QVERIFY2(visible->rect().contains(QRect(frame->mapTo(visible, QPoint(0, 0)), frame->size())),
+                     qPrintable(frame->objectName()));
+        }
+    }
+
     // Wizards from the menu, the Quick Start window and the launcher, tutorials among them: each
     // new window lies whole in the client area, which never needs a scroll bar.
     void newWindowsOfEveryKindStayInView()

@@ -113,7 +113,8 @@ private Q_SLOTS:
         row("Form2", "Command4", u"Random"_s, {4080, 2760, 1215, 375});
         row("Form2", "Command5", u"Random"_s, {4080, 3240, 1215, 375});
         row("Form2", "Command3", u"See Code"_s, {1200, 3960, 2175, 375});
-        row("Form2", "tut1", u"Interactive Tutorial"_s, {240, 1680, 4815, 1815});
+        // A line taller than the layout's 1815, for the way to the picture maker.
+        row("Form2", "tut1", u"Interactive Tutorial"_s, {240, 1680, 4815, 2100});
         row("Form2", "tut2", u"Interactive Tutorial"_s, {240, 1920, 4695, 1695});
         row("Form2", "tut3", u"Interactive Tutorial"_s, {240, 2400, 4695, 1935});
         row("Form2", "tut4", u"Interactive Tutorial"_s, {240, 720, 4695, 1695});

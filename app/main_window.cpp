@@ -35,7 +35,7 @@ Mainfrm::Mainfrm(ui::Services &services, FirstRunMarker marker)
     // The client area is 760 by 512 pixels when first shown; later runs open as the last one left it.
     m_workspace->setMinimumSize(1, 1);
     resize(760, 512 + menuBar()->sizeHint().height());
-    ui::rememberPlace(*this, services);
+    ui::restorePlace(*this, services);
 }
 
 Mainfrm::~Mainfrm() = default;
@@ -79,6 +79,7 @@ Form4 &Mainfrm::quickStartWindow()
         connect(quickStart, &Form4::rolloverAsked, this, &Mainfrm::rollover_Click);
         connect(quickStart, &Form4::linkEffectAsked, this, &Mainfrm::te_Click);
         connect(quickStart, &Form4::tutorialsAsked, this, &Mainfrm::hgs_Click);
+        connect(quickStart, &Form4::quitAsked, this, &Mainfrm::ex_Click);
         return quickStart;
     });
 }
@@ -134,6 +135,7 @@ void Mainfrm::editInserted(const InsertedEdit &edit)
 
 void Mainfrm::ex_Click()
 {
+    ui::keepPlace(*this, m_services);
     m_services.endApplication();
 }
 
@@ -162,5 +164,6 @@ void Mainfrm::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    ui::keepPlace(*this, m_services);
     event->accept();
 }

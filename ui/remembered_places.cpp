@@ -4,7 +4,6 @@
 #include "ui/services.h"
 
 #include <QDir>
-#include <QEvent>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -28,28 +27,6 @@ QString firstFolder(FileKind kind)
     return QFileInfo(desktop).isDir() ? desktop : QDir::homePath();
 }
 
-// Keeps the watched window's geometry whenever it moves, changes size or is maximised.
-class PlaceKeeper final : public QObject {
-public:
-    PlaceKeeper(QWidget &window, Services &services)
-        : QObject(&window)
-        , m_services(services)
-    {
-        window.installEventFilter(this);
-    }
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        const QEvent::Type type = event->type();
-        if (type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowStateChange)
-            m_services.settings().setValue(u"mainWindow/geometry"_s, static_cast<QWidget *>(watched)->saveGeometry());
-        return false;
-    }
-
-private:
-    Services &m_services;
-};
-
 } // namespace
 
 QString proposedPath(Services &services, FileKind kind, const QString &name)
@@ -67,10 +44,14 @@ void rememberFolder(Services &services, FileKind kind, const QString &chosen)
     services.settings().setValue(folderKey(kind), QFileInfo(chosen).absolutePath());
 }
 
-void rememberPlace(QWidget &mainWindow, Services &services)
+void restorePlace(QWidget &mainWindow, Services &services)
 {
     mainWindow.restoreGeometry(services.settings().value(u"mainWindow/geometry"_s).toByteArray());
-    new PlaceKeeper(mainWindow, services);
+}
+
+void keepPlace(const QWidget &mainWindow, Services &services)
+{
+    services.settings().setValue(u"mainWindow/geometry"_s, mainWindow.saveGeometry());
 }
 
 } // namespace ui

@@ -21,8 +21,10 @@ QString proposedPath(Services &services, FileKind kind, const QString &name = {}
 // Keeps the chosen file's folder as the one the kind's next dialog starts in.
 void rememberFolder(Services &services, FileKind kind, const QString &chosen);
 
-// Gives the main window the size, place and maximised state it had last, and keeps them from
-// now on, whenever they change.
-void rememberPlace(QWidget &mainWindow, Services &services);
+// Gives the main window the size, place and maximised state it had when it was kept last.
+void restorePlace(QWidget &mainWindow, Services &services);
+// Keeps them for the next run: as the program ends, for a settings file is written under a lock
+// that a run killed while it writes leaves behind, and the next writer waits half a minute.
+void keepPlace(const QWidget &mainWindow, Services &services);
 
 } // namespace ui

@@ -606,16 +606,25 @@ private Q_SLOTS:
     void placeIsKeptAcrossRuns_data()
     {
         QTest::addColumn<bool>("maximised");
-        QTest::newRow("as placed") << false;
-        QTest::newRow("maximised") << true;
+        QTest::addColumn<QString>("ending");
+        QTest::newRow("as placed, closed") << false << QString();
+        QTest::newRow("maximised, File Exit") << true << u"ex"_s;
+        QTest::newRow("as placed, Quit") << false << u"Command3"_s;
     }
     void placeIsKeptAcrossRuns()
     {
         QFETCH(bool, maximised);
+        QFETCH(QString, ending);
         const QRect placed(40, 50, 700, 480);
         m_main->setGeometry(placed);
         if (maximised)
             m_main->showMaximized();
+        if (ending == u"ex"_s)
+            choose(ending);
+        else if (!ending.isEmpty())
+            click(&m_main->quickStartWindow(), ending);
+        else
+            QVERIFY(m_main->close());
         delete m_main;
         Mainfrm next(*m_services, FirstRunMarker(m_folder->path(), QString()));
         next.show();

@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -86,7 +87,8 @@ private Q_SLOTS:
         Form5 *w = open<Form5>();
         QCOMPARE(w->objectName(), u"Form5"_s);
         QCOMPARE(w->windowTitle(), u"Customizable Link Effects"_s);
-        QCOMPARE(w->size(), QSize(569, 434)); // 8535 x 6510 twips: the layout, the code choice, the notes and Insert
+        QCOMPARE(w->size(),
+                 QSize(569, 482)); // 8535 x 7230 twips: the layout, the code choice, the notes, Insert, the scope
         QCOMPARE(w->top(), 0);
         QCOMPARE(workspace().activeSubWindow(), w->subWindow());
         QCOMPARE(text(w, u"RichTextBox1"_s), QByteArray());
@@ -754,6 +756,41 @@ private Q_SLOTS:
         QCOMPARE(shownLook(link), rest);
     }
 
+    // "Only links inside:" scopes every rule the window writes, the example link shows the code as
+    // inside the scope, and the page puts its link there; what is no plain selector stays out.
+    void scopeFollowsTheBox_data()
+    {
+        QTest::addColumn<bool>("modern");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("taken");
+        QTest::newRow("classic") << false << u"nav"_s << u"nav"_s;
+        QTest::newRow("modern") << true << u" ul.menu  li "_s << u"ul.menu li"_s;
+        QTest::newRow("no plain selector") << true << u"table"_s << QString();
+    }
+    void scopeFollowsTheBox()
+    {
+        QFETCH(bool, modern);
+        QFETCH(QString, typed);
+        QFETCH(QString, taken);
+        const QTemporaryDir dir;
+        Form5 *w = open<Form5>();
+        child<QCheckBox>(w, u"ModernCode"_s)->setChecked(modern);
+        click(w, u"Command12"_s);
+        click(w, u"Command9"_s);
+        QTest::keyClicks(child<QLineEdit>(w, u"LinkScope"_s), typed);
+        const std::string scope = taken.toStdString();
+        const std::vector<std::optional<ChosenEffect>> added{ChosenEffect{LinkEffect::Lineless, {}}};
+        const std::string code = modern ? ModernFinalCode(added, scope) : ClassicFinalCode(added, scope);
+        QCOMPARE(text(w, u"Text1"_s), QByteArray::fromStdString(code));
+        QCOMPARE(child<QLabel>(w, u"LinkScopeHint"_s)->isVisible(), taken.isEmpty());
+        QCOMPARE(shownLook(child<ExampleLink>(w, u"ExampleLink"_s)).at(4), u"0"_s);
+        QVERIFY(!child<QLabel>(w, u"ExampleHint"_s)->isVisible());
+        services().answerSave(dir.filePath(u"scoped.html"_s));
+        click(w, u"Command7"_s);
+        QCOMPARE(testfiles::contentOf(dir.filePath(u"scoped.html"_s)),
+                 QByteArray::fromStdString(modern ? ModernLinkEffectsPage(code, scope) : LinkEffectsPage(code, scope)));
+    }
+
     void exampleLinkFollowsHandEditsAndNamesWhatItCannotShow()
     {
         Form5 *w = open<Form5>();
@@ -993,13 +1030,13 @@ private Q_SLOTS:
         click(plain, u"Command12"_s);
         click(plain, u"Command9"_s);
         const QString plainPath = testimages::render(plain, u"linkfx_window"_s);
-        QVERIFY(QImage(plainPath).size() == QSize(569, 434));
+        QVERIFY(QImage(plainPath).size() == QSize(569, 482));
 
         Form5 *tutorial = open<Form5>(true);
         const QString steps[] = {u"linkfx_window_tut1"_s, u"linkfx_window_tut2"_s, u"linkfx_window_tut3"_s};
         const QString oks[] = {u"Command13"_s, u"Command14"_s, u"Command15"_s};
         for (int i = 0; i < 3; ++i) {
-            QVERIFY(QImage(testimages::render(tutorial, steps[i])).size() == QSize(569, 434));
+            QVERIFY(QImage(testimages::render(tutorial, steps[i])).size() == QSize(569, 482));
             click(tutorial, oks[i]);
         }
         testimages::render(&workspace(), u"linkfx_workspace"_s);

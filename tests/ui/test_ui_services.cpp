@@ -355,9 +355,9 @@ private Q_SLOTS:
         ui::openAtTop<Form5>(*fixture.workspace);
         ui::openAtTop<Form7>(*fixture.workspace);
         boxes += fixture.workspace->findChildren<QLineEdit *>();
-        // Seven and the alt text in the rollover properties window, ten and the alt text in the
-        // button editor.
-        QCOMPARE(boxes.size(), 19);
+        // Seven and the alt text in the rollover properties window, the scope of the link effects,
+        // ten and the alt text in the button editor.
+        QCOMPARE(boxes.size(), 20);
         const std::unique_ptr<QInputDialog> prompt = ui::makePromptDialog(nullptr, u"t"_s, u"p"_s);
         QCOMPARE(prompt->findChildren<QLineEdit *>().size(), 1);
         boxes += prompt->findChildren<QLineEdit *>();

@@ -16,7 +16,6 @@
 #include "ui/look.h"
 #include "ui/note.h"
 #include "ui/picture_names.h"
-#include "ui/twice_density.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -510,33 +509,6 @@ private Q_SLOTS:
         testwindows::click(shown, button);
         QVERIFY(label->isVisible());
         QCOMPARE(label->text(), said);
-    }
-
-    // Below the code, the code windows name the files the code uses, in the words of the rule.
-    void codeWindowsNameTheirFiles_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<bool>("modern");
-        for (const QString &window : {u"Form2"_s, u"Form7"_s})
-            for (const bool modern : {false, true})
-                QTest::addRow("%s, %s", qPrintable(window), modern ? "modern" : "classic") << window << modern;
-    }
-    void codeWindowsNameTheirFiles()
-    {
-        QFETCH(QString, window);
-        QFETCH(bool, modern);
-        const QString up = m_folder->filePath(u"up.png"_s);
-        QVERIFY(QImage(8, 8, QImage::Format_RGB32).save(up));
-        QVERIFY(QImage(16, 16, QImage::Format_RGB32).save(m_folder->filePath(u"up@2x.png"_s)));
-        QWidget *shown = openWindow(window, workspace(), m_folder->path());
-        testwindows::child<QCheckBox>(shown, u"ModernCode"_s)->setChecked(modern);
-        services().answerOpen(up);
-        testwindows::click(shown, u"Command1"_s);
-        testwindows::click(shown, window == u"Form2"_s ? u"Command3"_s : u"Command8"_s);
-        QWidget *code = window == u"Form2"_s ? workspace().findChild<Form3 *>() : shown;
-        const auto *files = testwindows::child<QLabel>(code, u"CodeFiles"_s);
-        QVERIFY(files->isVisible());
-        QCOMPARE(files->text(), ui::codeFilesNote({u"up.png"_s}, {up}, modern));
     }
 
     // Two pictures of the same name from different folders: the window says the page can show

@@ -325,28 +325,23 @@ private Q_SLOTS:
     // Unchecked, the pick fills the size only while both boxes are empty.
     void pickDefaultUncheckedKeepsSize_data()
     {
-        QTest::addColumn<QString>("width");
-        QTest::addColumn<QString>("height");
-        QTest::addColumn<QString>("widthAfter");
-        QTest::addColumn<QString>("heightAfter");
-        QTest::newRow("typed") << u"7"_s << u"8"_s << u"7"_s << u"8"_s;
-        QTest::newRow("width typed") << u"7"_s << QString() << u"7"_s << QString();
-        QTest::newRow("both empty") << QString() << QString() << u"120"_s << u"40"_s;
+        QTest::addColumn<QStringList>("typed"); // width and height
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("width typed") << QStringList{u"7"_s, QString()} << QStringList{u"7"_s, QString()};
+        QTest::newRow("both empty") << QStringList{QString(), QString()} << QStringList{u"120"_s, u"40"_s};
     }
     void pickDefaultUncheckedKeepsSize()
     {
-        QFETCH(QString, width);
-        QFETCH(QString, height);
-        QFETCH(QString, widthAfter);
-        QFETCH(QString, heightAfter);
+        QFETCH(QStringList, typed);
+        QFETCH(QStringList, after);
         Form7 *w = open<Form7>();
-        child<QLineEdit>(w, u"Text4"_s)->setText(width);
-        child<QLineEdit>(w, u"Text5"_s)->setText(height);
+        child<QLineEdit>(w, u"Text4"_s)->setText(typed[0]);
+        child<QLineEdit>(w, u"Text5"_s)->setText(typed[1]);
         services().answerOpen(path(u"default.jpg"_s));
         click(w, u"Command1"_s);
         QCOMPARE(preview(w)->size(), QSize(120, 40));
-        QCOMPARE(child<QLineEdit>(w, u"Text4"_s)->text(), widthAfter);
-        QCOMPARE(child<QLineEdit>(w, u"Text5"_s)->text(), heightAfter);
+        QCOMPARE((QStringList{child<QLineEdit>(w, u"Text4"_s)->text(), child<QLineEdit>(w, u"Text5"_s)->text()}),
+                 after);
         // Checking it now measures the picture shown.
         QTest::mouseClick(child<QCheckBox>(w, u"Check1"_s), Qt::LeftButton);
         QVERIFY(child<QCheckBox>(w, u"Check1"_s)->isChecked());

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/fake_services.h"
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 template <typename Queue> std::optional<QString> next(Queue &queue, int &unexpected)
@@ -80,13 +78,4 @@ float FakeServices::randomDraw()
     const float draw = m_draws.front();
     m_draws.pop_front();
     return draw;
-}
-
-QSettings &FakeServices::settings()
-{
-    if (!m_settings) {
-        m_settingsFolder = std::make_unique<QTemporaryDir>();
-        m_settings = std::make_unique<QSettings>(m_settingsFolder->filePath(u"settings.ini"_s), QSettings::IniFormat);
-    }
-    return *m_settings;
 }

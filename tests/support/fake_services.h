@@ -11,7 +11,6 @@
 
 #include <deque>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <utility>
 
@@ -53,7 +52,7 @@ public:
     float randomDraw() override;
     void endApplication() override { ++endings; }
     // Settings of this object's own, in a folder that goes with it.
-    QSettings &settings() override;
+    QSettings &settings() override { return m_settings; }
 
     QList<Question> questions;
     QList<Message> messages;
@@ -70,6 +69,6 @@ private:
     std::deque<std::optional<QColor>> m_colour;
     std::deque<float> m_draws;
     quint64 m_randomState = 1;
-    std::unique_ptr<QTemporaryDir> m_settingsFolder;
-    std::unique_ptr<QSettings> m_settings;
+    QTemporaryDir m_settingsFolder;
+    QSettings m_settings{m_settingsFolder.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
 };

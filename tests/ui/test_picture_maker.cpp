@@ -230,6 +230,11 @@ private Q_SLOTS:
                                ? child<QPlainTextEdit>(workspace().findChild<Form3 *>(), u"RichTextBox2"_s)
                                : child<QPlainTextEdit>(window, u"second"_s);
         QVERIFY(body->toPlainText().contains(u"srcset=\"made@2x.png 2x\""_s));
+        // Below the code, the files it uses.
+        QVERIFY(body->parentWidget()
+                    ->findChild<QLabel *>(u"CodeFiles"_s)
+                    ->text()
+                    .startsWith(u"Files the code uses: made.png, made@2x.png, made-over.png, made-over@2x.png"_s));
     }
 
     // The maker opens beside its window where both show whole, otherwise over it: the opener
@@ -251,11 +256,10 @@ private Q_SLOTS:
         click(opener, u"MakePictures"_s);
         const auto *maker = workspace().findChild<ui::PictureMaker *>();
         QCOMPARE(maker->subWindow()->x() > opener->subWindow()->geometry().right(), beside);
-        QWidget *visible = workspace().viewport();
-        QVERIFY(visible->rect().contains(opener->subWindow()->geometry()));
+        const QRect visible = workspace().viewport()->rect();
+        QVERIFY(visible.contains(opener->subWindow()->geometry()));
         for (const QPushButton *button : maker->findChildren<QPushButton *>())
-            QVERIFY2(visible->rect().contains(QRect(button->mapTo(visible, QPoint(0, 0)), button->size())),
-                     qPrintable(button->objectName()));
+            QVERIFY(visible.contains(QRect(button->mapTo(workspace().viewport(), QPoint()), button->size())));
     }
 
     void replacesOnlyAfterTheQuestion_data()

@@ -114,33 +114,28 @@ private Q_SLOTS:
                  (sibling.isEmpty() ? QStringList{path, QString()} : QStringList{path, expected, QString()}));
     }
 
-    // The note under a code window's code names the files the code uses: "up.png" is picked
-    // with its sibling "up@2x.png" beside it, a name without a pick stands as typed, unescaped.
+    // The note under a code window's code names the files the code uses: "up.png" picked by the
+    // first box, with its sibling "up@2x.png" beside it; a name without a pick stands as typed.
     void codeFilesNote_data()
     {
         QTest::addColumn<QStringList>("boxes");
-        QTest::addColumn<bool>("picked");
         QTest::addColumn<bool>("modern");
-        QTest::addColumn<QString>("note");
-        QTest::newRow("classic") << QStringList{u"up.png"_s, QString()} << true << false
-                                 << u"Files the code uses: up.png"_s;
-        QTest::newRow("modern") << QStringList{u"up.png"_s, QString()} << true << true
-                                << u"Files the code uses: up.png, up@2x.png"_s;
-        QTest::newRow("typed, twice") << QStringList{u"my%20pic.png"_s, u"my%20pic.png"_s} << false << true
-                                      << u"Files the code uses: my pic.png"_s;
-        QTest::newRow("none") << QStringList{QString(), QString()} << false << true << QString();
+        QTest::addColumn<QString>("named"); // after "Files the code uses: "
+        QTest::newRow("classic") << QStringList{u"up.png"_s} << false << u"up.png"_s;
+        QTest::newRow("modern") << QStringList{u"up.png"_s} << true << u"up.png, up@2x.png"_s;
+        QTest::newRow("typed, twice") << QStringList{QString(), u"a%20b.png"_s, u"a%20b.png"_s} << true << u"a b.png"_s;
     }
     void codeFilesNote()
     {
         QFETCH(QStringList, boxes);
-        QFETCH(bool, picked);
         QFETCH(bool, modern);
-        QFETCH(QString, note);
+        QFETCH(QString, named);
         QTemporaryDir folder;
-        for (const QString &file : {u"up.png"_s, u"up@2x.png"_s})
-            QVERIFY(QFile(folder.filePath(file)).open(QIODevice::WriteOnly));
-        const QStringList paths{picked ? folder.filePath(u"up.png"_s) : QString(), QString()};
-        QCOMPARE(ui::codeFilesNote(boxes, paths, modern), note);
+        const QString up = folder.filePath(u"up.png"_s);
+        QVERIFY(QFile(up).open(QIODevice::WriteOnly) &&
+                QFile(folder.filePath(u"up@2x.png"_s)).open(QIODevice::WriteOnly));
+        QCOMPARE(ui::codeFilesNote(boxes, {boxes[0].isEmpty() ? QString() : up}, modern),
+                 u"Files the code uses: "_s + named);
     }
 
     // A note says its text, names itself by it for screen readers, and goes by itself. (The
@@ -279,42 +274,33 @@ private Q_SLOTS:
     // first time in the desktop's folder for it, or the home folder where that is missing.
     void dialogsStartWhereTheUserWorks_data()
     {
-        QTest::addColumn<QString>("made");   // in the home folder
-        QTest::addColumn<QString>("chosen"); // a picture chosen before, in the home folder
+        QTest::addColumn<QStringList>("made"); // folders in the home folder, or a picture chosen there
         QTest::addColumn<bool>("pictures");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("proposed"); // in the home folder
-        QTest::newRow("pictures, first time") << u"Pictures"_s << QString() << true << QString() << u"Pictures"_s;
-        QTest::newRow("pictures, no Pictures folder") << QString() << QString() << true << QString() << QString();
-        QTest::newRow("pages, first time")
-            << u"Documents"_s << QString() << false << u"a.html"_s << u"Documents/a.html"_s;
-        QTest::newRow("pictures, after a choice")
-            << u"art"_s << u"art/up.png"_s << true << u"up.png"_s << u"art/up.png"_s;
-        QTest::newRow("pages keep their own") << u"art"_s << u"art/up.png"_s << false << QString() << QString();
-        QTest::newRow("the folder went") << QString() << u"gone/up.png"_s << true << QString() << QString();
-        QTest::newRow("a full path stays")
-            << QString() << QString() << true << u"/elsewhere/up.png"_s << u"/elsewhere/up.png"_s;
+        QTest::addColumn<QString>("proposed"); // in the home folder, for the name b.png
+        QTest::newRow("pictures, first time") << QStringList{u"Pictures"_s} << true << u"Pictures/b.png"_s;
+        QTest::newRow("pages, no Documents folder") << QStringList{} << false << u"b.png"_s;
+        QTest::newRow("after a choice") << QStringList{u"art"_s, u"art/up.png"_s} << true << u"art/b.png"_s;
+        QTest::newRow("pages keep their own") << QStringList{u"art"_s, u"art/up.png"_s} << false << u"b.png"_s;
     }
     void dialogsStartWhereTheUserWorks()
     {
-        QFETCH(QString, made);
-        QFETCH(QString, chosen);
+        QFETCH(QStringList, made);
         QFETCH(bool, pictures);
-        QFETCH(QString, name);
         QFETCH(QString, proposed);
         const QTemporaryDir home;
-        const QByteArray realHome = qgetenv("HOME");
-        const QByteArray realConfig = qgetenv("XDG_CONFIG_HOME");
+        const QByteArray real[] = {qgetenv("HOME"), qgetenv("XDG_CONFIG_HOME")};
+        const auto restore = qScopeGuard([&real] {
+            qputenv("HOME", real[0]);
+            qputenv("XDG_CONFIG_HOME", real[1]);
+        });
         qputenv("HOME", home.path().toUtf8());
         qputenv("XDG_CONFIG_HOME", home.filePath(u"config"_s).toUtf8());
-        QVERIFY(made.isEmpty() || QDir(home.path()).mkpath(made));
         FakeServices services;
-        if (!chosen.isEmpty())
-            ui::rememberFolder(services, ui::FileKind::Pictures, home.filePath(chosen));
-        const QString got = ui::proposedPath(services, pictures ? ui::FileKind::Pictures : ui::FileKind::Pages, name);
-        qputenv("HOME", realHome);
-        qputenv("XDG_CONFIG_HOME", realConfig);
-        QCOMPARE(got, proposed.startsWith(u'/') ? proposed : QDir(home.path()).filePath(proposed));
+        for (const QString &path : made)
+            path.endsWith(u".png"_s) ? ui::rememberFolder(services, ui::FileKind::Pictures, home.filePath(path))
+                                     : void(QDir(home.path()).mkpath(path));
+        QCOMPARE(ui::proposedPath(services, pictures ? ui::FileKind::Pictures : ui::FileKind::Pages, u"b.png"_s),
+                 QDir(home.path()).filePath(proposed));
     }
 
     void saverWritesProposesAndReportsFailures()

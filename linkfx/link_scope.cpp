@@ -100,7 +100,9 @@ std::string ScopeSelector(const std::string &text)
     std::size_t at = 0;
     while ((at = text.find_first_not_of(" \t", at)) != std::string::npos) {
         const std::size_t end = std::min(text.find_first_of(" \t", at), text.size());
-        scope += (scope.empty() ? "" : " ") + text.substr(at, end - at);
+        if (!scope.empty())
+            scope += ' ';
+        scope += text.substr(at, end - at);
         at = end;
     }
     return scope;

@@ -10,6 +10,7 @@
 #include "linkfx/link_effects_window.h"
 #include "rollover/properties_window.h"
 #include "ui/look.h"
+#include "ui/remembered_places.h"
 #include "ui/services.h"
 #include "ui/workspace.h"
 
@@ -31,9 +32,10 @@ Mainfrm::Mainfrm(ui::Services &services, FirstRunMarker marker)
     setWindowIcon(ui::applicationIcon());
     setCentralWidget(m_workspace);
     createMenus();
-    // The client area is 760 by 512 pixels when first shown.
+    // The client area is 760 by 512 pixels when first shown; later runs open as the last one left it.
     m_workspace->setMinimumSize(1, 1);
     resize(760, 512 + menuBar()->sizeHint().height());
+    ui::restorePlace(*this, services);
 }
 
 Mainfrm::~Mainfrm() = default;
@@ -77,6 +79,7 @@ Form4 &Mainfrm::quickStartWindow()
         connect(quickStart, &Form4::rolloverAsked, this, &Mainfrm::rollover_Click);
         connect(quickStart, &Form4::linkEffectAsked, this, &Mainfrm::te_Click);
         connect(quickStart, &Form4::tutorialsAsked, this, &Mainfrm::hgs_Click);
+        connect(quickStart, &Form4::quitAsked, this, &Mainfrm::ex_Click);
         return quickStart;
     });
 }
@@ -132,6 +135,7 @@ void Mainfrm::editInserted(const InsertedEdit &edit)
 
 void Mainfrm::ex_Click()
 {
+    ui::keepPlace(*this, m_services);
     m_services.endApplication();
 }
 
@@ -160,5 +164,6 @@ void Mainfrm::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    ui::keepPlace(*this, m_services);
     event->accept();
 }

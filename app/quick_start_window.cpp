@@ -61,5 +61,5 @@ void Form4::Command4_Click()
 
 void Form4::Command3_Click()
 {
-    services().endApplication();
+    Q_EMIT quitAsked();
 }

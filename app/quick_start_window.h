@@ -22,4 +22,5 @@ Q_SIGNALS:
     void rolloverAsked();
     void linkEffectAsked();
     void tutorialsAsked();
+    void quitAsked(); // the main window ends the application at once, as its Exit does
 };

@@ -45,6 +45,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QThread>
@@ -871,6 +872,8 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietMessages);
     QApplication application(argc, argv);
+    // The main window keeps its place in the settings: the bench's own, not the user's.
+    QStandardPaths::setTestModeEnabled(true);
     if (argc > 2 && QByteArray(argv[1]) == "--read") {
         ui::readPicturePart(QString::fromLocal8Bit(argv[2]), QSize(185, 161));
         std::printf("%.3f %ld\n", bench::cpuMilliseconds(), peakSinceStart());

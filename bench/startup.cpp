@@ -8,9 +8,13 @@
 #include "bench/measure.h"
 #include "ui/services.h"
 
+#include <QStandardPaths>
+
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    // The main window keeps its place in the settings: the bench's own, not the user's.
+    QStandardPaths::setTestModeEnabled(true);
     if (argc < 2)
         return 2;
     const QString folder = QString::fromLocal8Bit(argv[1]);

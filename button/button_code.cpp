@@ -59,10 +59,13 @@ constexpr std::string_view ModernHeadEnd =
     "a:active>.q2-down{display:inline}a:active>.q2-down~img{display:none}\r\n"
     "</style>";
 
-// The preload line and the source line of one image, each followed by CR LF.
+// The preload line and the source line of one image, each followed by CR LF. A size left
+// empty writes no size at all: "new Image(,)" is a script error that stops every swap.
 void appendPreload(std::string &head, const ButtonSpec &fields, const std::string &name, const std::string &source)
 {
-    head.append(name).append(NewImage).append(fields.ButtonWidth).append(Comma).append(fields.ButtonHeight);
+    head.append(name).append(NewImage);
+    if (!fields.ButtonWidth.empty() && !fields.ButtonHeight.empty())
+        head.append(fields.ButtonWidth).append(Comma).append(fields.ButtonHeight);
     head.append(CloseParen).append(Crlf);
     head.append(name).append(SrcOpen).append(ClassicPictureText(source)).append(Quote).append(Crlf);
 }
@@ -108,6 +111,13 @@ ButtonCode GenerateButtonCode(const ButtonSpec &fields)
         code.body.append(AltOpen).append(HtmlAttributeText(fields.AltText));
     code.body.append(ImgClose);
     return code;
+}
+
+std::string ButtonSizeHint(const std::string &width, const std::string &height)
+{
+    if (!width.empty() && !height.empty())
+        return {};
+    return "Button Width or Button Height is empty: the code gives the pictures no size.";
 }
 
 ButtonCode GenerateModernButtonCode(const ButtonSpec &fields)

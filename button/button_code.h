@@ -35,8 +35,13 @@ struct ButtonCode {
 // The head code preloads the images; the body code links the page image and swaps its
 // source on the mouse events. The mouse-over and mouse-down parts are written only when
 // their source is not the empty text (a single blank counts as given). The texts go in as they
-// stand, except a # in a picture's name, written %23 so that the picture loads.
+// stand, except a # in a picture's name, written %23 so that the picture loads, and a width or
+// height left empty, which writes the preloads without a size: "new Image()".
 ButtonCode GenerateButtonCode(const ButtonSpec &fields);
+
+// What the editor says below its size boxes while one is empty, which gives the pictures no size
+// in either code; empty while both hold a size.
+std::string ButtonSizeHint(const std::string &width, const std::string &height);
 
 // The modern code. The head is one style element, the same for every button: the over
 // picture shows while the pointer is over the link (only where the device can hover, so a

@@ -20,12 +20,14 @@
 #include "ui/picture_drop.h"
 #include "ui/picture_maker.h"
 #include "ui/picture_names.h"
+#include "ui/remembered_places.h"
 #include "ui/services.h"
 #include "ui/step_frames.h"
 #include "ui/text_box.h"
 #include "ui/twice_density.h"
 
 #include <QCheckBox>
+#include <QCursor>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -54,8 +56,8 @@ const QSize PreviewShows(Frame2Geometry.width() - PreviewGeometry.x(), Frame2Geo
 
 Form7::Form7(ui::Workspace &workspace)
     // 561 pixels wide, not the layout's 553, so that the code frame shows whole, and a
-    // column for the alt text and the choice of code.
-    : ChildWindow(workspace, u"Form7"_s, u"Button Editor"_s, {10920, 5580})
+    // column for the alt text and the choice of code; a row below for the size hint.
+    : ChildWindow(workspace, u"Form7"_s, u"Button Editor"_s, {10920, 6120})
     , m_pictures(PreviewShows)
     , m_saver(PageFilter)
 {
@@ -140,6 +142,7 @@ void Form7::createControls()
     connect(m_button, &PictureBox::mouseMove, this, &Form7::button_MouseMove);
     connect(m_button, &PictureBox::mouseDown, this, &Form7::button_MouseDown);
     connect(m_button, &PictureBox::mouseUp, this, &Form7::button_MouseUp);
+    connect(m_button, &PictureBox::mouseLeft, this, &Form7::button_MouseLeave);
     setMouseTracking(true);
     for (QWidget *widget : {static_cast<QWidget *>(m_frame2), static_cast<QWidget *>(m_command1),
                             static_cast<QWidget *>(m_command2), static_cast<QWidget *>(m_command3)}) {
@@ -151,8 +154,8 @@ void Form7::createControls()
 void Form7::createCodeFrame()
 {
     // Hidden until "See Code"; the window's load moves it to the top left corner. It reaches
-    // down to the window's bottom, so that it covers the whole editor.
-    m_frame3 = ui::makeFrame(this, u"Frame3"_s, u"Button Code:"_s, QRect(512, 352, 561, 371));
+    // down to the window's bottom, so that it covers the whole editor and the hint below it.
+    m_frame3 = ui::makeFrame(this, u"Frame3"_s, u"Button Code:"_s, QRect(512, 352, 561, 407));
     m_frame3->hide();
     ui::makeLabel(m_frame3, u"Label10"_s,
                   u"There are two steps to adding this button to your webpage. First, add this code below to the "
@@ -185,6 +188,7 @@ void Form7::createCodeFrame()
     m_headNote = new ui::Note(m_frame3, u"HeadCopyNote"_s, QRect(496, 100, 60, 17));
     m_bodyNote = new ui::Note(m_frame3, u"BodyCopyNote"_s, QRect(496, 244, 60, 17));
     m_saveNote = new ui::Note(m_frame3, u"SaveNote"_s, QRect(8, 334, 545, 30));
+    m_codeFiles = ui::makeHint(m_frame3, u"CodeFiles"_s, QRect(8, 368, 545, 34));
 }
 
 void Form7::createTutorial()
@@ -281,6 +285,7 @@ void Form7::createTutorial()
              .ok = std::bind_front(&Form7::Command19_Click, this)},
         });
     std::copy(frames.cbegin(), frames.cend(), m_tut + 1);
+    ui::addMakePicturesTip(m_tut[1]);
 }
 
 void Form7::createCodeChoice()
@@ -304,6 +309,16 @@ void Form7::createCodeChoice()
     connect(make, &QPushButton::clicked, this, &Form7::MakePictures_Click);
     ui::makeBoxHint(this, u"LinkHint"_s, QRect(568, 216, 152, 65), m_text[11], &LinkHint);
     m_sameNameHint = ui::makeHint(this, u"SameNameHint"_s, QRect(568, 288, 152, 78));
+    // Below the editor, from the size boxes' left edge.
+    m_sizeHint = ui::makeHint(this, u"SizeHint"_s, QRect(136, 366, 409, 34));
+    for (QLineEdit *box : {m_text[4], m_text[5]})
+        connect(box, &QLineEdit::textChanged, this, &Form7::followSize);
+    followSize();
+}
+
+void Form7::followSize()
+{
+    ui::showHint(m_sizeHint, ui::toQString(ButtonSizeHint(ui::textOf(m_text[4]), ui::textOf(m_text[5]))));
 }
 
 void Form7::followCodeChoice()
@@ -421,17 +436,19 @@ void Form7::measureSize()
     m_text[5]->setText(QString::number(m_button->height()));
 }
 
-std::optional<QString> Form7::askPicture()
+std::optional<QString> Form7::askPicture(const std::string &own)
 {
-    std::optional<QString> chosen = services().openFileName(this, ui::pictureRequest(QString(), m_lastPicture));
+    // Each picker starts at its own picture, or where pictures were chosen last.
+    std::optional<QString> chosen = services().openFileName(
+        this, ui::pictureRequest(QString(), ui::proposedPath(services(), ui::FileKind::Pictures, ui::toQString(own))));
     if (!chosen || chosen->isEmpty())
         return std::nullopt; // a cancel leaves the name, the path, the box and the preview
+    ui::rememberFolder(services(), ui::FileKind::Pictures, *chosen);
     return chosen;
 }
 
 void Form7::takePicture(std::string &file, std::string &path, QLineEdit *box, const QString &chosen)
 {
-    m_lastPicture = chosen;
     const QString name = ui::fileNameOf(chosen);
     file = name.toStdString();
     box->setText(ui::urlFromFileName(name));
@@ -449,9 +466,12 @@ void Form7::takePicture(std::string &file, std::string &path, QLineEdit *box, co
 
 void Form7::takeDefaultPicture(const QString &chosen)
 {
+    // Two empty size boxes take the picture's size, as the rollover's size follows picture 1:
+    // the classic code needs one.
+    const bool noSize = m_text[4]->text().isEmpty() && m_text[5]->text().isEmpty();
     takePicture(deffile, defpath, m_text[1], chosen);
     // A file that is no picture changes neither the preview nor the size.
-    if (showPicture(defpath) && m_check1->isChecked())
+    if (showPicture(defpath) && (m_check1->isChecked() || noSize))
         measureSize();
 }
 
@@ -474,19 +494,19 @@ void Form7::takeMadePictures(const QStringList &files, QSize size, const QString
 
 void Form7::Command1_Click()
 {
-    if (const std::optional<QString> chosen = askPicture())
+    if (const std::optional<QString> chosen = askPicture(defpath))
         takeDefaultPicture(*chosen);
 }
 
 void Form7::Command2_Click()
 {
-    if (const std::optional<QString> chosen = askPicture())
+    if (const std::optional<QString> chosen = askPicture(overpath))
         takePicture(overfile, overpath, m_text[2], *chosen);
 }
 
 void Form7::Command3_Click()
 {
-    if (const std::optional<QString> chosen = askPicture())
+    if (const std::optional<QString> chosen = askPicture(downpath))
         takePicture(downfile, downpath, m_text[3], *chosen);
 }
 
@@ -560,6 +580,8 @@ void Form7::fillCodeView()
     const ButtonCode code = m_modernView ? GenerateModernButtonCode(fields) : GenerateButtonCode(fields);
     ui::setText(m_first, code.head);
     ui::setText(m_second, code.body);
+    ui::showHint(m_codeFiles, ui::codeFilesNote({m_text[1]->text(), m_text[2]->text(), m_text[3]->text()},
+                                                pagePictures(), m_modernView));
 }
 
 void Form7::Command8_Click()
@@ -606,7 +628,7 @@ QStringList Form7::pagePictures() const
 void Form7::Command12_Click()
 {
     if (m_saver.save(this, services(), page(), ui::withTwiceDensitySiblings(pagePictures())))
-        m_saveNote->say(ui::savedNote(m_saver.lastName()), ui::SavedNoteTime);
+        m_saveNote->say(m_saver.note(), ui::SavedNoteTime);
 }
 
 void Form7::OpenInBrowser_Click()
@@ -697,12 +719,20 @@ void Form7::button_MouseDown()
 
 void Form7::button_MouseUp()
 {
-    // The modern code's link is still hovered when the button comes up.
-    const auto path = m_modernCode->isChecked()
-                          ? button::PreviewUpStillOver(m_check2->isChecked(), overfile, overpath, defpath, shownpic)
-                          : button::PreviewUp(defpath, shownpic);
-    if (path)
+    // The pointer is still over the button when it comes up, in either code's page.
+    if (const auto path = button::PreviewUpStillOver(m_check2->isChecked(), overfile, overpath, defpath, shownpic))
         showPicture(*path);
+}
+
+void Form7::button_MouseLeave()
+{
+    // However fast the pointer went: over the frame, the frame's rule keeps a smaller mouse-over
+    // picture while the pointer is still in the default's area; anywhere else the default shows.
+    const QPoint inFrame = m_frame2->mapFromGlobal(QCursor::pos());
+    if (m_frame2->rect().contains(inFrame))
+        Frame2_MouseMove(inFrame);
+    else
+        Form_MouseMove();
 }
 
 void Form7::Form_MouseMove()

@@ -65,6 +65,7 @@ public:
     void button_MouseMove();
     void button_MouseDown();
     void button_MouseUp();
+    void button_MouseLeave(); // the pointer left the preview, or came up outside it
     void Form_MouseMove();
     void Frame2_MouseMove(QPoint at); // at: in the frame
     void Command1_MouseMove();
@@ -98,8 +99,9 @@ private:
     void setFocusOrder();
     void acceptPictureDrops();
     void nameControls();
-    // Asks for a picture; nothing when the user cancelled, and then nothing changes.
-    std::optional<QString> askPicture();
+    // Asks for a picture, starting at the picker's own (own: its full path); nothing when the
+    // user cancelled, and then nothing changes.
+    std::optional<QString> askPicture(const std::string &own);
     // A picture chosen in the dialog or dropped onto its box or "..." button.
     void takePicture(std::string &file, std::string &path, QLineEdit *box, const QString &chosen);
     void takeDefaultPicture(const QString &chosen);
@@ -108,6 +110,8 @@ private:
     // Puts the picture into the preview; false when the file cannot be read as one.
     bool showPicture(const std::string &path);
     void measureSize();
+    // The hint below the editor follows the size boxes.
+    void followSize();
     // Says which of the picked pictures could not be read, below the preview.
     void updatePreviewHint();
     // The button's fields as the boxes hold them.
@@ -157,10 +161,11 @@ private:
     ui::Note *m_saveNote = nullptr;
     QLabel *m_previewHint = nullptr;
     QLabel *m_sameNameHint = nullptr;
+    QLabel *m_sizeHint = nullptr;
+    QLabel *m_codeFiles = nullptr;      // below the code view's buttons: the files the code uses
     std::set<std::string> m_unreadable; // the full paths of pictures that could not be read
 
     bool m_pressedOnBackground = false; // the held button went down on the bare background
     ui::PictureCache m_pictures;
-    QString m_lastPicture; // the picture picked last, proposed by the next picker
     ui::PageSaver m_saver;
 };

@@ -29,11 +29,6 @@ std::optional<std::string> PreviewDown(const std::string &downfile, const std::s
     return takeUnlessShown(downfile, downpath, shownpic);
 }
 
-std::optional<std::string> PreviewUp(const std::string &defpath, std::string &shownpic)
-{
-    return takeUnlessShown(defpath, defpath, shownpic);
-}
-
 std::optional<std::string> PreviewUpStillOver(bool overSwitchedOff, const std::string &overfile,
                                               const std::string &overpath, const std::string &defpath,
                                               std::string &shownpic)

@@ -17,12 +17,9 @@ std::optional<std::string> PreviewOver(bool overSwitchedOff, const std::string &
 // A mouse button (any) is pressed on the preview.
 std::optional<std::string> PreviewDown(const std::string &downfile, const std::string &downpath, std::string &shownpic);
 
-// The mouse button pressed on the preview is released.
-std::optional<std::string> PreviewUp(const std::string &defpath, std::string &shownpic);
-
-// The mouse button comes up over the preview, as the modern code's link sees it: still
-// hovered, so the mouse-over picture shows, or the default where there is none (or the
-// mouse-over is switched off).
+// The mouse button pressed on the preview comes up over it: the button is still hovered, so the
+// mouse-over picture shows, or the default where there is none (or the mouse-over is switched
+// off).
 std::optional<std::string> PreviewUpStillOver(bool overSwitchedOff, const std::string &overfile,
                                               const std::string &overpath, const std::string &defpath,
                                               std::string &shownpic);

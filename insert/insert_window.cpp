@@ -12,6 +12,7 @@
 #include "ui/look.h"
 #include "ui/note.h"
 #include "ui/page_pictures.h"
+#include "ui/remembered_places.h"
 #include "ui/services.h"
 #include "ui/twice_density.h"
 #include "ui/workspace.h"
@@ -74,9 +75,11 @@ QString fateText(const PlannedPicture &picture)
 
 InsertPage *InsertPage::pickAndOpen(ui::ChildWindow &opener, WizardCode code)
 {
-    const std::optional<QString> chosen = opener.services().openFileName(&opener, pageRequest(u"Insert into Page"_s));
+    const std::optional<QString> chosen =
+        opener.services().openFileName(&opener, pageRequest(opener.services(), u"Insert into Page"_s));
     if (!chosen || chosen->isEmpty())
         return nullptr;
+    ui::rememberFolder(opener.services(), ui::FileKind::Pages, *chosen);
     return open(opener, std::move(code), *chosen, {});
 }
 

@@ -5,6 +5,7 @@
 #include "ui/controls.h"
 #include "ui/files.h"
 #include "ui/note.h"
+#include "ui/remembered_places.h"
 #include "ui/services.h"
 #include "ui/workspace.h"
 
@@ -55,9 +56,10 @@ bool mayLoseChanges(ui::ChildWindow &window, const InsertedItem &item, const QSt
 InsertedCode *InsertedCode::pickAndOpen(ui::Workspace &workspace, QWidget *parent)
 {
     ui::Services &services = workspace.services();
-    const std::optional<QString> chosen = services.openFileName(parent, pageRequest(u"Edit Inserted Code"_s));
+    const std::optional<QString> chosen = services.openFileName(parent, pageRequest(services, u"Edit Inserted Code"_s));
     if (!chosen || chosen->isEmpty())
         return nullptr;
+    ui::rememberFolder(services, ui::FileKind::Pages, *chosen);
     ui::Result<ui::PageFile> file = ui::readPage(*chosen);
     if (!file) {
         services.showError(parent, Title, file.error());

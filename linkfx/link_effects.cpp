@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "linkfx/link_effects.h"
 
+#include "linkfx/link_scope.h"
 #include "ui/html_text.h"
 
 #include <algorithm>
@@ -14,9 +15,10 @@ namespace {
 constexpr const char *ValueSuffix = "; }--></style>";
 
 // The modern rules of declarations that apply to hovered and focused links.
-std::string hoverAndFocus(const std::string &declarations)
+std::string hoverAndFocus(const std::string &declarations, const std::string &scope)
 {
-    return "@media (hover:hover){a:hover{" + declarations + "}}a:focus-visible{" + declarations + "}";
+    return "@media (hover:hover){" + ScopedLinks(scope, ":hover") + "{" + declarations + "}}" +
+           ScopedLinks(scope, ":focus-visible") + "{" + declarations + "}";
 }
 
 // The declaration of a valued or case effect in the modern code; empty for Lineless.
@@ -39,7 +41,10 @@ std::string modernDeclaration(LinkEffect effect, const std::string &value)
     return {};
 }
 
-constexpr const char *LinelessRule = "a{text-decoration:none}";
+std::string linelessRule(const std::string &scope)
+{
+    return ScopedLinks(scope) + "{text-decoration:none}";
+}
 
 bool isAsciiDigit(char c)
 {
@@ -68,23 +73,24 @@ bool endsInUrl(std::string_view text)
 
 } // namespace
 
-std::string LinkEffectSnippet(LinkEffect effect, const std::string &value)
+std::string LinkEffectSnippet(LinkEffect effect, const std::string &value, const std::string &scope)
 {
+    const std::string hover = "<style><!--" + ScopedLinks(scope, ":hover") + "{";
     switch (effect) {
     case LinkEffect::FontSize:
-        return "<style><!--a:hover{font-size:" + FontSizeValue(value) + ValueSuffix;
+        return hover + "font-size:" + FontSizeValue(value) + ValueSuffix;
     case LinkEffect::ForeColor:
-        return "<style><!--a:hover{color:" + value + ValueSuffix;
+        return hover + "color:" + value + ValueSuffix;
     case LinkEffect::BackColor:
-        return "<style><!--a:hover{background-color:" + value + ValueSuffix;
+        return hover + "background-color:" + value + ValueSuffix;
     case LinkEffect::Uppercase:
-        return "<style><!--a:hover{text-transform:uppercase; }--></style>";
+        return hover + "text-transform:uppercase; }--></style>";
     case LinkEffect::Lowercase:
-        return "<style><!--a:hover{text-transform:lowercase; }--></style>";
+        return hover + "text-transform:lowercase; }--></style>";
     case LinkEffect::Lineless:
         // A rule for every link, not only the hovered one, in the same style element as the
         // others: a bare rule pasted into the head would end the head and show as text.
-        return "<style><!--" + std::string(LinelessRule) + "--></style>";
+        return "<style><!--" + linelessRule(scope) + "--></style>";
     }
     return {};
 }
@@ -143,25 +149,25 @@ bool ModernCodeTakes(LinkEffect effect, const std::string &value)
     return value.find_first_not_of(" \t\r\n\f") != std::string::npos && ReachOf(value) == AnswerReach::StaysInItsRule;
 }
 
-std::string ModernLinkEffectSnippet(LinkEffect effect, const std::string &value)
+std::string ModernLinkEffectSnippet(LinkEffect effect, const std::string &value, const std::string &scope)
 {
     if (!ModernCodeTakes(effect, value))
         return {};
     if (effect == LinkEffect::Lineless)
-        return "<style>" + std::string(LinelessRule) + "</style>";
-    return "<style>" + hoverAndFocus(modernDeclaration(effect, value)) + "</style>";
+        return "<style>" + linelessRule(scope) + "</style>";
+    return "<style>" + hoverAndFocus(modernDeclaration(effect, value), scope) + "</style>";
 }
 
-std::string ClassicFinalCode(const std::vector<std::optional<ChosenEffect>> &added)
+std::string ClassicFinalCode(const std::vector<std::optional<ChosenEffect>> &added, const std::string &scope)
 {
     // As AppendToFinalCode adds, in place.
     std::string finalCode;
     for (const std::optional<ChosenEffect> &chosen : added)
-        finalCode += "\r\n" + (chosen ? LinkEffectSnippet(chosen->effect, chosen->value) : std::string());
+        finalCode += "\r\n" + (chosen ? LinkEffectSnippet(chosen->effect, chosen->value, scope) : std::string());
     return finalCode;
 }
 
-std::string ModernFinalCode(const std::vector<std::optional<ChosenEffect>> &added)
+std::string ModernFinalCode(const std::vector<std::optional<ChosenEffect>> &added, const std::string &scope)
 {
     bool lineless = false;
     std::vector<std::string> declarations; // each property once, in the order of their last adding
@@ -182,8 +188,8 @@ std::string ModernFinalCode(const std::vector<std::optional<ChosenEffect>> &adde
     std::string joined;
     for (const std::string &declaration : declarations)
         joined += (joined.empty() ? "" : ";") + declaration;
-    return "\r\n<style>" + std::string(lineless ? LinelessRule : "") + (joined.empty() ? "" : hoverAndFocus(joined)) +
-           "</style>";
+    return "\r\n<style>" + (lineless ? linelessRule(scope) : std::string()) +
+           (joined.empty() ? "" : hoverAndFocus(joined, scope)) + "</style>";
 }
 
 std::string AppendToFinalCode(const std::string &finalCode, const std::string &snippet)
@@ -191,28 +197,32 @@ std::string AppendToFinalCode(const std::string &finalCode, const std::string &s
     return finalCode + "\r\n" + snippet;
 }
 
-std::string LinkEffectsPage(const std::string &finalCode)
+std::string LinkEffectsPage(const std::string &finalCode, const std::string &scope)
 {
+    const ScopeTags inside = ScopeElements(scope);
     return "<html> <head> \r\n"
            "<title> Quillarc 2: Link Effects Page </title>\r\n"
            "<!-- Created by Quillarc 2-->" +
            finalCode +
            "</head>\r\n"
-           "<body>\r\n"
-           "<a href=\"example.html\"> Example Link </a>\r\n"
+           "<body>\r\n" +
+           inside.start + "<a href=\"example.html\"> Example Link </a>" + inside.end +
+           "\r\n"
            "</body> </html>\r\n";
 }
 
-std::string ModernLinkEffectsPage(const std::string &finalCode)
+std::string ModernLinkEffectsPage(const std::string &finalCode, const std::string &scope)
 {
+    const ScopeTags inside = ScopeElements(scope);
     return std::string(StandardsPageStart) +
            "<title> Quillarc 2: Link Effects Page </title>\r\n"
            "<!-- Created by Quillarc 2-->" +
            finalCode +
            "\r\n"
            "</head>\r\n"
-           "<body>\r\n"
-           "<a href=\"example.html\"> Example Link </a>\r\n"
+           "<body>\r\n" +
+           inside.start + "<a href=\"example.html\"> Example Link </a>" + inside.end +
+           "\r\n"
            "</body>\r\n"
            "</html>\r\n";
 }

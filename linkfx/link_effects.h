@@ -11,8 +11,9 @@ enum class LinkEffect { FontSize, ForeColor, BackColor, Uppercase, Lowercase, Li
 
 // The snippet of one effect. The value goes in exactly as typed (not trimmed, checked or
 // escaped), except that a FontSize that is only a number gets its unit (FontSizeValue). The
-// effects that take no value ignore it.
-std::string LinkEffectSnippet(LinkEffect effect, const std::string &value);
+// effects that take no value ignore it. With a scope (linkfx/link_scope.h, ScopeSelector) the
+// rule is for the links inside it alone: "nav a:hover" where it says "a:hover".
+std::string LinkEffectSnippet(LinkEffect effect, const std::string &value, const std::string &scope = {});
 
 // The answer to "Enter a size number" as it goes into a rule: an answer that is only a number
 // (ASCII digits with at most one decimal point and at least one digit after it: "12", "12.5",
@@ -40,9 +41,9 @@ bool ModernCodeTakes(LinkEffect effect, const std::string &value);
 // The modern snippet of one effect: one style element, no comment markers. The valued and
 // the case effects apply the same declaration on keyboard focus (a:focus-visible) as on
 // hover, and their hover rule stands inside @media (hover:hover), so a tap leaves nothing
-// behind. Lineless stays a plain rule for all links. Values go in as LinkEffectSnippet puts them;
-// a value the modern code does not take gives no snippet (empty).
-std::string ModernLinkEffectSnippet(LinkEffect effect, const std::string &value);
+// behind. Lineless stays a plain rule for every link (of the scope). Values and the scope go in as
+// LinkEffectSnippet puts them; a value the modern code does not take gives no snippet (empty).
+std::string ModernLinkEffectSnippet(LinkEffect effect, const std::string &value, const std::string &scope = {});
 
 // An effect as the window's buttons choose it, with the answer given for it (empty for the
 // effects that take none).
@@ -56,9 +57,9 @@ struct ChosenEffect {
 // AppendToFinalCode, an empty one for none. The modern code is one style element after a line
 // break: the rule for all links, then the hover rule inside @media (hover:hover) and the focus
 // rule, each holding every property once, with the value added last; it leaves out what it does
-// not take and is empty when nothing is left.
-std::string ClassicFinalCode(const std::vector<std::optional<ChosenEffect>> &added);
-std::string ModernFinalCode(const std::vector<std::optional<ChosenEffect>> &added);
+// not take and is empty when nothing is left. Every rule is for the links inside the scope.
+std::string ClassicFinalCode(const std::vector<std::optional<ChosenEffect>> &added, const std::string &scope = {});
+std::string ModernFinalCode(const std::vector<std::optional<ChosenEffect>> &added, const std::string &scope = {});
 
 // The final code with one more snippet: the final code, CR LF, the snippet. The line break
 // is written also into an empty final code, so the first line of a built final code is empty.
@@ -66,10 +67,11 @@ std::string AppendToFinalCode(const std::string &finalCode, const std::string &s
 
 // The link effects page around a final code, with an example link; every line, the last
 // included, ends in CR LF. The final code runs straight on from the comment line and
-// straight into "</head>".
-std::string LinkEffectsPage(const std::string &finalCode);
+// straight into "</head>". With a scope, the example link stands inside elements that make
+// it a link of the scope (ScopeElements), on the same line.
+std::string LinkEffectsPage(const std::string &finalCode, const std::string &scope = {});
 
 // The link effects page as a standards page, for the modern code: doctype, language,
 // character set, viewport, the title inside the head, the comment, then the final code as it
-// stands and a line break before "</head>"; the example link in the body.
-std::string ModernLinkEffectsPage(const std::string &finalCode);
+// stands and a line break before "</head>"; the example link in the body, inside the scope.
+std::string ModernLinkEffectsPage(const std::string &finalCode, const std::string &scope = {});

@@ -43,9 +43,12 @@ std::optional<std::vector<std::optional<ChosenEffect>>> EffectsFromProperties(co
 }
 
 WizardCode LinkEffectsInsertCode(const std::string &finalCode, bool modern,
-                                 const std::optional<std::vector<std::optional<ChosenEffect>>> &added)
+                                 const std::optional<std::vector<std::optional<ChosenEffect>>> &added,
+                                 const std::string &scope)
 {
     Properties properties{{"modern", modern ? "1" : "0"}};
+    if (!scope.empty())
+        properties.emplace_back("scope", scope);
     if (!added)
         properties.emplace_back("edited", "1");
     for (const std::optional<ChosenEffect> &effect : added.value_or(std::vector<std::optional<ChosenEffect>>{}))

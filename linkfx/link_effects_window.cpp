@@ -5,6 +5,7 @@
 #include "insert/inserted_items.h"
 #include "linkfx/example_link.h"
 #include "linkfx/link_effects_insert.h"
+#include "linkfx/link_scope.h"
 #include "linkfx/link_style.h"
 #include "ui/accessibility.h"
 #include "ui/code_colours.h"
@@ -21,6 +22,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -31,9 +33,9 @@ using namespace Qt::StringLiterals;
 using ui::pixelRect;
 
 Form5::Form5(ui::Workspace &workspace)
-    // The layout's 5205 twips, a column for the choice of code, and room for "Insert into Page..."
-    // beside "Open in Browser".
-    : ChildWindow(workspace, u"Form5"_s, u"Customizable Link Effects"_s, {8535, 6510})
+    // The layout's 5205 twips, a column for the choice of code, room for "Insert into Page..."
+    // beside "Open in Browser", and a row below for the links the effects are for.
+    : ChildWindow(workspace, u"Form5"_s, u"Customizable Link Effects"_s, {8535, 7230})
     , m_saver({u"HTM(L) *.html, *.htm "_s, u"*.html"_s})
 {
     createControls();
@@ -43,6 +45,7 @@ Form5::Form5(ui::Workspace &workspace)
     createExampleLink();
     createNotes();
     nameControls();
+    createLinkScope();
 }
 
 void Form5::createControls()
@@ -247,6 +250,22 @@ void Form5::createNotes()
     m_saveNote = new ui::Note(this, u"SaveNote"_s, pixelRect(1440, 6150, 6120, 330));
 }
 
+void Form5::createLinkScope()
+{
+    // Below the rest, last in the focus order; the code follows it as it follows the choice of code.
+    ui::makeLabel(this, u"LinkScopeLabel"_s, u"Only links inside:"_s, pixelRect(120, 6555, 1335, 255));
+    m_linkScope = ui::makeLineEdit(this, u"LinkScope"_s, QString(), pixelRect(1440, 6525, 3135, 285));
+    ui::makeBoxHint(this, u"LinkScopeHint"_s, pixelRect(4680, 6510, 3735, 660), m_linkScope, &LinkScopeHint);
+    ui::setBuddies(this, {{u"LinkScopeLabel"_s, u"LinkScope"_s}});
+    QWidget::setTabOrder(m_replace, m_linkScope);
+    connect(m_linkScope, &QLineEdit::textChanged, this, &Form5::chooseCode);
+}
+
+std::string Form5::scope() const
+{
+    return m_linkScope ? ScopeSelector(ui::textOf(m_linkScope)) : std::string(); // none while the window is built
+}
+
 void Form5::followFinalCode()
 {
     m_typingPause->stop();
@@ -257,7 +276,7 @@ void Form5::followFinalCode()
     if (std::size_t(m_finalCode->document()->characterCount()) <= LongestPreviewedCode) {
         const std::string finalCode = ui::textOf(m_finalCode);
         if (finalCode.size() <= LongestPreviewedCode) {
-            style = ReadLinkStyle(finalCode, m_modernCode->isChecked());
+            style = ReadLinkStyle(finalCode, m_modernCode->isChecked(), scope());
             hint = NotPreviewedHint(style);
         }
     }
@@ -294,15 +313,15 @@ void Form5::writeSnippet()
 {
     const bool modern = m_modernCode->isChecked();
     m_writtenSnippet = !m_chosen ? std::string()
-                       : modern  ? ModernLinkEffectSnippet(m_chosen->effect, m_chosen->value)
-                                 : LinkEffectSnippet(m_chosen->effect, m_chosen->value);
+                       : modern  ? ModernLinkEffectSnippet(m_chosen->effect, m_chosen->value, scope())
+                                 : LinkEffectSnippet(m_chosen->effect, m_chosen->value, scope());
     ui::setText(m_effect, m_writtenSnippet);
 }
 
 void Form5::writeBuiltFinalCode()
 {
     m_finalCodeModern = m_modernCode->isChecked();
-    m_builtFinalCode = m_finalCodeModern ? ModernFinalCode(m_added) : ClassicFinalCode(m_added);
+    m_builtFinalCode = m_finalCodeModern ? ModernFinalCode(m_added, scope()) : ClassicFinalCode(m_added, scope());
     writeFinalCode(*m_builtFinalCode);
 }
 
@@ -419,13 +438,13 @@ void Form5::Command10_Click()
 std::string Form5::page() const
 {
     const std::string finalCode = ui::textOf(m_finalCode);
-    return m_modernCode->isChecked() ? ModernLinkEffectsPage(finalCode) : LinkEffectsPage(finalCode);
+    return m_modernCode->isChecked() ? ModernLinkEffectsPage(finalCode, scope()) : LinkEffectsPage(finalCode, scope());
 }
 
 void Form5::Command7_Click()
 {
     if (m_saver.save(this, services(), page()))
-        m_saveNote->say(ui::savedNote(m_saver.lastName()), ui::SavedNoteTime);
+        m_saveNote->say(m_saver.note(), ui::SavedNoteTime);
 }
 
 void Form5::OpenInBrowser_Click()
@@ -437,7 +456,7 @@ WizardCode Form5::insertCode() const
 {
     const std::optional<std::vector<std::optional<ChosenEffect>>> added =
         finalCodeIsBuilt() ? std::optional(m_added) : std::nullopt;
-    return LinkEffectsInsertCode(ui::textOf(m_finalCode), m_modernCode->isChecked(), added);
+    return LinkEffectsInsertCode(ui::textOf(m_finalCode), m_modernCode->isChecked(), added, scope());
 }
 
 void Form5::InsertIntoPage_Click()
@@ -453,6 +472,7 @@ void Form5::ReplaceInPage_Click()
 
 void Form5::editInPage(const InsertedEdit &edit)
 {
+    ui::setText(m_linkScope, PropertyOf(edit.properties, "scope"));
     m_modernCode->setChecked(PropertyOf(edit.properties, "modern") == "1");
     // Effects the window added it builds again; a final code edited by hand comes as the page holds it.
     if (const std::optional<std::vector<std::optional<ChosenEffect>>> added = EffectsFromProperties(edit.properties)) {

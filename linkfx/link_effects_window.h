@@ -21,6 +21,7 @@ class Note;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
@@ -73,9 +74,14 @@ private:
     void updateHints();
     void createExampleLink();
     void createNotes();
+    // "Only links inside:", the scope of the links that the effects are for.
+    void createLinkScope();
+    // The scope the code is written for: none where the box holds no plain selector.
+    std::string scope() const;
     // The example link and its hint follow the final code as it stands.
     void followFinalCode();
-    // Both boxes in the chosen kind of code, where they hold what the window wrote there.
+    // Both boxes in the chosen kind of code for the links of the scope, where they hold what the
+    // window wrote there.
     void chooseCode();
     // Asks for the effect's value (Cancel gives the empty one) and shows its snippet.
     void chooseValuedEffect(LinkEffect effect, const QString &prompt);
@@ -120,4 +126,5 @@ private:
     std::optional<InsertedEdit> m_edit; // the link effects of a page it changes; none: new ones
     QPushButton *m_insert = nullptr;
     QPushButton *m_replace = nullptr;
+    QLineEdit *m_linkScope = nullptr;
 };

@@ -255,10 +255,36 @@ constexpr std::array<std::string_view, 8> RawTextElements{"script", "textarea", 
 // The sizes the example link shows; larger ones are not read.
 constexpr double LargestFontSize = 10000;
 
+// The weight of a selector, in the units of LinkDeclaration::weight.
+constexpr int IdWeight = 10000;
+constexpr int ClassWeight = 100;
+constexpr int ElementWeight = 1;
+
+// The weight the plain selector of a scope adds: its #ids, .classes and element names.
+int scopeWeight(const std::string &scope)
+{
+    int weight = 0;
+    bool atStart = true;
+    for (const char c : scope) {
+        weight += c == '#' ? IdWeight : c == '.' ? ClassWeight : atStart && c != ' ' ? ElementWeight : 0;
+        atStart = c == ' ';
+    }
+    return weight;
+}
+
+// A selector of the link: which state it is for, and its weight.
+struct ReadSelector {
+    LinkSelector selector;
+    int weight;
+    bool operator==(const ReadSelector &) const = default;
+};
+
 class Reader {
 public:
-    explicit Reader(bool standardsPage)
+    Reader(bool standardsPage, const std::string &scope)
         : m_standardsPage(standardsPage)
+        , m_scope(scope)
+        , m_scopeWeight(scopeWeight(scope))
     {}
 
     // Names a part not read, trimmed, once.
@@ -510,7 +536,7 @@ private:
             return to;
         }
         const Block body = block(open, to);
-        const std::vector<LinkSelector> selectors = selectorList(start, open);
+        const std::vector<ReadSelector> selectors = selectorList(start, open);
         if (selectors.empty())
             notRead(std::string(trimmed(source(start, open))) + "{...}");
         else
@@ -519,13 +545,14 @@ private:
     }
 
     // The selectors of a list, each once; none when one of them is not a, a:hover or
-    // a:focus-visible (a browser drops the whole rule for one it does not know either).
-    std::vector<LinkSelector> selectorList(std::size_t at, std::size_t to)
+    // a:focus-visible, alone or after the scope (a browser drops the whole rule for one it does
+    // not know either).
+    std::vector<ReadSelector> selectorList(std::size_t at, std::size_t to)
     {
-        std::vector<LinkSelector> selectors;
+        std::vector<ReadSelector> selectors;
         while (true) {
             const std::size_t end = find(at, to, {Kind::Comma});
-            const std::optional<LinkSelector> selector = selectorOf(at, end);
+            const std::optional<ReadSelector> selector = selectorOf(at, end);
             if (!selector)
                 return {};
             if (std::find(selectors.begin(), selectors.end(), *selector) == selectors.end())
@@ -536,24 +563,41 @@ private:
         }
     }
 
-    std::optional<LinkSelector> selectorOf(std::size_t from, std::size_t to) const
+    std::optional<ReadSelector> selectorOf(std::size_t from, std::size_t to) const
     {
         while (from < to && m_tokens[from].kind == Kind::Blank)
             ++from;
         while (to > from && m_tokens[to - 1].kind == Kind::Blank)
             --to;
-        if (to - from == 1 && is(from, Kind::Ident, "a"))
-            return LinkSelector::All;
-        if (to - from == 3 && is(from, Kind::Ident, "a") && is(from + 1, Kind::Colon)) {
-            if (is(from + 2, Kind::Ident, "hover"))
-                return LinkSelector::Hover;
-            if (is(from + 2, Kind::Ident, "focus-visible"))
-                return LinkSelector::FocusVisible;
+        // The link's own part at the end: a, a:hover or a:focus-visible.
+        std::size_t link = to;
+        ReadSelector read{LinkSelector::All, ElementWeight};
+        if (to - from >= 1 && is(to - 1, Kind::Ident, "a")) {
+            link = to - 1;
+        } else if (to - from >= 3 && is(to - 3, Kind::Ident, "a") && is(to - 2, Kind::Colon) &&
+                   (is(to - 1, Kind::Ident, "hover") || is(to - 1, Kind::Ident, "focus-visible"))) {
+            link = to - 3;
+            read = {is(to - 1, Kind::Ident, "hover") ? LinkSelector::Hover : LinkSelector::FocusVisible,
+                    ClassWeight + ElementWeight};
+        } else {
+            return std::nullopt;
         }
-        return std::nullopt;
+        if (link == from)
+            return read;
+        // Before it the scope the link stands in, as written there, blanks aside, and a blank.
+        if (m_scope.empty() || m_tokens[link - 1].kind != Kind::Blank)
+            return std::nullopt;
+        std::string written;
+        for (const char c : source(from, link - 1))
+            if (!isBlank(c) || (!written.empty() && written.back() != ' '))
+                written += isBlank(c) ? ' ' : c;
+        if (written != m_scope)
+            return std::nullopt;
+        read.weight += m_scopeWeight;
+        return read;
     }
 
-    void declarations(std::size_t at, std::size_t to, const std::vector<LinkSelector> &selectors)
+    void declarations(std::size_t at, std::size_t to, const std::vector<ReadSelector> &selectors)
     {
         while (at < to) {
             const std::size_t end = find(at, to, {Kind::Semicolon});
@@ -564,7 +608,7 @@ private:
 
     // A property, a colon and one value; anything more (a second word, !important, a block) is
     // not read.
-    void declaration(std::size_t from, std::size_t to, const std::vector<LinkSelector> &selectors)
+    void declaration(std::size_t from, std::size_t to, const std::vector<ReadSelector> &selectors)
     {
         while (from < to && m_tokens[from].kind == Kind::Blank)
             ++from;
@@ -586,9 +630,10 @@ private:
             notRead(source(from, to));
             return;
         }
-        for (LinkSelector selector : selectors) {
+        for (const ReadSelector &selector : selectors) {
             m_style.declarations.push_back(*read);
-            m_style.declarations.back().selector = selector;
+            m_style.declarations.back().selector = selector.selector;
+            m_style.declarations.back().weight = selector.weight;
         }
     }
 
@@ -631,6 +676,8 @@ private:
     }
 
     bool m_standardsPage;
+    std::string m_scope;
+    int m_scopeWeight;
     LinkStyle m_style;
     std::string_view m_code; // the final code being read
     std::string m_lowered;   // the same in lower case, for the names of tags
@@ -656,9 +703,9 @@ std::string shortened(std::string_view part, std::size_t most)
 
 } // namespace
 
-LinkStyle ReadLinkStyle(const std::string &finalCode, bool standardsPage)
+LinkStyle ReadLinkStyle(const std::string &finalCode, bool standardsPage, const std::string &scope)
 {
-    Reader reader(standardsPage);
+    Reader reader(standardsPage, scope);
     reader.readHead(finalCode);
     return std::move(reader).style();
 }
@@ -685,13 +732,15 @@ LinkLook LookOf(const LinkStyle &style, bool hovered, bool focused)
             break;
         }
     };
+    std::vector<const LinkDeclaration *> applying;
     for (const LinkDeclaration &declaration : style.declarations)
-        if (declaration.selector == LinkSelector::All)
-            apply(declaration);
-    for (const LinkDeclaration &declaration : style.declarations)
-        if ((declaration.selector == LinkSelector::Hover && hovered) ||
+        if (declaration.selector == LinkSelector::All || (declaration.selector == LinkSelector::Hover && hovered) ||
             (declaration.selector == LinkSelector::FocusVisible && focused))
-            apply(declaration);
+            applying.push_back(&declaration);
+    std::stable_sort(applying.begin(), applying.end(),
+                     [](const LinkDeclaration *a, const LinkDeclaration *b) { return a->weight < b->weight; });
+    for (const LinkDeclaration *declaration : applying)
+        apply(*declaration);
     return look;
 }
 

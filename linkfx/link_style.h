@@ -31,6 +31,9 @@ enum class LinkSelector { All, Hover, FocusVisible };
 
 struct LinkDeclaration {
     LinkSelector selector = LinkSelector::All;
+    // How much the rule's selector weighs against others (ids, then classes and states, then
+    // element names, a digit's place each): the heavier rule wins whatever the order.
+    int weight = 1;
     // One of the five properties, with its value read.
     enum class Property { FontSize, Colour, Background, Case, Underline } property = Property::FontSize;
     double fontSizePx = 0;
@@ -52,11 +55,12 @@ struct LinkStyle {
 // Reads the final code as the page of the modern code (a standards page) or the classic one
 // (no doctype: a font size without a unit is taken in pixels). A colour without its # (which the
 // classic page reads in a way of its own) is not read. Takes time in proportion to the code.
-LinkStyle ReadLinkStyle(const std::string &finalCode, bool standardsPage);
+// With a scope (linkfx/link_scope.h, ScopeSelector) the link stands inside it, and the rules
+// for the links of the scope ("nav a:hover") apply to it too.
+LinkStyle ReadLinkStyle(const std::string &finalCode, bool standardsPage, const std::string &scope = {});
 
-// The look of the link, hovered or focused or neither: the rules for every link first, then
-// those of the link's states, each in the order of the code, the later winning, for a rule of
-// a state weighs more than one for every link.
+// The look of the link, hovered or focused or neither: the rules that apply to it, the lighter
+// first, those of one weight in the order of the code, the later winning.
 LinkLook LookOf(const LinkStyle &style, bool hovered, bool focused);
 
 // The longest final code (in bytes) that the example link is shown for while the user types.

@@ -13,6 +13,7 @@
 #include "ui/page_pictures.h"
 #include "ui/step_frames.h"
 #include "ui/text_box.h"
+#include "ui/twice_density.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -26,8 +27,9 @@ using ui::pixelRect;
 
 Form3::Form3(ui::Workspace &workspace)
     // The layout's 6120 twips, a column for "Open in Browser" and the notes of the copy buttons,
-    // one for "Insert into Page...", and a row below the buttons for the note of a save.
-    : ChildWindow(workspace, u"Form3"_s, u"Copy Code"_s, {9375, 5520})
+    // one for "Insert into Page...", a row below the buttons for the note of a save, and one for
+    // the files the code uses.
+    : ChildWindow(workspace, u"Form3"_s, u"Copy Code"_s, {9375, 5880})
     , m_saver({u"HTM(L) Files *.html, *.htm "_s, u"*.html"_s})
 {
     createControls();
@@ -114,6 +116,7 @@ void Form3::createNewControls()
     m_replace = ui::makeButton(this, u"ReplaceInPage"_s, u"Replace in Page"_s, pixelRect(7800, 4440, 1455, 495),
                                u"Put the code into the page in place of the rollover it was made from"_s);
     m_replace->hide();
+    m_codeFiles = ui::makeHint(this, u"CodeFiles"_s, pixelRect(120, 5400, 9135, 420));
     connect(m_insert, &QPushButton::clicked, this, &Form3::InsertIntoPage_Click);
     connect(m_replace, &QPushButton::clicked, this, &Form3::ReplaceInPage_Click);
 }
@@ -163,7 +166,7 @@ std::string Form3::page() const
 void Form3::Command5_Click()
 {
     if (m_saver.save(this, services(), page(), m_pictures))
-        m_saveNote->say(ui::savedNote(m_saver.lastName()), ui::SavedNoteTime);
+        m_saveNote->say(m_saver.note(), ui::SavedNoteTime);
 }
 
 void Form3::OpenInBrowser_Click()
@@ -174,6 +177,12 @@ void Form3::OpenInBrowser_Click()
 void Form3::setEntries(RolloverEntries entries)
 {
     m_entries = std::move(entries);
+    const QStringList boxes{ui::toQString(m_entries.properties.Image1Src),
+                            ui::toQString(m_entries.properties.Image2Src)};
+    ui::showHint(m_codeFiles, ui::codeFilesNote(boxes,
+                                                {ui::pickedPicture(boxes[0], m_entries.picture1Path),
+                                                 ui::pickedPicture(boxes[1], m_entries.picture2Path)},
+                                                modern));
     m_insert->setVisible(!m_entries.edit);
     m_replace->setVisible(m_entries.edit.has_value());
 }

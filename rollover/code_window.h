@@ -10,6 +10,7 @@
 #include <string>
 
 class QGroupBox;
+class QLabel;
 class QPushButton;
 class QPlainTextEdit;
 
@@ -73,4 +74,5 @@ private:
     ui::Note *m_saveNote = nullptr;
     QPushButton *m_insert = nullptr;
     QPushButton *m_replace = nullptr;
+    QLabel *m_codeFiles = nullptr; // below the rest: the files the code uses
 };

@@ -16,6 +16,7 @@
 #include "ui/picture_drop.h"
 #include "ui/picture_maker.h"
 #include "ui/picture_names.h"
+#include "ui/remembered_places.h"
 #include "ui/services.h"
 #include "ui/step_frames.h"
 #include "ui/text_box.h"
@@ -164,6 +165,7 @@ void Form2::createTutorial()
                      "Click \"See Code\" below to goto the next screen. "_s},
         });
     std::copy(frames.cbegin(), frames.cend(), m_tut + 1);
+    ui::addMakePicturesTip(m_tut[1]);
 
     // Focus order; a visible step's button takes its turn after Command5 (steps 1 to 3)
     // or after Command9 (steps 4 and 5).
@@ -288,9 +290,13 @@ void Form2::Form_Load()
 
 void Form2::pickPicture(QLineEdit *box, const QString &title)
 {
-    const std::optional<QString> path = services().openFileName(this, ui::pictureRequest(title, m_lastPicture));
+    // Each picker starts at its own picture, or where pictures were chosen last.
+    const QString own = box == m_text[1] ? m_picture1Path : m_picture2Path;
+    const std::optional<QString> path = services().openFileName(
+        this, ui::pictureRequest(title, ui::proposedPath(services(), ui::FileKind::Pictures, own)));
     if (!path || path->isEmpty())
         return; // a cancel keeps what the box held
+    ui::rememberFolder(services(), ui::FileKind::Pictures, *path);
     takePicture(box, *path);
 }
 

@@ -95,7 +95,7 @@ private:
     QGroupBox *m_tut[7] = {}; // tut1 to tut6
     QLineEdit *m_altText = nullptr;
     QCheckBox *m_modernCode = nullptr;
-    QString m_lastPicture; // the window's one file dialog keeps its last name
+    QString m_lastPicture; // the picture taken last, beside which a typed name is looked for
     RolloverPreview *m_preview = nullptr;
     QString m_picture1Path; // the full paths of the pictures picked or dropped
     QString m_picture2Path;

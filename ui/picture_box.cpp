@@ -45,5 +45,15 @@ void PictureBox::mouseMoveEvent(QMouseEvent *event)
 void PictureBox::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-    Q_EMIT mouseUp();
+    // The preview holds the mouse while a button is down: the release comes here wherever it is.
+    if (rect().contains(event->position().toPoint()))
+        Q_EMIT mouseUp();
+    else
+        Q_EMIT mouseLeft();
+}
+
+void PictureBox::leaveEvent(QEvent *event)
+{
+    QWidget::leaveEvent(event);
+    Q_EMIT mouseLeft();
 }

@@ -8,8 +8,8 @@
 
 // The button editor's preview control: it takes the size of its picture, without
 // stretching, shows the part of it that it was given (the part its frame lets show), and
-// tells the window of mouse presses, moves and releases on it. Mouse tracking is on, so
-// moves arrive without a button held.
+// tells the window of mouse presses, moves and releases on it and of the pointer leaving it.
+// Mouse tracking is on, so moves arrive without a button held.
 class PictureBox final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PictureBox)
@@ -26,13 +26,16 @@ public:
 Q_SIGNALS:
     void mouseDown();
     void mouseMove();
-    void mouseUp();
+    void mouseUp(); // the button came up over the preview
+    // The pointer left the preview, however fast, or the button held on it came up elsewhere.
+    void mouseLeft();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
 
 private:
     QPixmap m_picture;

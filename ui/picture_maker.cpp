@@ -5,8 +5,10 @@
 #include "ui/controls.h"
 #include "ui/look.h"
 #include "ui/picture_set.h"
+#include "ui/remembered_places.h"
 #include "ui/services.h"
 #include "ui/text_box.h"
+#include "ui/workspace.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -16,11 +18,13 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
 
+#include <algorithm>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -119,9 +123,22 @@ void paintSwatch(QPushButton *swatch, Rgb colour)
 PictureMaker *PictureMaker::openBeside(ChildWindow &opener, PictureKind kind)
 {
     auto *maker = new PictureMaker(opener.workspace(), kind);
-    // Beside the window it fills, which may go while it stays.
-    maker->setLeft(opener.left() + twips(opener.width()));
-    maker->setTop(opener.top());
+    maker->setTop(opener.top()); // loads it, so that its frame has its size
+    // Beside the window it fills (which may go while it stays) where both show whole; otherwise
+    // over it, a title bar lower and further right, as far as the visible part lets it: the
+    // workspace never has to scroll its opener out of sight to show it.
+    QMdiSubWindow *frame = maker->subWindow();
+    const QRect from = opener.subWindow()->geometry();
+    const QRect visible = opener.workspace().visibleArea();
+    QRect place(QPoint(from.right() + 1, from.top()), frame->size());
+    if (!visible.contains(place.united(from))) {
+        const int step = frame->height() - maker->height();
+        place.moveTopLeft(from.topLeft() + QPoint(step, step));
+        place.moveRight(std::min(place.right(), visible.right()));
+        place.moveBottom(std::min(place.bottom(), visible.bottom()));
+        place.moveTopLeft({std::max(place.left(), 0), std::max(place.top(), 0)});
+    }
+    frame->move(place.topLeft());
     maker->showWindow();
     return maker;
 }
@@ -337,15 +354,17 @@ void PictureMaker::showHints(PixelSize caption)
 void PictureMaker::savePictures()
 {
     const bool webp = canWritePictures("webp");
-    FileRequest request{{u"PNG Pictures (*.png) "_s, u"*.png"_s},
-                        u"Save Pictures"_s,
-                        toQString(ProposedFileName(textOf(m_caption), m_kind))};
+    FileRequest request{
+        {u"PNG Pictures (*.png) "_s, u"*.png"_s},
+        u"Save Pictures"_s,
+        proposedPath(services(), FileKind::Pictures, toQString(ProposedFileName(textOf(m_caption), m_kind)))};
     if (webp)
         request.moreFilters.append({u"WebP Pictures (*.webp) "_s, u"*.webp"_s});
     int filter = 0;
     const std::optional<QString> chosen = services().saveFileName(this, request, &filter);
     if (!chosen || chosen->isEmpty())
         return;
+    rememberFolder(services(), FileKind::Pictures, *chosen);
 
     // The filter chosen decides what the files hold, whatever the name typed ends in.
     const std::optional<MadeFiles> made =

@@ -32,7 +32,8 @@ class PictureMaker final : public ChildWindow {
 public:
     PictureMaker(Workspace &workspace, PictureKind kind);
 
-    // A new maker for the window, shown beside it; the window connects to picturesSaved().
+    // A new maker for the window, shown beside it where both show whole, otherwise over it; the
+    // window connects to picturesSaved().
     static PictureMaker *openBeside(ChildWindow &opener, PictureKind kind);
 
     // What the boxes say now; a colour that is no CSS colour keeps the last one that was.

@@ -11,6 +11,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSettings>
 #include <QUrl>
 
 #include <chrono>
@@ -119,6 +120,8 @@ DesktopServices::DesktopServices()
     : m_randomState(clockReading())
 {}
 
+DesktopServices::~DesktopServices() = default;
+
 std::optional<QString> DesktopServices::openFileName(QWidget *parent, const FileRequest &request)
 {
     QString selected = selectedNameFilter(request);
@@ -181,8 +184,18 @@ float DesktopServices::randomDraw()
 void DesktopServices::endApplication()
 {
     // At once: no destructor, close handler or end handler runs. The pages shown in the
-    // browser stay for a browser that reads them late; the next start removes them.
+    // browser stay for a browser that reads them late; the next start removes them. What is
+    // kept across runs is written first.
+    if (m_settings)
+        m_settings->sync();
     std::_Exit(EXIT_SUCCESS);
+}
+
+QSettings &DesktopServices::settings()
+{
+    if (!m_settings)
+        m_settings = std::make_unique<QSettings>(u"Quillarc"_s, u"Quillarc 2"_s);
+    return *m_settings;
 }
 
 } // namespace ui

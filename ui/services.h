@@ -11,6 +11,7 @@
 #include <optional>
 
 class QInputDialog;
+class QSettings;
 class QUrl;
 class QWidget;
 
@@ -73,6 +74,8 @@ public:
     virtual float randomDraw() = 0;
     // Ends the process at once: no window's close handlers run.
     virtual void endApplication() = 0;
+    // What the program keeps across runs (ui/remembered_places.h); a test keeps its own.
+    virtual QSettings &settings() = 0;
 
     // The run's own folder of the pages shown in the browser.
     BrowserPages &browserPages() { return m_browserPages; }
@@ -85,6 +88,7 @@ private:
 class DesktopServices final : public Services {
 public:
     DesktopServices();
+    ~DesktopServices() override;
 
     std::optional<QString> openFileName(QWidget *parent, const FileRequest &request) override;
     std::optional<QString> saveFileName(QWidget *parent, const FileRequest &request,
@@ -96,9 +100,11 @@ public:
     bool openInBrowser(const QUrl &page) override;
     float randomDraw() override;
     [[noreturn]] void endApplication() override;
+    QSettings &settings() override;
 
 private:
     quint64 m_randomState;
+    std::unique_ptr<QSettings> m_settings; // the user's, made when first asked for
 };
 
 // The text prompt as DesktopServices shows it: a title, the prompt and one box that takes a

@@ -4,7 +4,10 @@
 #include "ui/controls.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -25,6 +28,18 @@ std::vector<QGroupBox *> makeStepFrames(QWidget *window, std::initializer_list<S
         frames.push_back(frame);
     }
     return frames;
+}
+
+void addMakePicturesTip(QGroupBox *frame)
+{
+    int bottom = 0;
+    for (const QWidget *control : frame->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        bottom = std::max(bottom, control->geometry().bottom() + 1);
+    const QLabel *text = frame->findChild<QLabel *>(QString(), Qt::FindDirectChildrenOnly);
+    const QLabel *tip =
+        makeLabel(frame, QStringLiteral("MakePicturesTip"), QStringLiteral("No pictures? Make Pictures... draws them."),
+                  QRect(text->x(), bottom + 3, text->width(), 17));
+    frame->resize(frame->width(), tip->geometry().bottom() + 8);
 }
 
 void turnStep(QWidget *from, QWidget *to, StepTurn turn)

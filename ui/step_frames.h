@@ -38,6 +38,11 @@ struct StepFrame {
 // answers them in that order.
 std::vector<QGroupBox *> makeStepFrames(QWidget *window, std::initializer_list<StepFrame> steps);
 
+// The line below the first step of the rollover and button tutorials that leads a newcomer
+// without pictures to the picture maker: a label `MakePicturesTip` under the frame's other
+// controls, as wide as its text label, and the frame grows by it.
+void addMakePicturesTip(QGroupBox *frame);
+
 // Whether the next step's frame shows before the step's own frame hides, or after.
 enum class StepTurn { ShowFirst, HideFirst };
 

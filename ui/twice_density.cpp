@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QUrl>
 
 namespace ui {
 
@@ -34,6 +35,24 @@ QStringList withTwiceDensitySiblings(const QStringList &pictures)
             all.append(sibling);
     }
     return all;
+}
+
+QString codeFilesNote(const QStringList &boxTexts, const QStringList &picked, bool modern)
+{
+    QStringList names;
+    for (qsizetype i = 0; i < boxTexts.size(); ++i) {
+        const QString path = picked.value(i);
+        if (path.isEmpty()) {
+            if (!boxTexts[i].isEmpty())
+                names.append(QUrl::fromPercentEncoding(boxTexts[i].toUtf8()));
+            continue;
+        }
+        names.append(fileNameOf(path));
+        if (const QString sibling = twiceDensitySibling(path); modern && !sibling.isEmpty())
+            names.append(fileNameOf(sibling));
+    }
+    names.removeDuplicates();
+    return names.isEmpty() ? QString() : QStringLiteral("Files the code uses: ") + names.join(QStringLiteral(", "));
 }
 
 } // namespace ui

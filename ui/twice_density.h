@@ -21,4 +21,11 @@ std::string twiceDensitySource(const QString &picture);
 // page that names both needs beside it.
 QStringList withTwiceDensitySiblings(const QStringList &pictures);
 
+// What the note under a code window's code says, so that a user who pastes the code by hand
+// knows what to copy beside the page: the file names the code names, each once. Each picture
+// box gives its picked picture's file name, or its text read as a file name where none was
+// picked; in the modern code its sibling for twice the density follows. Empty for none.
+// picked: the picked full paths (ui/page_pictures.h, pickedPicture), in the order of the boxes.
+QString codeFilesNote(const QStringList &boxTexts, const QStringList &picked, bool modern);
+
 } // namespace ui

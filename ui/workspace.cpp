@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/workspace.h"
 
+#include <QMdiSubWindow>
 #include <QScrollBar>
+
+#include <algorithm>
 
 namespace ui {
 
@@ -63,6 +66,28 @@ void Workspace::scrollToShow(const QWidget *child)
     QScrollBar *down = verticalScrollBar();
     across->setValue(across->value() + scrollToShowSpan(frame.left(), frame.right() + 1, visible.width()));
     down->setValue(down->value() + scrollToShowSpan(frame.top(), frame.bottom() + 1, visible.height()));
+}
+
+void Workspace::tileWindows()
+{
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
+    const int width = visibleSize().width();
+    QPoint at(0, 0);
+    int rowHeight = 0;
+    for (QMdiSubWindow *window : subWindowList()) {
+        if (window->isHidden() || window->isMinimized())
+            continue;
+        if (window->isMaximized())
+            window->showNormal();
+        if (at.x() > 0 && at.x() + window->width() > width) {
+            at = QPoint(0, at.y() + rowHeight);
+            rowHeight = 0;
+        }
+        window->move(at);
+        at.rx() += window->width();
+        rowHeight = std::max(rowHeight, window->height());
+    }
 }
 
 } // namespace ui

@@ -28,6 +28,9 @@ public:
     // Scrolls so that the child window's top left corner is visible, with as much of the
     // window as fits.
     void scrollToShow(const QWidget *child);
+    // Lays the windows out side by side, in rows as wide as the visible part, each at its own
+    // size: they are made for it. The area scrolls to what does not fit.
+    void tileWindows();
 
 private:
     // The size of the visible part once the scroll bars the windows need are shown.

@@ -9,9 +9,11 @@
 #include "rollover/code_window.h"
 #include "rollover/properties_window.h"
 #include "tests/support/fake_services.h"
+#include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
 #include "tests/support/window_test.h"
 #include "ui/look.h"
+#include "ui/remembered_places.h"
 #include "ui/workspace.h"
 
 #include <QAbstractButton>
@@ -202,16 +204,37 @@ private Q_SLOTS:
         const QStringList opened = listed();
         QCOMPARE(opened.size(), m_main->workspace().subWindowList().size());
         QCOMPARE(opened.last(), u"*&%1 Customizable Link Effects"_s.arg(opened.size()));
+        choose(u"te"_s); // a second one is told apart
+        QCOMPARE(listed().last(), u"*&%1 Customizable Link Effects 2"_s.arg(opened.size() + 1));
         QMdiSubWindow *linkEffects = m_main->workspace().activeSubWindow();
         choose(u"previous"_s);
         QMdiSubWindow *previous = m_main->workspace().activeSubWindow();
         QVERIFY(previous != linkEffects);
         choose(u"next"_s);
         QVERIFY(m_main->workspace().activeSubWindow() != previous);
+        // Ctrl+F6 and Ctrl+Shift+F6, which the menu shows first; Ctrl+Tab as well.
+        QCOMPARE(child<QAction>(menu, u"next"_s)->shortcuts(), QKeySequence::listFromString(u"Ctrl+F6; Ctrl+Tab"_s));
+        QTest::keyClick(m_main, Qt::Key_F6, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(m_main->workspace().activeSubWindow(), previous);
+        // A window chosen from the list shows whole, however far the workspace has to scroll.
+        QMdiSubWindow *first = m_main->workspace().subWindowList().first();
+        first->move(3000, 2000);
         child<QAction>(menu, u"window1"_s)->trigger();
-        QCOMPARE(m_main->workspace().activeSubWindow(), m_main->workspace().subWindowList().first());
+        QCOMPARE(m_main->workspace().activeSubWindow(), first);
+        QVERIFY(m_main->workspace().viewport()->rect().contains(first->geometry()));
         QVERIFY(listed().first().startsWith(u"*&1 "_s));
+        // Tile sets every window at its own size, none over another; the workspace scrolls to the rest.
+        const QList<QMdiSubWindow *> windows = m_main->workspace().subWindowList();
+        QList<QSize> sizes;
+        for (const QMdiSubWindow *window : windows)
+            sizes << window->size();
         choose(u"tile"_s);
+        for (qsizetype i = 0; i < windows.size(); ++i) {
+            QCOMPARE(windows[i]->size(), sizes[i]);
+            for (const QMdiSubWindow *other : windows.mid(i + 1))
+                QVERIFY(!other->geometry().intersects(windows[i]->geometry()));
+        }
+        QVERIFY(m_main->workspace().verticalScrollBar()->maximum() > 0);
         const QRect tiled = linkEffects->geometry();
         choose(u"cascade"_s);
         QVERIFY(linkEffects->geometry() != tiled);
@@ -331,6 +354,17 @@ private Q_SLOTS:
         auto *tut1 = wizards[0]->findChild<QGroupBox *>(u"tut1"_s);
         QVERIFY(tut1);
         QVERIFY(tut1->isVisible());
+        // The rollover and button tutorials lead a user without pictures to the picture maker.
+        const auto *tip = tut1->findChild<QLabel *>(u"MakePicturesTip"_s);
+        QCOMPARE(tip ? tip->text() : QString(),
+                 window == u"Form5"_s ? QString() : u"No pictures? Make Pictures... draws them."_s);
+        // Every step frame shows whole in the workspace.
+        QCoreApplication::processEvents(); // the scroll bars would take their room
+        for (QGroupBox *frame : wizards[0]->findChildren<QGroupBox *>(QRegularExpression(u"^tut\\d$"_s))) {
+            frame->show();
+            QVERIFY(m_main->workspace().viewport()->rect().contains(
+                QRect(frame->mapTo(m_main->workspace().viewport(), QPoint()), frame->size())));
+        }
     }
 
     // The tutorial's properties window takes the place the workspace gives a new window, and its
@@ -540,6 +574,61 @@ private Q_SLOTS:
         QCOMPARE(image.pixelColor(button), QColor(255, 224, 192));
         const QPoint quickStart = m_main->quickStartWindow().mapTo(m_main, QPoint(2, 2));
         QCOMPARE(image.pixelColor(quickStart), QColor(255, 255, 192));
+    }
+
+    // The main window opens as the last run left it: its size, its place, maximised or not.
+    void placeIsKeptAcrossRuns()
+    {
+        const QRect placed(40, 50, 700, 480);
+        m_main->setGeometry(placed);
+        m_main->showMaximized();
+        QVERIFY(m_main->close());
+        delete m_main;
+        Mainfrm next(*m_services, FirstRunMarker(m_folder->path(), QString()));
+        next.show();
+        QVERIFY(next.isMaximized());
+        QCOMPARE(next.normalGeometry(), placed);
+    }
+
+    // Each dialog of pictures or pages starts in the folder its kind was chosen in last, and
+    // keeps the folder of the file chosen there for the next one.
+    void dialogsStartWhereTheUserWorks_data()
+    {
+        QTest::addColumn<QStringList>("steps"); // a menu item, then each window with the button clicked there
+        QTest::addColumn<QString>("chosen");    // p.png for pictures
+        for (const QString &steps :
+             {u"rollover Form2 Command1"_s, u"rollover Form2 Command2"_s, u"button Form7 Command1"_s,
+              u"button Form7 Command2"_s, u"button Form7 Command3"_s})
+            QTest::newRow(qPrintable(steps)) << steps.split(u' ') << u"p.png"_s;
+        QTest::newRow("Save Pictures") << u"rollover Form2 MakePictures PictureMaker SavePictures"_s.split(u' ')
+                                       << u"made.png"_s;
+        const QString rolloverCode = u"rollover Form2 Command3 Form3 "_s,
+                      buttonCode = u"button Form7 Command8 Form7 "_s;
+        for (const QString &steps :
+             QStringList{rolloverCode + u"Command5"_s, rolloverCode + u"InsertIntoPage"_s, u"te Form5 Command7"_s,
+                         u"te Form5 InsertIntoPage"_s, buttonCode + u"Command12"_s, buttonCode + u"InsertIntoPage"_s,
+                         u"EditInsertedCode"_s})
+            QTest::newRow(qPrintable(steps)) << steps.split(u' ') << u"into.html"_s;
+    }
+    void dialogsStartWhereTheUserWorks()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, chosen);
+        const ui::FileKind kind = chosen.endsWith(u".png"_s) ? ui::FileKind::Pictures : ui::FileKind::Pages;
+        const QDir folder(m_folder->path());
+        QVERIFY(folder.mkpath(u"before"_s) && folder.mkpath(u"after"_s));
+        QVERIFY(testimages::writePicture(folder.filePath(u"after/p.png"_s), 8, 8, Qt::red));
+        QVERIFY(testfiles::writeFile(folder.filePath(u"after/into.html"_s), "<!DOCTYPE html><title>t</title>\n"));
+        ui::rememberFolder(*m_services, kind, folder.filePath(u"before/x"_s));
+        m_services->answerOpen(folder.filePath(u"after/"_s + chosen));
+        m_services->answerSave(folder.filePath(u"after/"_s + chosen));
+        choose(steps.first());
+        for (qsizetype i = 1; i + 1 < steps.size(); i += 2)
+            click(childWindow(steps.at(i)), steps.at(i + 1));
+        const QString proposed = m_services->questions.constLast().request.proposedName;
+        QVERIFY2(QFileInfo(proposed).path() == folder.filePath(u"before"_s) || proposed == folder.filePath(u"before"_s),
+                 qPrintable(proposed));
+        QCOMPARE(ui::proposedPath(*m_services, kind), folder.filePath(u"after"_s));
     }
 
 private:

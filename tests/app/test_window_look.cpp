@@ -3,6 +3,7 @@
 #include "app/quick_start_window.h"
 #include "app/tutorial_launcher.h"
 #include "app/welcome_window.h"
+#include "button/button_code.h"
 #include "button/button_editor.h"
 #include "linkfx/link_effects_window.h"
 #include "rollover/code_window.h"
@@ -572,6 +573,8 @@ private Q_SLOTS:
             << u"Form2"_s << false << u"Text3"_s << u"https://example.org/"_s << u"LinkHint"_s << QString();
         QTest::newRow("button, a script link")
             << u"Form7"_s << false << u"Text11"_s << u"javascript:go()"_s << u"LinkHint"_s << link("javascript:go()");
+        QTest::newRow("button, no height") << u"Form7"_s << false << u"Text4"_s << u"88"_s << u"SizeHint"_s
+                                           << QString::fromStdString(ButtonSizeHint("88", ""));
         QTest::newRow("modern rollover, size 0")
             << u"Form2"_s << true << u"Text5"_s << u"0,40"_s << u"SizeHint"_s << size("0,40");
         QTest::newRow("modern rollover, one number")

@@ -146,6 +146,7 @@ class Links:
     modern: bool = False
     standards: bool = False
     separate: bool = False  # the modern snippets each in a style element of its own
+    scope: str = ""  # "Only links inside:"; the page's link stands inside it
 
 
 @dataclass
@@ -216,6 +217,8 @@ LINK_EFFECTS = [
 LINKS_TOGETHER = Links("links-together.html", "several effects in one final code",
                        [("Lineless", ""), ("FontSize", "20px"), ("ForeColor", "red"), ("BackColor", "#00ff00"),
                         ("Uppercase", "")])
+LINKS_SCOPED = Links("links-scoped.html", "effects for the links inside nav", [("Lineless", ""), ("ForeColor", "red")],
+                     scope="nav")
 
 # Pages written as "Open in Browser" writes them and saved by "Save as HTML" with the copies of
 # their pictures taken, each into a folder of its own that holds none of the pictures before:
@@ -283,6 +286,8 @@ MODERN_LINKS_SAVED.append(Links("modern-links-unclosed.html", "an unclosed rgb( 
 MODERN_LINKS_SAVED.append(Links("modern-links-all.html", "final code with all six effects",
                                 [MODERN_EFFECTS[5], *MODERN_EFFECTS[:5]], True))
 MODERN_LINKS = [case for saved in MODERN_LINKS_SAVED for case in (saved, pasted(saved))]
+MODERN_LINKS.append(Links("modern-links-scoped.html", "link effects for the links of a menu's items",
+                          [MODERN_EFFECTS[2], MODERN_EFFECTS[3]], True, scope="ul.menu li"))
 
 
 def without_script(case):
@@ -389,9 +394,9 @@ def order():
     for case in [BUTTON_THREE, BUTTON_OVER, BUTTON_DOWN, BUTTON_STANDARDS, *INSERTED_BUTTONS]:
         pages.append({"file": case.page, "kind": "button", "standards": case.standards, "into": case.into,
                       "pictures": [picture(case.default), picture(case.over), picture(case.down)]})
-    for case in [*LINK_EFFECTS, LINKS_TOGETHER, *MODERN_LINKS, MODERN_LINKS_SEPARATE]:
+    for case in [*LINK_EFFECTS, LINKS_TOGETHER, LINKS_SCOPED, *MODERN_LINKS, MODERN_LINKS_SEPARATE]:
         pages.append({"file": case.page, "kind": "linkfx", "effects": case.effects, "modern": case.modern,
-                      "standards": case.standards, "separate": case.separate})
+                      "standards": case.standards, "separate": case.separate, "scope": case.scope})
     for case in HAND_EDITED:
         pages.append({"file": case.page, "kind": "linkfx", "code": case.code, "modern": case.modern})
     for case in [*MODERN_PICTURES, *INSERTED_MODERN]:
@@ -1228,6 +1233,9 @@ class PageChecks(unittest.TestCase):
 
     def test_link_effects_together(self):
         self.checker.check_links(LINKS_TOGETHER)
+
+    def test_link_effects_for_the_links_of_a_part(self):
+        self.checker.check_links(LINKS_SCOPED)
 
     def test_the_example_link_reads_hand_edited_code_as_chromium_does(self):
         for case in HAND_EDITED:

@@ -8,11 +8,12 @@
 //   {"pictures": [{"file": "up.gif", "colour": [255, 0, 0], "size": [48, 48]}, ...],
 //    "pages": [{"file": "a.html", "kind": "rollover", "pictures": ["up.gif", "over.jpg"]},
 //              {"file": "b.html", "kind": "button", "pictures": ["d.gif", "", "dn.bmp"]},
-//              {"file": "c.html", "kind": "linkfx", "effects": [["FontSize", "20px"]]}, ...]}
+//              {"file": "c.html", "kind": "linkfx", "effects": [["FontSize", "20px"]], "scope": "nav"}, ...]}
 //
 // A link effects page holds the final code the window builds from its effects: the modern one
 // in one style element, or with "separate": true each effect's modern snippet added on its own.
-// One with "code" holds that text as a final code edited by hand, in both kinds.
+// One with "code" holds that text as a final code edited by hand, in both kinds. "scope" fills
+// "Only links inside:": the rules are for the links inside it, and the page's link stands there.
 //
 // A page with "standards": true holds the two codes pasted into an author's standards page, with
 // a paragraph before and after the code (link effects: the final code in its head, the example
@@ -237,7 +238,8 @@ private:
             return modern ? ModernRolloverPage(head, body) : RolloverPage(head, body);
         if (kind == u"button"_s)
             return modern ? ModernButtonPage(head, body) : ButtonPage(head, body);
-        return modern ? ModernLinkEffectsPage(head) : LinkEffectsPage(head);
+        const std::string scope = order[u"scope"].toString().toStdString();
+        return modern ? ModernLinkEffectsPage(head, scope) : LinkEffectsPage(head, scope);
     }
 
     // The code spliced into a page of the folder at its default place, the pictures beside it.
@@ -337,6 +339,7 @@ private:
         if (order.contains(u"code"))
             return {order[u"code"].toString().toStdString(), {}, order[u"code"].toString().toStdString(), {}, {}};
         // Each effect chosen, then added to the final code, as the window's buttons do.
+        const std::string scope = order[u"scope"].toString().toStdString();
         std::vector<std::optional<ChosenEffect>> added;
         std::string separate;
         for (const QJsonValue &item : order[u"effects"].toArray()) {
@@ -345,9 +348,13 @@ private:
             if (effect == effects.end())
                 throw OrderError("unknown effect " + pair[0].toString().toStdString());
             added.push_back(ChosenEffect{effect->second, pair[1].toString().toStdString()});
-            separate = AppendToFinalCode(separate, ModernLinkEffectSnippet(effect->second, added.back()->value));
+            separate = AppendToFinalCode(separate, ModernLinkEffectSnippet(effect->second, added.back()->value, scope));
         }
-        return {ClassicFinalCode(added), {}, order[u"separate"].toBool() ? separate : ModernFinalCode(added), {}, {}};
+        return {ClassicFinalCode(added, scope),
+                {},
+                order[u"separate"].toBool() ? separate : ModernFinalCode(added, scope),
+                {},
+                {}};
     }
 
     // What the window's example link shows for the page's final code, at rest, hovered and
@@ -357,7 +364,8 @@ private:
     {
         const bool modern = order[u"modern"].toBool();
         const LinkStyle style =
-            ReadLinkStyle(modern ? codes.modernHead : codes.classicHead, modern || order[u"standards"].toBool());
+            ReadLinkStyle(modern ? codes.modernHead : codes.classicHead, modern || order[u"standards"].toBool(),
+                          order[u"scope"].toString().toStdString());
         const auto computed = [](const LinkLook &look) {
             const auto rgb = [](const Rgb &colour) {
                 return u"rgb(%1, %2, %3)"_s.arg(colour.red).arg(colour.green).arg(colour.blue);

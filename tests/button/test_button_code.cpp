@@ -109,17 +109,20 @@ private Q_SLOTS:
                                                "--> </script>")
                                  << QByteArray("<a href=\"http://\" ><img src=\"a.gif\" name=\"Example\"></a>");
 
-        ButtonSpec noSize = neither;
+        // A size left empty writes no size, not the script error "new Image(,)".
+        ButtonSpec noHeight = neither;
+        noHeight.ButtonHeight.clear();
+        ButtonSpec noSize = noHeight;
         noSize.ButtonWidth.clear();
-        noSize.ButtonHeight.clear();
-        QTest::newRow("empty width and height")
-            << noSize
-            << QByteArray("<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--\r\n"
-                          "DefaultImage= new Image(,)\r\n"
-                          "DefaultImage.src=\"a.gif\"\r\n"
-                          "\r\n"
-                          "--> </script>")
-            << QByteArray("<a href=\"http://\" ><img src=\"a.gif\" name=\"Example\"></a>");
+        for (const auto &[tag, fields] :
+             {std::pair{"empty height", noHeight}, std::pair{"empty width and height", noSize}})
+            QTest::newRow(tag) << fields
+                               << QByteArray("<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--\r\n"
+                                             "DefaultImage= new Image()\r\n"
+                                             "DefaultImage.src=\"a.gif\"\r\n"
+                                             "\r\n"
+                                             "--> </script>")
+                               << QByteArray("<a href=\"http://\" ><img src=\"a.gif\" name=\"Example\"></a>");
 
         ButtonSpec noDefault = neither;
         noDefault.DefaultImageSrc.clear();
@@ -230,6 +233,8 @@ private Q_SLOTS:
         const ButtonCode code = GenerateButtonCode(fields);
         QCOMPARE(bytes(code.head), head);
         QCOMPARE(bytes(code.body), body);
+        // The editor's hint says so exactly when the code gives the pictures no size.
+        QCOMPARE(!ButtonSizeHint(fields.ButtonWidth, fields.ButtonHeight).empty(), head.contains("Image()"));
     }
 
     void headLineCounts_data()

@@ -10,6 +10,7 @@
 #include "ui/files.h"
 #include "ui/look.h"
 #include "ui/picture_box.h"
+#include "ui/remembered_places.h"
 #include "ui/text_box.h"
 
 #include <QCheckBox>
@@ -77,7 +78,7 @@ private Q_SLOTS:
         Form7 *w = open<Form7>();
         QCOMPARE(w->objectName(), u"Form7"_s);
         QCOMPARE(w->windowTitle(), u"Button Editor"_s);
-        QCOMPARE(w->size(), QSize(728, 372)); // the layout's 553, and the code view and the code choice
+        QCOMPARE(w->size(), QSize(728, 408)); // the layout's 553, and the code view and the code choice
         QCOMPARE(w->palette().color(QPalette::Window), ui::WindowBackground);
         QCOMPARE(w->subWindow()->pos(), QPoint(0, 0));
         for (const QString &name : {u"Text1"_s, u"Text2"_s, u"Text3"_s})
@@ -97,7 +98,7 @@ private Q_SLOTS:
         QCOMPARE(w->shownPicture(), std::string());
         QCOMPARE(w->findChildren<QLineEdit *>().size(), 11); // ten and the alt text
         // The load moved the code frame to the top left corner.
-        QCOMPARE(child<QGroupBox>(w, u"Frame3"_s)->geometry(), QRect(0, 1, 561, 371));
+        QCOMPARE(child<QGroupBox>(w, u"Frame3"_s)->geometry(), QRect(0, 1, 561, 407));
     }
 
     void controls_data()
@@ -321,16 +322,26 @@ private Q_SLOTS:
         QCOMPARE(seen, whole.copy(QRect(QPoint(0, 0), visible.size())));
     }
 
+    // Unchecked, the pick fills the size only while both boxes are empty.
+    void pickDefaultUncheckedKeepsSize_data()
+    {
+        QTest::addColumn<QStringList>("typed"); // width and height
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("width typed") << QStringList{u"7"_s, QString()} << QStringList{u"7"_s, QString()};
+        QTest::newRow("both empty") << QStringList{QString(), QString()} << QStringList{u"120"_s, u"40"_s};
+    }
     void pickDefaultUncheckedKeepsSize()
     {
+        QFETCH(QStringList, typed);
+        QFETCH(QStringList, after);
         Form7 *w = open<Form7>();
-        child<QLineEdit>(w, u"Text4"_s)->setText(u"7"_s);
-        child<QLineEdit>(w, u"Text5"_s)->setText(u"8"_s);
+        child<QLineEdit>(w, u"Text4"_s)->setText(typed[0]);
+        child<QLineEdit>(w, u"Text5"_s)->setText(typed[1]);
         services().answerOpen(path(u"default.jpg"_s));
         click(w, u"Command1"_s);
         QCOMPARE(preview(w)->size(), QSize(120, 40));
-        QCOMPARE(child<QLineEdit>(w, u"Text4"_s)->text(), u"7"_s);
-        QCOMPARE(child<QLineEdit>(w, u"Text5"_s)->text(), u"8"_s);
+        QCOMPARE((QStringList{child<QLineEdit>(w, u"Text4"_s)->text(), child<QLineEdit>(w, u"Text5"_s)->text()}),
+                 after);
         // Checking it now measures the picture shown.
         QTest::mouseClick(child<QCheckBox>(w, u"Check1"_s), Qt::LeftButton);
         QVERIFY(child<QCheckBox>(w, u"Check1"_s)->isChecked());
@@ -594,11 +605,11 @@ private Q_SLOTS:
         else
             QVERIFY(preview(w)->picture().isNull());
 
-        // The dialog proposes the dropped file next, as after a pick.
+        // The picture's picker proposes the dropped file next, as after a pick.
         services().answerOpen(std::nullopt);
-        click(w, u"Command2"_s);
+        click(w, u"Command"_s + QString::number(std::max(picture, 1)));
         QCOMPARE(services().questions.last().request.proposedName,
-                 picture == 0 ? QString() : urls.first().toLocalFile());
+                 picture == 0 ? ui::proposedPath(services(), ui::FileKind::Pictures) : urls.first().toLocalFile());
     }
 
     void randomNames_data()
@@ -694,7 +705,7 @@ private Q_SLOTS:
         QTest::keyClicks(second, u"<p>"_s);
         click(w, u"Command10"_s);
         QCOMPARE(clipboardText(), u"<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--\r\n"
-                                  "DefaultImage= new Image(,)\r\n"
+                                  "DefaultImage= new Image()\r\n"
                                   "DefaultImage.src=\"\"\r\n"
                                   "\r\n"
                                   "--> </script><!-- mine -->"_s);
@@ -719,7 +730,7 @@ private Q_SLOTS:
         const auto head = [](const QString &lineBreak) -> QString {
             return u"<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--\r\n"
                    "Default"_s +
-                   lineBreak + u"Image= new Image(,)\r\nDefault"_s + lineBreak +
+                   lineBreak + u"Image= new Image()\r\nDefault"_s + lineBreak +
                    u"Image.src=\"\"\r\n"
                    "\r\n"
                    "--> </script>"_s;
@@ -771,22 +782,23 @@ private Q_SLOTS:
         QTest::keyClicks(child<QPlainTextEdit>(w, u"second"_s), u" <br>"_s);
         const QString target = path(u"button page.html"_s);
         services().answerSave(path(u"button page"_s)); // the extension is added
+        const QString pages = ui::proposedPath(services(), ui::FileKind::Pages);
         click(w, u"Command12"_s);
         const FakeServices::Question &asked = services().questions.last();
         QCOMPARE(asked.kind, FakeServices::Question::Save);
         QCOMPARE(asked.request.filter.description, u"HTM(L) Files *.html,*.htm "_s);
         QCOMPARE(asked.request.filter.patterns, u"*.html;*.htm"_s);
         QCOMPARE(asked.request.title, QString());
-        QCOMPARE(asked.request.proposedName, QString()); // never the picture picked last
+        QCOMPARE(asked.request.proposedName, pages); // never the picture picked last
         QCOMPARE(testfiles::contentOf(target),
                  QByteArray("<html>\r\n"
                             "<head> <title> Quillarc 2: Button Page </title>\r\n"
                             "<script language=\"JavaScript\"> <!-- Created by Quillarc 2--><!--\r\n"
-                            "DefaultImage= new Image(,)\r\n"
+                            "DefaultImage= new Image(120,40)\r\n"
                             "DefaultImage.src=\"default.jpg\"\r\n"
-                            "MouseOverImage= new Image(,)\r\n"
+                            "MouseOverImage= new Image(120,40)\r\n"
                             "MouseOverImage.src=\"over.gif\"\r\n"
-                            "MouseDownImage= new Image(,)\r\n"
+                            "MouseDownImage= new Image(120,40)\r\n"
                             "MouseDownImage.src=\"down.bmp\"\r\n"
                             "\r\n"
                             "--> </script>\r\n"
@@ -820,9 +832,7 @@ private Q_SLOTS:
         services().answerOpen(path(u"default.jpg"_s));
         services().answerOpen(path(u"down.bmp"_s));
         click(w, u"Command1"_s);
-        click(w, u"Command3"_s);
-        QTest::keyClicks(child<QLineEdit>(w, u"Text4"_s), u"120"_s);
-        QTest::keyClicks(child<QLineEdit>(w, u"Text5"_s), u"40"_s);
+        click(w, u"Command3"_s); // the size is the default picture's: 120 by 40
         QTest::keyClicks(child<QLineEdit>(w, u"AltText"_s), alt);
         child<QCheckBox>(w, u"ModernCode"_s)->setChecked(modern);
         click(w, u"Command8"_s);
@@ -921,6 +931,7 @@ private Q_SLOTS:
         child<QCheckBox>(a, u"Check1"_s)->setChecked(true);
         services().answerOpen(path(u"default.jpg"_s));
         services().answerOpen(path(u"other.bmp"_s));
+        child<QLineEdit>(b, u"Text4"_s)->setText(u"5"_s); // a size typed: the pick keeps it
         click(a, u"Command1"_s);
         click(b, u"Command1"_s);
         child<QLineEdit>(a, u"Text9"_s)->setText(u"First"_s);
@@ -929,7 +940,7 @@ private Q_SLOTS:
         QCOMPARE(preview(a)->size(), QSize(120, 40));
         QCOMPARE(preview(b)->size(), QSize(88, 31));
         QCOMPARE(child<QLineEdit>(a, u"Text4"_s)->text(), u"120"_s);
-        QCOMPARE(child<QLineEdit>(b, u"Text4"_s)->text(), QString());
+        QCOMPARE(child<QLineEdit>(b, u"Text4"_s)->text(), u"5"_s);
         QCOMPARE(child<QLineEdit>(b, u"Text9"_s)->text(), u"Example"_s);
         a->Form_MouseMove();
         QCOMPARE(a->shownPicture(), path(u"default.jpg"_s).toStdString());

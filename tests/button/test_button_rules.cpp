@@ -87,13 +87,13 @@ private Q_SLOTS:
         QVERIFY(down);
         QCOMPARE(*down, std::string("/q/c.gif"));
         QCOMPARE(shownpic, std::string("c.gif"));
-        const auto up = button::PreviewUp("/p/a.gif", shownpic);
+        const auto up = button::PreviewUpStillOver(false, "", "", "/p/a.gif", shownpic);
         QVERIFY(up);
         QCOMPARE(*up, std::string("/p/a.gif"));
         QCOMPARE(shownpic, std::string("/p/a.gif"));
-        QVERIFY(!button::PreviewUp("/p/a.gif", shownpic)); // already the default
+        QVERIFY(!button::PreviewUpStillOver(false, "", "", "/p/a.gif", shownpic)); // already the default
         std::string none = "c.gif";
-        QVERIFY(!button::PreviewUp("", none));
+        QVERIFY(!button::PreviewUpStillOver(false, "", "", "", none));
         QCOMPARE(none, std::string("c.gif"));
     }
 

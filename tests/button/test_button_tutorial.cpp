@@ -35,7 +35,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("ok");
         QTest::addColumn<QRect>("okGeometry");
         QTest::addColumn<QString>("text");
-        QTest::newRow("1") << 1 << QRect(88, 104, 353, 169) << u"Label13"_s << QRect(8, 16, 337, 137) << u"Command9"_s
+        // A line taller than the layout's 169, for the way to the picture maker.
+        QTest::newRow("1") << 1 << QRect(88, 104, 353, 180) << u"Label13"_s << QRect(8, 16, 337, 137) << u"Command9"_s
                            << QRect(184, 128, 113, 25)
                            << u"The button editor is a more advanced tool that allows you more control over a button. "
                               "You can change the mouseover(which happens when a mouse is over the button), and the "

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "linkfx/link_effects.h"
 #include "linkfx/link_hints.h"
+#include "linkfx/link_scope.h"
 #include "linkfx/link_style.h"
 
 #include <QtTest>
@@ -331,6 +332,87 @@ private Q_SLOTS:
         QCOMPARE(bytes(finalCode), QByteArray("\r\n"
                                               "<style><!--a:hover{color:blue; }--></style>\r\n"
                                               "<style><!--a:hover{color:red; }--></style>"));
+    }
+
+    // "Only links inside:": a plain selector is taken with single blanks and built as the elements
+    // the page's example link stands in (start and end tags, split at '|'); anything else is left
+    // out, with a hint.
+    void scope_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("taken");
+        QTest::addColumn<QByteArray>("tags");
+        const auto row = [](const char *tag, const char *text, const char *taken = "", const char *tags = "|") {
+            QTest::newRow(tag) << QByteArray(text) << QByteArray(taken) << QByteArray(tags);
+        };
+        row("empty", " ");
+        row("element", "nav", "nav", "<nav>|</nav>");
+        row("class, blanks round", " .menu\t", ".menu", "<div class=\"menu\">|</div>");
+        row("a list and its item", "UL#main   li", "UL#main li", "<ul id=\"main\"><li>|</li></ul>");
+        row("an item", "li", "li", "<ul><li>|</li></ul>");
+        row("an id and classes in a paragraph", "p #a.b.c", "p #a.b.c", "<p><span id=\"a\" class=\"b c\">|</span></p>");
+        for (const char *left : {"nav a", "table", "nav, .menu", "p div", "#a#b", "nav>ul", ".1x", "[href]"})
+            row(left, left);
+    }
+    void scope()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, taken);
+        QFETCH(QByteArray, tags);
+        QCOMPARE(bytes(ScopeSelector(str(text))), taken);
+        QCOMPARE(LinkScopeHint(str(text)).empty(), !taken.isEmpty() || text.trimmed().isEmpty());
+        const ScopeTags elements = ScopeElements(str(taken));
+        QCOMPARE(bytes(elements.start + "|" + elements.end), tags);
+    }
+
+    // Every rule of a scoped code is for the links inside the scope.
+    void scopedCode_data()
+    {
+        QTest::addColumn<QByteArray>("code");
+        QTest::addColumn<QByteArray>("expected");
+        const auto row = [](const char *tag, const std::string &code, const char *expected) {
+            QTest::newRow(tag) << bytes(code) << QByteArray(expected);
+        };
+        row("classic size", LinkEffectSnippet(LinkEffect::FontSize, "12", "nav"),
+            "<style><!--nav a:hover{font-size:12px; }--></style>");
+        row("modern final code", ModernFinalCode(added({u"Lineless"_s, u"Uppercase"_s}), "ul li"),
+            "\r\n<style>ul li a{text-decoration:none}@media (hover:hover){ul li a:hover{text-transform:uppercase}}"
+            "ul li a:focus-visible{text-transform:uppercase}</style>");
+    }
+    void scopedCode()
+    {
+        QFETCH(QByteArray, code);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(code, expected);
+    }
+
+    // The example link stands inside the scope: the scope's rules apply to it, each by its weight.
+    void scopedLinkStyle_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("scope");
+        QTest::addColumn<QStringList>("colours"); // at rest, hovered
+        const auto row = [](const char *tag, const char *code, const char *scope, const char *rest, const char *hover) {
+            QTest::newRow(tag) << QString::fromUtf8(code) << QString::fromUtf8(scope)
+                               << QStringList{QString::fromUtf8(rest), QString::fromUtf8(hover)};
+        };
+        row("the scope's rule, blanks as written", "<style>ul \n li   a:hover{color:red}</style>", "ul li", "#0000ee",
+            "#ff0000");
+        row("a state outweighs the scope's rule for every link", "<style>a:hover{color:red}nav a{color:green}</style>",
+            "nav", "#008000", "#ff0000");
+        row("the scope's class outweighs a later state", "<style>.menu a:hover{color:red}a:hover{color:blue}</style>",
+            ".menu", "#0000ee", "#ff0000");
+    }
+    void scopedLinkStyle()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, scope);
+        QFETCH(QStringList, colours);
+        const LinkStyle style = ReadLinkStyle(code.toStdString(), true, scope.toStdString());
+        QCOMPARE(
+            (QStringList{described(LookOf(style, false, false)).at(1), described(LookOf(style, true, false)).at(1)}),
+            colours);
+        QVERIFY(style.notRead.empty());
     }
 
     void page_data()

@@ -9,6 +9,7 @@
 #include "tests/support/test_images.h"
 #include "tests/support/window_test.h"
 #include "ui/look.h"
+#include "ui/remembered_places.h"
 #include "ui/text_box.h"
 
 #include <QCheckBox>
@@ -17,6 +18,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -85,7 +87,8 @@ private Q_SLOTS:
         Form5 *w = open<Form5>();
         QCOMPARE(w->objectName(), u"Form5"_s);
         QCOMPARE(w->windowTitle(), u"Customizable Link Effects"_s);
-        QCOMPARE(w->size(), QSize(569, 434)); // 8535 x 6510 twips: the layout, the code choice, the notes and Insert
+        QCOMPARE(w->size(),
+                 QSize(569, 482)); // 8535 x 7230 twips: the layout, the code choice, the notes, Insert, the scope
         QCOMPARE(w->top(), 0);
         QCOMPARE(workspace().activeSubWindow(), w->subWindow());
         QCOMPARE(text(w, u"RichTextBox1"_s), QByteArray());
@@ -505,6 +508,7 @@ private Q_SLOTS:
         click(w, u"Command9"_s);
         click(w, u"Command5"_s); // in the effect box only: not in the page
         services().answerSave(path);
+        const QString pages = ui::proposedPath(services(), ui::FileKind::Pages);
         click(w, u"Command7"_s);
 
         // The modern page's own bytes are the link effects text tests' to check.
@@ -517,7 +521,7 @@ private Q_SLOTS:
         QCOMPARE(question.request.filter.description, u"HTM(L) *.html, *.htm "_s);
         QCOMPARE(question.request.filter.patterns, u"*.html"_s);
         QCOMPARE(question.request.title, QString());
-        QCOMPARE(question.request.proposedName, QString());
+        QCOMPARE(question.request.proposedName, pages);
         QVERIFY(services().messages.isEmpty());
         // Saving changes neither box.
         QCOMPARE(text(w, u"Text1"_s), "\r\n" + lineless);
@@ -648,13 +652,13 @@ private Q_SLOTS:
         click(second, u"Command11"_s);
         QCOMPARE(text(first, u"Text1"_s), QByteArray("\r\n<style><!--a{text-decoration:none}--></style>"));
 
-        // Each window's dialog remembers its own name.
+        // Each window's dialog remembers its own name; another starts in the folder used last.
         const QString firstPath = dir.filePath(u"one.html"_s);
         services().answerSave(firstPath);
         click(first, u"Command7"_s);
         services().answerSave(std::nullopt);
         click(second, u"Command7"_s);
-        QCOMPARE(services().questions.last().request.proposedName, QString());
+        QCOMPARE(services().questions.last().request.proposedName, dir.path());
         QCOMPARE(testfiles::contentOf(firstPath), LinelessPage);
     }
 
@@ -751,6 +755,35 @@ private Q_SLOTS:
         child<QWidget>(w, u"Text1"_s)->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(!link->hasFocus());
         QCOMPARE(shownLook(link), rest);
+    }
+
+    // "Only links inside:" scopes every rule the window writes, the example link shows the code as
+    // inside the scope, and the page puts its link there; what is no plain selector stays out.
+    void scopeFollowsTheBox_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("taken");
+        QTest::newRow("a plain selector") << u" ul.menu  li "_s << u"ul.menu li"_s;
+        QTest::newRow("no plain selector") << u"table"_s << QString();
+    }
+    void scopeFollowsTheBox()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, taken);
+        const QTemporaryDir dir;
+        Form5 *w = open<Form5>();
+        click(w, u"Command12"_s);
+        click(w, u"Command9"_s);
+        QTest::keyClicks(child<QLineEdit>(w, u"LinkScope"_s), typed);
+        const std::string code = ClassicFinalCode({ChosenEffect{LinkEffect::Lineless, {}}}, taken.toStdString());
+        QCOMPARE(text(w, u"Text1"_s), QByteArray::fromStdString(code));
+        QCOMPARE(child<QLabel>(w, u"LinkScopeHint"_s)->isVisible(), taken.isEmpty());
+        QCOMPARE(shownLook(child<ExampleLink>(w, u"ExampleLink"_s)).at(4), u"0"_s);
+        QVERIFY(!testimages::render(w, u"Form5 with the scope "_s + typed.trimmed()).isEmpty());
+        services().answerSave(dir.filePath(u"scoped.html"_s));
+        click(w, u"Command7"_s);
+        QCOMPARE(testfiles::contentOf(dir.filePath(u"scoped.html"_s)),
+                 QByteArray::fromStdString(LinkEffectsPage(code, taken.toStdString())));
     }
 
     void exampleLinkFollowsHandEditsAndNamesWhatItCannotShow()
@@ -992,13 +1025,13 @@ private Q_SLOTS:
         click(plain, u"Command12"_s);
         click(plain, u"Command9"_s);
         const QString plainPath = testimages::render(plain, u"linkfx_window"_s);
-        QVERIFY(QImage(plainPath).size() == QSize(569, 434));
+        QVERIFY(QImage(plainPath).size() == QSize(569, 482));
 
         Form5 *tutorial = open<Form5>(true);
         const QString steps[] = {u"linkfx_window_tut1"_s, u"linkfx_window_tut2"_s, u"linkfx_window_tut3"_s};
         const QString oks[] = {u"Command13"_s, u"Command14"_s, u"Command15"_s};
         for (int i = 0; i < 3; ++i) {
-            QVERIFY(QImage(testimages::render(tutorial, steps[i])).size() == QSize(569, 434));
+            QVERIFY(QImage(testimages::render(tutorial, steps[i])).size() == QSize(569, 482));
             click(tutorial, oks[i]);
         }
         testimages::render(&workspace(), u"linkfx_workspace"_s);

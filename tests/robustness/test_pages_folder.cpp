@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -28,6 +29,7 @@ namespace {
 int runAsProgram(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    QStandardPaths::setTestModeEnabled(true); // the main window keeps its place in the settings
     ui::DesktopServices services;
     const auto mainWindow = startApplication(services, FirstRunMarker(QDir::tempPath(), QDir::tempPath()));
     const ui::Result<QString> folder = services.browserPages().folderFor(mainWindow.get());

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -86,6 +87,10 @@ private Q_SLOTS:
         }
         QVERIFY(services().messages.isEmpty());
         QVERIFY(testfiles::contentOf(page(u"page.html"_s)).startsWith("<"));
+        // The note names the pictures left behind.
+        QCOMPARE(ready.window->findChild<QLabel *>(u"SaveNote"_s)->text(),
+                 u"Saved as page.html"_s +
+                     (yes ? QString() : u"; pictures not copied: "_s + names(ready).join(u", "_s)));
     }
 
     void picturesAlreadyThereAreNotAskedAbout_data()
@@ -149,6 +154,8 @@ private Q_SLOTS:
         entries.sort();
         QCOMPARE(testfiles::entriesOf(pages()), entries);
         QVERIFY(services().messages.isEmpty());
+        QCOMPARE(ready.window->findChild<QLabel *>(u"SaveNote"_s)->text(),
+                 u"Saved as page.html; pictures not copied: up.gif"_s);
     }
 
     // A disk with room for the page and the small picture, not for the large one.

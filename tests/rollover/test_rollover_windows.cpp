@@ -9,6 +9,7 @@
 #include "tests/support/test_images.h"
 #include "tests/support/window_test.h"
 #include "ui/look.h"
+#include "ui/remembered_places.h"
 #include "ui/text_box.h"
 
 #include <QCheckBox>
@@ -112,7 +113,8 @@ private Q_SLOTS:
         row("Form2", "Command4", u"Random"_s, {4080, 2760, 1215, 375});
         row("Form2", "Command5", u"Random"_s, {4080, 3240, 1215, 375});
         row("Form2", "Command3", u"See Code"_s, {1200, 3960, 2175, 375});
-        row("Form2", "tut1", u"Interactive Tutorial"_s, {240, 1680, 4815, 1815});
+        // A line taller than the layout's 1815, for the way to the picture maker.
+        row("Form2", "tut1", u"Interactive Tutorial"_s, {240, 1680, 4815, 2100});
         row("Form2", "tut2", u"Interactive Tutorial"_s, {240, 1920, 4695, 1695});
         row("Form2", "tut3", u"Interactive Tutorial"_s, {240, 2400, 4695, 1935});
         row("Form2", "tut4", u"Interactive Tutorial"_s, {240, 720, 4695, 1695});
@@ -284,8 +286,9 @@ private Q_SLOTS:
         click(form, u"Command2"_s);
         QCOMPARE(child<QLineEdit>(form, u"Text2"_s)->text(), u"typed.gif"_s);
         QCOMPARE(services().questions.size(), 3);
+        // Each picker starts at its own picture, never the other's; a folder that is not there no more.
         QCOMPARE(services().questions[1].request.proposedName, u"/pics/up.gif"_s);
-        QCOMPARE(services().questions[2].request.proposedName, u"/pics/up.gif"_s);
+        QCOMPARE(services().questions[2].request.proposedName, ui::proposedPath(services(), ui::FileKind::Pictures));
     }
 
     void droppedPictureIsTakenAsPicked_data()
@@ -349,11 +352,11 @@ private Q_SLOTS:
         QCOMPARE(dragdrop::edgeOf(frame), edgeAtRest);
         QCOMPARE(child<QLineEdit>(form, box)->text(), taken.isEmpty() ? u"typed.gif"_s : taken);
         QVERIFY(services().questions.isEmpty()); // no dialog
-        // The window's one dialog proposes the dropped file next, as after a pick.
+        // The picture's picker proposes the dropped file next, as after a pick.
         services().answerOpen(std::nullopt);
-        click(form, u"Command1"_s);
+        click(form, u"Command"_s + box.right(1));
         QCOMPARE(services().questions.last().request.proposedName,
-                 taken.isEmpty() ? QString() : urls.first().toLocalFile());
+                 taken.isEmpty() ? ui::proposedPath(services(), ui::FileKind::Pictures) : urls.first().toLocalFile());
     }
 
     void previewShowsTheRollover_data()
@@ -786,6 +789,7 @@ private Q_SLOTS:
         const QString page = dir.filePath(u"rollover.html"_s);
         const QByteArray expected = QByteArray::fromStdString(RolloverPage(DefaultHead, DefaultBody));
         services().answerSave(page);
+        const QString pages = ui::proposedPath(services(), ui::FileKind::Pages);
         click(code, u"Command5"_s);
         QCOMPARE(testfiles::contentOf(page), expected);
         QVERIFY(expected.endsWith("</body> </html>\r\n"));
@@ -800,7 +804,7 @@ private Q_SLOTS:
         QCOMPARE(testfiles::contentOf(page), expected);
 
         QCOMPARE(services().questions.size(), 3);
-        QCOMPARE(services().questions[0].request.proposedName, QString());
+        QCOMPARE(services().questions[0].request.proposedName, pages);
         QCOMPARE(services().questions[1].request.proposedName, page);
         QCOMPARE(services().questions[2].request.proposedName, page);
         QCOMPARE(services().questions[0].request.filter.description, u"HTM(L) Files *.html, *.htm "_s);

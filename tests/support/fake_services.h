@@ -4,7 +4,9 @@
 #include "ui/services.h"
 
 #include <QList>
+#include <QSettings>
 #include <QString>
+#include <QTemporaryDir>
 #include <QUrl>
 
 #include <deque>
@@ -54,6 +56,8 @@ public:
     bool openInBrowser(const QUrl &page) override;
     float randomDraw() override;
     void endApplication() override { ++endings; }
+    // Settings of this object's own, in a folder that goes with it.
+    QSettings &settings() override { return m_settings; }
 
     QList<Question> questions;
     QList<Message> messages;
@@ -70,4 +74,6 @@ private:
     std::deque<std::optional<QColor>> m_colour;
     std::deque<float> m_draws;
     quint64 m_randomState = 1;
+    QTemporaryDir m_settingsFolder;
+    QSettings m_settings{m_settingsFolder.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
 };

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -230,6 +231,36 @@ private Q_SLOTS:
                                ? child<QPlainTextEdit>(workspace().findChild<Form3 *>(), u"RichTextBox2"_s)
                                : child<QPlainTextEdit>(window, u"second"_s);
         QVERIFY(body->toPlainText().contains(u"srcset=\"made@2x.png 2x\""_s));
+        // Below the code, the files it uses.
+        QVERIFY(body->parentWidget()
+                    ->findChild<QLabel *>(u"CodeFiles"_s)
+                    ->text()
+                    .startsWith(u"Files the code uses: made.png, made@2x.png, made-over.png, made-over@2x.png"_s));
+    }
+
+    // The maker opens beside its window where both show whole, otherwise over it: the opener
+    // stays in sight, and every button of the maker shows whole.
+    void opensWhereBothShow_data()
+    {
+        QTest::addColumn<QSize>("area");
+        QTest::addColumn<bool>("beside");
+        // The client area of a main window maximised on a screen of 1280 by 800, with a panel.
+        QTest::newRow("maximised at 1280 by 800") << QSize(1280, 720) << false;
+        QTest::newRow("wider") << QSize(1500, 720) << true;
+    }
+    void opensWhereBothShow()
+    {
+        QFETCH(QSize, area);
+        QFETCH(bool, beside);
+        workspace().resize(area);
+        Form7 *opener = WindowTest::open<Form7>();
+        click(opener, u"MakePictures"_s);
+        const auto *maker = workspace().findChild<ui::PictureMaker *>();
+        QCOMPARE(maker->subWindow()->x() > opener->subWindow()->geometry().right(), beside);
+        const QRect visible = workspace().viewport()->rect();
+        QVERIFY(visible.contains(opener->subWindow()->geometry()));
+        for (const QPushButton *button : maker->findChildren<QPushButton *>())
+            QVERIFY(visible.contains(QRect(button->mapTo(workspace().viewport(), QPoint()), button->size())));
     }
 
     void replacesOnlyAfterTheQuestion_data()

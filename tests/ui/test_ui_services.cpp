@@ -10,6 +10,7 @@
 #include "ui/note.h"
 #include "ui/page_saver.h"
 #include "ui/picture_names.h"
+#include "ui/remembered_places.h"
 #include "ui/services.h"
 #include "ui/twice_density.h"
 #include "ui/workspace.h"
@@ -116,6 +117,30 @@ private Q_SLOTS:
         QCOMPARE(ui::twiceDensitySibling(path), expected);
         QCOMPARE(ui::withTwiceDensitySiblings({path, QString()}),
                  (sibling.isEmpty() ? QStringList{path, QString()} : QStringList{path, expected, QString()}));
+    }
+
+    // The note under a code window's code names the files the code uses: "up.png" picked by the
+    // first box, with its sibling "up@2x.png" beside it; a name without a pick stands as typed.
+    void codeFilesNote_data()
+    {
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<bool>("modern");
+        QTest::addColumn<QString>("named"); // after "Files the code uses: "
+        QTest::newRow("classic") << QStringList{u"up.png"_s} << false << u"up.png"_s;
+        QTest::newRow("modern") << QStringList{u"up.png"_s} << true << u"up.png, up@2x.png"_s;
+        QTest::newRow("typed, twice") << QStringList{QString(), u"a%20b.png"_s, u"a%20b.png"_s} << true << u"a b.png"_s;
+    }
+    void codeFilesNote()
+    {
+        QFETCH(QStringList, boxes);
+        QFETCH(bool, modern);
+        QFETCH(QString, named);
+        QTemporaryDir folder;
+        const QString up = folder.filePath(u"up.png"_s);
+        QVERIFY(QFile(up).open(QIODevice::WriteOnly) &&
+                QFile(folder.filePath(u"up@2x.png"_s)).open(QIODevice::WriteOnly));
+        QCOMPARE(ui::codeFilesNote(boxes, {boxes[0].isEmpty() ? QString() : up}, modern),
+                 u"Files the code uses: "_s + named);
     }
 
     // A note says its text, names itself by it for screen readers, and goes by itself. (The
@@ -250,12 +275,46 @@ private Q_SLOTS:
         QCOMPARE(draws.size(), std::size_t(8));
     }
 
+    // The dialogs of each kind start in the folder a file of that kind was chosen in last, the
+    // first time in the desktop's folder for it, or the home folder where that is missing.
+    void dialogsStartWhereTheUserWorks_data()
+    {
+        QTest::addColumn<QStringList>("made"); // folders in the home folder, or a picture chosen there
+        QTest::addColumn<bool>("pictures");
+        QTest::addColumn<QString>("proposed"); // in the home folder, for the name b.png
+        QTest::newRow("pictures, first time") << QStringList{u"Pictures"_s} << true << u"Pictures/b.png"_s;
+        QTest::newRow("pages, no Documents folder") << QStringList{} << false << u"b.png"_s;
+        QTest::newRow("after a choice") << QStringList{u"art"_s, u"art/up.png"_s} << true << u"art/b.png"_s;
+        QTest::newRow("pages keep their own") << QStringList{u"art"_s, u"art/up.png"_s} << false << u"b.png"_s;
+    }
+    void dialogsStartWhereTheUserWorks()
+    {
+        QFETCH(QStringList, made);
+        QFETCH(bool, pictures);
+        QFETCH(QString, proposed);
+        const QTemporaryDir home;
+        const QByteArray real[] = {qgetenv("HOME"), qgetenv("XDG_CONFIG_HOME")};
+        const auto restore = qScopeGuard([&real] {
+            qputenv("HOME", real[0]);
+            qputenv("XDG_CONFIG_HOME", real[1]);
+        });
+        qputenv("HOME", home.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", home.filePath(u"config"_s).toUtf8());
+        FakeServices services;
+        for (const QString &path : made)
+            path.endsWith(u".png"_s) ? ui::rememberFolder(services, ui::FileKind::Pictures, home.filePath(path))
+                                     : void(QDir(home.path()).mkpath(path));
+        QCOMPARE(ui::proposedPath(services, pictures ? ui::FileKind::Pictures : ui::FileKind::Pages, u"b.png"_s),
+                 QDir(home.path()).filePath(proposed));
+    }
+
     void saverWritesProposesAndReportsFailures()
     {
         QTemporaryDir dir;
         FakeServices services;
         ui::PageSaver saver({u"HTM(L) Files *.html, *.htm "_s, u"*.html"_s});
         const QString page = dir.filePath(u"page.html"_s);
+        const QString pages = ui::proposedPath(services, ui::FileKind::Pages);
 
         services.answerSave(page);
         QVERIFY(saver.save(nullptr, services, "one\r\n"));
@@ -265,7 +324,7 @@ private Q_SLOTS:
         QVERIFY(!saver.save(nullptr, services, "three\r\n"));
 
         QCOMPARE(services.questions.size(), 3);
-        QCOMPARE(services.questions[0].request.proposedName, QString());
+        QCOMPARE(services.questions[0].request.proposedName, pages);
         QCOMPARE(services.questions[1].request.proposedName, page);
         QCOMPARE(services.questions[2].request.proposedName, page); // a cancel keeps the last name
         QFile written(page);
@@ -287,9 +346,9 @@ private Q_SLOTS:
         ui::openAtTop<Form5>(*fixture.workspace);
         ui::openAtTop<Form7>(*fixture.workspace);
         boxes += fixture.workspace->findChildren<QLineEdit *>();
-        // Seven and the alt text in the rollover properties window, ten and the alt text in the
-        // button editor.
-        QCOMPARE(boxes.size(), 19);
+        // Seven and the alt text in the rollover properties window, the scope of the link effects,
+        // ten and the alt text in the button editor.
+        QCOMPARE(boxes.size(), 20);
         const std::unique_ptr<QInputDialog> prompt = ui::makePromptDialog(nullptr, u"t"_s, u"p"_s);
         QCOMPARE(prompt->findChildren<QLineEdit *>().size(), 1);
         boxes += prompt->findChildren<QLineEdit *>();

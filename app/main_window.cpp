@@ -78,6 +78,7 @@ Form4 &Mainfrm::quickStartWindow()
         // One thread, so each button runs the operation at once, as its menu command does.
         connect(quickStart, &Form4::rolloverAsked, this, &Mainfrm::rollover_Click);
         connect(quickStart, &Form4::linkEffectAsked, this, &Mainfrm::te_Click);
+        connect(quickStart, &Form4::buttonAsked, this, &Mainfrm::button_Click);
         connect(quickStart, &Form4::tutorialsAsked, this, &Mainfrm::hgs_Click);
         connect(quickStart, &Form4::quitAsked, this, &Mainfrm::ex_Click);
         return quickStart;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/quick_start_window.h"
 
-#include "button/button_editor.h"
 #include "ui/controls.h"
 #include "ui/look.h"
 #include "ui/services.h"
@@ -51,7 +50,7 @@ void Form4::Command2_Click()
 
 void Form4::Command5_Click()
 {
-    ui::openAtTop<Form7>(workspace());
+    Q_EMIT buttonAsked();
 }
 
 void Form4::Command4_Click()

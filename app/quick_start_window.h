@@ -3,9 +3,9 @@
 
 #include "ui/child_window.h"
 
-// One-click access to the three wizards, the tutorials and quitting. The rollover, the link
-// effect and the tutorials are the main window's operations: the window asks for them, and the
-// main window, which creates it, connects the asking to them.
+// One-click access to the three wizards, the tutorials and quitting. Each is the main window's
+// operation: the window asks for it, and the main window, which creates it, connects the asking
+// to it.
 class Form4 final : public ui::ChildWindow {
     Q_OBJECT
 
@@ -21,6 +21,7 @@ public:
 Q_SIGNALS:
     void rolloverAsked();
     void linkEffectAsked();
+    void buttonAsked();
     void tutorialsAsked();
     void quitAsked(); // the main window ends the application at once, as its Exit does
 };

@@ -93,11 +93,11 @@ void Form7::createControls()
         m_label[row.number] = ui::makeLabel(f1, u"Label"_s + QString::number(row.number), row.text, row.geometry);
 
     // The picked pictures' names are written by the pickers only.
-    m_text[1] = ui::makeLineEdit(f1, u"Text1"_s, QString(), QRect(104, 16, 185, 19));
-    m_text[2] = ui::makeLineEdit(f1, u"Text2"_s, QString(), QRect(104, 48, 185, 19));
-    m_text[3] = ui::makeLineEdit(f1, u"Text3"_s, QString(), QRect(104, 80, 185, 19));
-    for (int i = 1; i <= 3; ++i)
-        m_text[i]->setReadOnly(true);
+    m_defaultBox = ui::makeLineEdit(f1, u"Text1"_s, QString(), QRect(104, 16, 185, 19));
+    m_overBox = ui::makeLineEdit(f1, u"Text2"_s, QString(), QRect(104, 48, 185, 19));
+    m_downBox = ui::makeLineEdit(f1, u"Text3"_s, QString(), QRect(104, 80, 185, 19));
+    for (QLineEdit *box : {m_defaultBox, m_overBox, m_downBox})
+        box->setReadOnly(true);
 
     m_frame2 = ui::makeFrame(f1, u"Frame2"_s, u"Button:"_s, Frame2Geometry);
     // Below the preview, where a picture that cannot be read is named.
@@ -108,18 +108,18 @@ void Form7::createControls()
     m_command1 = ui::makeButton(f1, u"Command1"_s, u"..."_s, QRect(288, 16, 25, 19));
     m_command2 = ui::makeButton(f1, u"Command2"_s, u"..."_s, QRect(288, 48, 25, 19));
     m_command3 = ui::makeButton(f1, u"Command3"_s, u"..."_s, QRect(288, 80, 25, 19));
-    m_text[4] = ui::makeLineEdit(f1, u"Text4"_s, QString(), QRect(104, 112, 185, 19));
-    m_text[5] = ui::makeLineEdit(f1, u"Text5"_s, QString(), QRect(104, 144, 185, 19));
+    m_widthBox = ui::makeLineEdit(f1, u"Text4"_s, QString(), QRect(104, 112, 185, 19));
+    m_heightBox = ui::makeLineEdit(f1, u"Text5"_s, QString(), QRect(104, 144, 185, 19));
     m_check1 = ui::makeCheckBox(f1, u"Check1"_s, u"Get width and height from image source"_s, QRect(40, 168, 225, 17));
-    m_text[6] = ui::makeLineEdit(f1, u"Text6"_s, u"DefaultImage"_s, QRect(144, 192, 145, 19));
-    m_text[7] = ui::makeLineEdit(f1, u"Text7"_s, u"MouseOverImage"_s, QRect(144, 224, 145, 19));
-    m_text[8] = ui::makeLineEdit(f1, u"Text8"_s, u"MouseDownImage"_s, QRect(144, 256, 145, 19));
+    m_defaultNameBox = ui::makeLineEdit(f1, u"Text6"_s, u"DefaultImage"_s, QRect(144, 192, 145, 19));
+    m_overNameBox = ui::makeLineEdit(f1, u"Text7"_s, u"MouseOverImage"_s, QRect(144, 224, 145, 19));
+    m_downNameBox = ui::makeLineEdit(f1, u"Text8"_s, u"MouseDownImage"_s, QRect(144, 256, 145, 19));
     QPushButton *command4 = ui::makeButton(f1, u"Command4"_s, u"Random"_s, QRect(288, 192, 57, 19));
-    m_text[9] = ui::makeLineEdit(f1, u"Text9"_s, u"Example"_s, QRect(144, 288, 145, 19));
+    m_buttonNameBox = ui::makeLineEdit(f1, u"Text9"_s, u"Example"_s, QRect(144, 288, 145, 19));
     QPushButton *command7 = ui::makeButton(f1, u"Command7"_s, u"Random"_s, QRect(288, 288, 57, 19));
     m_check2 = ui::makeCheckBox(f1, u"Check2"_s, u"Don't Use Mouseover in preview"_s, QRect(360, 192, 137, 33));
     QPushButton *command8 = ui::makeButton(f1, u"Command8"_s, u"See Code"_s, QRect(416, 232, 73, 33));
-    m_text[11] = ui::makeLineEdit(f1, u"Text11"_s, u"http://"_s, QRect(144, 320, 145, 19));
+    m_linkBox = ui::makeLineEdit(f1, u"Text11"_s, u"http://"_s, QRect(144, 320, 145, 19));
     QPushButton *command14 = ui::makeButton(f1, u"Command14"_s, u"Close"_s, QRect(416, 264, 73, 33));
 
     // These two belong to the window and lie over Frame1, in one column with Command4 and Command7.
@@ -307,18 +307,18 @@ void Form7::createCodeChoice()
     connect(m_altText, &QLineEdit::textChanged, this, follow);
     QPushButton *make = ui::makeButton(this, u"MakePictures"_s, u"Make Pictures..."_s, QRect(568, 184, 152, 25));
     connect(make, &QPushButton::clicked, this, &Form7::MakePictures_Click);
-    ui::makeBoxHint(this, u"LinkHint"_s, QRect(568, 216, 152, 65), m_text[11], &LinkHint);
+    ui::makeBoxHint(this, u"LinkHint"_s, QRect(568, 216, 152, 65), m_linkBox, &LinkHint);
     m_sameNameHint = ui::makeHint(this, u"SameNameHint"_s, QRect(568, 288, 152, 78));
     // Below the editor, from the size boxes' left edge.
     m_sizeHint = ui::makeHint(this, u"SizeHint"_s, QRect(136, 366, 409, 34));
-    for (QLineEdit *box : {m_text[4], m_text[5]})
+    for (QLineEdit *box : {m_widthBox, m_heightBox})
         connect(box, &QLineEdit::textChanged, this, &Form7::followSize);
     followSize();
 }
 
 void Form7::followSize()
 {
-    ui::showHint(m_sizeHint, ui::toQString(ButtonSizeHint(ui::textOf(m_text[4]), ui::textOf(m_text[5]))));
+    ui::showHint(m_sizeHint, ui::toQString(ButtonSizeHint(ui::textOf(m_widthBox), ui::textOf(m_heightBox))));
 }
 
 void Form7::followCodeChoice()
@@ -353,11 +353,11 @@ void Form7::acceptPictureDrops()
         drop->watch(button, box);
         return drop;
     };
-    connect(target(m_text[1], m_command1), &ui::PictureDropTarget::pictureDropped, this, &Form7::takeDefaultPicture);
-    connect(target(m_text[2], m_command2), &ui::PictureDropTarget::pictureDropped, this,
-            [this](const QString &chosen) { takePicture(overfile, overpath, m_text[2], chosen); });
-    connect(target(m_text[3], m_command3), &ui::PictureDropTarget::pictureDropped, this,
-            [this](const QString &chosen) { takePicture(downfile, downpath, m_text[3], chosen); });
+    connect(target(m_defaultBox, m_command1), &ui::PictureDropTarget::pictureDropped, this, &Form7::takeDefaultPicture);
+    connect(target(m_overBox, m_command2), &ui::PictureDropTarget::pictureDropped, this,
+            [this](const QString &chosen) { takePicture(overfile, overpath, m_overBox, chosen); });
+    connect(target(m_downBox, m_command3), &ui::PictureDropTarget::pictureDropped, this,
+            [this](const QString &chosen) { takePicture(downfile, downpath, m_downBox, chosen); });
 }
 
 void Form7::nameControls()
@@ -393,7 +393,6 @@ void Form7::Form_Load()
     // The window measures in twips: left 8 and top 16 is the top left corner, where the
     // code frame with its "Copy" buttons lies inside the window.
     m_frame3->move(ui::pixels(8), ui::pixels(16));
-    crlf = "\r\n";
 }
 
 // --- pictures and size -----------------------------------------------------------------
@@ -432,8 +431,8 @@ void Form7::measureSize()
     // The preview has the size of the picture it shows; with none shown there is nothing to measure.
     if (m_button->picture().isNull())
         return;
-    m_text[4]->setText(QString::number(m_button->width()));
-    m_text[5]->setText(QString::number(m_button->height()));
+    m_widthBox->setText(QString::number(m_button->width()));
+    m_heightBox->setText(QString::number(m_button->height()));
 }
 
 std::optional<QString> Form7::askPicture(const std::string &own)
@@ -468,8 +467,8 @@ void Form7::takeDefaultPicture(const QString &chosen)
 {
     // Two empty size boxes take the picture's size, as the rollover's size follows picture 1:
     // the classic code needs one.
-    const bool noSize = m_text[4]->text().isEmpty() && m_text[5]->text().isEmpty();
-    takePicture(deffile, defpath, m_text[1], chosen);
+    const bool noSize = m_widthBox->text().isEmpty() && m_heightBox->text().isEmpty();
+    takePicture(deffile, defpath, m_defaultBox, chosen);
     // A file that is no picture changes neither the preview nor the size.
     if (showPicture(defpath) && (m_check1->isChecked() || noSize))
         measureSize();
@@ -484,10 +483,10 @@ void Form7::MakePictures_Click()
 void Form7::takeMadePictures(const QStringList &files, QSize size, const QString &caption)
 {
     takeDefaultPicture(files.value(0));
-    takePicture(overfile, overpath, m_text[2], files.value(1));
-    takePicture(downfile, downpath, m_text[3], files.value(2));
-    m_text[4]->setText(QString::number(size.width()));
-    m_text[5]->setText(QString::number(size.height()));
+    takePicture(overfile, overpath, m_overBox, files.value(1));
+    takePicture(downfile, downpath, m_downBox, files.value(2));
+    m_widthBox->setText(QString::number(size.width()));
+    m_heightBox->setText(QString::number(size.height()));
     if (m_altText->text().isEmpty())
         m_altText->setText(caption);
 }
@@ -501,13 +500,13 @@ void Form7::Command1_Click()
 void Form7::Command2_Click()
 {
     if (const std::optional<QString> chosen = askPicture(overpath))
-        takePicture(overfile, overpath, m_text[2], *chosen);
+        takePicture(overfile, overpath, m_overBox, *chosen);
 }
 
 void Form7::Command3_Click()
 {
     if (const std::optional<QString> chosen = askPicture(downpath))
-        takePicture(downfile, downpath, m_text[3], *chosen);
+        takePicture(downfile, downpath, m_downBox, *chosen);
 }
 
 void Form7::Check1_Click()
@@ -515,8 +514,8 @@ void Form7::Check1_Click()
     if (m_check1->isChecked() && !deffile.empty()) {
         measureSize();
     } else {
-        m_text[4]->clear();
-        m_text[5]->clear();
+        m_widthBox->clear();
+        m_heightBox->clear();
     }
 }
 
@@ -532,37 +531,37 @@ QString Form7::randomName(const std::string &prefix)
 
 void Form7::Command4_Click()
 {
-    m_text[6]->setText(randomName("Image"));
+    m_defaultNameBox->setText(randomName("Image"));
 }
 
 void Form7::Command5_Click()
 {
-    m_text[7]->setText(randomName("Image"));
+    m_overNameBox->setText(randomName("Image"));
 }
 
 void Form7::Command6_Click()
 {
-    m_text[8]->setText(randomName("Image"));
+    m_downNameBox->setText(randomName("Image"));
 }
 
 void Form7::Command7_Click()
 {
-    m_text[9]->setText(randomName("Button"));
+    m_buttonNameBox->setText(randomName("Button"));
 }
 
 ButtonSpec Form7::fields() const
 {
     ButtonSpec fields;
-    fields.ButtonLink = ui::textOf(m_text[11]);
-    fields.ButtonName = ui::textOf(m_text[9]);
-    fields.ButtonWidth = ui::textOf(m_text[4]);
-    fields.ButtonHeight = ui::textOf(m_text[5]);
-    fields.DefaultImageSrc = ui::textOf(m_text[1]);
-    fields.MouseOverImageSrc = ui::textOf(m_text[2]);
-    fields.MouseDownImageSrc = ui::textOf(m_text[3]);
-    fields.DefaultImageName = ui::textOf(m_text[6]);
-    fields.MouseOverImageName = ui::textOf(m_text[7]);
-    fields.MouseDownImageName = ui::textOf(m_text[8]);
+    fields.ButtonLink = ui::textOf(m_linkBox);
+    fields.ButtonName = ui::textOf(m_buttonNameBox);
+    fields.ButtonWidth = ui::textOf(m_widthBox);
+    fields.ButtonHeight = ui::textOf(m_heightBox);
+    fields.DefaultImageSrc = ui::textOf(m_defaultBox);
+    fields.MouseOverImageSrc = ui::textOf(m_overBox);
+    fields.MouseDownImageSrc = ui::textOf(m_downBox);
+    fields.DefaultImageName = ui::textOf(m_defaultNameBox);
+    fields.MouseOverImageName = ui::textOf(m_overNameBox);
+    fields.MouseDownImageName = ui::textOf(m_downNameBox);
     fields.AltText = ui::textOf(m_altText);
     // The modern code offers the sharper pictures of twice the density where they are beside.
     const QStringList pictures = pagePictures();
@@ -580,7 +579,7 @@ void Form7::fillCodeView()
     const ButtonCode code = m_modernView ? GenerateModernButtonCode(fields) : GenerateButtonCode(fields);
     ui::setText(m_first, code.head);
     ui::setText(m_second, code.body);
-    ui::showHint(m_codeFiles, ui::codeFilesNote({m_text[1]->text(), m_text[2]->text(), m_text[3]->text()},
+    ui::showHint(m_codeFiles, ui::codeFilesNote({m_defaultBox->text(), m_overBox->text(), m_downBox->text()},
                                                 pagePictures(), m_modernView));
 }
 
@@ -620,9 +619,9 @@ std::string Form7::page() const
 
 QStringList Form7::pagePictures() const
 {
-    return {ui::pickedPicture(m_text[1]->text(), ui::toQString(defpath)),
-            ui::pickedPicture(m_text[2]->text(), ui::toQString(overpath)),
-            ui::pickedPicture(m_text[3]->text(), ui::toQString(downpath))};
+    return {ui::pickedPicture(m_defaultBox->text(), ui::toQString(defpath)),
+            ui::pickedPicture(m_overBox->text(), ui::toQString(overpath)),
+            ui::pickedPicture(m_downBox->text(), ui::toQString(downpath))};
 }
 
 void Form7::Command12_Click()
@@ -660,11 +659,14 @@ void Form7::editInPage(const InsertedEdit &edit)
 {
     const ButtonSpec fields = ButtonFromProperties(edit.properties);
     m_modernCode->setChecked(PropertyOf(edit.properties, "modern") == "1");
-    const std::pair<QLineEdit *, const std::string *> texts[] = {
-        {m_text[4], &fields.ButtonWidth},        {m_text[5], &fields.ButtonHeight},
-        {m_text[6], &fields.DefaultImageName},   {m_text[7], &fields.MouseOverImageName},
-        {m_text[8], &fields.MouseDownImageName}, {m_text[9], &fields.ButtonName},
-        {m_text[11], &fields.ButtonLink},        {m_altText, &fields.AltText}};
+    const std::pair<QLineEdit *, const std::string *> texts[] = {{m_widthBox, &fields.ButtonWidth},
+                                                                 {m_heightBox, &fields.ButtonHeight},
+                                                                 {m_defaultNameBox, &fields.DefaultImageName},
+                                                                 {m_overNameBox, &fields.MouseOverImageName},
+                                                                 {m_downNameBox, &fields.MouseDownImageName},
+                                                                 {m_buttonNameBox, &fields.ButtonName},
+                                                                 {m_linkBox, &fields.ButtonLink},
+                                                                 {m_altText, &fields.AltText}};
     for (const auto &[box, text] : texts)
         ui::setText(box, *text);
     // The pictures are found beside the page, by the names it gives them; one no longer there keeps
@@ -675,12 +677,12 @@ void Form7::editInPage(const InsertedEdit &edit)
         std::string &path;
         QLineEdit *box;
     };
-    for (const Picked &picture : {Picked{fields.DefaultImageSrc, deffile, defpath, m_text[1]},
-                                  Picked{fields.MouseOverImageSrc, overfile, overpath, m_text[2]},
-                                  Picked{fields.MouseDownImageSrc, downfile, downpath, m_text[3]}}) {
+    for (const Picked &picture : {Picked{fields.DefaultImageSrc, deffile, defpath, m_defaultBox},
+                                  Picked{fields.MouseOverImageSrc, overfile, overpath, m_overBox},
+                                  Picked{fields.MouseDownImageSrc, downfile, downpath, m_downBox}}) {
         const QString found = pictureOfPage(edit.page, picture.source);
         if (!found.isEmpty()) {
-            if (picture.box == m_text[1])
+            if (picture.box == m_defaultBox)
                 takeDefaultPicture(found);
             else
                 takePicture(picture.file, picture.path, picture.box, found);

@@ -133,13 +133,22 @@ private:
     std::string downfile; // the mouse-down picture
     std::string downpath;
     std::string shownpic; // the key of the picture the preview shows
-    std::string crlf;     // the line break of the generated code
 
     QGroupBox *m_frame1 = nullptr;
     QGroupBox *m_frame2 = nullptr;
     QGroupBox *m_frame3 = nullptr;
     PictureBox *m_button = nullptr;
-    QLineEdit *m_text[12] = {}; // Text1 to Text11 (there is no Text10)
+    // The boxes Text1 to Text11 (there is no Text10).
+    QLineEdit *m_defaultBox = nullptr; // the pictures' names, written by the pickers
+    QLineEdit *m_overBox = nullptr;
+    QLineEdit *m_downBox = nullptr;
+    QLineEdit *m_widthBox = nullptr;
+    QLineEdit *m_heightBox = nullptr;
+    QLineEdit *m_defaultNameBox = nullptr; // the images' names in the classic code
+    QLineEdit *m_overNameBox = nullptr;
+    QLineEdit *m_downNameBox = nullptr;
+    QLineEdit *m_buttonNameBox = nullptr;
+    QLineEdit *m_linkBox = nullptr;
     QCheckBox *m_check1 = nullptr;
     QCheckBox *m_check2 = nullptr;
     QLineEdit *m_altText = nullptr;

@@ -281,8 +281,11 @@ void Form5::followFinalCode()
         }
     }
     m_exampleLink->setStyle(style);
+    // The hint's box holds six of its lines: a longer hint is cut short, as one line that long.
+    constexpr int HintLines = 6;
     const QString text = QString::fromStdString(hint);
-    m_exampleHint->setText(m_exampleHint->fontMetrics().elidedText(text, Qt::ElideRight, m_exampleHint->width() * 6));
+    m_exampleHint->setText(
+        m_exampleHint->fontMetrics().elidedText(text, Qt::ElideRight, m_exampleHint->width() * HintLines));
     m_exampleHint->setVisible(!text.isEmpty());
     if (m_finalCode->document()->isEmpty())
         m_codeKindHint->hide();

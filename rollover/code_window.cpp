@@ -208,12 +208,7 @@ void Form3::ReplaceInPage_Click()
 
 void Form3::BackToProperties_Click()
 {
-    // A new properties window where this one stands, never in tutorial mode.
-    auto *properties = new Form2(workspace());
-    properties->setLeft(left());
-    properties->setTop(top());
-    properties->restore(m_entries);
-    properties->showWindow();
+    Q_EMIT propertiesAsked(m_entries, left(), top());
     closeWindow();
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "rollover/properties_window.h"
+#include "rollover/rollover_entries.h"
 #include "ui/child_window.h"
 #include "ui/page_saver.h"
 
@@ -47,6 +47,10 @@ public:
     void BackToProperties_Click();
     void InsertIntoPage_Click();
     void ReplaceInPage_Click();
+
+Q_SIGNALS:
+    // "Back to Properties": the properties window its opener makes, where this window stands.
+    void propertiesAsked(const RolloverEntries &entries, int left, int top);
 
 protected:
     void Form_Load() override;

@@ -58,30 +58,30 @@ void Form2::createControls()
                                    "Please Enter &all properties in the boxes below. "_s,
                                    pixelRect(360, 120, 4815, 615));
     m_label2 = ui::makeLabel(this, u"Label2"_s, u"Image #1 "_s, pixelRect(240, 840, 2775, 255));
-    m_text[1] = ui::makeLineEdit(this, u"Text1"_s, QString(), pixelRect(960, 840, 3135, 285));
+    m_image1Box = ui::makeLineEdit(this, u"Text1"_s, QString(), pixelRect(960, 840, 3135, 285));
     QPushButton *command1 = ui::makeButton(this, u"Command1"_s, u"..."_s, pixelRect(4080, 840, 255, 255));
     m_label3 = ui::makeLabel(this, u"Label3"_s, u"Image #2"_s, pixelRect(240, 1200, 735, 255));
-    m_text[2] = ui::makeLineEdit(this, u"Text2"_s, QString(), pixelRect(960, 1200, 3135, 285));
+    m_image2Box = ui::makeLineEdit(this, u"Text2"_s, QString(), pixelRect(960, 1200, 3135, 285));
     QPushButton *command2 = ui::makeButton(this, u"Command2"_s, u"..."_s, pixelRect(4080, 1200, 255, 255));
     m_label4 = ui::makeLabel(this, u"Label4"_s, u"<A href> url:"_s, pixelRect(120, 1680, 3975, 255));
-    m_text[3] = ui::makeLineEdit(this, u"Text3"_s, u"http://"_s, pixelRect(1080, 1680, 3015, 285));
+    m_linkBox = ui::makeLineEdit(this, u"Text3"_s, u"http://"_s, pixelRect(1080, 1680, 3015, 285));
     m_label5 = ui::makeLabel(this, u"Label5"_s, u"Name of rollover"_s, pixelRect(120, 2040, 1215, 255));
-    m_text[4] = ui::makeLineEdit(this, u"Text4"_s, u"Example"_s, pixelRect(1320, 2040, 2775, 285));
+    m_nameBox = ui::makeLineEdit(this, u"Text4"_s, u"Example"_s, pixelRect(1320, 2040, 2775, 285));
     QPushButton *command9 = ui::makeButton(this, u"Command9"_s, u"Random"_s, pixelRect(4080, 2040, 1215, 375));
     m_label7 = ui::makeLabel(this, u"Label7"_s, u"Width and Height for both:"_s, pixelRect(120, 2400, 2535, 255));
-    m_text[5] = ui::makeLineEdit(this, u"Text5"_s, u"32,32"_s, pixelRect(2040, 2400, 2055, 285));
+    m_sizeBox = ui::makeLineEdit(this, u"Text5"_s, u"32,32"_s, pixelRect(2040, 2400, 2055, 285));
     m_label8 = ui::makeLabel(this, u"Label8"_s, u"Image 1#"_s, pixelRect(240, 2760, 1575, 255));
-    m_text[6] = ui::makeLineEdit(this, u"Text6"_s, u"Image01"_s, pixelRect(1440, 2760, 2655, 285));
+    m_image1NameBox = ui::makeLineEdit(this, u"Text6"_s, u"Image01"_s, pixelRect(1440, 2760, 2655, 285));
     QPushButton *command4 = ui::makeButton(this, u"Command4"_s, u"Random"_s, pixelRect(4080, 2760, 1215, 375));
     m_label9 = ui::makeLabel(this, u"Label9"_s, u"Image 2#"_s, pixelRect(240, 3120, 975, 255));
-    m_text[7] = ui::makeLineEdit(this, u"Text7"_s, u"Image02"_s, pixelRect(1440, 3240, 2655, 285));
+    m_image2NameBox = ui::makeLineEdit(this, u"Text7"_s, u"Image02"_s, pixelRect(1440, 3240, 2655, 285));
     QPushButton *command5 = ui::makeButton(this, u"Command5"_s, u"Random"_s, pixelRect(4080, 3240, 1215, 375));
     ui::makeLabel(this, u"Label6"_s, u"That's it!  Now all you have to do is copy the code and your done!"_s,
                   pixelRect(360, 3600, 4935, 255));
     QPushButton *command3 = ui::makeButton(this, u"Command3"_s, u"See Code"_s, pixelRect(1200, 3960, 2175, 375));
 
     // "&a" in the introduction moves the focus to the first picture box.
-    label1->setBuddy(m_text[1]);
+    label1->setBuddy(m_image1Box);
 
     connect(command1, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(command2, &QPushButton::clicked, this, &Form2::Command2_Click);
@@ -196,15 +196,15 @@ void Form2::createPreview()
     QWidget::setTabOrder(m_modernCode, m_preview);
     // A picture name typed in by hand names no file the window knows, until the box is left.
     for (int which : {1, 2}) {
-        QLineEdit *box = m_text[which];
+        QLineEdit *box = which == 1 ? m_image1Box : m_image2Box;
         connect(box, &QLineEdit::textEdited, this, [this, which] {
             (which == 1 ? m_picture1Path : m_picture2Path).clear();
-            m_preview->setPicture(which - 1, QString());
+            m_preview->setPicture(which == 1 ? RolloverImage::Image1 : RolloverImage::Image2, QString());
             followPictures();
         });
         connect(box, &QLineEdit::editingFinished, this, [this, box] { takeTypedPicture(box); });
     }
-    connect(m_text[5], &QLineEdit::textChanged, this, &Form2::followSize);
+    connect(m_sizeBox, &QLineEdit::textChanged, this, &Form2::followSize);
     connect(m_modernCode, &QCheckBox::toggled, this, &Form2::followSize);
 }
 
@@ -217,7 +217,7 @@ void Form2::createHints()
     QWidget::setTabOrder(m_preview, make);
     // Below "See Code", across the fields they are about.
     m_sizeHint = ui::makeHint(this, u"SizeHint"_s, pixelRect(120, 4440, 5280, 390));
-    ui::makeBoxHint(this, u"LinkHint"_s, pixelRect(120, 4830, 5280, 390), m_text[3], &LinkHint);
+    ui::makeBoxHint(this, u"LinkHint"_s, pixelRect(120, 4830, 5280, 390), m_linkBox, &LinkHint);
     m_sameNameHint = ui::makeHint(this, u"SameNameHint"_s, pixelRect(120, 5220, 5280, 390));
 }
 
@@ -225,7 +225,7 @@ void Form2::followSize()
 {
     // The modern code writes the size into both pictures; the classic code leaves them theirs.
     const bool modern = m_modernCode->isChecked();
-    const std::string size = ui::textOf(m_text[5]);
+    const std::string size = ui::textOf(m_sizeBox);
     const std::optional<PictureSize> read = modern ? TwoWholeNumbersIn(size) : std::nullopt;
     const auto pixels = [](const std::string &digits) {
         return digits.size() > 5 ? 99999 : std::stoi(digits); // a page never needs more
@@ -256,8 +256,8 @@ void Form2::acceptPictureDrops()
         connect(target, &ui::PictureDropTarget::pictureDropped, this,
                 [this, box](const QString &path) { takePicture(box, path); });
     };
-    acceptOn(m_text[1], u"Command1"_s);
-    acceptOn(m_text[2], u"Command2"_s);
+    acceptOn(m_image1Box, u"Command1"_s);
+    acceptOn(m_image2Box, u"Command2"_s);
 }
 
 void Form2::nameControls()
@@ -291,7 +291,7 @@ void Form2::Form_Load()
 void Form2::pickPicture(QLineEdit *box, const QString &title)
 {
     // Each picker starts at its own picture, or where pictures were chosen last.
-    const QString own = box == m_text[1] ? m_picture1Path : m_picture2Path;
+    const QString own = box == m_image1Box ? m_picture1Path : m_picture2Path;
     const std::optional<QString> path = services().openFileName(
         this, ui::pictureRequest(title, ui::proposedPath(services(), ui::FileKind::Pictures, own)));
     if (!path || path->isEmpty())
@@ -305,14 +305,14 @@ void Form2::takePicture(QLineEdit *box, const QString &path, bool keepName)
     m_lastPicture = path;
     if (!keepName)
         box->setText(ui::urlFromFileName(ui::fileNameOf(path)));
-    const int which = box == m_text[1] ? 0 : 1;
-    (which == 0 ? m_picture1Path : m_picture2Path) = path;
+    const RolloverImage which = box == m_image1Box ? RolloverImage::Image1 : RolloverImage::Image2;
+    (which == RolloverImage::Image1 ? m_picture1Path : m_picture2Path) = path;
     m_preview->setPicture(which, path);
     // The size follows picture 1 until the user types one.
-    const QSize size = m_preview->pictureSize(0);
-    if (which == 0 && size.isValid() && m_sizeFromPicture == m_text[5]->text()) {
+    const QSize size = m_preview->pictureSize(RolloverImage::Image1);
+    if (which == RolloverImage::Image1 && size.isValid() && m_sizeFromPicture == m_sizeBox->text()) {
         m_sizeFromPicture = u"%1,%2"_s.arg(size.width()).arg(size.height());
-        m_text[5]->setText(*m_sizeFromPicture);
+        m_sizeBox->setText(*m_sizeFromPicture);
     }
     followPictures();
 }
@@ -320,15 +320,15 @@ void Form2::takePicture(QLineEdit *box, const QString &path, bool keepName)
 void Form2::followPictures()
 {
     // A page names each picture by its file name alone.
-    const std::string hint = ui::sameNameHint({ui::pickedPicture(m_text[1]->text(), m_picture1Path).toStdString(),
-                                               ui::pickedPicture(m_text[2]->text(), m_picture2Path).toStdString()});
+    const std::string hint = ui::sameNameHint({ui::pickedPicture(m_image1Box->text(), m_picture1Path).toStdString(),
+                                               ui::pickedPicture(m_image2Box->text(), m_picture2Path).toStdString()});
     ui::showHint(m_sameNameHint, ui::toQString(hint));
 }
 
 void Form2::takeTypedPicture(QLineEdit *box)
 {
-    const int which = box == m_text[1] ? 0 : 1;
-    QString &known = which == 0 ? m_picture1Path : m_picture2Path;
+    const RolloverImage which = box == m_image1Box ? RolloverImage::Image1 : RolloverImage::Image2;
+    QString &known = which == RolloverImage::Image1 ? m_picture1Path : m_picture2Path;
     const QString typed = box->text();
     if (typed.isEmpty() || !ui::pickedPicture(typed, known).isEmpty())
         return; // nothing typed, or still the picture taken
@@ -359,10 +359,10 @@ void Form2::MakePictures_Click()
 
 void Form2::takeMadePictures(const QStringList &files, QSize size, const QString &caption)
 {
-    takePicture(m_text[1], files.value(0));
-    takePicture(m_text[2], files.value(1));
+    takePicture(m_image1Box, files.value(0));
+    takePicture(m_image2Box, files.value(1));
     m_sizeFromPicture = u"%1,%2"_s.arg(size.width()).arg(size.height());
-    m_text[5]->setText(*m_sizeFromPicture);
+    m_sizeBox->setText(*m_sizeFromPicture);
     if (m_altText->text().isEmpty())
         m_altText->setText(caption);
 }
@@ -371,18 +371,18 @@ RolloverEntries Form2::entries() const
 {
     RolloverEntries entries;
     RolloverProperties &properties = entries.properties;
-    properties.Image1Src = ui::textOf(m_text[1]);
-    properties.Image2Src = ui::textOf(m_text[2]);
-    properties.RolloverLink = ui::textOf(m_text[3]);
-    properties.RolloverName = ui::textOf(m_text[4]);
-    properties.RolloverSize = ui::textOf(m_text[5]);
-    properties.Image1Name = ui::textOf(m_text[6]);
-    properties.Image2Name = ui::textOf(m_text[7]);
+    properties.Image1Src = ui::textOf(m_image1Box);
+    properties.Image2Src = ui::textOf(m_image2Box);
+    properties.RolloverLink = ui::textOf(m_linkBox);
+    properties.RolloverName = ui::textOf(m_nameBox);
+    properties.RolloverSize = ui::textOf(m_sizeBox);
+    properties.Image1Name = ui::textOf(m_image1NameBox);
+    properties.Image2Name = ui::textOf(m_image2NameBox);
     properties.AltText = ui::textOf(m_altText);
     entries.modern = m_modernCode->isChecked();
     entries.picture1Path = m_picture1Path;
     entries.picture2Path = m_picture2Path;
-    entries.sizeFollowsPicture = m_sizeFromPicture == m_text[5]->text();
+    entries.sizeFollowsPicture = m_sizeFromPicture == m_sizeBox->text();
     entries.edit = m_edit;
     return entries;
 }
@@ -391,24 +391,24 @@ void Form2::restore(const RolloverEntries &entries)
 {
     const RolloverProperties &properties = entries.properties;
     m_modernCode->setChecked(entries.modern);
-    ui::setText(m_text[1], properties.Image1Src);
-    ui::setText(m_text[2], properties.Image2Src);
-    ui::setText(m_text[3], properties.RolloverLink);
-    ui::setText(m_text[4], properties.RolloverName);
-    ui::setText(m_text[5], properties.RolloverSize);
-    ui::setText(m_text[6], properties.Image1Name);
-    ui::setText(m_text[7], properties.Image2Name);
+    ui::setText(m_image1Box, properties.Image1Src);
+    ui::setText(m_image2Box, properties.Image2Src);
+    ui::setText(m_linkBox, properties.RolloverLink);
+    ui::setText(m_nameBox, properties.RolloverName);
+    ui::setText(m_sizeBox, properties.RolloverSize);
+    ui::setText(m_image1NameBox, properties.Image1Name);
+    ui::setText(m_image2NameBox, properties.Image2Name);
     ui::setText(m_altText, properties.AltText);
     m_picture1Path = entries.picture1Path;
     m_picture2Path = entries.picture2Path;
-    for (int which : {0, 1}) {
-        const QString &path = which == 0 ? m_picture1Path : m_picture2Path;
-        if (!path.isEmpty())
+    for (const RolloverImage which : {RolloverImage::Image1, RolloverImage::Image2}) {
+        const QString &path = which == RolloverImage::Image1 ? m_picture1Path : m_picture2Path;
+        if (!path.isEmpty()) {
             m_preview->setPicture(which, path);
-        if (!path.isEmpty())
             m_lastPicture = path;
+        }
     }
-    m_sizeFromPicture = entries.sizeFollowsPicture ? std::optional<QString>(m_text[5]->text()) : std::nullopt;
+    m_sizeFromPicture = entries.sizeFollowsPicture ? std::optional<QString>(m_sizeBox->text()) : std::nullopt;
     m_edit = entries.edit;
     followPictures();
 }
@@ -426,29 +426,29 @@ void Form2::editInPage(const InsertedEdit &edit)
     restore(entries);
     // A picture no longer there is named in the preview, as a typed name that leads nowhere is.
     if (!entries.properties.Image1Src.empty() && entries.picture1Path.isEmpty())
-        m_preview->setUnreadable(0);
+        m_preview->setUnreadable(RolloverImage::Image1);
     if (!entries.properties.Image2Src.empty() && entries.picture2Path.isEmpty())
-        m_preview->setUnreadable(1);
+        m_preview->setUnreadable(RolloverImage::Image2);
 }
 
 void Form2::Command1_Click()
 {
-    pickPicture(m_text[1], u"Select src for Image #1"_s);
+    pickPicture(m_image1Box, u"Select src for Image #1"_s);
 }
 
 void Form2::Command2_Click()
 {
-    pickPicture(m_text[2], u"Select src for Image #2"_s);
+    pickPicture(m_image2Box, u"Select src for Image #2"_s);
 }
 
 void Form2::Command4_Click()
 {
-    ui::setText(m_text[6], RandomImageName(services().randomDraw()));
+    ui::setText(m_image1NameBox, RandomImageName(services().randomDraw()));
 }
 
 void Form2::Command5_Click()
 {
-    ui::setText(m_text[7], RandomImageName(services().randomDraw()));
+    ui::setText(m_image2NameBox, RandomImageName(services().randomDraw()));
 }
 
 void Form2::Command9_Click()
@@ -456,7 +456,7 @@ void Form2::Command9_Click()
     std::array<float, RolloverNameLetters> draws{};
     for (float &draw : draws)
         draw = services().randomDraw();
-    ui::setText(m_text[4], RandomRolloverName(draws));
+    ui::setText(m_nameBox, RandomRolloverName(draws));
 }
 
 void Form2::Command3_Click()
@@ -469,8 +469,8 @@ void Form2::Command3_Click()
     code->setTop(top());
     const RolloverEntries made = entries();
     code->modern = made.modern;
-    const QStringList pictures{ui::pickedPicture(m_text[1]->text(), m_picture1Path),
-                               ui::pickedPicture(m_text[2]->text(), m_picture2Path)};
+    const QStringList pictures{ui::pickedPicture(m_image1Box->text(), m_picture1Path),
+                               ui::pickedPicture(m_image2Box->text(), m_picture2Path)};
     RolloverProperties properties = made.properties;
     // The modern code offers the sharper pictures of twice the density where they are beside.
     properties.Image1Src2x = ui::twiceDensitySource(pictures[0]);
@@ -480,6 +480,16 @@ void Form2::Command3_Click()
     code->setCode(generated.head, generated.body);
     code->setPictures(ui::withTwiceDensitySiblings(pictures));
     code->setEntries(made);
+    // Back to Properties: a new properties window where the code window stands, never in
+    // tutorial mode.
+    connect(code, &Form3::propertiesAsked, code,
+            [&workspace = workspace()](const RolloverEntries &entries, int left, int top) {
+                auto *properties = new Form2(workspace);
+                properties->setLeft(left);
+                properties->setTop(top);
+                properties->restore(entries);
+                properties->showWindow();
+            });
     code->showWindow();
     closeWindow();
 }

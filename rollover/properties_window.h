@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "insert/inserted_window.h"
-#include "rollover/rollover_code.h"
+#include "rollover/rollover_entries.h"
 #include "ui/child_window.h"
 
 #include <QString>
@@ -14,16 +13,6 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class RolloverPreview;
-
-// What a rollover's code was made from, for the properties window to open with again.
-struct RolloverEntries {
-    RolloverProperties properties;
-    bool modern = false;
-    QString picture1Path; // the full paths of the pictures picked, dropped or typed
-    QString picture2Path;
-    bool sizeFollowsPicture = true;   // the size box holds what picking Image #1 put there
-    std::optional<InsertedEdit> edit; // the rollover of a page it changes; none: a new one
-};
 
 // The seven properties of one image rollover, with its six-step tutorial, and the alt text
 // and the choice of the modern code beside them, and a preview of the rollover below them.
@@ -82,7 +71,14 @@ private:
     void showStep(QGroupBox *hide, QGroupBox *show, std::initializer_list<QLabel *> restore,
                   std::initializer_list<QLabel *> highlight);
 
-    QLineEdit *m_text[8] = {}; // Text1 to Text7
+    // The boxes Text1 to Text7.
+    QLineEdit *m_image1Box = nullptr;
+    QLineEdit *m_image2Box = nullptr;
+    QLineEdit *m_linkBox = nullptr;
+    QLineEdit *m_nameBox = nullptr; // the rollover's
+    QLineEdit *m_sizeBox = nullptr;
+    QLineEdit *m_image1NameBox = nullptr;
+    QLineEdit *m_image2NameBox = nullptr;
     QLabel *m_label2 = nullptr;
     QLabel *m_label3 = nullptr;
     QLabel *m_label4 = nullptr;

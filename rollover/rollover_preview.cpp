@@ -45,25 +45,26 @@ RolloverPreview::RolloverPreview(QWidget *parent, const QRect &geometry)
     refresh();
 }
 
-void RolloverPreview::setPicture(int which, const QString &path)
+void RolloverPreview::setPicture(RolloverImage which, const QString &path)
 {
-    m_unreadable[which] = false;
+    const int i = int(which);
+    m_unreadable[i] = false;
     if (path.isEmpty()) {
-        m_pictures[which] = {};
+        m_pictures[i] = {};
     } else {
         // A new pick reads the file again; the cache serves the switches between the two.
         m_cache.setPixelRatio(devicePixelRatioF());
         m_cache.forget(path);
-        m_pictures[which] = m_cache.picture(path);
-        m_unreadable[which] = m_pictures[which].isNull();
+        m_pictures[i] = m_cache.picture(path);
+        m_unreadable[i] = m_pictures[i].isNull();
     }
     refresh();
 }
 
-void RolloverPreview::setUnreadable(int which)
+void RolloverPreview::setUnreadable(RolloverImage which)
 {
-    m_pictures[which] = {};
-    m_unreadable[which] = true;
+    m_pictures[int(which)] = {};
+    m_unreadable[int(which)] = true;
     refresh();
 }
 
@@ -133,7 +134,6 @@ void RolloverPreview::refresh()
     const bool over = m_pointerOver || (m_focusShowsOver && hasFocus());
     // Without a picture 2 the rollover changes nothing.
     const int which = over && (!m_pictures[1].isNull() || m_unreadable[1]) ? 1 : 0;
-    m_showsOver = which == 1;
     const ui::Picture &picture = m_pictures[which];
     const QRect place = picture.isNull() ? QRect() : placeOf(picture);
     // Scaled once for each picture and place: the pointer's every move comes here.

@@ -11,6 +11,9 @@
 
 class QLabel;
 
+// The rollover's two pictures: the one at rest and the one under the pointer.
+enum class RolloverImage { Image1, Image2 };
+
 // The rollover as the page will show it: picture 1 at rest, picture 2 while the pointer is
 // over picture 1 (or, with the modern code, while the preview has the keyboard focus, as the
 // link will). Each picture shows at the size the code gives it: the size box's with the modern
@@ -25,19 +28,18 @@ public:
     RolloverPreview(QWidget *parent, const QRect &geometry);
 
     // A picture picked, dropped or typed; an empty path is no picture. The file is read anew.
-    void setPicture(int which, const QString &path);
+    void setPicture(RolloverImage which, const QString &path);
     // A picture named that Quillarc cannot find or read.
-    void setUnreadable(int which);
+    void setUnreadable(RolloverImage which);
     // Whether keyboard focus shows picture 2, as focus on the modern code's link does.
     void setFocusShowsOver(bool shows);
     // The size the code gives both pictures; none: each its own.
     void setCodeSize(std::optional<QSize> size);
 
-    // The size of the picture read for Image #1 or #2 (which 0 or 1); invalid when there is none.
-    QSize pictureSize(int which) const { return m_pictures[which].size; }
+    // The size of the picture read for Image #1 or #2; invalid when there is none.
+    QSize pictureSize(RolloverImage which) const { return m_pictures[int(which)].size; }
     // The picture shown now, at the size it shows: null when there is none.
     const QPixmap &shown() const { return m_shown; }
-    bool showsOver() const { return m_showsOver; }
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -66,5 +68,4 @@ private:
     QLabel *m_size = nullptr;
     bool m_pointerOver = false;
     bool m_focusShowsOver = false;
-    bool m_showsOver = false;
 };

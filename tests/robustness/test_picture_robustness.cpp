@@ -256,7 +256,7 @@ private Q_SLOTS:
         QVERIFY2(before > 0 && hostile::peakMemoryKiB() - before < 32 * 1024,
                  qPrintable(u"%1 KiB more"_s.arg(hostile::peakMemoryKiB() - before)));
         const auto *preview = child<RolloverPreview>(rollover, u"Preview"_s);
-        QCOMPARE(preview->pictureSize(1), QSize(16384, 4096));
+        QCOMPARE(preview->pictureSize(RolloverImage::Image2), QSize(16384, 4096));
         QVERIFY(!preview->shown().isNull() && preview->rect().contains(QRect(QPoint(), preview->shown().size())));
     }
 

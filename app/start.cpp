@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/start.h"
 
+#include "app/end_signals.h"
 #include "app/main_window.h"
 #include "ui/browser_pages.h"
-#include "ui/end_signals.h"
 #include "ui/look.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "button/button_code.h"
 
-#include "ui/html_text.h"
+#include "text/html_text.h"
 
 #include <string_view>
 

@@ -51,8 +51,8 @@ std::string ButtonSizeHint(const std::string &width, const std::string &height);
 // the width and height boxes hold whole numbers, and with the srcset of its sibling of twice
 // the pixel density where it has one. A missing over or down picture has no picture in the
 // link, and so no state. No script; the names are not used. The link is an inline block that
-// its pictures fill (ui/html_text.h, PictureLinkStyle). The link, the sources and the alt text
-// are written as ui/html_text.h says (HtmlLinkAttributeText, HtmlPictureAttributeText,
+// its pictures fill (text/html_text.h, PictureLinkStyle). The link, the sources and the alt text
+// are written as text/html_text.h says (HtmlLinkAttributeText, HtmlPictureAttributeText,
 // SrcsetAttribute, HtmlAttributeText); an empty alt text writes no alt attribute.
 ButtonCode GenerateModernButtonCode(const ButtonSpec &fields);
 

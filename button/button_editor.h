@@ -3,9 +3,9 @@
 
 #include "button/button_code.h"
 #include "insert/inserted_window.h"
+#include "pages/page_saver.h"
+#include "pictures/picture_cache.h"
 #include "ui/child_window.h"
-#include "ui/page_saver.h"
-#include "ui/picture_cache.h"
 
 #include <QPoint>
 #include <QString>

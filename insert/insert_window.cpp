@@ -6,15 +6,15 @@
 #include "insert/page_dialog.h"
 #include "insert/page_hints.h"
 #include "insert/source_text.h"
+#include "pages/page_pictures.h"
+#include "pictures/twice_density.h"
 #include "ui/code_colours.h"
 #include "ui/controls.h"
 #include "ui/files.h"
 #include "ui/look.h"
 #include "ui/note.h"
-#include "ui/page_pictures.h"
 #include "ui/remembered_places.h"
 #include "ui/services.h"
-#include "ui/twice_density.h"
 #include "ui/workspace.h"
 
 #include <QComboBox>

@@ -5,8 +5,8 @@
 #include "insert/page_insert.h"
 #include "insert/picture_plan.h"
 #include "insert/wizard_code.h"
+#include "pages/page_file.h"
 #include "ui/child_window.h"
-#include "ui/page_file.h"
 
 #include <QStringList>
 

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "insert/inserted_items.h"
+#include "pages/page_file.h"
 #include "ui/child_window.h"
-#include "ui/page_file.h"
 
 #include <QString>
 

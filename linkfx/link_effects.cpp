@@ -2,7 +2,7 @@
 #include "linkfx/link_effects.h"
 
 #include "linkfx/link_scope.h"
-#include "ui/html_text.h"
+#include "text/html_text.h"
 
 #include <algorithm>
 #include <cctype>

@@ -4,8 +4,8 @@
 #include "insert/inserted_window.h"
 #include "linkfx/link_effects.h"
 #include "linkfx/link_hints.h"
+#include "pages/page_saver.h"
 #include "ui/child_window.h"
-#include "ui/page_saver.h"
 
 #include <QString>
 

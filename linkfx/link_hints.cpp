@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "linkfx/link_hints.h"
 
-#include "ui/css_colours.h"
+#include "text/css_colours.h"
 
 std::vector<std::string> AnswerHints(LinkEffect effect, const std::string &answer, bool standardsPage)
 {

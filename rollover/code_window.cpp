@@ -2,6 +2,8 @@
 #include "rollover/code_window.h"
 
 #include "insert/insert_window.h"
+#include "pages/page_pictures.h"
+#include "pictures/twice_density.h"
 #include "rollover/rollover_insert.h"
 #include "rollover/rollover_page.h"
 #include "ui/accessibility.h"
@@ -10,10 +12,8 @@
 #include "ui/files.h"
 #include "ui/look.h"
 #include "ui/note.h"
-#include "ui/page_pictures.h"
 #include "ui/step_frames.h"
 #include "ui/text_box.h"
-#include "ui/twice_density.h"
 
 #include <QGroupBox>
 #include <QLabel>

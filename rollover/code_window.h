@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "pages/page_saver.h"
 #include "rollover/rollover_entries.h"
 #include "ui/child_window.h"
-#include "ui/page_saver.h"
 
 #include <QStringList>
 

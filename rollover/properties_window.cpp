@@ -1,26 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rollover/properties_window.h"
 
+#include "maker/picture_maker.h"
+#include "pages/page_pictures.h"
+#include "pictures/picture_drop.h"
+#include "pictures/twice_density.h"
 #include "rollover/code_window.h"
 #include "rollover/random_names.h"
 #include "rollover/rollover_code.h"
 #include "rollover/rollover_hints.h"
 #include "rollover/rollover_insert.h"
 #include "rollover/rollover_preview.h"
+#include "text/html_text.h"
+#include "text/picture_names.h"
 #include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/files.h"
-#include "ui/html_text.h"
 #include "ui/look.h"
-#include "ui/page_pictures.h"
-#include "ui/picture_drop.h"
-#include "ui/picture_maker.h"
-#include "ui/picture_names.h"
 #include "ui/remembered_places.h"
 #include "ui/services.h"
 #include "ui/step_frames.h"
 #include "ui/text_box.h"
-#include "ui/twice_density.h"
 
 #include <QCheckBox>
 #include <QDir>

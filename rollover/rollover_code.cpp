@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rollover/rollover_code.h"
 
-#include "ui/html_text.h"
+#include "text/html_text.h"
 
 namespace {
 constexpr const char *CrLf = "\r\n";

@@ -50,7 +50,7 @@ bool ReadsAsTwoWholeNumbers(const std::string &size);
 // picture with a sibling of twice the pixel density names it in srcset, at the same width and
 // height. The link is an inline block that its pictures fill: keyboard focus rings the whole
 // picture, and a picture never grows wider than its screen. The link, the sources and the alt
-// text are written as ui/html_text.h says (HtmlLinkAttributeText, HtmlPictureAttributeText,
+// text are written as text/html_text.h says (HtmlLinkAttributeText, HtmlPictureAttributeText,
 // SrcsetAttribute, HtmlAttributeText); an empty alt text writes no alt attribute, which
 // the validators and the audit then report.
 RolloverCode GenerateModernRolloverCode(const RolloverProperties &properties);

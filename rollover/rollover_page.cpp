@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rollover/rollover_page.h"
 
-#include "ui/html_text.h"
+#include "text/html_text.h"
 
 std::string RolloverPage(const std::string &head, const std::string &body)
 {

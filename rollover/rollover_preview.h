@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/picture_cache.h"
+#include "pictures/picture_cache.h"
 
 #include <QFrame>
 #include <QPixmap>

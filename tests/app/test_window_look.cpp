@@ -11,11 +11,11 @@
 #include "rollover/rollover_hints.h"
 #include "tests/support/test_images.h"
 #include "tests/support/window_test.h"
+#include "text/html_text.h"
+#include "text/picture_names.h"
 #include "ui/controls.h"
-#include "ui/html_text.h"
 #include "ui/look.h"
 #include "ui/note.h"
-#include "ui/picture_names.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -43,15 +43,15 @@
 #include "insert/page_insert.h"
 #include "linkfx/link_effects.h"
 #include "linkfx/link_style.h"
+#include "pages/page_pictures.h"
+#include "pages/page_saver.h"
 #include "rollover/rollover_code.h"
 #include "rollover/rollover_insert.h"
 #include "rollover/rollover_page.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/test_images.h"
+#include "text/html_text.h"
 #include "ui/files.h"
-#include "ui/html_text.h"
-#include "ui/page_pictures.h"
-#include "ui/page_saver.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

@@ -2,6 +2,7 @@
 #include "button/button_code.h"
 #include "button/button_editor.h"
 #include "button/button_page.h"
+#include "button/picture_box.h"
 #include "tests/support/drag_drop.h"
 #include "tests/support/line_break_rows.h"
 #include "tests/support/test_files.h"
@@ -9,7 +10,6 @@
 #include "tests/support/window_test.h"
 #include "ui/files.h"
 #include "ui/look.h"
-#include "ui/picture_box.h"
 #include "ui/remembered_places.h"
 #include "ui/text_box.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "pictures/picture_cache.h"
+#include "pictures/picture_file.h"
 #include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
-#include "ui/picture_cache.h"
-#include "ui/picture_file.h"
 
 #include <QDateTime>
 #include <QFile>

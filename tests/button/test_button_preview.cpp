@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "button/button_editor.h"
+#include "button/picture_box.h"
+#include "pictures/picture_cache.h"
 #include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
 #include "tests/support/window_test.h"
-#include "ui/picture_box.h"
-#include "ui/picture_cache.h"
 
 #include <QCheckBox>
 #include <QDateTime>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "maker/picture_maker.h"
 #include "tests/support/hostile_places.h"
 #include "tests/support/test_files.h"
 #include "tests/support/window_test.h"
-#include "ui/picture_maker.h"
 
 #include <QDir>
 #include <QFileInfo>

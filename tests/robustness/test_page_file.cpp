@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "pages/page_file.h"
 #include "tests/support/hostile_places.h"
 #include "tests/support/test_files.h"
-#include "ui/page_file.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "button/button_editor.h"
+#include "button/picture_box.h"
+#include "pictures/picture_file.h"
 #include "rollover/properties_window.h"
 #include "rollover/rollover_preview.h"
 #include "tests/support/hostile_places.h"
 #include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
 #include "tests/support/window_test.h"
-#include "ui/picture_box.h"
-#include "ui/picture_file.h"
 
 #include <QCheckBox>
 #include <QDir>

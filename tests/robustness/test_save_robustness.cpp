@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "pages/page_saver.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/hostile_places.h"
 #include "tests/support/test_files.h"
-#include "ui/page_saver.h"
 
 #include <QDir>
 #include <QFile>

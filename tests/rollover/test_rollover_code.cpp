@@ -2,7 +2,7 @@
 #include "rollover/random_names.h"
 #include "rollover/rollover_code.h"
 #include "rollover/rollover_page.h"
-#include "ui/html_text.h"
+#include "text/html_text.h"
 
 #include <QtTest>
 

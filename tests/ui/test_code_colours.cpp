@@ -2,9 +2,9 @@
 #include "tests/support/page_windows.h"
 #include "tests/support/test_images.h"
 #include "tests/support/window_test.h"
+#include "text/css_colours.h"
 #include "ui/code_colours.h"
 #include "ui/controls.h"
-#include "ui/css_colours.h"
 #include "ui/text_box.h"
 #include "ui/workspace.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/css_colours.h"
+#include "text/css_colours.h"
 
 #include <QColor>
 #include <QtTest>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "pages/page_pictures.h"
 #include "tests/support/page_windows.h"
 #include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
 #include "tests/support/window_test.h"
-#include "ui/page_pictures.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "pictures/picture_drop.h"
 #include "tests/support/drag_drop.h"
-#include "ui/picture_drop.h"
 #include "ui/services.h"
 
 #include <QDir>

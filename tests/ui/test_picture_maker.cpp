@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "button/button_editor.h"
+#include "maker/picture_maker.h"
 #include "rollover/code_window.h"
 #include "rollover/properties_window.h"
 #include "tests/support/test_files.h"
 #include "tests/support/test_images.h"
 #include "tests/support/window_test.h"
-#include "ui/picture_maker.h"
 #include "ui/text_box.h"
 
 #include <QCheckBox>

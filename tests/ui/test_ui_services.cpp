@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "button/button_editor.h"
 #include "linkfx/link_effects_window.h"
+#include "pages/page_saver.h"
+#include "pictures/twice_density.h"
 #include "rollover/code_window.h"
 #include "rollover/properties_window.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/test_workspace.h"
+#include "text/picture_names.h"
 #include "ui/files.h"
 #include "ui/look.h"
 #include "ui/note.h"
-#include "ui/page_saver.h"
-#include "ui/picture_names.h"
 #include "ui/remembered_places.h"
 #include "ui/services.h"
-#include "ui/twice_density.h"
 #include "ui/workspace.h"
 
 #include <QAccessible>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/picture_set.h"
+#include "maker/picture_set.h"
 
 #include <QDir>
 #include <QFile>

@@ -25,7 +25,7 @@ QStringList withTwiceDensitySiblings(const QStringList &pictures);
 // knows what to copy beside the page: the file names the code names, each once. Each picture
 // box gives its picked picture's file name, or its text read as a file name where none was
 // picked; in the modern code its sibling for twice the density follows. Empty for none.
-// picked: the picked full paths (ui/page_pictures.h, pickedPicture), in the order of the boxes.
+// picked: the picked full paths (pages/page_pictures.h, pickedPicture), in the order of the boxes.
 QString codeFilesNote(const QStringList &boxTexts, const QStringList &picked, bool modern);
 
 } // namespace ui

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/twice_density.h"
+#include "pictures/twice_density.h"
 
+#include "text/html_text.h"
 #include "ui/files.h"
-#include "ui/html_text.h"
 
 #include <QDir>
 #include <QFileInfo>

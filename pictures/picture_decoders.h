@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/picture_file.h"
+#include "pictures/picture_file.h"
 
 #include <QByteArray>
 #include <QSize>

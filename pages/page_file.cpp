@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/page_file.h"
+#include "pages/page_file.h"
 
 #include "ui/files.h"
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/button_art.h"
+#include "maker/button_art.h"
+#include "maker/picture_states.h"
 #include "ui/child_window.h"
-#include "ui/picture_states.h"
 
 #include <QSize>
 #include <QString>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/picture_file.h"
+#include "pictures/picture_file.h"
 
+#include "pictures/picture_decoders.h"
 #include "ui/files.h"
-#include "ui/picture_decoders.h"
 
 #include <QBuffer>
 #include <QFile>

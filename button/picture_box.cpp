@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/picture_box.h"
+#include "button/picture_box.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/button_art.h"
+#include "maker/button_art.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/page_pictures.h"
+#include "pages/page_pictures.h"
 
 #include "ui/files.h"
 #include "ui/services.h"

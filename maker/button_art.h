@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/picture_states.h"
+#include "maker/picture_states.h"
 
 #include <QFont>
 #include <QImage>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/picture_decoders.h"
+#include "pictures/picture_decoders.h"
 
 #include <QImage>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/css_colours.h"
+#include "text/css_colours.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/picture_maker.h"
+#include "maker/picture_maker.h"
 
+#include "maker/picture_set.h"
 #include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/look.h"
-#include "ui/picture_set.h"
 #include "ui/remembered_places.h"
 #include "ui/services.h"
 #include "ui/text_box.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/page_saver.h"
+#include "pages/page_saver.h"
 
+#include "pages/page_pictures.h"
 #include "ui/files.h"
 #include "ui/note.h"
-#include "ui/page_pictures.h"
 #include "ui/remembered_places.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/picture_names.h"
+#include "text/picture_names.h"
 
 #include <cstddef>
 

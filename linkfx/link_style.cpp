@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "linkfx/link_style.h"
 
+#include "linkfx/css_tokens.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -14,11 +16,6 @@ namespace {
 bool isBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
-bool isNewline(char c)
-{
-    return c == '\n' || c == '\r' || c == '\f';
 }
 
 std::string lower(std::string_view text)
@@ -38,38 +35,8 @@ std::string_view trimmed(std::string_view text)
 
 // --- the pieces of a style sheet, as a browser cuts it up
 
-enum class Kind {
-    Blank,
-    Ident,
-    Function, // a name with its opening parenthesis
-    Url,      // url(...) without quotes, whole
-    AtKeyword,
-    Hash,
-    String,
-    BadString, // a string that a line break ends
-    Number,
-    Percentage,
-    Dimension,
-    Delim,
-    Colon,
-    Semicolon,
-    Comma,
-    OpenBrace,
-    CloseBrace,
-    OpenParen,
-    CloseParen,
-    OpenBracket,
-    CloseBracket,
-    MarkupOpen,  // <!--
-    MarkupClose, // -->
-    Comment,     // dropped: a comment is no piece
-};
-
-struct Token {
-    Kind kind;
-    std::size_t begin; // in the style sheet's text
-    std::size_t end;
-};
+using Kind = CssToken::Kind;
+using Token = CssToken;
 
 bool opensBlock(Kind kind)
 {
@@ -82,171 +49,6 @@ Kind closerOf(Kind kind)
            : kind == Kind::OpenBracket ? Kind::CloseBracket
                                        : Kind::CloseParen;
 }
-
-// Cuts a style sheet into pieces in one pass, each character looked at a fixed number of times.
-class Tokenizer {
-public:
-    explicit Tokenizer(std::string_view css)
-        : m_css(css)
-    {}
-
-    // steps: grows by every character looked at, the few looked at ahead of a piece counted once.
-    std::vector<Token> tokens(std::size_t &steps)
-    {
-        std::vector<Token> tokens;
-        std::size_t at = 0;
-        while (at < m_css.size()) {
-            const std::size_t begin = at;
-            const Kind kind = next(at);
-            steps += at - begin + 1;
-            if (kind != Kind::Comment)
-                tokens.push_back({kind, begin, at});
-        }
-        return tokens;
-    }
-
-private:
-    char charAt(std::size_t at) const { return at < m_css.size() ? m_css[at] : '\0'; }
-    bool digitAt(std::size_t at) const { return std::isdigit(static_cast<unsigned char>(charAt(at))) != 0; }
-    bool escapeAt(std::size_t at) const
-    {
-        return charAt(at) == '\\' && at + 1 < m_css.size() && !isNewline(m_css[at + 1]);
-    }
-    bool nameStartAt(std::size_t at) const
-    {
-        const auto c = static_cast<unsigned char>(charAt(at));
-        return std::isalpha(c) || c == '_' || c >= 0x80;
-    }
-    bool nameCharAt(std::size_t at) const { return nameStartAt(at) || digitAt(at) || charAt(at) == '-'; }
-    bool identStartsAt(std::size_t at) const
-    {
-        if (charAt(at) == '-')
-            return nameStartAt(at + 1) || charAt(at + 1) == '-' || escapeAt(at + 1);
-        return nameStartAt(at) || escapeAt(at);
-    }
-    bool numberStartsAt(std::size_t at) const
-    {
-        const char c = charAt(at);
-        if (c == '+' || c == '-')
-            return digitAt(at + 1) || (charAt(at + 1) == '.' && digitAt(at + 2));
-        return digitAt(at) || (c == '.' && digitAt(at + 1));
-    }
-    std::size_t nameEnd(std::size_t at) const
-    {
-        while (at < m_css.size()) {
-            if (escapeAt(at))
-                at += 2;
-            else if (nameCharAt(at))
-                ++at;
-            else
-                break;
-        }
-        return at;
-    }
-
-    // The piece at `at`, which moves past it.
-    Kind next(std::size_t &at) const
-    {
-        const char c = m_css[at];
-        if (c == '/' && charAt(at + 1) == '*') {
-            const std::size_t end = m_css.find("*/", at + 2);
-            at = end == std::string_view::npos ? m_css.size() : end + 2;
-            return Kind::Comment;
-        }
-        if (isBlank(c)) {
-            while (at < m_css.size() && isBlank(m_css[at]))
-                ++at;
-            return Kind::Blank;
-        }
-        if (c == '"' || c == '\'')
-            return string(at);
-        if (m_css.substr(at, 4) == "<!--") {
-            at += 4;
-            return Kind::MarkupOpen;
-        }
-        if (m_css.substr(at, 3) == "-->") {
-            at += 3;
-            return Kind::MarkupClose;
-        }
-        if (numberStartsAt(at)) {
-            at += ReadCssNumber(m_css.substr(at))->length;
-            if (identStartsAt(at)) {
-                at = nameEnd(at);
-                return Kind::Dimension;
-            }
-            if (charAt(at) == '%') {
-                ++at;
-                return Kind::Percentage;
-            }
-            return Kind::Number;
-        }
-        if (identStartsAt(at))
-            return identLike(at);
-        if ((c == '#' && (nameCharAt(at + 1) || escapeAt(at + 1))) || (c == '@' && identStartsAt(at + 1))) {
-            at = nameEnd(at + 1);
-            return c == '#' ? Kind::Hash : Kind::AtKeyword;
-        }
-        ++at;
-        switch (c) {
-        case '(':
-            return Kind::OpenParen;
-        case ')':
-            return Kind::CloseParen;
-        case '[':
-            return Kind::OpenBracket;
-        case ']':
-            return Kind::CloseBracket;
-        case '{':
-            return Kind::OpenBrace;
-        case '}':
-            return Kind::CloseBrace;
-        case ':':
-            return Kind::Colon;
-        case ';':
-            return Kind::Semicolon;
-        case ',':
-            return Kind::Comma;
-        default:
-            return Kind::Delim;
-        }
-    }
-
-    Kind string(std::size_t &at) const
-    {
-        const char quote = m_css[at++];
-        while (at < m_css.size()) {
-            const char c = m_css[at];
-            if (c == quote) {
-                ++at;
-                return Kind::String;
-            }
-            if (isNewline(c))
-                return Kind::BadString; // the line break is not part of it
-            at += c == '\\' ? 2 : 1;    // an escaped character, an escaped line break too
-        }
-        at = m_css.size();
-        return Kind::String;
-    }
-
-    Kind identLike(std::size_t &at) const
-    {
-        const std::size_t begin = at;
-        at = nameEnd(at);
-        if (charAt(at) != '(')
-            return Kind::Ident;
-        ++at;
-        std::size_t inside = at;
-        while (isBlank(charAt(inside)))
-            ++inside;
-        if (lower(m_css.substr(begin, at - begin)) != "url(" || charAt(inside) == '"' || charAt(inside) == '\'')
-            return Kind::Function;
-        const std::size_t close = m_css.find(')', at);
-        at = close == std::string_view::npos ? m_css.size() : close + 1;
-        return Kind::Url;
-    }
-
-    std::string_view m_css;
-};
 
 // The elements whose text holds no markup: a style element written inside one is only text.
 constexpr std::array<std::string_view, 8> RawTextElements{"script", "textarea", "title",    "xmp",
@@ -438,7 +240,7 @@ private:
     void styleSheet(std::string_view css)
     {
         m_css = css;
-        m_tokens = Tokenizer(css).tokens(m_style.steps);
+        m_tokens = CssTokens(css, m_style.steps);
         ruleList(0, m_tokens.size(), false);
     }
 

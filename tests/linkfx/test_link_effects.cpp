@@ -651,6 +651,8 @@ private Q_SLOTS:
                                          << plain << 0;
         QTest::newRow("classic size pt") << classic(LinkEffect::FontSize, "12pt") << false << plain << with(0, u"16"_s)
                                          << plain << 0;
+        QTest::newRow("size in per cent")
+            << classic(LinkEffect::FontSize, "120%") << false << plain << with(0, u"19.2"_s) << plain << 0;
         QTest::newRow("bare size, classic page")
             << u"<style>a:hover{font-size:20}</style>"_s << false << plain << with(0, u"20"_s) << plain << 0;
         QTest::newRow("a point with no digit after it, as a browser drops it")

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "linkfx/css_tokens.h"
 
-#include "ui/css_colours.h"
+#include "text/css_colours.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/html_text.h"
+#include "text/html_text.h"
 
 #include <QtTest>
 

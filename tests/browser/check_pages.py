@@ -114,6 +114,19 @@ class CheckFailed(AssertionError):
     """A page does not do what its code says."""
 
 
+def wait_until(check, timeout):
+    """What check() returns once it raises no CheckFailed, tried every 50 ms. After timeout seconds,
+    or timeout() where the wait depends on what the last try saw, the last CheckFailed stands."""
+    started = time.monotonic()
+    while True:
+        try:
+            return check()
+        except CheckFailed:
+            if time.monotonic() - started > (timeout() if callable(timeout) else timeout):
+                raise
+        time.sleep(0.05)
+
+
 @dataclass
 class Rollover:
     page: str
@@ -779,27 +792,25 @@ class PageChecker:
         the screen shows its colour; returns the page's state. The handlers and rules change the
         picture at once; loading and painting it may take a moment (after a press or a release the
         image can be incomplete for a few milliseconds)."""
-        wanted, started = self.colours[picture], time.monotonic()
-        while True:
+        wanted, seen = self.colours[picture], {}
+
+        def shown():
             state = self.state()
-            files = [self.file_of(image["src"]) for image in state["shown"]]
-            if files != [picture]:
-                fault = f"the link shows {files}, expected [{picture!r}]"
-            else:
-                image = state["shown"][0]
-                left, top, width, height = image["box"]
-                colour = self.screen_colour(left + width / 2, top + height / 2)
-                if not image["loaded"]:
-                    fault = f"{picture!r} did not load (a broken picture)"
-                elif image["given"] not in ([width, height], [0, 0]):
-                    fault = f"{picture!r} takes {[width, height]}, its code gives {image['given']}"
-                elif not near(colour, wanted):
-                    fault = f"the screen shows {colour} at the picture, {picture!r} is {wanted}"
-                else:
-                    return state
-            if time.monotonic() - started > (PAINT_WAIT if files == [picture] else STATE_WAIT):
-                raise CheckFailed(f"{step}: {fault}")
-            time.sleep(0.05)
+            seen["files"] = [self.file_of(image["src"]) for image in state["shown"]]
+            if seen["files"] != [picture]:
+                raise CheckFailed(f"{step}: the link shows {seen['files']}, expected [{picture!r}]")
+            image = state["shown"][0]
+            left, top, width, height = image["box"]
+            colour = self.screen_colour(left + width / 2, top + height / 2)
+            if not image["loaded"]:
+                raise CheckFailed(f"{step}: {picture!r} did not load (a broken picture)")
+            if image["given"] not in ([width, height], [0, 0]):
+                raise CheckFailed(f"{step}: {picture!r} takes {[width, height]}, its code gives {image['given']}")
+            if not near(colour, wanted):
+                raise CheckFailed(f"{step}: the screen shows {colour} at the picture, {picture!r} is {wanted}")
+            return state
+
+        return wait_until(shown, lambda: PAINT_WAIT if seen["files"] == [picture] else STATE_WAIT)
 
     def expect_preloads(self, preloads):
         """Every script image of the head code holds its picture, loaded."""
@@ -860,16 +871,15 @@ class PageChecker:
 
     def expect_link_style(self, step, expected):
         # A pressed link keeps the browser's active colour a moment after a tap.
-        deadline = time.monotonic() + STATE_WAIT
-        while True:
+        def styled():
             state = self.state()
             wrong = {key: state["style"][key] for key in expected if state["style"][key] != expected[key]}
-            if not wrong:
-                return state
-            if time.monotonic() > deadline:
+            if wrong:
                 raise CheckFailed(f"{step}: the link's style has {wrong}, expected "
                                   f"{ {key: expected[key] for key in wrong} }")
-            time.sleep(0.05)
+            return state
+
+        return wait_until(styled, STATE_WAIT)
 
     def expect_page_text(self, case):
         """Only the example link shows, and the author's paragraphs where the code was pasted:
@@ -1010,10 +1020,7 @@ class PageChecker:
         clicks = self.script("return window.quillarcClicks || 0")
         for kind, points in (("touchStart", [{"x": x, "y": y}]), ("touchEnd", [])):
             self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
-        deadline = time.monotonic() + STATE_WAIT
-        while self.script("return window.quillarcClicks || 0") == clicks and time.monotonic() < deadline:
-            time.sleep(0.05)
-        self.expect_clicks(step, clicks + 1)
+        wait_until(lambda: self.expect_clicks(step, clicks + 1), STATE_WAIT)
 
     def check_modern(self, case, touch=True):
         """A modern page, all on one load: its code's texts, the audit at rest, focused and hovered,
@@ -1092,26 +1099,29 @@ class PageChecker:
                     given: shown.map(i => [Number(i.getAttribute('width')), Number(i.getAttribute('height'))]),
                     loaded: shown.map(i => i.complete && i.naturalWidth > 0),
                     after: after ? after.getBoundingClientRect().top : null};"""
-        pictures.arrive.clear()
         url = pictures.url(case.page)
+
+        def page_loaded():
+            if driver.execute_script("return location.href !== arguments[0] || document.readyState === 'loading'",
+                                     url):
+                raise CheckFailed(f"before the pictures: {case.page} did not load")
+
+        def pictures_loaded():
+            now = driver.execute_script(measure)
+            if not all(now["loaded"]):
+                raise CheckFailed("after the pictures: they did not load")
+            return now
+
+        pictures.arrive.clear()
         try:
             driver.get(url)
-            deadline = time.monotonic() + PAINT_WAIT
-            while driver.execute_script("return location.href !== arguments[0] || document.readyState === 'loading'",
-                                        url):
-                if time.monotonic() > deadline:
-                    raise CheckFailed(f"before the pictures: {case.page} did not load")
-                time.sleep(0.02)
+            wait_until(page_loaded, PAINT_WAIT)
             before = driver.execute_script(measure)
         finally:
             pictures.arrive.set()
         if not before["boxes"] or any(before["loaded"]):
             raise CheckFailed(f"before the pictures: {len(before['boxes'])} pictures shown, loaded {before['loaded']}")
-        deadline = time.monotonic() + PAINT_WAIT
-        while not all((now := driver.execute_script(measure))["loaded"]):
-            if time.monotonic() > deadline:
-                raise CheckFailed("after the pictures: they did not load")
-            time.sleep(0.02)
+        now = wait_until(pictures_loaded, PAINT_WAIT)
         shift = driver.execute_async_script("""
             const done = arguments[arguments.length - 1];
             let total = 0;

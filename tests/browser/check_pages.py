@@ -30,7 +30,6 @@ elements, attributes, text and colours, what its script and its style sheet do.
 import argparse
 import base64
 import contextlib
-import dataclasses
 import functools
 import http.server
 import io
@@ -44,7 +43,7 @@ import threading
 import time
 import unittest
 import urllib.parse
-from dataclasses import dataclass, field
+from dataclasses import dataclass, field, replace
 
 CHROMIUM = "/usr/bin/chromium"
 CHROMEDRIVER = "/usr/bin/chromedriver"
@@ -216,8 +215,7 @@ ROLLOVER_STANDARDS = Rollover("rollover-standards.html", "standards mode", ("s-u
 BUTTON_THREE = Button("button-three.html", "three pictures", "b-default.gif", "b-over.jpg", "b down&up.bmp")
 BUTTON_OVER = Button("button-over.html", "only an over picture", "o-default.bmp", over="o-over.png")
 BUTTON_DOWN = Button("button-down.html", "only a down picture", "d-default.jpg", down="d-down.gif")
-BUTTON_STANDARDS = Button("button-standards.html", "standards mode", "s-default.png", "s-over.bmp", "s-down.jpg",
-                          True)
+BUTTON_STANDARDS = Button("button-standards.html", "standards mode", "s-default.png", "s-over.bmp", "s-down.jpg", True)
 
 LINK_EFFECTS = [
     Links("links-fontsize.html", "FontSize 20px", [("FontSize", "20px")]),
@@ -255,8 +253,8 @@ ODD_ALT = 'Tom & "Jerry" <3'
 
 def pasted(case):
     """The same case with its code pasted into an author's standards page."""
-    return dataclasses.replace(case, page=case.page.replace(".html", "-pasted.html"), standards=True,
-                               title=case.title + ", pasted into a standards page")
+    return replace(case, page=case.page.replace(".html", "-pasted.html"), standards=True,
+                   title=case.title + ", pasted into a standards page")
 
 
 MODERN_ROLLOVERS = [
@@ -305,24 +303,21 @@ MODERN_LINKS.append(Links("modern-links-scoped.html", "link effects for the link
 
 def without_script(case):
     """The same saved page under a policy that allows no script at all."""
-    return dataclasses.replace(case, page=case.page.replace(".html", "-csp.html"),
-                               title=case.title + ", no script allowed")
+    return replace(case, page=case.page.replace(".html", "-csp.html"), title=case.title + ", no script allowed")
 
 
 CSP_PICTURES = [without_script(case) for case in MODERN_ROLLOVERS + MODERN_BUTTONS]
 CSP_LINKS = [without_script(case) for case in MODERN_LINKS_SAVED]
 # The six effects as the modern snippets used to add them, each in a style element of its own.
-MODERN_LINKS_SEPARATE = dataclasses.replace(MODERN_LINKS_SAVED[-1], page="modern-links-all-separate.html",
-                                            title="all six effects, each in its own style element", separate=True)
+MODERN_LINKS_SEPARATE = replace(MODERN_LINKS_SAVED[-1], page="modern-links-all-separate.html",
+                                title="all six effects, each in its own style element", separate=True)
 
 # Final codes edited by hand that the example link reads as Chromium does, or names as not read.
 HAND_EDITED = [
     HandEdited("hand-comment-in-selector.html", "a comment inside a:hover", "<style>a/**/:hover{color:red}</style>",
                True),
-    HandEdited("hand-blank-before-hover.html", "a :hover", "<style>a :hover{color:red}</style>", True,
-               "a :hover{...}"),
-    HandEdited("hand-blank-after-colon.html", "a: hover", "<style>a: hover{color:red}</style>", True,
-               "a: hover{...}"),
+    HandEdited("hand-blank-before-hover.html", "a :hover", "<style>a :hover{color:red}</style>", True, "a :hover{...}"),
+    HandEdited("hand-blank-after-colon.html", "a: hover", "<style>a: hover{color:red}</style>", True, "a: hover{...}"),
     HandEdited("hand-at-blank-media.html", "@ media", "<style>@ media (hover:hover){a:hover{color:red}}</style>",
                True, "@ media (hover:hover){...}"),
     HandEdited("hand-print.html", "a style element for print", '<style media="print">a:hover{color:red}</style>',
@@ -365,7 +360,6 @@ COMPUTED_VALUE = {"20px": "20px", "20": "20px", "red": "rgb(255, 0, 0)", "#00ff0
 LEFT_OUT = {"rgb(255,0,0"}
 FIXED_STYLE = {"Uppercase": {"text-transform": "uppercase"}, "Lowercase": {"text-transform": "lowercase"},
                "Lineless": {"text-decoration-line": "none"}}
-LINK_TEXT = "Example Link"
 
 
 def effect_style(effect, value):
@@ -402,8 +396,7 @@ def order():
 
     for case in [ROLLOVER_PLAIN, *ROLLOVERS_ENCODED, ROLLOVER_TYPED, ROLLOVER_STANDARDS, INSERTED_ROLLOVER]:
         pages.append({"file": case.page, "kind": "rollover", "standards": case.standards, "typed": case.typed,
-                      "into": case.into,
-                      "pictures": [picture(name) for name in case.pictures]})
+                      "into": case.into, "pictures": [picture(name) for name in case.pictures]})
     for case in [BUTTON_THREE, BUTTON_OVER, BUTTON_DOWN, BUTTON_STANDARDS, *INSERTED_BUTTONS]:
         pages.append({"file": case.page, "kind": "button", "standards": case.standards, "into": case.into,
                       "pictures": [picture(case.default), picture(case.over), picture(case.down)]})
@@ -884,7 +877,7 @@ class PageChecker:
     def expect_page_text(self, case):
         """Only the example link shows, and the author's paragraphs where the code was pasted:
         no rule shows as text."""
-        wanted = f"The code:\n\n{LINK_TEXT}\n\nText after the code." if case.standards else LINK_TEXT
+        wanted = "The code:\n\nExample Link\n\nText after the code." if case.standards else "Example Link"
         text = self.script("return document.body.innerText").strip()
         if text != wanted:
             raise CheckFailed(f"at rest: the page shows {text!r}, expected {wanted!r}")
@@ -1229,12 +1222,9 @@ class PageChecks(unittest.TestCase):
                 checker.expect_author_page(case)
 
     def test_pages_that_find_the_copies_of_their_pictures(self):
-        for way, case in THROUGH:
+        for _, case in THROUGH:
             with self.subTest(f"{case.page}: {case.title}"):
-                if isinstance(case, Rollover):
-                    self.checker.check_rollover(case)
-                else:
-                    self.checker.check_button(case)
+                (self.checker.check_rollover if isinstance(case, Rollover) else self.checker.check_button)(case)
 
     def test_each_link_effect(self):
         for case in LINK_EFFECTS:
@@ -1256,15 +1246,15 @@ class PageChecks(unittest.TestCase):
 
     def test_a_button_whose_mouse_up_shows_the_over_picture_fails(self):
         with self.assertRaisesRegex(CheckFailed, r"^released: the link shows \['b-over\.jpg'\]"):
-            self.checker.check_button(dataclasses.replace(BUTTON_THREE, page="fault-mouse-up.html"))
+            self.checker.check_button(replace(BUTTON_THREE, page="fault-mouse-up.html"))
 
     def test_a_picked_name_with_a_bare_ampersand_fails(self):
         with self.assertRaisesRegex(CheckFailed, r"^at load: the link shows \['up©\.png'\]"):
-            self.checker.check_rollover(dataclasses.replace(ROLLOVERS_ENCODED[2], page="fault-bare-ampersand.html"))
+            self.checker.check_rollover(replace(ROLLOVERS_ENCODED[2], page="fault-bare-ampersand.html"))
 
     def test_a_lineless_rule_outside_a_style_element_fails(self):
         with self.assertRaisesRegex(CheckFailed, r"^at rest: the page shows 'a\{text-decoration:none\}"):
-            self.checker.check_links(dataclasses.replace(LINK_EFFECTS[-1], page="fault-bare-lineless.html"))
+            self.checker.check_links(replace(LINK_EFFECTS[-1], page="fault-bare-lineless.html"))
 
 
 class ModernCodeChecks(unittest.TestCase):
@@ -1315,7 +1305,7 @@ class ModernCodeChecks(unittest.TestCase):
             self.checker.expect_valid("nu", "fault-raw-space.html")
 
     def test_a_focus_ring_that_leaves_the_picture_open_fails(self):
-        case = dataclasses.replace(MODERN_ROLLOVERS[0], page="fault-inline-link.html")
+        case = replace(MODERN_ROLLOVERS[0], page="fault-inline-link.html")
         with self.assertRaisesRegex(CheckFailed, r"^focused: the focus ring leaves the picture open at the bottom"):
             self.checker.check_modern(case, touch=False)
         with self.assertRaisesRegex(CheckFailed, r"^firefox, focused: the focus ring leaves the picture open at "
@@ -1334,23 +1324,23 @@ class ModernCodeChecks(unittest.TestCase):
                     self.checker.expect_valid(checker, "fault-stray-end-tag.html")
 
     def test_a_hover_rule_for_every_device_sticks_after_a_tap(self):
-        case = dataclasses.replace(MODERN_ROLLOVERS[0], page="fault-hover-for-touch.html")
+        case = replace(MODERN_ROLLOVERS[0], page="fault-hover-for-touch.html")
         with self.assertRaisesRegex(CheckFailed, r"^after a tap: the link shows \['m-over\.jpg'\]"):
             self.checker.check_modern(case)
 
     def test_a_rollover_without_a_focus_rule_fails_the_keyboard(self):
-        case = dataclasses.replace(MODERN_ROLLOVERS[0], page="fault-no-focus.html")
+        case = replace(MODERN_ROLLOVERS[0], page="fault-no-focus.html")
         with self.assertRaisesRegex(CheckFailed, r"^focused: the link shows \['m-up\.gif'\]"):
             self.checker.check_modern(case, touch=False)
 
     def test_pictures_without_a_size_shift_the_text(self):
-        case = dataclasses.replace(pasted(MODERN_ROLLOVERS[0]), page="fault-no-size.html")
+        case = replace(pasted(MODERN_ROLLOVERS[0]), page="fault-no-size.html")
         with self.assertRaisesRegex(CheckFailed, r"^after the pictures: the boxes went from \[\[0, 0\]\] to "
                                                  r"\[\[48, 48\]\], the text after the code from"):
             self.checker.check_late_pictures(case)
 
     def test_the_classic_rollover_does_nothing_where_no_script_may_run(self):
-        case = dataclasses.replace(ROLLOVER_PLAIN, page="fault-classic-csp.html")
+        case = replace(ROLLOVER_PLAIN, page="fault-classic-csp.html")
         # The head script is blocked: the policy is in force.
         with self.assertRaisesRegex(CheckFailed, r"^at load: no preloaded image Image01"):
             self.checker.check_rollover(case)

@@ -204,8 +204,10 @@ private Q_SLOTS:
         const QStringList opened = listed();
         QCOMPARE(opened.size(), m_main->workspace().subWindowList().size());
         QCOMPARE(opened.last(), u"*&%1 Customizable Link Effects"_s.arg(opened.size()));
-        choose(u"te"_s); // a second one is told apart
-        QCOMPARE(listed().last(), u"*&%1 Customizable Link Effects 2"_s.arg(opened.size() + 1));
+        choose(u"te"_s);                    // a second one is told apart
+        const QStringList again = listed(); // made anew each time the menu opens
+        QCOMPARE(again.size(), opened.size() + 1);
+        QCOMPARE(again.last(), u"*&%1 Customizable Link Effects 2"_s.arg(opened.size() + 1));
         QMdiSubWindow *linkEffects = m_main->workspace().activeSubWindow();
         choose(u"previous"_s);
         QMdiSubWindow *previous = m_main->workspace().activeSubWindow();

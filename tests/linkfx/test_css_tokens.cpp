@@ -33,6 +33,7 @@ private Q_SLOTS:
             {"#\\.x a\\\n", "hash[#\\.x] _ ident[a] delim[\\] _"},
             {"12px 50% 1.5", "dimension[12px] _ percentage[50%] _ number[1.5]"},
             {"1e3 1e 12.", "number[1e3] _ dimension[1e] _ number[12] delim[.]"},
+            {".5em .x", "dimension[.5em] _ delim[.] ident[x]"},
             {"-.5 +2 1-2", "number[-.5] _ number[+2] _ number[1] number[-2]"},
             {"-x --y gr\xc3\xbcn", "ident[-x] _ ident[--y] _ ident[gr\xc3\xbcn]"},
             {"#fff #1a # a>b", "hash[#fff] _ hash[#1a] _ delim[#] _ ident[a] delim[>] ident[b]"},

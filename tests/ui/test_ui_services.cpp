@@ -212,6 +212,8 @@ private Q_SLOTS:
         QTest::newRow("one file twice") << QStringList{u"/a/up.png"_s, u"/a/up.png"_s} << QString();
         QTest::newRow("two folders") << QStringList{u"/a/button.png"_s, u"/b/button.png"_s}
                                      << u"Pictures 1 and 2 have the same name, \"button.png"_s + tail;
+        QTest::newRow("the other folder between") << QStringList{u"/a/x.png"_s, u"/b/x.png"_s, u"/a/x.png"_s}
+                                                  << u"Pictures 1, 2 and 3 have the same name, \"x.png"_s + tail;
         QTest::newRow("three, one not picked")
             << QStringList{u"/a/up.png"_s, QString(), u"/b/up.png"_s, u"/c/up.png"_s, u"/a/x.gif"_s, u"/x.gif"_s}
             << u"Pictures 1, 3 and 4 have the same name, \"up.png"_s + tail +

@@ -38,12 +38,12 @@ Form1::~Form1()
     Form_Terminate();
 }
 
-void Form1::Form_QueryUnload(bool &)
+void Form1::Form_QueryUnload(bool & /*unused*/)
 {
     m_marker.write();
 }
 
-void Form1::Form_Unload(bool &)
+void Form1::Form_Unload(bool & /*unused*/)
 {
     m_marker.write();
 }

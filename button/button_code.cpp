@@ -138,12 +138,12 @@ ButtonCode GenerateModernButtonCode(const ButtonSpec &fields)
 
     ButtonCode code;
     code.head.append(ModernHeadStart).append(PictureLinkStyle).append(ModernHeadEnd);
-    code.body.append("<a class=\"q2-link\" href=\"").append(HtmlLinkAttributeText(fields.ButtonLink)).append("\">");
+    code.body.append(R"(<a class="q2-link" href=")").append(HtmlLinkAttributeText(fields.ButtonLink)).append("\">");
     if (!fields.MouseDownImageSrc.empty())
-        appendImage(code.body, "<img class=\"q2-down\" src=\"", fields.MouseDownImageSrc,
+        appendImage(code.body, R"(<img class="q2-down" src=")", fields.MouseDownImageSrc,
                     SrcsetAttribute(fields.MouseDownImageSrc2x));
     if (!fields.MouseOverImageSrc.empty())
-        appendImage(code.body, "<img class=\"q2-over\" src=\"", fields.MouseOverImageSrc,
+        appendImage(code.body, R"(<img class="q2-over" src=")", fields.MouseOverImageSrc,
                     SrcsetAttribute(fields.MouseOverImageSrc2x));
     appendImage(code.body, "<img src=\"", fields.DefaultImageSrc, SrcsetAttribute(fields.DefaultImageSrc2x));
     code.body.append("</a>");

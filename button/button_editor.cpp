@@ -82,13 +82,18 @@ void Form7::createControls()
         QString text;
         QRect geometry;
     };
-    const LabelRow labels[] = {
-        {1, u"Default Image:"_s, {8, 16, 209, 17}},          {2, u"Mouse Over Image:"_s, {8, 48, 137, 17}},
-        {3, u"Mouse Down Image:"_s, {8, 80, 153, 17}},       {4, u"Button Width:"_s, {8, 112, 97, 17}},
-        {5, u"Button Height: "_s, {8, 144, 105, 17}},        {6, u"Default Image Name:"_s, {8, 192, 137, 17}},
-        {7, u"Mouse Over Image Name:"_s, {8, 224, 137, 17}}, {8, u"Mouse Down Image Name:"_s, {8, 256, 137, 17}},
-        {9, u"Button Name:"_s, {8, 288, 129, 17}},           {12, u"Button Link: "_s, {8, 320, 137, 17}},
-    };
+    const auto labels = std::to_array<LabelRow>({
+        {1, u"Default Image:"_s, {8, 16, 209, 17}},
+        {2, u"Mouse Over Image:"_s, {8, 48, 137, 17}},
+        {3, u"Mouse Down Image:"_s, {8, 80, 153, 17}},
+        {4, u"Button Width:"_s, {8, 112, 97, 17}},
+        {5, u"Button Height: "_s, {8, 144, 105, 17}},
+        {6, u"Default Image Name:"_s, {8, 192, 137, 17}},
+        {7, u"Mouse Over Image Name:"_s, {8, 224, 137, 17}},
+        {8, u"Mouse Down Image Name:"_s, {8, 256, 137, 17}},
+        {9, u"Button Name:"_s, {8, 288, 129, 17}},
+        {12, u"Button Link: "_s, {8, 320, 137, 17}},
+    });
     for (const LabelRow &row : labels)
         m_label[row.number] = ui::makeLabel(f1, u"Label"_s + QString::number(row.number), row.text, row.geometry);
 
@@ -284,7 +289,7 @@ void Form7::createTutorial()
              .buttonGeometry = QRect(224, 168, 113, 25),
              .ok = std::bind_front(&Form7::Command19_Click, this)},
         });
-    std::copy(frames.cbegin(), frames.cend(), m_tut + 1);
+    std::copy(frames.cbegin(), frames.cend(), std::next(m_tut.begin()));
     ui::addMakePicturesTip(m_tut[1]);
 }
 
@@ -659,14 +664,15 @@ void Form7::editInPage(const InsertedEdit &edit)
 {
     const ButtonSpec fields = ButtonFromProperties(edit.properties);
     m_modernCode->setChecked(PropertyOf(edit.properties, "modern") == "1");
-    const std::pair<QLineEdit *, const std::string *> texts[] = {{m_widthBox, &fields.ButtonWidth},
-                                                                 {m_heightBox, &fields.ButtonHeight},
-                                                                 {m_defaultNameBox, &fields.DefaultImageName},
-                                                                 {m_overNameBox, &fields.MouseOverImageName},
-                                                                 {m_downNameBox, &fields.MouseDownImageName},
-                                                                 {m_buttonNameBox, &fields.ButtonName},
-                                                                 {m_linkBox, &fields.ButtonLink},
-                                                                 {m_altText, &fields.AltText}};
+    const auto texts =
+        std::to_array<std::pair<QLineEdit *, const std::string *>>({{m_widthBox, &fields.ButtonWidth},
+                                                                    {m_heightBox, &fields.ButtonHeight},
+                                                                    {m_defaultNameBox, &fields.DefaultImageName},
+                                                                    {m_overNameBox, &fields.MouseOverImageName},
+                                                                    {m_downNameBox, &fields.MouseDownImageName},
+                                                                    {m_buttonNameBox, &fields.ButtonName},
+                                                                    {m_linkBox, &fields.ButtonLink},
+                                                                    {m_altText, &fields.AltText}});
     for (const auto &[box, text] : texts)
         ui::setText(box, *text);
     // The pictures are found beside the page, by the names it gives them; one no longer there keeps

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 #include <set>
 #include <string>
@@ -161,11 +162,11 @@ private:
     QPushButton *m_command1 = nullptr;
     QPushButton *m_command2 = nullptr;
     QPushButton *m_command3 = nullptr;
-    QLabel *m_label[13] = {}; // Label1 to Label12
+    std::array<QLabel *, 13> m_label{}; // Label1 to Label12
     QPlainTextEdit *m_first = nullptr;
     QPlainTextEdit *m_second = nullptr;
-    QGroupBox *m_tut[7] = {};       // tut1 to tut6
-    ui::Note *m_headNote = nullptr; // beside each "Copy", and below the code view's buttons
+    std::array<QGroupBox *, 7> m_tut{}; // tut1 to tut6
+    ui::Note *m_headNote = nullptr;     // beside each "Copy", and below the code view's buttons
     ui::Note *m_bodyNote = nullptr;
     ui::Note *m_saveNote = nullptr;
     QLabel *m_previewHint = nullptr;

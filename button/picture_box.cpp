@@ -21,7 +21,7 @@ void PictureBox::setPicture(const ui::Picture &picture)
     update();
 }
 
-void PictureBox::paintEvent(QPaintEvent *)
+void PictureBox::paintEvent(QPaintEvent * /*event*/)
 {
     if (m_picture.isNull())
         return;

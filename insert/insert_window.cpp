@@ -445,6 +445,7 @@ bool InsertPage::copyPictures()
 {
     const QString folder = QFileInfo(m_file.path).absolutePath();
     m_copies.clear();
+    // NOLINTNEXTLINE(readability-use-anyofallof): each pass copies a picture; the loop stops at a failure
     for (const PlannedPicture &picture : m_plan) {
         if (picture.fate != PictureFate::CopiedBeside && picture.fate != PictureFate::CopiedAs)
             continue;

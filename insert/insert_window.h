@@ -62,7 +62,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    static InsertPage *open(ui::ChildWindow &opener, WizardCode code, const QString &page, std::string replacing);
+    static InsertPage *open(ui::ChildWindow &opener, WizardCode code, const QString &path, std::string replacing);
     void createControls();
     // The place can be chosen until the code is in the page, and again after Undo.
     void allowChoosing(bool allowed);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <string_view>
 
 namespace {
 
@@ -41,7 +42,7 @@ std::vector<std::string_view> words(std::string_view text)
 
 std::string PercentEncoded(std::string_view text)
 {
-    static constexpr char Hex[] = "0123456789ABCDEF";
+    constexpr std::string_view Hex = "0123456789ABCDEF";
     std::string encoded;
     encoded.reserve(text.size());
     for (const char c : text) {

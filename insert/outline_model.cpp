@@ -46,7 +46,7 @@ int PageOutlineModel::rowCount(const QModelIndex &parent) const
     return int(m_reading.elements[std::size_t(elementOf(parent))].children.size());
 }
 
-int PageOutlineModel::columnCount(const QModelIndex &) const
+int PageOutlineModel::columnCount(const QModelIndex & /*parent*/) const
 {
     return 1;
 }

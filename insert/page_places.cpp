@@ -14,7 +14,7 @@ struct Refusal {
 
 // What no code may go inside, and why. The code's body part is a link, so it may not stand
 // where a link may not, nor where the parser would move it out of the place chosen.
-constexpr Refusal Refusals[] = {
+constexpr auto Refusals = std::to_array<Refusal>({
     {{"a"}, "a link may not hold another link"},
     {{"button"}, "a button may not hold a link"},
     {{"select", "option", "optgroup", "datalist"}, "it holds only choices"},
@@ -26,7 +26,7 @@ constexpr Refusal Refusals[] = {
     {{"textarea", "title", "xmp", "noembed", "noframes", "plaintext", "iframe"}, "it holds text, not HTML"},
     {{"noscript"}, "it shows only where scripts are off"},
     {{"picture", "video", "audio", "object", "canvas"}, "it shows what it holds only where it cannot show itself"},
-};
+});
 
 std::string tagText(const PageElement &element)
 {
@@ -70,8 +70,8 @@ std::vector<ByteRange> TemplateRanges(std::string_view page)
         std::string_view close;
         bool runsToEnd;
     };
-    constexpr Syntax Syntaxes[] = {
-        {"<?", "?>", true}, {"<%", "%>", true}, {"{{", "}}", false}, {"{%", "%}", false}, {"{#", "#}", false}};
+    constexpr auto Syntaxes = std::to_array<Syntax>(
+        {{"<?", "?>", true}, {"<%", "%>", true}, {"{{", "}}", false}, {"{%", "%}", false}, {"{#", "#}", false}});
     std::vector<ByteRange> ranges;
     std::size_t i = page.find_first_of("<{");
     while (i != std::string_view::npos && i + 1 < page.size()) {

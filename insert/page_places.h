@@ -3,6 +3,7 @@
 
 #include "insert/page_reader.h"
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -11,7 +12,7 @@
 
 // Where code stands beside or inside an element, in the words the window offers.
 enum class Where { Before, After, AtStart, AtEnd };
-inline constexpr Where EveryWhere[] = {Where::Before, Where::After, Where::AtStart, Where::AtEnd};
+inline constexpr std::array EveryWhere{Where::Before, Where::After, Where::AtStart, Where::AtEnd};
 std::string_view WhereText(Where where); // "Before", "After", "At the start of", "At the end of"
 
 struct Place {

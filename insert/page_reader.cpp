@@ -23,7 +23,7 @@ public:
     {
         return static_cast<Arena *>(arena)->take((size + 15) & ~std::size_t(15));
     }
-    static void release(void *, void *) {}
+    static void release(void * /*unused*/, void * /*unused*/) {}
 
 private:
     static constexpr std::size_t BlockSize = std::size_t(1) << 20;
@@ -41,8 +41,9 @@ private:
         return piece;
     }
 
-    std::vector<std::unique_ptr<std::byte[]>> m_blocks;
-    std::byte *m_current = nullptr; // the block small pieces are taken from
+    // Blocks left uninitialised, as a vector's would not be.
+    std::vector<std::unique_ptr<std::byte[]>> m_blocks; // NOLINT(modernize-avoid-c-arrays)
+    std::byte *m_current = nullptr;                     // the block small pieces are taken from
     std::size_t m_used = 0;
 };
 

@@ -16,7 +16,7 @@ const QString LinkText = u"Example Link"_s;
 
 QColor colourOf(Rgb rgb)
 {
-    return QColor(rgb.red, rgb.green, rgb.blue);
+    return {rgb.red, rgb.green, rgb.blue};
 }
 
 } // namespace

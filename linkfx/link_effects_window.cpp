@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <array>
 #include <functional>
 
 using namespace Qt::StringLiterals;
@@ -61,7 +62,7 @@ void Form5::createControls()
         QRect twips;
         void (Form5::*handler)();
     };
-    const Button buttons[] = {
+    const auto buttons = std::to_array<Button>({
         {u"Command1"_s,
          u"FontSize"_s,
          u"Change the fontsize of the links"_s,
@@ -97,7 +98,7 @@ void Form5::createControls()
          u"Make links appear to have no lines below them"_s,
          {4080, 840, 1095, 375},
          &Form5::Command12_Click},
-    };
+    });
     for (const Button &b : buttons) {
         const QRect &r = b.twips;
         QPushButton *button =

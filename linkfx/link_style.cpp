@@ -28,8 +28,8 @@ std::string lower(std::string_view text)
 
 std::string_view trimmed(std::string_view text)
 {
-    const auto first = std::find_if_not(text.begin(), text.end(), isBlank);
-    const auto last = std::find_if_not(text.rbegin(), text.rend(), isBlank).base();
+    const auto *const first = std::find_if_not(text.begin(), text.end(), isBlank);
+    const auto *const last = std::find_if_not(text.rbegin(), text.rend(), isBlank).base();
     return first < last ? text.substr(first - text.begin(), last - first) : std::string_view();
 }
 
@@ -290,6 +290,7 @@ private:
     }
 
     // A list of rules; the top level of a style sheet passes over the comment markers.
+    // NOLINTNEXTLINE(misc-no-recursion): one level deep, an @media at the top level
     void ruleList(std::size_t at, std::size_t to, bool nested)
     {
         while (at < to) {
@@ -304,6 +305,7 @@ private:
         }
     }
 
+    // NOLINTNEXTLINE(misc-no-recursion): see ruleList
     std::size_t atRule(std::size_t start, std::size_t to, bool nested)
     {
         const std::size_t open = find(start + 1, to, {Kind::OpenBrace, Kind::Semicolon});

@@ -51,7 +51,7 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent *) override
+    void paintEvent(QPaintEvent * /*event*/) override
     {
         QPainter painter(this);
         painter.fillRect(rect(), Qt::white);
@@ -222,7 +222,7 @@ void PictureMaker::connectControls()
     connect(m_corner, &QSpinBox::valueChanged, this, &PictureMaker::refresh);
     connect(m_raised, &QCheckBox::toggled, this, &PictureMaker::refresh);
     const std::array<QString, 3> titles{u"Text Colour"_s, u"Face Colour"_s, u"Border Colour"_s};
-    for (std::size_t i = 0; i < m_colours.size(); ++i) {
+    for (std::size_t i = 0; i < m_colours.size(); ++i) { // NOLINT(modernize-loop-convert): i picks the title too
         ColourBox &colour = m_colours[i];
         connect(colour.box, &QLineEdit::textChanged, this, [this, &colour] {
             readColour(colour);

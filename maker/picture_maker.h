@@ -64,7 +64,7 @@ private:
     void connectControls();
     void nameControls();
     void chooseColour(ColourBox &colour, const QString &title);
-    void readColour(ColourBox &colour);
+    static void readColour(ColourBox &colour);
     void setBadgeSize();
     // Draws the states anew into the preview, lets the size follow the caption where the user has
     // not set it, and says what the hints say.

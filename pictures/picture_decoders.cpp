@@ -301,7 +301,7 @@ std::optional<PicturePart> decodeRunBitmap(const QByteArray &data, QSize most, P
     const quint32 largest = 1U << bits;
     const quint32 used = number(46, 4);
     std::vector<QRgb> colours;
-    qsizetype at = qsizetype(number(10, 4));
+    auto at = qsizetype(number(10, 4));
     if (readColours(data, 14 + qsizetype(number(14, 4)), used == 0 || used > largest ? largest : used, 4, colours) <
             0 ||
         at >= data.size())

@@ -31,7 +31,7 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent *) override
+    void paintEvent(QPaintEvent * /*event*/) override
     {
         QPainter painter(this);
         const QColor colour = palette().color(QPalette::Highlight);

@@ -50,7 +50,7 @@ bool isWholeBmp(const QByteArray &data)
     if (data.size() < 26)
         return false;
     const qint64 pixelsAt = littleEndian<quint32>(data, 10);
-    const quint32 headerSize = littleEndian<quint32>(data, 14);
+    const auto headerSize = littleEndian<quint32>(data, 14);
     qint64 width = 0;
     qint64 height = 0;
     qint64 bitsPerPixel = 0;
@@ -188,6 +188,9 @@ std::optional<QByteArray> selfContainedSvg(const QByteArray &document, Budget &b
 
 // The picture's bytes as they may be handed to its reader, with its format: compressed SVG
 // inflated, and an SVG reduced to what it holds itself. Nothing for a picture refused.
+// A picture held in a picture is checked in turn. The depth is bounded: each level's bytes are
+// fewer than its holder's, and all of them count against the one budget.
+// NOLINTNEXTLINE(misc-no-recursion)
 std::optional<QByteArray> checkedPicture(const QByteArray &data, Budget &budget, QByteArray &format)
 {
     // The SVG reader alone takes compressed data; it would inflate it without a limit.
@@ -205,6 +208,7 @@ enum class Reference { Held, Outside, Refused };
 // Checks the references of an element: a link is never followed to draw; data that holds a
 // picture is checked as a picture file is and written anew as the bytes checked; anything else
 // names a file or an address, which is never read.
+// NOLINTNEXTLINE(misc-no-recursion): see checkedPicture
 Reference checkReferences(QStringView element, QXmlStreamAttributes &attributes, Budget &budget)
 {
     if (element == u"a" || element.endsWith(u":a"))
@@ -239,6 +243,7 @@ Reference checkReferences(QStringView element, QXmlStreamAttributes &attributes,
 // instructions (a style sheet's file) and the document type (its entities are already in
 // place). The pictures it holds as data count against the budget. Nothing when the document is
 // damaged or too large.
+// NOLINTNEXTLINE(misc-no-recursion): see checkedPicture
 std::optional<QByteArray> selfContainedSvg(const QByteArray &document, Budget &budget)
 {
     QXmlStreamReader reader(document);
@@ -314,8 +319,10 @@ PicturePart readPicturePart(const QString &path, QSize most, PictureFit fit, qre
         return *decoded;
     QBuffer buffer(&*checked);
     buffer.open(QIODevice::ReadOnly);
+    // The limit is the process's, not this reader's: every picture the program reads is held to
+    // it, which is meant, and setting it again before each read keeps it so wherever reading starts.
+    QImageReader::setAllocationLimit(AllocationLimitMegabytes);
     QImageReader reader(&buffer, format);
-    reader.setAllocationLimit(AllocationLimitMegabytes);
     // The header's size decides before a single pixel is decoded.
     const QSize claimed = reader.size();
     if (claimed.isValid() && pixelCount(claimed) > MaxPicturePixels)

@@ -164,7 +164,7 @@ void Form2::createTutorial()
              .text = u"Good job, you have entered all of the properties needed and now you are ready to copy the code. "
                      "Click \"See Code\" below to goto the next screen. "_s},
         });
-    std::copy(frames.cbegin(), frames.cend(), m_tut + 1);
+    std::copy(frames.cbegin(), frames.cend(), std::next(m_tut.begin()));
     ui::addMakePicturesTip(m_tut[1]);
 
     // Focus order; a visible step's button takes its turn after Command5 (steps 1 to 3)
@@ -483,8 +483,8 @@ void Form2::Command3_Click()
     // Back to Properties: a new properties window where the code window stands, never in
     // tutorial mode.
     connect(code, &Form3::propertiesAsked, code,
-            [&workspace = workspace()](const RolloverEntries &entries, int left, int top) {
-                auto *properties = new Form2(workspace);
+            [workspace = &workspace()](const RolloverEntries &entries, int left, int top) {
+                auto *properties = new Form2(*workspace);
                 properties->setLeft(left);
                 properties->setTop(top);
                 properties->restore(entries);

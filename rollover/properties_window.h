@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <array>
 #include <optional>
 
 class QCheckBox;
@@ -68,8 +69,8 @@ private:
     void followPictures();
     // Pictures the picture maker saved, taken as picks, with their size and caption.
     void takeMadePictures(const QStringList &files, QSize size, const QString &caption);
-    void showStep(QGroupBox *hide, QGroupBox *show, std::initializer_list<QLabel *> restore,
-                  std::initializer_list<QLabel *> highlight);
+    static void showStep(QGroupBox *hide, QGroupBox *show, std::initializer_list<QLabel *> restore,
+                         std::initializer_list<QLabel *> highlight);
 
     // The boxes Text1 to Text7.
     QLineEdit *m_image1Box = nullptr;
@@ -88,7 +89,7 @@ private:
     QLabel *m_label9 = nullptr;
     QLabel *m_sizeHint = nullptr;
     QLabel *m_sameNameHint = nullptr;
-    QGroupBox *m_tut[7] = {}; // tut1 to tut6
+    std::array<QGroupBox *, 7> m_tut{}; // tut1 to tut6
     QLineEdit *m_altText = nullptr;
     QCheckBox *m_modernCode = nullptr;
     QString m_lastPicture; // the picture taken last, beside which a typed name is looked for

@@ -77,9 +77,9 @@ RolloverCode GenerateModernRolloverCode(const RolloverProperties &p)
 {
     RolloverCode code;
     code.head.append(ModernHeadStart).append(PictureLinkStyle).append(ModernHeadEnd);
-    code.body = "<a class=\"q2-link\" href=\"" + HtmlLinkAttributeText(p.RolloverLink) + "\">";
+    code.body = R"(<a class="q2-link" href=")" + HtmlLinkAttributeText(p.RolloverLink) + "\">";
     if (!p.Image2Src.empty())
-        code.body += "<img class=\"q2-over\" src=\"" + HtmlPictureAttributeText(p.Image2Src) + "\"" +
+        code.body += R"(<img class="q2-over" src=")" + HtmlPictureAttributeText(p.Image2Src) + "\"" +
                      modernImageEnd(p, p.Image2Src2x);
     code.body +=
         "<img src=\"" + HtmlPictureAttributeText(p.Image1Src) + "\"" + modernImageEnd(p, p.Image1Src2x) + "</a>";

@@ -88,7 +88,7 @@ QRect RolloverPreview::placeOf(const ui::Picture &picture) const
     QSize size = m_codeSize.value_or(picture.size);
     if (size.width() > room.width() || size.height() > room.height())
         size = size.scaled(room.size(), Qt::KeepAspectRatio);
-    return QRect(room.topLeft(), size);
+    return {room.topLeft(), size};
 }
 
 void RolloverPreview::pointerAt(QPoint at)
@@ -111,7 +111,7 @@ void RolloverPreview::enterEvent(QEnterEvent *event)
     pointerAt(event->position().toPoint());
 }
 
-void RolloverPreview::leaveEvent(QEvent *)
+void RolloverPreview::leaveEvent(QEvent * /*event*/)
 {
     m_pointerOver = false;
     refresh();

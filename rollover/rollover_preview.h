@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QString>
 
+#include <array>
 #include <optional>
 
 class QLabel;
@@ -58,8 +59,8 @@ private:
     void refresh();
 
     ui::PictureCache m_cache;
-    ui::Picture m_pictures[2];
-    bool m_unreadable[2] = {false, false}; // a file named that is no picture Quillarc reads
+    std::array<ui::Picture, 2> m_pictures;
+    std::array<bool, 2> m_unreadable{}; // a file named that is no picture Quillarc reads
     std::optional<QSize> m_codeSize;
     QPixmap m_shown;
     QRect m_shownPlace;

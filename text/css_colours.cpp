@@ -2,10 +2,10 @@
 #include "text/css_colours.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <map>
 
 namespace {
@@ -16,7 +16,7 @@ struct NamedColour {
 };
 
 // The colour names of CSS, in alphabetical order.
-constexpr NamedColour NamedColours[] = {
+constexpr auto NamedColours = std::to_array<NamedColour>({
     {"aliceblue", {240, 248, 255}},
     {"antiquewhite", {250, 235, 215}},
     {"aqua", {0, 255, 255}},
@@ -165,7 +165,7 @@ constexpr NamedColour NamedColours[] = {
     {"whitesmoke", {245, 245, 245}},
     {"yellow", {255, 255, 0}},
     {"yellowgreen", {154, 205, 50}},
-};
+});
 
 std::string trimmedLower(const std::string &value)
 {
@@ -212,8 +212,8 @@ std::optional<Rgb> ReadCssColour(const std::string &value, bool standardsPage)
     const std::string text = trimmedLower(value);
     if (text.size() > 1 && text.front() == '#')
         return hexColour(text.substr(1));
-    const auto named = std::find_if(std::begin(NamedColours), std::end(NamedColours),
-                                    [&text](const NamedColour &colour) { return text == colour.name; });
+    const auto *const named = std::find_if(std::begin(NamedColours), std::end(NamedColours),
+                                           [&text](const NamedColour &colour) { return text == colour.name; });
     if (named != std::end(NamedColours))
         return named->rgb;
     if (!standardsPage)
@@ -234,9 +234,9 @@ double RelativeLuminance(Rgb colour)
 
 std::string ContrastRatioText(double ratio)
 {
-    char text[16];
-    std::snprintf(text, sizeof text, "%.2f", ratio);
-    return text;
+    std::array<char, 32> text{};
+    const auto written = std::to_chars(text.data(), text.data() + text.size(), ratio, std::chars_format::fixed, 2);
+    return {text.data(), written.ptr};
 }
 
 double ContrastRatio(Rgb first, Rgb second)

@@ -2,6 +2,8 @@
 #include "text/html_text.h"
 
 #include <algorithm>
+#include <array>
+#include <string_view>
 #include <utility>
 
 std::string HtmlAttributeText(const std::string &text)
@@ -61,11 +63,8 @@ bool slashesBackslashes(std::string_view url)
         return true;
     std::string scheme(url.substr(0, colon));
     std::transform(scheme.begin(), scheme.end(), scheme.begin(), asciiLower);
-    for (const std::string_view special : {"http", "https", "file", "ftp", "ws", "wss"}) {
-        if (scheme == special)
-            return true;
-    }
-    return false;
+    constexpr std::array<std::string_view, 6> Special{"http", "https", "file", "ftp", "ws", "wss"};
+    return std::ranges::find(Special, scheme) != Special.end();
 }
 
 // Where the host of a URL with one ends ("http://[::1]:8080/a" at the /); 0 for a URL without a

@@ -21,8 +21,8 @@ template <typename T> T *namedChild(QWidget *window, const QString &name)
 void setBuddies(QWidget *window, std::initializer_list<std::pair<QString, QString>> labelAndBox)
 {
     for (const auto &[label, box] : labelAndBox) {
-        QLabel *labelWidget = namedChild<QLabel>(window, label);
-        QWidget *boxWidget = namedChild<QWidget>(window, box);
+        auto *labelWidget = namedChild<QLabel>(window, label);
+        auto *boxWidget = namedChild<QWidget>(window, box);
         // A buddy turns an '&' of the label into an access key, which would change what it shows.
         Q_ASSERT_X(!labelWidget || !labelWidget->text().contains(u'&'), "ui::setBuddies", "label with '&'");
         if (labelWidget && boxWidget)
@@ -33,7 +33,7 @@ void setBuddies(QWidget *window, std::initializer_list<std::pair<QString, QStrin
 void setAccessibleNames(QWidget *window, std::initializer_list<std::pair<QString, QString>> controlAndName)
 {
     for (const auto &[control, name] : controlAndName) {
-        if (QWidget *widget = namedChild<QWidget>(window, control))
+        if (auto *widget = namedChild<QWidget>(window, control))
             widget->setAccessibleName(name);
     }
 }
@@ -41,7 +41,7 @@ void setAccessibleNames(QWidget *window, std::initializer_list<std::pair<QString
 void describeStepFrames(QWidget *window, const QStringList &frames)
 {
     for (const QString &name : frames) {
-        QGroupBox *frame = namedChild<QGroupBox>(window, name);
+        auto *frame = namedChild<QGroupBox>(window, name);
         const QLabel *text = frame ? frame->findChild<QLabel *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
         Q_ASSERT_X(text, "ui::describeStepFrames", "a step frame without its text");
         if (text)

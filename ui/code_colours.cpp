@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
+#include <array>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -65,12 +66,12 @@ struct Rule {
     Next next;
 };
 
-State stay(State state, QStringView)
+State stay(State state, QStringView /*unused*/)
 {
     return state;
 }
 
-template <Mode mode> State to(State state, QStringView)
+template <Mode mode> State to(State state, QStringView /*unused*/)
 {
     state.mode = mode;
     return state;
@@ -89,7 +90,7 @@ State openTag(State state, QStringView token)
     return state;
 }
 
-State closeTag(State state, QStringView)
+State closeTag(State state, QStringView /*unused*/)
 {
     state.mode = state.element == 1 ? Script : state.element == 2 ? Style : Html;
     state.handler = false;
@@ -102,40 +103,40 @@ State attribute(State state, QStringView token)
     return state;
 }
 
-State openValue(State state, QStringView)
+State openValue(State state, QStringView /*unused*/)
 {
     state.mode = state.handler ? HandlerValue : TagValue;
     return state;
 }
 
-State closeValue(State state, QStringView)
+State closeValue(State state, QStringView /*unused*/)
 {
     state.mode = Tag;
     state.handler = false;
     return state;
 }
 
-State openStyleComment(State state, QStringView)
+State openStyleComment(State state, QStringView /*unused*/)
 {
     state.back = state.mode;
     state.mode = StyleComment;
     return state;
 }
 
-State closeStyleComment(State state, QStringView)
+State closeStyleComment(State state, QStringView /*unused*/)
 {
     state.mode = state.back;
     return state;
 }
 
-State openBlock(State state, QStringView)
+State openBlock(State state, QStringView /*unused*/)
 {
     state.nested = state.mode == AtBlock;
     state.mode = state.mode == AtRule ? AtBlock : Declarations;
     return state;
 }
 
-State closeBlock(State state, QStringView)
+State closeBlock(State state, QStringView /*unused*/)
 {
     state.mode = state.mode != AtBlock && state.nested ? AtBlock : Style;
     state.nested = false;
@@ -151,7 +152,7 @@ State closeBlock(State state, QStringView)
 
 // The rules of each mode, tried together: the first to match from a place wins, and what no rule
 // takes gets its mode's own role.
-constexpr Rule Rules[] = {
+constexpr auto Rules = std::to_array<Rule>({
     {Html, CodeRole::Comment, "<!--", to<HtmlComment>},
     {Html, CodeRole::Tag, "</?[A-Za-z][^\\s/>]*", openTag},
     {Html, CodeRole::Reference, REFERENCE, stay},
@@ -164,7 +165,7 @@ constexpr Rule Rules[] = {
     {TagValue, CodeRole::Reference, REFERENCE, stay},
     {HandlerValue, CodeRole::AttributeValue, "\"", closeValue},
     {HandlerValue, CodeRole::Reference, REFERENCE, stay},
-    {HandlerValue, CodeRole::String, "'(?:[^'\\\\\"]|\\\\.)*'", stay},
+    {HandlerValue, CodeRole::String, R"('(?:[^'\\"]|\\.)*')", stay},
     {HandlerValue, CodeRole::Keyword, KEYWORDS, stay},
     {Script, CodeRole::Tag, "(?i:</script\\s*>)", to<Html>},
     {Script, CodeRole::Comment, "<!--|-->|//.*?(?=(?i:</script)|$)", stay},
@@ -196,7 +197,7 @@ constexpr Rule Rules[] = {
     {Value, CodeRole::Plain, ";", to<Declarations>},
     {Value, CodeRole::Plain, "\\}", closeBlock},
     {StyleComment, CodeRole::Comment, "\\*/", closeStyleComment},
-};
+});
 
 #undef REFERENCE
 #undef STRINGS
@@ -204,7 +205,7 @@ constexpr Rule Rules[] = {
 #undef STYLE_END
 
 // What a mode gives the text between its rules' matches.
-constexpr CodeRole Between[Modes] = {
+constexpr std::array<CodeRole, Modes> Between{
     CodeRole::Plain, CodeRole::Comment, CodeRole::Plain,    CodeRole::AttributeValue, CodeRole::AttributeValue,
     CodeRole::Plain, CodeRole::Comment, CodeRole::Selector, CodeRole::Value,          CodeRole::Selector,
     CodeRole::Plain, CodeRole::Value,   CodeRole::Comment};

@@ -27,7 +27,7 @@ public:
     using QGroupBox::QGroupBox;
 
 protected:
-    void paintEvent(QPaintEvent *) override
+    void paintEvent(QPaintEvent * /*event*/) override
     {
         QPainter painter(this);
         const QColor fill = palette().color(QPalette::Window);
@@ -51,7 +51,7 @@ public:
     using QCheckBox::QCheckBox;
 
 protected:
-    void paintEvent(QPaintEvent *) override
+    void paintEvent(QPaintEvent * /*unused*/) override
     {
         QStylePainter painter(this);
         QStyleOptionButton option;
@@ -225,7 +225,7 @@ void setFocusOrder(QWidget *window, const QStringList &names)
 {
     QWidget *previous = nullptr;
     for (const QString &name : names) {
-        QWidget *widget = window->findChild<QWidget *>(name);
+        auto *widget = window->findChild<QWidget *>(name);
         Q_ASSERT_X(widget, "setFocusOrder", "no such child");
         if (previous && widget)
             QWidget::setTabOrder(previous, widget);

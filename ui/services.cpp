@@ -102,7 +102,7 @@ float mixClockAndDraw(quint64 &state, quint64 clock)
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
     z ^= z >> 31;
     // The top 24 bits give every single-precision value in [0, 1) a multiple of 2^-24 can hold.
-    return static_cast<float>(z >> 40) * 0x1p-24f;
+    return static_cast<float>(z >> 40) * 0x1p-24F;
 }
 
 std::unique_ptr<QInputDialog> makePromptDialog(QWidget *parent, const QString &title, const QString &prompt)

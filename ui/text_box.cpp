@@ -20,8 +20,8 @@ namespace {
 // The text a multi-line box was last given, kept on the box beside its document: the
 // document shows a lone LF or CR, U+2028 and U+2029 alike as line breaks and cannot tell
 // them apart afterwards. What the document held then tells whether anyone has changed it.
-constexpr char GivenText[] = "quillarcGivenText";
-constexpr char GivenDocument[] = "quillarcGivenDocument";
+constexpr const char *GivenText = "quillarcGivenText";
+constexpr const char *GivenDocument = "quillarcGivenDocument";
 
 } // namespace
 

@@ -55,7 +55,7 @@ QSize Workspace::visibleSize() const
 
 QRect Workspace::visibleArea() const
 {
-    return QRect(QPoint(0, 0), visibleSize());
+    return {QPoint(0, 0), visibleSize()};
 }
 
 void Workspace::scrollToShow(const QWidget *child)

@@ -3,24 +3,19 @@
 
 ButtonSpec ButtonFromProperties(const Properties &properties)
 {
-    ButtonSpec f;
-    for (const auto &[name, value] : properties) {
-        std::string *field = name == "ButtonLink"           ? &f.ButtonLink
-                             : name == "ButtonName"         ? &f.ButtonName
-                             : name == "ButtonWidth"        ? &f.ButtonWidth
-                             : name == "ButtonHeight"       ? &f.ButtonHeight
-                             : name == "DefaultImageSrc"    ? &f.DefaultImageSrc
-                             : name == "MouseOverImageSrc"  ? &f.MouseOverImageSrc
-                             : name == "MouseDownImageSrc"  ? &f.MouseDownImageSrc
-                             : name == "DefaultImageName"   ? &f.DefaultImageName
-                             : name == "MouseOverImageName" ? &f.MouseOverImageName
-                             : name == "MouseDownImageName" ? &f.MouseDownImageName
-                             : name == "AltText"            ? &f.AltText
-                                                            : nullptr;
-        if (field)
-            *field = value;
-    }
-    return f;
+    // The twice-density sources are found again beside the pictures, not read back.
+    static constexpr NamedFields<ButtonSpec, 11> Named{{{"ButtonLink", &ButtonSpec::ButtonLink},
+                                                        {"ButtonName", &ButtonSpec::ButtonName},
+                                                        {"ButtonWidth", &ButtonSpec::ButtonWidth},
+                                                        {"ButtonHeight", &ButtonSpec::ButtonHeight},
+                                                        {"DefaultImageSrc", &ButtonSpec::DefaultImageSrc},
+                                                        {"MouseOverImageSrc", &ButtonSpec::MouseOverImageSrc},
+                                                        {"MouseDownImageSrc", &ButtonSpec::MouseDownImageSrc},
+                                                        {"DefaultImageName", &ButtonSpec::DefaultImageName},
+                                                        {"MouseOverImageName", &ButtonSpec::MouseOverImageName},
+                                                        {"MouseDownImageName", &ButtonSpec::MouseDownImageName},
+                                                        {"AltText", &ButtonSpec::AltText}}};
+    return FieldsFromProperties(properties, Named);
 }
 
 WizardCode ButtonInsertCode(const ButtonSpec &fields, bool modern, std::vector<std::string> pictures)

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -35,6 +38,23 @@ struct WizardCode {
     std::vector<std::string> names;    // the names its classic code gives
     std::function<MadeCode(const CodeSources &)> make;
 };
+
+// A wizard's text fields by the names its markers give them.
+template <typename Fields, std::size_t Count>
+using NamedFields = std::array<std::pair<std::string_view, std::string Fields::*>, Count>;
+
+// The fields the properties name; a property no field has is passed over.
+template <typename Fields, std::size_t Count>
+Fields FieldsFromProperties(const Properties &properties, const NamedFields<Fields, Count> &named)
+{
+    Fields fields;
+    for (const auto &[name, value] : properties) {
+        const auto field = std::ranges::find(named, name, &NamedFields<Fields, Count>::value_type::first);
+        if (field != named.end())
+            fields.*(field->second) = value;
+    }
+    return fields;
+}
 
 // The source a picture's box holds, or the one a page gives it where it has one.
 inline const std::string &SourceOr(const std::vector<std::string> &sources, std::size_t picture, const std::string &own)

@@ -3,21 +3,16 @@
 
 RolloverProperties RolloverFromProperties(const Properties &properties)
 {
-    RolloverProperties p;
-    for (const auto &[name, value] : properties) {
-        std::string *field = name == "Image1Src"      ? &p.Image1Src
-                             : name == "Image2Src"    ? &p.Image2Src
-                             : name == "RolloverLink" ? &p.RolloverLink
-                             : name == "RolloverName" ? &p.RolloverName
-                             : name == "RolloverSize" ? &p.RolloverSize
-                             : name == "Image1Name"   ? &p.Image1Name
-                             : name == "Image2Name"   ? &p.Image2Name
-                             : name == "AltText"      ? &p.AltText
-                                                      : nullptr;
-        if (field)
-            *field = value;
-    }
-    return p;
+    // The twice-density sources are found again beside the pictures, not read back.
+    static constexpr NamedFields<RolloverProperties, 8> Named{{{"Image1Src", &RolloverProperties::Image1Src},
+                                                               {"Image2Src", &RolloverProperties::Image2Src},
+                                                               {"RolloverLink", &RolloverProperties::RolloverLink},
+                                                               {"RolloverName", &RolloverProperties::RolloverName},
+                                                               {"RolloverSize", &RolloverProperties::RolloverSize},
+                                                               {"Image1Name", &RolloverProperties::Image1Name},
+                                                               {"Image2Name", &RolloverProperties::Image2Name},
+                                                               {"AltText", &RolloverProperties::AltText}}};
+    return FieldsFromProperties(properties, Named);
 }
 
 WizardCode RolloverInsertCode(const RolloverProperties &properties, bool modern, std::vector<std::string> pictures)

@@ -65,7 +65,7 @@ std::string escaped(char32_t character, Context context)
         return "&#" + std::to_string(static_cast<unsigned>(character)) + ";";
     case Context::Style:
         // Six digits end the escape by themselves, whatever follows.
-        return "\\" + hex(static_cast<unsigned>(character), 6);
+        return std::string("\\").append(hex(static_cast<unsigned>(character), 6)); // g++ 12 warns of a sum
     case Context::Script:
         if (character < 0x10000)
             return "\\u" + hex(static_cast<unsigned>(character), 4);

@@ -9,9 +9,9 @@ std::string elementText(const PageElement &element)
 {
     std::string text = element.tag;
     if (!element.id.empty())
-        text += "#" + element.id;
+        text.append(1, '#').append(element.id);
     else if (!element.classes.empty())
-        text += "." + element.classes.substr(0, element.classes.find(' '));
+        text.append(1, '.').append(element.classes.substr(0, element.classes.find(' ')));
     return text;
 }
 

@@ -136,7 +136,8 @@ std::string NewMarkerId(const std::vector<FoundMarker> &found)
             std::from_chars(id.data() + 1, id.data() + id.size(), number).ptr == id.data() + id.size())
             highest = std::max(highest, number);
     }
-    return "q" + std::to_string(highest + 1);
+    // Appended, not added to the literal: g++ 12 warns of the sum at -O3.
+    return std::string("q").append(std::to_string(highest + 1));
 }
 
 std::vector<MarkedPart> MarkedParts(const std::vector<FoundMarker> &found)

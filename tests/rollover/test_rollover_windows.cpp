@@ -877,7 +877,7 @@ private Q_SLOTS:
         QCOMPARE(image.pixelColor(5, 5), QColor(255, 255, 192));
         click(code, u"Command2"_s);
         click(code, u"Command6"_s);
-        testimages::render(code, u"Form3"_s);
+        testimages::render(code, u"Form3-tutorial-finished"_s);
     }
 
 private:

@@ -38,12 +38,12 @@ Form1::~Form1()
     Form_Terminate();
 }
 
-void Form1::Form_QueryUnload(bool & /*unused*/)
+void Form1::Form_QueryUnload(bool & /*cancel*/)
 {
     m_marker.write();
 }
 
-void Form1::Form_Unload(bool & /*unused*/)
+void Form1::Form_Unload(bool & /*cancel*/)
 {
     m_marker.write();
 }

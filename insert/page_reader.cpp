@@ -23,7 +23,7 @@ public:
     {
         return static_cast<Arena *>(arena)->take((size + 15) & ~std::size_t(15));
     }
-    static void release(void * /*unused*/, void * /*unused*/) {}
+    static void release(void * /*arena*/, void * /*piece*/) {} // the arena frees all at once
 
 private:
     static constexpr std::size_t BlockSize = std::size_t(1) << 20;

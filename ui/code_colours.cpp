@@ -66,12 +66,12 @@ struct Rule {
     Next next;
 };
 
-State stay(State state, QStringView /*unused*/)
+State stay(State state, QStringView /*token*/)
 {
     return state;
 }
 
-template <Mode mode> State to(State state, QStringView /*unused*/)
+template <Mode mode> State to(State state, QStringView /*token*/)
 {
     state.mode = mode;
     return state;
@@ -90,7 +90,7 @@ State openTag(State state, QStringView token)
     return state;
 }
 
-State closeTag(State state, QStringView /*unused*/)
+State closeTag(State state, QStringView /*token*/)
 {
     state.mode = state.element == 1 ? Script : state.element == 2 ? Style : Html;
     state.handler = false;
@@ -103,40 +103,40 @@ State attribute(State state, QStringView token)
     return state;
 }
 
-State openValue(State state, QStringView /*unused*/)
+State openValue(State state, QStringView /*token*/)
 {
     state.mode = state.handler ? HandlerValue : TagValue;
     return state;
 }
 
-State closeValue(State state, QStringView /*unused*/)
+State closeValue(State state, QStringView /*token*/)
 {
     state.mode = Tag;
     state.handler = false;
     return state;
 }
 
-State openStyleComment(State state, QStringView /*unused*/)
+State openStyleComment(State state, QStringView /*token*/)
 {
     state.back = state.mode;
     state.mode = StyleComment;
     return state;
 }
 
-State closeStyleComment(State state, QStringView /*unused*/)
+State closeStyleComment(State state, QStringView /*token*/)
 {
     state.mode = state.back;
     return state;
 }
 
-State openBlock(State state, QStringView /*unused*/)
+State openBlock(State state, QStringView /*token*/)
 {
     state.nested = state.mode == AtBlock;
     state.mode = state.mode == AtRule ? AtBlock : Declarations;
     return state;
 }
 
-State closeBlock(State state, QStringView /*unused*/)
+State closeBlock(State state, QStringView /*token*/)
 {
     state.mode = state.mode != AtBlock && state.nested ? AtBlock : Style;
     state.nested = false;

@@ -51,7 +51,7 @@ public:
     using QCheckBox::QCheckBox;
 
 protected:
-    void paintEvent(QPaintEvent * /*unused*/) override
+    void paintEvent(QPaintEvent * /*event*/) override
     {
         QStylePainter painter(this);
         QStyleOptionButton option;
